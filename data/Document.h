@@ -1,0 +1,84 @@
+#pragma once
+// The one data set the program holds: the points as read, their range, the
+// normalised mesh built over them, and the drawing settings that go with them.
+//
+// Conventions, stated once:
+// - Points and triangles are numbered from 1; element 0 of every 1-based
+//   vector exists and is never used. dataX.size() == nn + 1.
+// - dataX/Y/Z hold the points in file order and the file's own units. Only the
+//   contour-file writer reads them after a load.
+// - meshX/Y/Z hold every point as a percentage of the data range (0 at the
+//   minimum, 100 at the maximum), reordered by the triangulation in ascending X.
+//   Everything that works on the mesh uses only these.
+// - Triangle k has the vertices ipt[3k-2], ipt[3k-1], ipt[3k], indices into
+//   the mesh arrays, listed clockwise with X to the right and Y upward.
+// - hh[k] is the distortion of triangle k, 0 (equilateral) to 1 (no area).
+// - errMsg is empty after a successful load; a data set is drawable when
+//   nn >= 1 and errMsg is empty. Any failed load leaves nt == 0, so no mesh
+//   of earlier data is ever taken for the new points.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/Index.h"
+#include "settings/DrawSettings.h"
+#include "settings/PasteBuffer.h"
+
+namespace plotvane {
+
+class MeshLocator;
+
+struct DataRange {
+  double xMin = 0, xMax = 0;
+  double yMin = 0, yMax = 0;
+  double zMin = 0, zMax = 0;
+};
+
+struct PointSet {
+  PointIndex nn = 0;
+  std::vector<double> dataX{0.0}, dataY{0.0}, dataZ{0.0};
+  std::string labelX, labelY, labelZ;
+};
+
+struct Mesh {
+  std::vector<double> meshX{0.0}, meshY{0.0}, meshZ{0.0};
+  TriangleIndex nt = 0;
+  std::vector<std::int32_t> ipt{0};
+  std::vector<double> hh{0.0};
+  // The spatial index of the triangles, built once per mesh for the value
+  // look-up; empty while nt == 0.
+  std::shared_ptr<const MeshLocator> locator;
+
+  // Forgets the triangles (the point arrays stay as they are).
+  void clearTriangles() {
+    nt = 0;
+    ipt.assign(1, 0);
+    hh.assign(1, 0.0);
+    locator.reset();
+  }
+};
+
+struct Document {
+  PointSet points;
+  DataRange range;
+  Mesh mesh;
+  std::string errMsg;
+  std::string fileTitle;  // the loaded file's name without folder and extension
+
+  // Reader input, set by the load commands before every load.
+  std::int16_t skipLines = 0;
+  std::string skipPrefixes;
+
+  // 20 at every load; the renderer sets it while drawing.
+  std::int32_t LevelCount = 20;
+
+  DrawSettings settings;
+  PasteBuffer pasteBuffer;
+
+  bool hasData() const { return points.nn != 0; }
+  bool drawable() const { return points.nn >= 1 && errMsg.empty() && mesh.nt >= 1; }
+};
+
+}  // namespace plotvane

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs every Debian package Plotvane needs to build, test, benchmark and fuzz.
+# Safe to run again: apt-get skips what is already installed.
+# This is the one place the package list lives.
+set -euo pipefail
+
+PACKAGES=(
+  # build tools
+  build-essential cmake ninja-build pkg-config
+  # Qt 6: core, gui, widgets, svg, printing (PrintSupport is in qt6-base-dev), uic
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # EMF records
+  libuemf-dev
+  # a metric-compatible Japanese Gothic that stands in for the page font
+  fonts-ipafont-gothic fontconfig
+  # a virtual X server for screenshots and manual GUI runs
+  xvfb xauth
+  # sanitizers, fuzzing and leak checks
+  clang libclang-rt-14-dev valgrind
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "setup: all packages present"
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"

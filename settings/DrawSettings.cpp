@@ -1,0 +1,64 @@
+// Validation of the drawing settings, as the dialog's OK and Test run it.
+
+#include "settings/DrawSettings.h"
+
+#include "common/Capacity.h"
+#include "data/Document.h"
+#include "settings/NumberText.h"
+
+namespace plotvane {
+
+void DrawSettings::selectFillMode(FillMode mode) {
+  fillMode = mode;
+  if (mode == FillMode::FillPattern) ContinuousColour = 0;
+}
+
+namespace {
+
+// A numeric text becomes the text of its value, anything else the fallback.
+void Canonicalise(std::string& text, double fallback) {
+  const auto value = ParseNumber(text);
+  text = NumberText(value ? *value : fallback);
+}
+
+}  // namespace
+
+void ValidateDrawSettings(DrawSettings& s, const DataRange& range) {
+  Canonicalise(s.X1, range.xMin);
+  Canonicalise(s.X2, range.xMax);
+  Canonicalise(s.Y1, range.yMin);
+  Canonicalise(s.Y2, range.yMax);
+  Canonicalise(s.Z1, range.zMin);
+  Canonicalise(s.Z2, range.zMax);
+
+  if (const auto levels = ParseNumber(s.n)) {
+    s.n = NumberText(WholePart(*levels));
+  } else {
+    s.n = NumberText(capacity::kDefaultLevels);
+  }
+  if (const auto limit = ParseNumber(s.sq)) {
+    s.sq = NumberText(*limit);
+  } else {
+    s.sq.clear();
+  }
+
+  // Equal ends leave no range; X and Y may run backwards (a mirrored map), Z may not.
+  if (NumericPrefixValue(s.X2) == NumericPrefixValue(s.X1)) {
+    s.X1 = NumberText(range.xMin);
+    s.X2 = NumberText(range.xMax);
+  }
+  if (NumericPrefixValue(s.Y2) == NumericPrefixValue(s.Y1)) {
+    s.Y1 = NumberText(range.yMin);
+    s.Y2 = NumberText(range.yMax);
+  }
+  if (!(NumericPrefixValue(s.Z2) > NumericPrefixValue(s.Z1))) {
+    s.Z1 = NumberText(range.zMin);
+    s.Z2 = NumberText(range.zMax);
+  }
+
+  const double levels = NumericPrefixValue(s.n);
+  if (levels < capacity::kMinLevels) s.n = NumberText(capacity::kMinLevels);
+  if (NumericPrefixValue(s.n) > capacity::kMaxLevels) s.n = NumberText(capacity::kMaxLevels);
+}
+
+}  // namespace plotvane

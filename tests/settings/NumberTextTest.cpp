@@ -1,0 +1,102 @@
+// The number conventions every settings consumer relies on.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "settings/NumberText.h"
+
+namespace plotvane {
+namespace {
+
+TEST(NumericPrefixValue, TakesTheLongestLeadingNumber) {
+  EXPECT_EQ(NumericPrefixValue("12abc"), 12.0);
+  EXPECT_EQ(NumericPrefixValue("  -3.5e2x"), -350.0);
+  EXPECT_EQ(NumericPrefixValue("1 2 3"), 123.0);  // blanks are skipped anywhere
+  EXPECT_EQ(NumericPrefixValue("abc"), 0.0);
+  EXPECT_EQ(NumericPrefixValue(""), 0.0);
+  EXPECT_EQ(NumericPrefixValue("1e"), 1.0);  // an exponent needs digits
+  EXPECT_EQ(NumericPrefixValue("1e+"), 1.0);
+  EXPECT_EQ(NumericPrefixValue(".5"), 0.5);
+  EXPECT_EQ(NumericPrefixValue("5."), 5.0);
+  EXPECT_EQ(NumericPrefixValue("-"), 0.0);
+  EXPECT_EQ(NumericPrefixValue("inf"), 0.0);
+  EXPECT_EQ(NumericPrefixValue("0x10"), 0.0);
+  EXPECT_EQ(NumericPrefixValue("1e400"), 0.0);  // overflow is no usable number
+}
+
+TEST(ParseNumber, AcceptsOnlyOneWholeNumber) {
+  EXPECT_EQ(ParseNumber(" 12.50 "), 12.5);
+  EXPECT_EQ(ParseNumber("+1e3"), 1000.0);
+  EXPECT_EQ(ParseNumber("-0.25E-2"), -0.0025);
+  EXPECT_EQ(ParseNumber("\t7\t"), 7.0);
+  for (const char* bad : {"", " ", "abc", "1x", "1 2", "inf", "-inf", "nan", "NaN", "0x1p3", "1e", ".", "-", "1,5",
+                          "1e400", "--1", "1..2"}) {
+    EXPECT_FALSE(ParseNumber(bad).has_value()) << '"' << bad << '"';
+  }
+}
+
+TEST(ParseNumber, UnderflowReadsAsZeroOrSubnormal) {
+  EXPECT_EQ(ParseNumber("1e-400"), 0.0);
+  const auto sub = ParseNumber("4.9406564584124654e-324");
+  ASSERT_TRUE(sub.has_value());
+  EXPECT_EQ(*sub, std::numeric_limits<double>::denorm_min());
+  const auto negZero = ParseNumber("-0");
+  ASSERT_TRUE(negZero.has_value());
+  EXPECT_EQ(*negZero, 0.0);
+}
+
+TEST(NumberText, FifteenSignificantDigitsAndExponentForm) {
+  EXPECT_EQ(NumberText(0), "0");
+  EXPECT_EQ(NumberText(-0.0), "0");
+  EXPECT_EQ(NumberText(12.5), "12.5");
+  EXPECT_EQ(NumberText(1000), "1000");
+  EXPECT_EQ(NumberText(-10), "-10");
+  EXPECT_EQ(NumberText(0.1 + 0.2), "0.3");
+  EXPECT_EQ(NumberText(1e20), "1E+20");
+  EXPECT_EQ(NumberText(1.5e-7), "1.5E-07");
+  EXPECT_EQ(NumberText(0.0001), "0.0001");
+  EXPECT_EQ(NumberText(123456789012345.0), "123456789012345");
+  EXPECT_EQ(NumberText(1234567890123456.0), "1.23456789012346E+15");
+  EXPECT_EQ(NumberText(98.6), "98.6");
+}
+
+TEST(NumberText, ReadsBackToTheValueForFifteenDigitInput) {
+  for (double v : {1.25, -10.0, 98.6, 0.1, 123.456789012345, 6.02214076e23, -1e-300}) {
+    const auto back = ParseNumber(NumberText(v));
+    ASSERT_TRUE(back.has_value()) << v;
+    EXPECT_EQ(*back, v);
+  }
+}
+
+TEST(SingleText, SevenSignificantDigits) {
+  EXPECT_EQ(SingleText(0.123456789f), "0.1234568");
+  EXPECT_EQ(SingleText(12345678.0f), "1.234568E+07");
+  EXPECT_EQ(SingleText(2.5f), "2.5");
+  EXPECT_EQ(SingleText(-0.0f), "0");
+  EXPECT_EQ(SingleText(0.1f), "0.1");  // not 0.100000001
+}
+
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
+  EXPECT_EQ(RoundHalfEven(12.5), 12);
+  EXPECT_EQ(RoundHalfEven(13.5), 14);
+  EXPECT_EQ(RoundHalfEven(-2.5), -2);
+  EXPECT_EQ(RoundHalfEven(2.4999), 2);
+  EXPECT_EQ(RoundHalfEven(2147483647.4), 2147483647);
+  EXPECT_FALSE(RoundHalfEven(2147483647.5).has_value());
+  EXPECT_FALSE(RoundHalfEven(std::nan("")).has_value());
+}
+
+TEST(WholePartAndSingle, Conversions) {
+  EXPECT_EQ(WholePart(2.7), 2.0);
+  EXPECT_EQ(WholePart(-3.5), -4.0);
+  EXPECT_EQ(ToSingle(1.5), 1.5f);
+  EXPECT_FALSE(ToSingle(1e39).has_value());
+  EXPECT_FALSE(ToSingle(-1e39).has_value());
+  EXPECT_EQ(TrimSpaces("  a b  "), "a b");
+  EXPECT_EQ(TrimSpaces("\ta "), "\ta");  // only spaces are trimmed
+}
+
+}  // namespace
+}  // namespace plotvane
