@@ -1,0 +1,1 @@
+plotvane_add_test(number_text_test settings/NumberTextTest.cpp)
