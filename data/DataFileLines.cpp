@@ -1,0 +1,81 @@
+// Accepting lines and cutting fields. See DataFileLines.h for the rules.
+
+#include "data/DataFileLines.h"
+
+#include "common/Capacity.h"
+#include "data/TextLines.h"
+#include "settings/NumberText.h"
+
+namespace plotvane {
+
+std::optional<std::vector<std::string_view>> ParseSkipTokens(std::string_view skipPrefixes) {
+  std::vector<std::string_view> tokens;
+  std::string_view rest = TrimSpaces(skipPrefixes);
+  while (!rest.empty()) {
+    if (static_cast<int>(tokens.size()) == capacity::kMaxSkipTokens) return std::nullopt;
+    const auto space = rest.find(' ');
+    if (space == std::string_view::npos) {
+      tokens.push_back(rest);
+      break;
+    }
+    tokens.push_back(rest.substr(0, space));
+    rest = TrimSpaces(rest.substr(space + 1));
+  }
+  return tokens;
+}
+
+char ChooseSeparator(std::string_view line) {
+  const std::string_view trimmed = TrimSpaces(line);
+  if (trimmed.find('\t') != std::string_view::npos) return '\t';
+  if (trimmed.find(',') != std::string_view::npos) return ',';
+  if (trimmed.find(' ') != std::string_view::npos) return ' ';
+  return '\t';
+}
+
+int CutFields(std::string_view line, char separator, LineFields& first) {
+  first = {};
+  std::string_view rest = TrimSpaces(line);
+  int count = 0;
+  for (;;) {
+    const auto at = rest.find(separator);
+    const std::string_view field = at == std::string_view::npos ? rest : rest.substr(0, at);
+    if (count < static_cast<int>(first.size())) first[static_cast<std::size_t>(count)] = field;
+    ++count;
+    if (at == std::string_view::npos || count > capacity::kMaxFieldsPerLine) return count;
+    rest = TrimSpaces(rest.substr(at + 1));
+  }
+}
+
+namespace {
+
+bool Skipped(std::string_view line, const std::vector<std::string_view>& skipTokens) {
+  if (skipTokens.empty()) return false;
+  const std::string_view trimmed = TrimSpaces(line);
+  for (const std::string_view token : skipTokens) {
+    if (trimmed.starts_with(token)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool CollectAcceptedLines(std::string_view text, int skipLines, const std::vector<std::string_view>& skipTokens,
+                          AcceptedLines& out) {
+  out.lines.clear();
+  out.separator = '\t';
+  LineCursor cursor(text);
+  std::string_view line;
+  long long number = 0;
+  while (cursor.next(line)) {
+    ++number;
+    if (line.empty() || number <= skipLines || Skipped(line, skipTokens)) continue;
+    if (out.count() == capacity::kMaxAcceptedLines) return false;
+    if (out.lines.empty()) out.separator = ChooseSeparator(line);
+    LineFields fields;
+    if (CutFields(line, out.separator, fields) > capacity::kMaxFieldsPerLine) return false;
+    out.lines.push_back(fields);
+  }
+  return true;
+}
+
+}  // namespace plotvane

@@ -1,0 +1,171 @@
+// The second phase of reading a data file: the kind, the contour layout, the
+// settings, the labels and the points. See DataFileReader.h.
+//
+// The contour layout is told from the fields of accepted lines 2..13 (a field
+// that a line or the file lacks is empty):
+// - plain to start with;
+// - old when any of lines 2..12 lacks field 1, 2 or 3 (a settings line holds
+//   one field only);
+// - new when the layout is old and line 13 lacks field 1, or when line 13
+//   lacks field 2 or 3 (the fill-mode lines come before the header).
+// Old has 12 lines before the points (11 settings lines and the header), new
+// has 15, plain 1 as a text data file.
+
+#include "data/DataFileReader.h"
+
+#include <array>
+#include <cmath>
+#include <new>
+#include <optional>
+
+#include "common/Messages.h"
+#include "data/DataFileLines.h"
+#include "data/FileBytes.h"
+#include "data/TextDecoding.h"
+#include "settings/NumberText.h"
+#include "settings/SettingsBlock.h"
+
+namespace plotvane {
+namespace {
+
+enum class FileKind { Text, Contour, Other };
+enum class ContourLayout { Plain, Old, New };
+
+constexpr int kOldHeaderLines = kSettingsSwitchLines + 1;
+constexpr int kNewHeaderLines = kSettingsBlockLines + 1;
+
+FileKind KindOf(std::string_view name) {
+  if (name.ends_with(".txt")) return FileKind::Text;
+  if (name.ends_with(".ctr")) return FileKind::Contour;
+  return FileKind::Other;
+}
+
+bool LacksAny(const AcceptedLines& lines, int i) {
+  return lines.field(i, 1).empty() || lines.field(i, 2).empty() || lines.field(i, 3).empty();
+}
+
+ContourLayout DecideLayout(const AcceptedLines& lines) {
+  ContourLayout layout = ContourLayout::Plain;
+  for (int i = 2; i <= kSettingsSwitchLines + 1; ++i) {
+    if (LacksAny(lines, i)) layout = ContourLayout::Old;
+  }
+  const int probe = kSettingsSwitchLines + 2;
+  if ((layout == ContourLayout::Old && lines.field(probe, 1).empty()) || lines.field(probe, 2).empty() ||
+      lines.field(probe, 3).empty()) {
+    layout = ContourLayout::New;
+  }
+  return layout;
+}
+
+// Writes the settings lines of an old or new contour file: field 1 of each.
+bool ApplyContourSettings(const AcceptedLines& lines, ContourLayout layout, DrawSettings& settings) {
+  const int count = layout == ContourLayout::New ? kSettingsBlockLines : kSettingsSwitchLines;
+  std::array<std::string_view, kSettingsBlockLines> texts{};
+  for (int i = 1; i <= count; ++i) texts[static_cast<std::size_t>(i - 1)] = lines.field(i, 1);
+  if (!ApplySettingsLines(settings, std::span(texts.data(), static_cast<std::size_t>(count)))) return false;
+  if (layout == ContourLayout::Old) settings.selectFillMode(FillMode::FillColour);
+  return true;
+}
+
+// Converts the points after the h header lines; false at the first field
+// that is not a number.
+bool ConvertPoints(const AcceptedLines& lines, int h, PointSet& points) {
+  points.dataX.resize(static_cast<std::size_t>(points.nn) + 1);
+  points.dataY.resize(points.dataX.size());
+  points.dataZ.resize(points.dataX.size());
+  for (PointIndex i = 1; i <= points.nn; ++i) {
+    const auto x = ParseNumber(lines.field(h + i, 1));
+    const auto y = ParseNumber(lines.field(h + i, 2));
+    const auto z = ParseNumber(lines.field(h + i, 3));
+    if (!x || !y || !z) return false;
+    points.dataX[static_cast<std::size_t>(i)] = *x;
+    points.dataY[static_cast<std::size_t>(i)] = *y;
+    points.dataZ[static_cast<std::size_t>(i)] = *z;
+  }
+  return true;
+}
+
+// True when the normalisation (v - min) * 100 / (max - min) stays finite for
+// one column: two huge values of opposite sign overflow the range.
+bool RangeIsFinite(const std::vector<double>& values, PointIndex nn) {
+  if (nn < 1) return true;
+  double low = values[1];
+  double high = values[1];
+  for (PointIndex i = 2; i <= nn; ++i) {
+    low = std::fmin(low, values[static_cast<std::size_t>(i)]);
+    high = std::fmax(high, values[static_cast<std::size_t>(i)]);
+  }
+  return std::isfinite((high - low) * 100);
+}
+
+ReadStatus Fail(Document& doc, ReadStatus status) {
+  doc.points.nn = 0;
+  doc.points.dataX.resize(1);
+  doc.points.dataY.resize(1);
+  doc.points.dataZ.resize(1);
+  doc.errMsg = status == ReadStatus::InvalidData ? messages::kInvalidData : messages::kUnexpectedReadFailure;
+  return status;
+}
+
+// Everything after the file has been read: decoding, both phases.
+ReadStatus Interpret(std::string_view bytes, std::string_view name, const std::vector<std::string_view>& tokens,
+                     Document& doc) {
+  const std::string text = DecodeToUtf8(bytes);
+  AcceptedLines lines;
+  if (!CollectAcceptedLines(text, doc.skipLines, tokens, lines)) return Fail(doc, ReadStatus::Unexpected);
+
+  const FileKind kind = KindOf(name);
+  if (kind == FileKind::Other) return ReadStatus::UnknownKind;
+  int h = 1;
+  if (kind == FileKind::Contour) {
+    const ContourLayout layout = DecideLayout(lines);
+    if (layout != ContourLayout::Plain) {
+      if (!ApplyContourSettings(lines, layout, doc.settings)) return Fail(doc, ReadStatus::Unexpected);
+      h = layout == ContourLayout::New ? kNewHeaderLines : kOldHeaderLines;
+    }
+  }
+
+  PointSet& points = doc.points;
+  points.labelX.assign(lines.field(h, 1));
+  points.labelY.assign(lines.field(h, 2));
+  points.labelZ.assign(lines.field(h, 3));
+  points.nn = lines.count() > h ? lines.count() - h : 0;
+
+  doc.errMsg = messages::kInvalidData;
+  if (!ConvertPoints(lines, h, points)) return Fail(doc, ReadStatus::InvalidData);
+  if (!RangeIsFinite(points.dataX, points.nn) || !RangeIsFinite(points.dataY, points.nn) ||
+      !RangeIsFinite(points.dataZ, points.nn)) {
+    return Fail(doc, ReadStatus::InvalidData);
+  }
+  doc.errMsg.clear();
+  return ReadStatus::Ok;
+}
+
+// The steps both entry points share. load() gives the file's bytes (a string
+// or a view), or nullopt when the file cannot be read; it runs after the skip
+// tokens have been checked, as the file is opened only then.
+template <typename LoadBytes>
+ReadStatus Read(std::string_view name, Document& doc, LoadBytes load) {
+  doc.errMsg.clear();
+  const auto tokens = ParseSkipTokens(doc.skipPrefixes);
+  if (!tokens) return Fail(doc, ReadStatus::Unexpected);
+  try {
+    const auto bytes = load();
+    if (!bytes) return Fail(doc, ReadStatus::CannotOpen);
+    return Interpret(*bytes, name, *tokens, doc);
+  } catch (const std::bad_alloc&) {
+    return Fail(doc, ReadStatus::Unexpected);
+  }
+}
+
+}  // namespace
+
+ReadStatus ReadDataBytes(std::string_view bytes, std::string_view name, Document& doc) {
+  return Read(name, doc, [bytes] { return std::optional<std::string_view>(bytes); });
+}
+
+ReadStatus ReadDataFile(const std::string& path, Document& doc) {
+  return Read(path, doc, [&path] { return ReadFileBytes(path); });
+}
+
+}  // namespace plotvane

@@ -1,0 +1,53 @@
+#pragma once
+// ReadDataFile: a text data file (".txt") or a contour file (".ctr") into the
+// point set, and for a contour file into the drawing settings.
+//
+// A text data file is a header line of column names, then X, Y, Z per line.
+// A contour file is the settings block (settings/SettingsBlock.h), an empty
+// line, the column names and the points, tab-separated. Two older forms are
+// read too: the block without its three fill-mode lines (the fill mode is then
+// colour), and no block at all, read like a text data file. Which one a file
+// is follows from its first thirteen accepted lines (see DataFileReader.cpp).
+//
+// The read runs in two phases. First every line is read, filtered and cut
+// into fields (data/DataFileLines.h, which states the line and field rules);
+// this happens whatever the file's name, so an unreadable file or one beyond
+// the limits fails even if its name ends otherwise. Then the name decides the
+// kind by its last four characters, case-sensitively: ".txt" or ".ctr";
+// anything else (".TXT" included) leaves everything as it was.
+//
+// The first accepted line of a text data file is always the header; its first
+// three fields become labelX, labelY, labelZ (missing ones empty). Numbers are
+// read strictly (settings/NumberText.h ParseNumber): an empty field or any
+// other text is invalid data. The file's text is decoded first
+// (data/TextDecoding.h), so labels from UTF-8 and from CP932 files both arrive
+// as UTF-8.
+
+#include <string>
+#include <string_view>
+
+#include "data/Document.h"
+
+namespace plotvane {
+
+enum class ReadStatus {
+  Ok,           // doc.points filled (nn may be 0: a header only, or no line at all); errMsg empty
+  UnknownKind,  // the name ends neither in ".txt" nor ".ctr": nothing changed, errMsg empty
+  InvalidData,  // a point field is not a number, or a column's range overflows; errMsg = invalid data
+  CannotOpen,   // the file cannot be opened or read; errMsg = unexpected failure
+  Unexpected,   // a limit exceeded or a settings value rejected; errMsg = unexpected failure
+};
+
+// Reads path into doc.points (nn, dataX/Y/Z from index 1, the labels) and,
+// for a contour file, doc.settings; uses doc.skipLines and doc.skipPrefixes;
+// sets doc.errMsg. On every failure nn is 0 and dataX/Y/Z hold element 0
+// only, while what was assigned before the failure stays: the settings a
+// contour file gave, and the labels. The caller resets doc.settings before a
+// load; the reader only writes what the file gives.
+ReadStatus ReadDataFile(const std::string& path, Document& doc);
+
+// The same for file bytes already in memory; name decides the kind as the
+// path does above, and nothing is opened, so CannotOpen never comes back.
+ReadStatus ReadDataBytes(std::string_view bytes, std::string_view name, Document& doc);
+
+}  // namespace plotvane
