@@ -1,0 +1,217 @@
+// The fast triangulation. The plain scan, for point i, visits slots 1..ntri in
+// order; a slot whose triangle is not complete and whose circle holds the
+// point loses its triangle: the edges go to the cavity list, the last triangle
+// moves into the slot and is examined next. Which triangles go depends only on
+// their circles (a triangle is complete exactly when its circle lies left of
+// the point, as points come in ascending X), so the set R of triangles to
+// remove can be found from the index. The order of removal, and the slots the
+// survivors end in, follow from the slot positions of R alone: walking R in
+// ascending slot order, each removal pulls triangles from the end until one
+// that is not in R lands in the freed slot. The table of slots, and the circle
+// each slot holds (which a new level triangle inherits), are kept exactly as
+// the plain scan keeps them.
+
+#include "mesh/BuildMesh.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/Capacity.h"
+#include "mesh/CircleIndex.h"
+#include "mesh/CircumCircle.h"
+#include "mesh/MeshSteps.h"
+
+namespace plotvane {
+namespace {
+
+using RecordId = std::int32_t;  // every triangle ever made, in order of making
+
+struct Circle {
+  double xc = 0, yc = 0, r = 0;
+};
+
+class FastMesher {
+ public:
+  FastMesher(MeshPointTable& points, PointIndex nv);
+  MeshFault insertAll(ProgressSink& progress);
+  TriangleIndex collect(std::vector<std::int32_t>& ipt) const;
+
+ private:
+  MeshFault insertPoint(PointIndex i);
+  void findCavity(PointIndex i);
+  MeshFault removeCavity();
+  MeshFault removeRecord(RecordId id);
+  MeshFault addTriangle(std::int32_t p1, std::int32_t p2, PointIndex i);
+  RecordId newRecord(const MeshTriangle& t);
+
+  MeshPointTable& m_points;
+  PointIndex m_nv;
+  // Triangles in the table, by record. A record's circle is the one it was
+  // made with; it travels with the triangle from slot to slot. A record's tag
+  // changes when its triangle is removed, which makes the index drop the
+  // entries it holds for it; the record is then reused.
+  std::vector<MeshTriangle> m_records;
+  std::vector<std::uint32_t> m_tag;
+  std::vector<TriangleIndex> m_slotOf;  // slot of each record, 0 once removed
+  std::vector<PointIndex> m_inCavity;   // the point whose cavity last took the record
+  std::vector<RecordId> m_free;
+  std::vector<RecordId> m_slotRecord;  // record in each slot 1..m_ntri
+  std::vector<Circle> m_slotCircle;    // circle held by each slot, left behind on moves
+  TriangleIndex m_ntri = 0;
+  CircleIndex m_index;
+  std::vector<RecordId> m_cavity;
+  std::vector<MeshEdge> m_edges{MeshEdge{}};
+  int m_nedge = 0;
+  PointIndex m_point = 0;
+};
+
+int BandCount(PointIndex nv) { return std::max(1, static_cast<int>(std::sqrt(static_cast<double>(nv)))); }
+
+double MinY(const MeshPointTable& p, PointIndex nv) { return *std::min_element(p.y.begin() + 1, p.y.begin() + nv + 1); }
+double MaxY(const MeshPointTable& p, PointIndex nv) { return *std::max_element(p.y.begin() + 1, p.y.begin() + nv + 1); }
+
+FastMesher::FastMesher(MeshPointTable& points, PointIndex nv)
+    : m_points(points), m_nv(nv), m_index(MinY(points, nv), MaxY(points, nv), BandCount(nv)) {
+  // A mesh of nv points has about 2 nv triangles, and a few more are in
+  // flight while a point is inserted.
+  const auto expected = 2 * static_cast<std::size_t>(nv) + 64;
+  m_records.reserve(expected);
+  m_tag.reserve(expected);
+  m_slotOf.reserve(expected);
+  m_inCavity.reserve(expected);
+  m_slotRecord.reserve(expected);
+  m_slotCircle.reserve(expected);
+  m_slotRecord.assign(1, 0);
+  m_slotCircle.assign(1, Circle{});
+}
+
+RecordId FastMesher::newRecord(const MeshTriangle& t) {
+  if (m_free.empty()) {
+    m_records.push_back(t);
+    m_tag.push_back(0);
+    m_slotOf.push_back(0);
+    m_inCavity.push_back(0);
+    return static_cast<RecordId>(m_records.size() - 1);
+  }
+  const RecordId id = m_free.back();
+  m_free.pop_back();
+  m_records[static_cast<std::size_t>(id)] = t;
+  m_inCavity[static_cast<std::size_t>(id)] = 0;
+  return id;
+}
+
+MeshFault FastMesher::addTriangle(std::int32_t p1, std::int32_t p2, PointIndex i) {
+  if (m_ntri + 1 > capacity::kMeshTriangleSlots) return MeshFault::TableFull;
+  ++m_ntri;
+  if (static_cast<std::size_t>(m_ntri) >= m_slotRecord.size()) {
+    m_slotRecord.push_back(0);
+    m_slotCircle.push_back(Circle{});  // the working table starts zeroed
+  }
+  Circle& held = m_slotCircle[static_cast<std::size_t>(m_ntri)];
+  MeshTriangle t{p1, p2, i, held.xc, held.yc, held.r};
+  if (CircumCircle(m_points, t) == CircleOutcome::Fault) return MeshFault::CircleFault;
+  held = Circle{t.xc, t.yc, t.r};
+  const RecordId id = newRecord(t);
+  m_slotOf[static_cast<std::size_t>(id)] = m_ntri;
+  m_slotRecord[static_cast<std::size_t>(m_ntri)] = id;
+  m_index.insert({t.xc, t.yc, t.r, id, m_tag[static_cast<std::size_t>(id)]});
+  return MeshFault::None;
+}
+
+void FastMesher::findCavity(PointIndex i) {
+  const double xp = m_points.x[i];
+  const double yp = m_points.y[i];
+  m_cavity.clear();
+  m_index.query(
+      xp, yp, [&](const CircleIndex::Entry& entry) { return m_tag[static_cast<std::size_t>(entry.record)] == entry.tag; },
+      [&](const CircleIndex::Entry& entry) {
+        m_inCavity[static_cast<std::size_t>(entry.record)] = i;
+        m_cavity.push_back(entry.record);
+      });
+  std::sort(m_cavity.begin(), m_cavity.end(), [&](RecordId a, RecordId b) {
+    return m_slotOf[static_cast<std::size_t>(a)] < m_slotOf[static_cast<std::size_t>(b)];
+  });
+}
+
+MeshFault FastMesher::removeRecord(RecordId id) {
+  if (m_nedge + 3 > capacity::kMeshEdgeSlots) return MeshFault::TableFull;
+  const MeshTriangle& t = m_records[static_cast<std::size_t>(id)];
+  m_edges.resize(static_cast<std::size_t>(m_nedge) + 4);
+  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{t.p1, t.p2};
+  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{t.p2, t.p3};
+  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{t.p3, t.p1};
+  m_slotOf[static_cast<std::size_t>(id)] = 0;
+  ++m_tag[static_cast<std::size_t>(id)];  // its entries in the index are stale from now on
+  return MeshFault::None;
+}
+
+MeshFault FastMesher::removeCavity() {
+  for (const RecordId id : m_cavity) {
+    if (m_slotOf[static_cast<std::size_t>(id)] == 0) continue;  // pulled from the end and removed already
+    const TriangleIndex j = m_slotOf[static_cast<std::size_t>(id)];
+    if (const MeshFault f = removeRecord(id); f != MeshFault::None) return f;
+    // The last triangle moves into slot j and is examined at once.
+    for (;;) {
+      const TriangleIndex last = m_ntri--;
+      if (last == j) break;
+      const RecordId mover = m_slotRecord[static_cast<std::size_t>(last)];
+      m_slotRecord[static_cast<std::size_t>(j)] = mover;
+      m_slotCircle[static_cast<std::size_t>(j)] = m_slotCircle[static_cast<std::size_t>(last)];
+      m_slotOf[static_cast<std::size_t>(mover)] = j;
+      if (m_inCavity[static_cast<std::size_t>(mover)] != m_point) break;
+      if (const MeshFault f = removeRecord(mover); f != MeshFault::None) return f;
+    }
+  }
+  // Only now may the records be reused: the cavity list names them until here.
+  m_free.insert(m_free.end(), m_cavity.begin(), m_cavity.end());
+  return MeshFault::None;
+}
+
+MeshFault FastMesher::insertPoint(PointIndex i) {
+  m_point = i;
+  m_nedge = 0;
+  findCavity(i);
+  if (const MeshFault f = removeCavity(); f != MeshFault::None) return f;
+  DeleteSharedEdges(m_edges, m_nedge);
+  for (int m = 1; m <= m_nedge; ++m) {
+    const MeshEdge e = m_edges[static_cast<std::size_t>(m)];
+    if (e.p1 == 0 || e.p2 == 0) continue;
+    if (const MeshFault f = addTriangle(e.p1, e.p2, i); f != MeshFault::None) return f;
+  }
+  return MeshFault::None;
+}
+
+MeshFault FastMesher::insertAll(ProgressSink& progress) {
+  if (const MeshFault f = addTriangle(m_nv + 1, m_nv + 2, m_nv + 3); f != MeshFault::None) return f;
+  progress.update(10);
+  const PointIndex step = ProgressStep(m_nv);
+  for (PointIndex i = 1; i <= m_nv; ++i) {
+    if (const MeshFault f = insertPoint(i); f != MeshFault::None) return f;
+    if (i % step == 0) progress.update(10.0 + 90.0 * i / m_nv);
+  }
+  return MeshFault::None;
+}
+
+TriangleIndex FastMesher::collect(std::vector<std::int32_t>& ipt) const {
+  ipt.assign(3 * static_cast<std::size_t>(m_ntri) + 1, 0);
+  for (TriangleIndex k = 1; k <= m_ntri; ++k) {
+    const MeshTriangle& t = m_records[static_cast<std::size_t>(m_slotRecord[static_cast<std::size_t>(k)])];
+    const std::size_t at = 3 * static_cast<std::size_t>(k);
+    ipt[at - 2] = t.p1;
+    ipt[at - 1] = t.p2;
+    ipt[at] = t.p3;
+  }
+  return RemoveSuperTriangles(ipt, m_ntri, m_nv);
+}
+
+}  // namespace
+
+BuildMeshResult BuildMesh(MeshPointTable& points, PointIndex nv, std::vector<std::int32_t>& ipt,
+                          ProgressSink& progress) {
+  PlaceSuperTriangle(points, nv);
+  FastMesher mesher(points, nv);
+  if (const MeshFault f = mesher.insertAll(progress); f != MeshFault::None) return {0, f};
+  return {mesher.collect(ipt), MeshFault::None};
+}
+
+}  // namespace plotvane

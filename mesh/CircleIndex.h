@@ -1,0 +1,77 @@
+#pragma once
+// Finds the triangles whose circumcircle may contain a new point, without
+// looking at every triangle of the table.
+//
+// The heights between the lowest and the highest point are cut into bands at
+// several resolutions: the finest has a power of four bands, each coarser
+// level a quarter as many, the last a single band, so a height's band at any
+// level is its finest band shifted right. A circle is filed at the finest
+// level where its vertical extent (widened by a margin that covers the
+// rounding of InCircle) meets at most two bands, under each of them. A point
+// can only be inside a circle filed under its own band at some level, so a
+// query reads one band per level.
+//
+// An entry carries its circle, so a query tests it without looking up its
+// triangle. Entries whose circle lies wholly left of the point are dropped for
+// good: points come in ascending X, so no later point can reach them either.
+// So are entries whose triangle is gone, which the caller tells by its tag.
+
+#include <cstdint>
+#include <vector>
+
+#include "mesh/CircumCircle.h"
+
+namespace plotvane {
+
+class CircleIndex {
+ public:
+  // A filed circle, with the caller's record number and the tag the record
+  // had when filed; the caller changes a record's tag when its triangle goes.
+  struct Entry {
+    double xc, yc, r;
+    std::int32_t record;
+    std::uint32_t tag;
+  };
+
+  // finestBands: about how many bands the finest level should have; rounded
+  // down to a power of four.
+  CircleIndex(double ymin, double ymax, int finestBands);
+
+  void insert(const Entry& entry);
+
+  // Calls claim(entry) for every live entry whose circle holds (xp, yp) by
+  // InCircle. live(entry) tells whether the entry's triangle still exists.
+  template <typename Live, typename Claim>
+  void query(double xp, double yp, Live live, Claim claim) {
+    const int finest = finestBand(yp);
+    for (int level = 0; level < static_cast<int>(m_levels.size()); ++level) {
+      sweep(m_levels[static_cast<std::size_t>(level)][static_cast<std::size_t>(finest >> (2 * level))], xp, yp, live,
+            claim);
+    }
+  }
+
+ private:
+  using Band = std::vector<Entry>;
+
+  int finestBand(double y) const;
+
+  template <typename Live, typename Claim>
+  static void sweep(Band& band, double xp, double yp, Live& live, Claim& claim) {
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < band.size(); ++k) {
+      const Entry& e = band[k];
+      if (CircleIsLeftOf(xp, e.xc, e.r) || !live(e)) continue;
+      if (InCircle(xp, yp, e.xc, e.yc, e.r)) claim(e);
+      band[kept++] = e;
+    }
+    band.resize(kept);
+  }
+
+  double m_ymin;
+  double m_ymax;
+  double m_scale;  // finest bands per unit of y
+  int m_finestCount;
+  std::vector<std::vector<Band>> m_levels;  // finest first
+};
+
+}  // namespace plotvane
