@@ -58,13 +58,15 @@ ContourLayout DecideLayout(const AcceptedLines& lines) {
 }
 
 // Writes the settings lines of an old or new contour file: field 1 of each.
+// The old layout has no fill-mode lines and means the colour fill: it reads as
+// a block whose line 12 is "True".
 bool ApplyContourSettings(const AcceptedLines& lines, ContourLayout layout, DrawSettings& settings) {
-  const int count = layout == ContourLayout::New ? kSettingsBlockLines : kSettingsSwitchLines;
   std::array<std::string_view, kSettingsBlockLines> texts{};
-  for (int i = 1; i <= count; ++i) texts[static_cast<std::size_t>(i - 1)] = lines.field(i, 1);
-  if (!ApplySettingsLines(settings, std::span(texts.data(), static_cast<std::size_t>(count)))) return false;
-  if (layout == ContourLayout::Old) settings.selectFillMode(FillMode::FillColour);
-  return true;
+  const int fromFile = layout == ContourLayout::New ? kSettingsBlockLines : kSettingsSwitchLines;
+  for (int i = 1; i <= fromFile; ++i) texts[static_cast<std::size_t>(i - 1)] = lines.field(i, 1);
+  std::size_t count = static_cast<std::size_t>(fromFile);
+  if (layout == ContourLayout::Old) texts[count++] = "True";
+  return ApplySettingsLines(settings, std::span(texts.data(), count));
 }
 
 // Converts the points after the h header lines; false at the first field

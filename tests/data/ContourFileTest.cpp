@@ -52,7 +52,7 @@ TEST(ContourLayouts, OldLayoutWithoutFillModeLinesSelectsColour) {
   std::vector<std::string> lines(kSettingsLines.begin(), kSettingsLines.begin() + kSettingsSwitchLines);
   test::TempDir dir;
   Document doc;
-  doc.settings.selectFillMode(FillMode::FillGrey);
+  doc.settings.selectFillMode(FillMode::FillPattern);
   ASSERT_EQ(ReadDataFile(dir.write("old.ctr", Block(lines) + kPoints), doc), ReadStatus::Ok);
   EXPECT_EQ(doc.settings.fillMode, FillMode::FillColour);
   EXPECT_EQ(doc.settings.ContinuousColour, 1);
