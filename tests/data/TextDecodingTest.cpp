@@ -56,13 +56,5 @@ TEST(LineCursor, SplitsAtEveryKindOfLineEnd) {
   EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d", "", "e", "", "f"}));
 }
 
-TEST(LineCursor, NoEmptyLineAfterTheLastLineEnd) {
-  LineCursor cursor("a\r\n");
-  std::string_view line;
-  ASSERT_TRUE(cursor.next(line));
-  EXPECT_EQ(line, "a");
-  EXPECT_FALSE(cursor.next(line));
-}
-
 }  // namespace
 }  // namespace plotvane

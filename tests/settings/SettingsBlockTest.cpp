@@ -52,34 +52,12 @@ TEST(TruthValue, WordsInAnyCaseOrNumbers) {
 
 std::vector<std::string_view> Views(const std::vector<std::string>& texts) { return {texts.begin(), texts.end()}; }
 
-TEST(ApplySettingsLines, OptionsInOrderLastTrueWins) {
-  DrawSettings s;
-  const std::vector<std::string> lines{"a", "b", "c", "d", "e", "f", "g", "h", " 0", "1 ", "1", "True", "True", "0"};
-  ASSERT_TRUE(ApplySettingsLines(s, Views(lines)));
-  EXPECT_EQ(s.X1, "a");
-  EXPECT_EQ(s.sq, "h");
-  EXPECT_EQ(s.ContourLines, 0);
-  EXPECT_EQ(s.TriangleEdges, 1);
-  EXPECT_EQ(s.ContinuousColour, 1);
-  EXPECT_EQ(s.fillMode, FillMode::FillGrey);
-}
-
 TEST(ApplySettingsLines, FalseNeverLeavesNoModeSelected) {
   DrawSettings s;
   s.selectFillMode(FillMode::FillGrey);
   const std::vector<std::string> lines{"", "", "", "", "", "", "", "", "1", "0", "0", "False", "False", "False"};
   ASSERT_TRUE(ApplySettingsLines(s, Views(lines)));
   EXPECT_EQ(s.fillMode, FillMode::FillGrey);
-}
-
-TEST(ApplySettingsLines, StopsAtTheFirstRejectedValue) {
-  DrawSettings s;
-  const std::vector<std::string> lines{"1", "2", "3", "4", "5", "6", "7", "8", "0", "x", "1", "False", "True"};
-  EXPECT_FALSE(ApplySettingsLines(s, Views(lines)));
-  EXPECT_EQ(s.sq, "8");
-  EXPECT_EQ(s.ContourLines, 0);
-  EXPECT_EQ(s.ContinuousColour, 0);  // line 11 was never reached
-  EXPECT_EQ(s.fillMode, FillMode::FillColour);
 }
 
 TEST(ApplySettingsLines, PatternModeKeepsContinuousColourOff) {
