@@ -168,7 +168,16 @@ std::optional<double> ParseNumber(std::string_view text) {
 std::string NumberText(double value) {
   std::array<char, 40> buf{};
   const int len = FormatGeneral(value, 15, buf.data(), buf.size());
-  return std::string(buf.data(), static_cast<std::size_t>(len));
+  std::string text(buf.data(), static_cast<std::size_t>(len));
+  if (!ParseNumber(text)) {
+    // Only next to the largest double: rounding to 15 digits went past it, and
+    // the text would not read back. Cut the digits instead of rounding them.
+    const auto full = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, 16);
+    const std::string digits(buf.data(), full.ptr);  // [-]d.dddddddddddddddde+308
+    const std::size_t kept = (value < 0 ? 1 : 0) + 16;  // sign, first digit, point, 14 digits
+    text = digits.substr(0, kept) + "E" + digits.substr(digits.find('e') + 1);
+  }
+  return text;
 }
 
 int FormatSingle(float value, char* out) { return FormatGeneral(value, 7, out, 16); }

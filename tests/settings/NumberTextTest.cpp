@@ -70,6 +70,14 @@ TEST(NumberText, ReadsBackToTheValueForFifteenDigitInput) {
   }
 }
 
+TEST(NumberText, TheLargestDoublesStillReadBack) {
+  const double max = std::numeric_limits<double>::max();
+  EXPECT_EQ(NumberText(max), "1.79769313486231E+308");
+  EXPECT_EQ(NumberText(-max), "-1.79769313486231E+308");
+  EXPECT_TRUE(ParseNumber(NumberText(max)).has_value());
+  EXPECT_TRUE(ParseNumber(NumberText(-max)).has_value());
+}
+
 TEST(SingleText, SevenSignificantDigits) {
   EXPECT_EQ(SingleText(0.123456789f), "0.1234568");
   EXPECT_EQ(SingleText(12345678.0f), "1.234568E+07");
