@@ -9,8 +9,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   # Qt 6: core, gui, widgets, svg, printing (PrintSupport is in qt6-base-dev), uic
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  # tests and benchmarks
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # tests and benchmarks (pdftoppm renders the PDF page in the writer tests)
+  libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils
   # EMF records
   libuemf-dev
   # a metric-compatible Japanese Gothic that stands in for the page font

@@ -1,0 +1,180 @@
+// The QPainter output of the record walker. See QtPlayer.h.
+
+#include "qtplay/QtPlayer.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "qtplay/QtFonts.h"
+#include "render/gdi/Playback.h"
+
+namespace plotvane::qtplay {
+namespace {
+
+QColor ToColor(gdi::COLORREF c) { return QColor(gdi::GetRValue(c), gdi::GetGValue(c), gdi::GetBValue(c)); }
+
+class QtSink final : public gdi::PlaybackSink {
+ public:
+  QtSink(QPainter& painter, const PlayOptions& options, const QRectF& target)
+      : m_painter(painter), m_options(options), m_target(target.normalized()) {}
+
+  void setPen(const gdi::LOGPEN& pen, double width) override {
+    if (pen.style == gdi::PenStyle::PS_NULL) {
+      m_painter.setPen(Qt::NoPen);
+      return;
+    }
+    double w = width;
+    if (m_options.raster && pen.width != 0) w = std::max(1.0, std::round(width));
+    m_painter.setPen(QPen(ToColor(pen.colour), pen.width == 0 ? 0.0 : w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  }
+
+  void setBrush(const gdi::LOGBRUSH& brush) override {
+    m_pattern = brush.style == gdi::BrushStyle::BS_PATTERN ? std::optional(brush.pattern) : std::nullopt;
+    if (brush.style == gdi::BrushStyle::BS_SOLID) {
+      m_painter.setBrush(ToColor(brush.colour));
+      return;
+    }
+    std::uint64_t key = 0;
+    for (const std::uint8_t row : brush.pattern) key = (key << 8) | row;
+    auto found = m_patterns.find(key);
+    if (found == m_patterns.end()) {
+      // Vector output gets the pattern drawn eight times larger and scaled
+      // down again: PDF viewers smooth an enlarged texture, which would blur
+      // an 8 x 8 image into grey but leaves an 8-times-finer one crisp.
+      const int magnify = m_options.raster ? 1 : 8;
+      QBrush texture(patternImage(brush.pattern).scaled(8 * magnify, 8 * magnify));
+      const double scale = m_options.patternScale / magnify;
+      if (scale != 1.0) texture.setTransform(QTransform::fromScale(scale, scale));
+      found = m_patterns.emplace(key, texture).first;
+    }
+    m_painter.setBrush(found->second);
+  }
+
+  void setFont(const gdi::LOGFONT& font, double height) override {
+    m_font = qtFont(font, height);
+    m_escapement = font.escapement;
+  }
+
+  void polygon(std::span<const gdi::PointF> points) override {
+    if (m_pattern && m_options.patternCells) {
+      patternCells(toPolygon(points));
+      return;
+    }
+    m_painter.drawPolygon(toPolygon(points), Qt::OddEvenFill);
+  }
+
+  void polyline(std::span<const gdi::PointF> points) override { m_painter.drawPolyline(toPolygon(points)); }
+
+  void line(gdi::PointF from, gdi::PointF to) override { m_painter.drawLine(map(from), map(to)); }
+
+  void text(const gdi::TextRun& run) override;
+
+ private:
+  QPointF map(gdi::PointF p) const {
+    if (m_options.raster) return QPointF(std::floor(p.x + 0.5), std::floor(p.y + 0.5));
+    return QPointF(p.x, p.y);
+  }
+
+  QPolygonF toPolygon(std::span<const gdi::PointF> points) {
+    m_polygon.resize(static_cast<qsizetype>(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i) m_polygon[static_cast<qsizetype>(i)] = map(points[i]);
+    return m_polygon;
+  }
+
+  void patternCells(const QPolygonF& polygon);
+
+  QPainter& m_painter;
+  PlayOptions m_options;
+  QRectF m_target;
+  std::optional<gdi::MonoPattern> m_pattern;
+  QFont m_font;
+  int m_escapement = 0;
+  QPolygonF m_polygon;
+  std::map<std::uint64_t, QBrush> m_patterns;  // textures made so far, by pattern bits
+};
+
+void QtSink::patternCells(const QPolygonF& polygon) {
+  const QPen pen = m_painter.pen();
+  const QBrush brush = m_painter.brush();
+  m_painter.setPen(Qt::NoPen);
+  m_painter.setBrush(Qt::white);
+  m_painter.drawPolygon(polygon, Qt::OddEvenFill);
+
+  // One path per row of cells, neighbouring cells merged: SVG readers limit
+  // the length of a single path.
+  const double cell = m_options.patternScale;
+  const QRectF area = polygon.boundingRect().intersected(m_target);
+  for (auto row = static_cast<long long>(std::floor(area.top() / cell)); row * cell < area.bottom(); ++row) {
+    const std::uint8_t bits = (*m_pattern)[static_cast<std::size_t>(((row % 8) + 8) % 8)];
+    QPainterPath black;
+    double runStart = 0.0;
+    bool inRun = false;
+    const auto first = static_cast<long long>(std::floor(area.left() / cell));
+    for (auto column = first;; ++column) {
+      const bool inside = column * cell < area.right();
+      const bool set = inside && (bits >> (7 - ((column % 8) + 8) % 8) & 1) != 0 &&
+                       polygon.containsPoint(QPointF((column + 0.5) * cell, (row + 0.5) * cell), Qt::OddEvenFill);
+      if (set && !inRun) runStart = column * cell;
+      if (!set && inRun) black.addRect(runStart, row * cell, column * cell - runStart, cell);
+      inRun = set;
+      if (!inside) break;
+    }
+    if (!black.isEmpty()) m_painter.fillPath(black, Qt::black);
+  }
+  m_painter.setBrush(Qt::NoBrush);
+  m_painter.setPen(pen);
+  m_painter.drawPolygon(polygon);
+  m_painter.setBrush(brush);
+}
+
+void QtSink::text(const gdi::TextRun& run) {
+  const QString text = QString::fromUtf8(run.text.data(), static_cast<qsizetype>(run.text.size()));
+  const QFontMetricsF metrics(m_font, m_painter.device());
+  const double width = metrics.horizontalAdvance(text);
+  const double x = run.align == gdi::TextAlign::Centre ? -width / 2 : run.align == gdi::TextAlign::Right ? -width : 0.0;
+
+  m_painter.save();
+  if (run.clipped) {
+    m_painter.setClipRect(QRectF(QPointF(run.clip.left, run.clip.top), QPointF(run.clip.right, run.clip.bottom)),
+                          Qt::IntersectClip);
+  }
+  m_painter.translate(map(run.anchor));
+  m_painter.rotate(-m_escapement / 10.0);
+  m_painter.fillRect(QRectF(x, 0.0, width, metrics.ascent() + metrics.descent()), Qt::white);
+  m_painter.setFont(m_font);
+  m_painter.setPen(Qt::black);
+  m_painter.drawText(QPointF(x, metrics.ascent()), text);
+  m_painter.restore();
+}
+
+}  // namespace
+
+QImage patternImage(const gdi::MonoPattern& pattern) {
+  QImage image(8, 8, QImage::Format_RGB32);
+  for (int row = 0; row < 8; ++row) {
+    for (int column = 0; column < 8; ++column) {
+      const bool black = (pattern[static_cast<std::size_t>(row)] >> (7 - column) & 1) != 0;
+      image.setPixel(column, row, black ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    }
+  }
+  return image;
+}
+
+void PlayEnhMetaFile(QPainter& painter, const gdi::EnhMetaFile& picture, const QRectF& target,
+                     const PlayOptions& options) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, !options.raster);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  QtSink sink(painter, options, target);
+  gdi::PlayPicture(picture, gdi::RectF{target.left(), target.top(), target.right(), target.bottom()}, sink);
+  painter.restore();
+}
+
+}  // namespace plotvane::qtplay

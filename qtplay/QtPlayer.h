@@ -1,0 +1,49 @@
+#pragma once
+// Playing a recorded picture into a QPainter: the screen, images, SVG, PDF
+// and the printer all go through here.
+//
+// The picture's frame is mapped onto a target rectangle in the painter's
+// coordinates (y downward); see render/gdi/Playback.h for what each recorded
+// call means. How the recorded semantics are met with Qt:
+// - polygons are filled by Qt's odd-even rule and outlined with a pen of
+//   round caps and joins centred on the edge; a null pen draws no outline;
+// - a pattern brush is an opaque black-and-white 8 x 8 QImage texture (a
+//   QBitmap brush would come out solid in PDF and be dropped from SVG),
+//   tiled from the painter's origin, each pattern pixel patternScale painter
+//   units wide;
+// - fonts get pixel sizes in painter units (QtFonts.h), black text on an
+//   opaque white box.
+//
+// Raster output (the screen, PNG, BMP) snaps every point to whole pixels and
+// every pen to a whole number of pixels, at least one, and fills without
+// antialiasing: the map is a mosaic of abutting pieces, and antialiased edges
+// would let the background show through as faint seams between them. Vector
+// output keeps the exact coordinates.
+
+#include <QPainter>
+#include <QRectF>
+
+#include "render/gdi/EnhMetaFile.h"
+
+namespace plotvane::qtplay {
+
+struct PlayOptions {
+  bool raster = true;         // snap to pixels, no antialiasing (see above)
+  double patternScale = 1.0;  // painter units per pattern pixel
+  // Draw a pattern fill as a white polygon and a black square for each black
+  // pattern pixel whose centre lies inside it (within the target), as a
+  // raster device would: for outputs that cannot tile a texture. Qt's SVG
+  // generator (6.4) leaves texture brushes out and ignores clipping.
+  bool patternCells = false;
+};
+
+// Plays the picture so that its frame fills target. The painter's pen, brush,
+// font, clipping and render hints are as they were afterwards.
+void PlayEnhMetaFile(QPainter& painter, const gdi::EnhMetaFile& picture, const QRectF& target,
+                     const PlayOptions& options = {});
+
+// The 8 x 8 texture of a pattern brush: black where the bit is 1, white
+// elsewhere, opaque.
+QImage patternImage(const gdi::MonoPattern& pattern);
+
+}  // namespace plotvane::qtplay

@@ -1,0 +1,13 @@
+// The Qt suites need a QGuiApplication for fonts and painting; they run on
+// the offscreen platform unless told otherwise.
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,12 @@
+# Suites of the Qt player and the file writers. They need a QGuiApplication
+# and run on Qt's offscreen platform, so they have their own main.
+add_executable(qtplay_test
+  qtplay/QtTestMain.cpp
+  qtplay/QtPlayerTest.cpp
+  qtplay/PageWritersTest.cpp)
+target_link_libraries(qtplay_test PRIVATE plotvane::qtplay plotvane_render_testsupport plotvane_testsupport
+  GTest::gtest plotvane::options)
+find_program(PLOTVANE_PDFTOPPM pdftoppm)
+target_compile_definitions(qtplay_test PRIVATE PLOTVANE_PDFTOPPM="${PLOTVANE_PDFTOPPM}")
+gtest_discover_tests(qtplay_test DISCOVERY_TIMEOUT 60
+  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
