@@ -1,0 +1,49 @@
+#pragma once
+// The value of the mesh at a point of the data plane.
+//
+// MeshValueAt normalises the point with the data extents exactly as the mesh
+// coordinates were normalised, finds the lowest-numbered admitted triangle
+// whose containment test (TriangleKernel.h) accepts it, and interpolates Z
+// linearly in that triangle:
+// - xn = (X - xMin) / (xMax - xMin) * 100, likewise yn, in double precision;
+// - a triangle is admitted by the distortion limit (DistortionLimit.h);
+// - the first admitted triangle in index order that contains the point
+//   decides: Degenerate when its float vertices are collinear, otherwise the
+//   value Z = zMin + (zMax - zMin) * zn / 100 rounded to single precision;
+// - Outside when no admitted triangle contains the point.
+//
+// MeshValueAt asks the mesh's spatial index (MeshLocator.h) for the few
+// triangles that can contain the point and tests those in ascending order;
+// MeshValueAtLinear tests every triangle 1..nt in order. Both use the same
+// triangle test and therefore give the same answer, bit for bit.
+//
+// A mesh that cannot belong to the current data gives Outside instead of a
+// division by zero: nt == 0, a zero extent in X or Y, and for MeshValueAt a
+// missing locator or one built for another triangle count. A Z outside the
+// single-precision range (or not finite) is no value either: it answers
+// Outside rather than an infinity that no caller can show.
+
+#include "data/Document.h"
+#include "tools/DistortionLimit.h"
+
+namespace plotvane {
+
+struct MeshValue {
+  enum class Kind { Value, Outside, Degenerate };
+  Kind kind = Kind::Outside;
+  float z = 0.0f;  // the value in data units, meaningful for Value only
+
+  bool hasValue() const { return kind == Kind::Value; }
+};
+
+// X and Y in data units. limit is ReadDistortionLimit(settings.sq).
+MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y);
+
+// The same, reading the mesh, the extents and sq from the document.
+MeshValue MeshValueAt(const Document& document, float X, float Y);
+
+// The plain scan over every triangle; kept as the reference for the fast path.
+MeshValue MeshValueAtLinear(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X,
+                            float Y);
+
+}  // namespace plotvane
