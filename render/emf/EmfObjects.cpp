@@ -30,13 +30,12 @@ std::uint32_t EmfObjects::create(Emr type) {
 std::uint32_t EmfObjects::pen(const gdi::LOGPEN& pen, std::int32_t width) {
   const auto key = std::make_tuple(static_cast<int>(pen.style), width, pen.colour);
   if (const auto found = m_pens.find(key); found != m_pens.end()) return found->second;
-  const std::size_t start = m_out.size();
   const std::uint32_t index = create(Emr::EMR_CREATEPEN);
   m_out.u32(static_cast<std::uint32_t>(pen.style));
   m_out.i32(width);
   m_out.i32(0);
   m_out.u32(pen.colour);
-  m_out.end(start);
+  m_out.end();
   m_pens.emplace(key, index);
   return index;
 }
@@ -46,7 +45,6 @@ std::uint32_t EmfObjects::brush(const gdi::LOGBRUSH& brush) {
   const auto key = std::make_tuple(static_cast<int>(brush.style), pattern ? 0u : brush.colour,
                                    pattern ? PatternKey(brush.pattern) : 0u);
   if (const auto found = m_brushes.find(key); found != m_brushes.end()) return found->second;
-  const std::size_t start = m_out.size();
   std::uint32_t index = 0;
   if (pattern) {
     index = create(Emr::EMR_CREATEDIBPATTERNBRUSHPT);
@@ -57,7 +55,7 @@ std::uint32_t EmfObjects::brush(const gdi::LOGBRUSH& brush) {
     m_out.u32(brush.colour);
     m_out.u32(0);
   }
-  m_out.end(start);
+  m_out.end();
   m_brushes.emplace(key, index);
   return index;
 }
@@ -99,7 +97,6 @@ std::uint32_t EmfObjects::font(const gdi::LOGFONT& font) {
   for (const auto& [known, index] : m_fonts) {
     if (known == font) return index;
   }
-  const std::size_t start = m_out.size();
   const std::uint32_t index = create(Emr::EMR_EXTCREATEFONTINDIRECTW);
   m_out.i32(font.height);
   m_out.i32(font.width);
@@ -117,21 +114,21 @@ std::uint32_t EmfObjects::font(const gdi::LOGFONT& font) {
   std::u16string face = gdi::ToUtf16(font.faceName);
   if (face.size() > kFaceUnits - 1) face.resize(kFaceUnits - 1);  // room for the terminator
   m_out.utf16(face, kFaceUnits);
-  m_out.end(start);
+  m_out.end();
   m_fonts.emplace_back(font, index);
   return index;
 }
 
 void EmfObjects::deleteAll() {
   for (const std::uint32_t stock : {kStockBlackPen, kStockWhiteBrush, kStockSystemFont}) {
-    const std::size_t start = m_out.begin(Emr::EMR_SELECTOBJECT);
+    m_out.begin(Emr::EMR_SELECTOBJECT);
     m_out.u32(stock);
-    m_out.end(start);
+    m_out.end();
   }
   for (std::uint32_t index = 1; index < m_next; ++index) {
-    const std::size_t start = m_out.begin(Emr::EMR_DELETEOBJECT);
+    m_out.begin(Emr::EMR_DELETEOBJECT);
     m_out.u32(index);
-    m_out.end(start);
+    m_out.end();
   }
 }
 

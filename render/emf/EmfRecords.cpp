@@ -3,31 +3,33 @@
 #include "render/emf/EmfRecords.h"
 
 #include <bit>
-#include <cassert>
 
 namespace plotvane::emf {
 
-std::size_t RecordBuffer::begin(Emr type) {
-  assert(m_bytes.size() % 4 == 0 && "records start on a 4-byte boundary");
-  const std::size_t start = m_bytes.size();
+void RecordBuffer::begin(Emr type) {
+  m_record.clear();
   u32(static_cast<std::uint32_t>(type));
   u32(0);  // size, filled in by end()
-  return start;
 }
 
-void RecordBuffer::end(std::size_t start) {
+void RecordBuffer::end() {
   pad4();
-  patch32(start + 4, static_cast<std::uint32_t>(m_bytes.size() - start));
+  const auto size = static_cast<std::uint32_t>(m_record.size());
+  for (int i = 0; i < 4; ++i) m_record[4 + i] = static_cast<char>((size >> (8 * i)) & 0xFF);
+  if (m_output) m_output(m_record);
+  m_size += size;
   ++m_records;
 }
 
 void RecordBuffer::u16(std::uint16_t v) {
-  u8(static_cast<std::uint8_t>(v & 0xFF));
-  u8(static_cast<std::uint8_t>(v >> 8));
+  const char bytes[2] = {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+  m_record.append(bytes, 2);
 }
 
 void RecordBuffer::u32(std::uint32_t v) {
-  for (int shift = 0; shift < 32; shift += 8) u8(static_cast<std::uint8_t>((v >> shift) & 0xFF));
+  const char bytes[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+                         static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
+  m_record.append(bytes, 4);
 }
 
 void RecordBuffer::f32(float v) { u32(std::bit_cast<std::uint32_t>(v)); }
@@ -44,16 +46,7 @@ void RecordBuffer::utf16(std::u16string_view text, std::size_t units) {
 }
 
 void RecordBuffer::pad4() {
-  while (m_bytes.size() % 4 != 0) u8(0);
-}
-
-void RecordBuffer::patch32(std::size_t offset, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) m_bytes[offset + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-void RecordBuffer::patch16(std::size_t offset, std::uint16_t v) {
-  m_bytes[offset] = static_cast<char>(v & 0xFF);
-  m_bytes[offset + 1] = static_cast<char>(v >> 8);
+  while (m_record.size() % 4 != 0) u8(0);
 }
 
 }  // namespace plotvane::emf

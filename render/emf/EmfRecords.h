@@ -9,6 +9,7 @@
 // (libUEMF) and check them there.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -54,13 +55,18 @@ inline constexpr std::uint32_t kStockBlackPen = 0x80000007;
 inline constexpr std::uint32_t kStockSystemFont = 0x8000000D;
 
 // Little-endian record bytes. begin() opens a record, the put functions add
-// its fields, end() pads it to a multiple of 4 and fills in its size.
+// its fields, end() pads it to a multiple of 4, fills in its size and hands
+// the finished record to the output (or only counts it when there is none,
+// which is how the writer's first pass learns the file's size).
 class RecordBuffer {
  public:
-  std::size_t begin(Emr type);
-  void end(std::size_t start);
+  using Output = std::function<void(std::string_view record)>;
+  explicit RecordBuffer(Output output = nullptr) : m_output(std::move(output)) {}
 
-  void u8(std::uint8_t v) { m_bytes.push_back(static_cast<char>(v)); }
+  void begin(Emr type);
+  void end();
+
+  void u8(std::uint8_t v) { m_record.push_back(static_cast<char>(v)); }
   void u16(std::uint16_t v);
   void u32(std::uint32_t v);
   void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
@@ -70,17 +76,14 @@ class RecordBuffer {
   void utf16(std::u16string_view text, std::size_t units);
   void pad4();
 
-  // Overwrites a 32-bit field written earlier.
-  void patch32(std::size_t offset, std::uint32_t v);
-  void patch16(std::size_t offset, std::uint16_t v);
-
-  std::size_t size() const { return m_bytes.size(); }
+  // Bytes and records handed out so far.
+  std::uint64_t size() const { return m_size; }
   std::uint32_t records() const { return m_records; }
-  const std::string& bytes() const { return m_bytes; }
-  std::string take() { return std::move(m_bytes); }
 
  private:
-  std::string m_bytes;
+  Output m_output;
+  std::string m_record;
+  std::uint64_t m_size = 0;
   std::uint32_t m_records = 0;
 };
 

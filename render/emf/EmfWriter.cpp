@@ -115,9 +115,9 @@ class EmfSink final : public gdi::PlaybackSink {
 
 void EmfSink::select(std::uint32_t index, std::uint32_t& selected) {
   if (index == selected) return;
-  const std::size_t start = m_out.begin(Emr::EMR_SELECTOBJECT);
+  m_out.begin(Emr::EMR_SELECTOBJECT);
   m_out.u32(index);
-  m_out.end(start);
+  m_out.end();
   selected = index;
 }
 
@@ -151,7 +151,7 @@ void EmfSink::writePoints(std::span<const PointF> points, Emr narrow, Emr wide) 
   }
   const bool fits = box.left >= std::numeric_limits<std::int16_t>::min() && box.top >= std::numeric_limits<std::int16_t>::min() &&
                     box.right <= std::numeric_limits<std::int16_t>::max() && box.bottom <= std::numeric_limits<std::int16_t>::max();
-  const std::size_t start = m_out.begin(fits ? narrow : wide);
+  m_out.begin(fits ? narrow : wide);
   m_out.rect(box.left, box.top, box.right, box.bottom);
   m_out.u32(static_cast<std::uint32_t>(m_points.size()));
   for (const gdi::POINT& q : m_points) {
@@ -163,14 +163,14 @@ void EmfSink::writePoints(std::span<const PointF> points, Emr narrow, Emr wide) 
       m_out.i32(q.y);
     }
   }
-  m_out.end(start);
+  m_out.end();
 }
 
 void EmfSink::writePoint(Emr type, gdi::POINT p) {
-  const std::size_t start = m_out.begin(type);
+  m_out.begin(type);
   m_out.i32(p.x);
   m_out.i32(p.y);
-  m_out.end(start);
+  m_out.end();
 }
 
 void EmfSink::line(PointF from, PointF to) {
@@ -190,9 +190,9 @@ void EmfSink::text(const gdi::TextRun& run) {
                               : run.align == gdi::TextAlign::Right ? TA_RIGHT
                                                                    : TA_LEFT;
   if (align != m_textAlign) {
-    const std::size_t start = m_out.begin(Emr::EMR_SETTEXTALIGN);
+    m_out.begin(Emr::EMR_SETTEXTALIGN);
     m_out.u32(align);
-    m_out.end(start);
+    m_out.end();
     m_textAlign = align;
   }
   // Advances of each character, rounded cumulatively so that the whole run
@@ -215,7 +215,7 @@ void EmfSink::text(const gdi::TextRun& run) {
 
   const std::uint32_t fixed = 76;
   const std::uint32_t stringBytes = static_cast<std::uint32_t>((units.size() * 2 + 3) / 4 * 4);
-  const std::size_t start = m_out.begin(Emr::EMR_EXTTEXTOUTW);
+  m_out.begin(Emr::EMR_EXTTEXTOUTW);
   m_out.rect(0, 0, -1, -1);  // bounds: not used by readers
   m_out.u32(GM_COMPATIBLE);
   m_out.f32(1.0f);  // one logical unit is 0.01 mm
@@ -234,20 +234,20 @@ void EmfSink::text(const gdi::TextRun& run) {
   m_out.utf16(units, units.size());
   m_out.pad4();
   for (const std::int32_t d : dx) m_out.i32(d);
-  m_out.end(start);
+  m_out.end();
 }
 
 void WriteSetup(RecordBuffer& out) {
   const auto simple = [&out](Emr type, std::uint32_t value) {
-    const std::size_t start = out.begin(type);
+    out.begin(type);
     out.u32(value);
-    out.end(start);
+    out.end();
   };
   const auto pair = [&out](Emr type, std::int32_t a, std::int32_t b) {
-    const std::size_t start = out.begin(type);
+    out.begin(type);
     out.i32(a);
     out.i32(b);
-    out.end(start);
+    out.end();
   };
   simple(Emr::EMR_SETMAPMODE, MM_ANISOTROPIC);
   pair(Emr::EMR_SETWINDOWEXTEX, kWindowExtX, kWindowExtY);
@@ -259,16 +259,30 @@ void WriteSetup(RecordBuffer& out) {
   simple(Emr::EMR_SETTEXTALIGN, TA_LEFT);
 }
 
-// The header with the sizes and counts still zero; PatchHeader fills them.
-void WriteHeader(RecordBuffer& out, const gdi::RECT& frame) {
-  const std::size_t start = out.begin(Emr::EMR_HEADER);
-  out.rect(0, 0, -1, -1);
+// What the header needs to know of the whole file: the first pass finds it.
+struct Summary {
+  std::uint64_t bytes = 0;
+  std::uint32_t records = 0;
+  std::uint32_t handles = 1;
+  Bounds bounds;
+};
+
+void WriteHeader(RecordBuffer& out, const gdi::RECT& frame, const Summary& summary) {
+  gdi::RECT bounds{0, 0, -1, -1};  // nothing drawn
+  if (!summary.bounds.empty()) {
+    const double px = static_cast<double>(gdi::kReferenceWidthPixels) / kWindowExtX;
+    const double py = static_cast<double>(gdi::kReferenceHeightPixels) / kWindowExtY;
+    bounds = gdi::RECT{Round(std::floor(summary.bounds.left * px)), Round(std::floor(summary.bounds.top * py)),
+                       Round(std::ceil(summary.bounds.right * px)), Round(std::ceil(summary.bounds.bottom * py))};
+  }
+  out.begin(Emr::EMR_HEADER);
+  out.rect(bounds.left, bounds.top, bounds.right, bounds.bottom);
   out.rect(frame.left, frame.top, frame.right, frame.bottom);
   out.u32(kEmfSignature);
   out.u32(0x10000);
-  out.u32(0);  // nBytes
-  out.u32(0);  // nRecords
-  out.u16(0);  // nHandles
+  out.u32(static_cast<std::uint32_t>(summary.bytes));
+  out.u32(summary.records);
+  out.u16(static_cast<std::uint16_t>(std::min<std::uint32_t>(summary.handles, 0xFFFF)));
   out.u16(0);
   out.u32(0);  // no description
   out.u32(0);
@@ -282,41 +296,46 @@ void WriteHeader(RecordBuffer& out, const gdi::RECT& frame) {
   out.u32(0);  // not OpenGL
   out.i32(gdi::kReferenceWidthMm * 1000);
   out.i32(gdi::kReferenceHeightMm * 1000);
-  out.end(start);
+  out.end();
 }
 
-void PatchHeader(RecordBuffer& out, const Bounds& bounds, std::uint32_t handles) {
-  if (!bounds.empty()) {
-    const double px = static_cast<double>(gdi::kReferenceWidthPixels) / kWindowExtX;
-    const double py = static_cast<double>(gdi::kReferenceHeightPixels) / kWindowExtY;
-    out.patch32(8, static_cast<std::uint32_t>(Round(std::floor(bounds.left * px))));
-    out.patch32(12, static_cast<std::uint32_t>(Round(std::floor(bounds.top * py))));
-    out.patch32(16, static_cast<std::uint32_t>(Round(std::ceil(bounds.right * px))));
-    out.patch32(20, static_cast<std::uint32_t>(Round(std::ceil(bounds.bottom * py))));
-  }
-  out.patch32(48, static_cast<std::uint32_t>(out.size()));
-  out.patch32(52, out.records());
-  out.patch16(56, static_cast<std::uint16_t>(std::min<std::uint32_t>(handles, 0xFFFF)));
+// Writes the whole file to the buffer's output and returns what it wrote.
+Summary WriteFile(const gdi::EnhMetaFile& picture, RecordBuffer& out, const Summary& header) {
+  const gdi::RECT& frame = picture.frame();
+  WriteHeader(out, frame, header);
+  WriteSetup(out);
+  EmfSink sink(out);
+  gdi::PlayPicture(picture, gdi::RectF{double(frame.left), double(frame.top), double(frame.right), double(frame.bottom)}, sink);
+  Summary written;
+  written.handles = sink.finish();
+  out.begin(Emr::EMR_EOF);
+  out.u32(0);   // no palette entries
+  out.u32(16);  // where they would start
+  out.u32(20);  // this record's size, repeated at its end
+  out.end();
+  written.bytes = out.size();
+  written.records = out.records();
+  written.bounds = sink.bounds();
+  return written;
+}
+
+// The file in two passes: the first only counts, so that the header can be
+// written first and the records streamed after it, never held whole in
+// memory (a full map makes a file of tens of megabytes).
+void Encode(const gdi::EnhMetaFile& picture, const RecordBuffer::Output& output) {
+  RecordBuffer counter;
+  const Summary summary = WriteFile(picture, counter, Summary{});
+  RecordBuffer out(output);
+  WriteFile(picture, out, summary);
 }
 
 }  // namespace
 
 std::string EncodeEnhMetaFile(const gdi::EnhMetaFile& picture) {
   if (picture.isNull()) return {};
-  RecordBuffer out;
-  const gdi::RECT& frame = picture.frame();
-  WriteHeader(out, frame);
-  WriteSetup(out);
-  EmfSink sink(out);
-  gdi::PlayPicture(picture, gdi::RectF{double(frame.left), double(frame.top), double(frame.right), double(frame.bottom)}, sink);
-  const std::uint32_t handles = sink.finish();
-  const std::size_t eof = out.begin(Emr::EMR_EOF);
-  out.u32(0);   // no palette entries
-  out.u32(16);  // where they would start
-  out.u32(20);  // this record's size, repeated at its end
-  out.end(eof);
-  PatchHeader(out, sink.bounds(), handles);
-  return out.take();
+  std::string bytes;
+  Encode(picture, [&bytes](std::string_view record) { bytes.append(record); });
+  return bytes;
 }
 
 }  // namespace plotvane::emf
@@ -325,7 +344,11 @@ namespace plotvane::gdi {
 
 std::string CopyEnhMetaFileA(const EnhMetaFile& picture, const std::string& path) {
   if (picture.isNull()) return "no picture to write";
-  return WriteFileSafely(path, emf::EncodeEnhMetaFile(picture));
+  SafeFileWriter file(path);
+  if (!file.open()) return file.error();
+  emf::Encode(picture, [&file](std::string_view record) { file.write(record); });
+  if (!file.commit()) return file.error();
+  return {};
 }
 
 }  // namespace plotvane::gdi

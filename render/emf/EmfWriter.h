@@ -28,7 +28,8 @@
 
 namespace plotvane::emf {
 
-// The bytes of the metafile of a picture; empty for a null picture.
+// The bytes of the metafile of a picture; empty for a null picture. Holds
+// the whole file in memory: for small pictures and tests.
 std::string EncodeEnhMetaFile(const gdi::EnhMetaFile& picture);
 
 }  // namespace plotvane::emf
@@ -36,8 +37,10 @@ std::string EncodeEnhMetaFile(const gdi::EnhMetaFile& picture);
 namespace plotvane::gdi {
 
 // Writes the picture as an enhanced metafile at path, replacing the file
-// there only once the new one is complete. Returns the error message, empty
-// on success.
+// there only once the new one is complete. The records are streamed to the
+// file (a first pass counts them for the header), so a full map's file of
+// tens of megabytes is never held in memory. Returns the error message,
+// empty on success.
 std::string CopyEnhMetaFileA(const EnhMetaFile& picture, const std::string& path);
 
 }  // namespace plotvane::gdi
