@@ -1,0 +1,52 @@
+#pragma once
+// Resampling the mesh on a regular grid and saving it as tab-separated text.
+//
+// The file (UTF-8, every line ended by CR LF, fields separated by one TAB):
+// - the column names labelX, labelY, labelZ;
+// - then, for i = 1..countX (outer) and j = 1..countY (inner), the grid point
+//   Xg = originX + (i - 1) * intervalX and Yg = originY + (j - 1) * intervalY,
+//   each computed in double and rounded to single precision, with the value
+//   Z = MeshValueAt(Xg, Yg): a line "Xg TAB Yg TAB Z" (each the text of a
+//   single-precision number) when there is a value, nothing when the point is
+//   outside the mesh, in an excluded or in a degenerate triangle.
+// So the lines run column by column, and a count of 0 or less leaves the
+// header alone.
+//
+// The file is written through SafeFileWriter: until the conversion completes
+// the target is untouched, and a failed or cancelled conversion leaves no new
+// file (an existing one stays as it was).
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "common/Progress.h"
+#include "data/Document.h"
+#include "tools/GridParameters.h"
+
+namespace plotvane {
+
+// The label of the progress window while the grid is computed.
+inline constexpr std::string_view kGridProgressLabel = "格子状のデータに変換中です。";
+// The message of a conversion stopped by the user.
+inline constexpr std::string_view kGridCancelled = "変換を中止しました。";
+// The message after a successful conversion.
+inline constexpr std::string_view kGridSaved = "保存しました。";
+
+struct GridConversionResult {
+  std::string error;       // the user's message; empty on success
+  bool cancelled = false;  // the user stopped it (error is then kGridCancelled)
+
+  bool ok() const { return error.empty(); }
+};
+
+// Converts the document's mesh (with its extents, labels and distortion limit
+// sq) on the grid and writes the file at path. The caller has checked that the
+// mesh has at least three triangles. progress receives the share of grid points
+// done; cancelRequested, when given, is asked every few thousand points and
+// stops the conversion when it returns true.
+GridConversionResult ConvertToGrid(const Document& document, const GridParameters& grid, const std::string& path,
+                                   ProgressSink& progress = NullProgress(),
+                                   const std::function<bool()>& cancelRequested = {});
+
+}  // namespace plotvane
