@@ -32,6 +32,9 @@ QImage renderImage(const gdi::EnhMetaFile& picture, double dpi = 96.0);
 // PNG or BMP (`format` "PNG" or "BMP", 24-bit colour) of renderImage.
 QString writeImage(const gdi::EnhMetaFile& picture, const QString& path, const char* format, double dpi = 96.0);
 // SVG in pixels of 1/96 inch, so that the page keeps its size in millimetres.
+// Pattern fills are drawn as their black cells (PlayOptions::patternCells).
+// Qt's generator writes a group per style change: a map of 200 000 triangles
+// makes a file of about 300 MB and needs over a gigabyte while writing.
 QString writeSvg(const gdi::EnhMetaFile& picture, const QString& path);
 // PDF of one page exactly the size of the frame, no margins.
 QString writePdf(const gdi::EnhMetaFile& picture, const QString& path);

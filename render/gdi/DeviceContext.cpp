@@ -65,7 +65,9 @@ std::int64_t DeviceContext::resolve(HGDIOBJ object, ObjectKind kind) {
   const std::uint32_t slot = object.value & kSlotMask;
   if (slot >= m_cache.size()) m_cache.resize(slot + 1);
   HandleCache& cached = m_cache[slot];
-  if (cached.handle == object.value) return cached.index;
+  // A hit is checked against the description too: after 4096 reuses of a
+  // slot its handle values repeat, and the repeat may describe something else.
+  if (cached.handle == object.value && matches(object, kind, cached.index)) return cached.index;
   std::uint32_t index = 0;
   if (kind == ObjectKind::Pen) {
     const LOGPEN& pen = *GetPenDescription(object);
@@ -85,6 +87,16 @@ std::int64_t DeviceContext::resolve(HGDIOBJ object, ObjectKind kind) {
   if (index > RecordStore::kMaxArg) return -1;
   cached = HandleCache{object.value, index};
   return index;
+}
+
+bool DeviceContext::matches(HGDIOBJ object, ObjectKind kind, std::uint32_t index) const {
+  switch (kind) {
+    case ObjectKind::Pen: return m_data->pens[index] == *GetPenDescription(object);
+    case ObjectKind::Brush: return m_data->brushes[index] == *GetBrushDescription(object);
+    case ObjectKind::Font: return m_data->fonts[index] == *GetFontDescription(object);
+    case ObjectKind::None: break;
+  }
+  return false;
 }
 
 HGDIOBJ DeviceContext::SelectObject(HGDIOBJ object) {

@@ -108,6 +108,7 @@ class DeviceContext {
   explicit DeviceContext(const RECT& frame);
   bool selectResolved(ObjectKind kind, std::uint32_t index);
   std::int64_t resolve(HGDIOBJ object, ObjectKind kind);
+  bool matches(HGDIOBJ object, ObjectKind kind, std::uint32_t index) const;
   std::uint32_t addText(std::string_view text);
 
   std::unique_ptr<PictureData> m_data;

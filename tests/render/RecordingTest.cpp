@@ -75,6 +75,27 @@ TEST(Recording, ADeletedObjectStaysInEffectWhileSelected) {
   EXPECT_EQ(trace.lines, expected);
 }
 
+// A slot's handle values come round again after 4096 reuses; a context that
+// saw the first object under that value must still record the new one.
+TEST(Recording, ARepeatedHandleValueRecordsTheNewObject) {
+  DeviceContext hdc = CreateEnhMetaFileA(RECT{0, 0, 1000, 1000});
+  const HPEN red = CreatePen(PenStyle::PS_SOLID, 20, RGB(255, 0, 0));
+  hdc.SelectObject(red);
+  DeleteObject(red);
+  HPEN again;
+  for (int i = 0; i < 4096; ++i) {
+    again = CreatePen(PenStyle::PS_SOLID, 20, RGB(0, 0, 255));
+    if (again == red) break;
+    DeleteObject(again);
+  }
+  ASSERT_EQ(again, red) << "the freed slot comes back with the same value";
+  hdc.SelectObject(again);
+  hdc.Polygon(kSquare);
+  DeleteObject(again);
+  const test::TraceSink trace = test::TraceInFrameSpace(CloseEnhMetaFile(hdc));
+  EXPECT_EQ(trace.linesStartingWith("pen solid 529.17").back(), "pen solid 529.17 ff0000") << "blue, not red";
+}
+
 TEST(Recording, StaleOrNullHandlesSelectNothing) {
   DeviceContext hdc = CreateEnhMetaFileA(RECT{0, 0, 1000, 1000});
   const HPEN gone = CreatePen(PenStyle::PS_SOLID, 5, RGB(1, 1, 1));
