@@ -144,6 +144,37 @@ TEST(QtPlayer, ANullPenLeavesNoOutline) {
   EXPECT_GT(draw(PenStyle::PS_SOLID), 4 * 50 * 3) << "a four-pixel outline all round";
 }
 
+// Text is cut at its rectangle, whichever way it runs out of it.
+TEST(QtPlayer, TextIsClippedToItsRectangle) {
+  DeviceContext hdc = CreateEnhMetaFileA(RECT{0, 0, 5080, 2540});  // 192 x 96 pixels
+  const HFONT font = CreateFontA(16, 0, 0, 0, 0, false, false, false, 1, 0, 0, 0, 0, kPageFontFace);
+  hdc.SelectObject(font);
+  hdc.DrawTextA("MMMMMMMMMMMMMMMMMMMM", RECT{20, 10, 80, 26}, DT_LEFT);
+  hdc.DrawTextA("MMMMMMMMMMMMMMMMMMMM", RECT{100, 50, 170, 66}, DT_RIGHT);
+  DeleteObject(font);
+  QImage image(192, 96, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  PlayEnhMetaFile(painter, CloseEnhMetaFile(hdc), QRectF(0, 0, 192, 96));
+  painter.end();
+  QRect first, second;
+  for (int y = 0; y < 96; ++y) {
+    for (int x = 0; x < 192; ++x) {
+      if (qGray(image.pixel(x, y)) < 128) (y < 40 ? first : second) |= QRect(x, y, 1, 1);
+    }
+  }
+  ASSERT_FALSE(first.isEmpty());
+  ASSERT_FALSE(second.isEmpty());
+  EXPECT_GE(first.left(), 20) << "starts at the left edge";
+  EXPECT_LE(first.left(), 23);
+  EXPECT_LE(first.right(), 79) << "cut at the right edge";
+  EXPECT_GE(first.right(), 76) << "and filled up to it";
+  EXPECT_GE(second.left(), 100) << "right-aligned text loses its left part";
+  EXPECT_LE(second.left(), 103);
+  EXPECT_GE(first.top(), 10);
+  EXPECT_LE(first.bottom(), 25);
+}
+
 TEST(QtPlayer, ThePainterIsLeftAsItWas) {
   QImage image(50, 50, QImage::Format_RGB32);
   QPainter painter(&image);
