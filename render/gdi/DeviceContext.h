@@ -14,6 +14,18 @@
 // Coordinates are logical units of the current mapping mode (GdiTypes.h);
 // the reference device is the 96-dpi screen of ReferenceDevice.h.
 //
+// A composition in outline (the map played into the page at its square):
+//   DeviceContext map = CreateEnhMetaFileA(RECT{0, -10000, 10000, 0});
+//   map.SetMapMode(MapMode::MM_HIMETRIC);       // 0.01 mm, y upward
+//   const HPEN pen = CreatePen(PenStyle::PS_SOLID, 20, RGB(0, 0, 255));
+//   const HGDIOBJ old = map.SelectObject(pen);
+//   map.Polygon(corners);                       // std::array<POINT, 4>
+//   map.SelectObject(old);
+//   DeleteObject(pen);
+//   EnhMetaFile mapPicture = CloseEnhMetaFile(map);
+//   page.PlayEnhMetaFile(mapPicture, RECT{2300, 11535, 12300, 1535});
+//   DeleteEnhMetaFile(mapPicture);
+//
 // What is recorded, and what is not: every select that changes the object in
 // effect, every mapping-mode change and every drawing call. Selecting the
 // object already in effect, and creating or deleting objects, record nothing
