@@ -4,7 +4,6 @@
 
 #include "tools/GridConversion.h"
 
-#include <algorithm>
 #include <array>
 
 #include "common/SafeFile.h"
@@ -45,8 +44,10 @@ GridConversionResult ConvertToGrid(const Document& document, const GridParameter
 
   // sq cannot change while the conversion runs, so it is read once.
   const DistortionLimit limit = ReadDistortionLimit(document.settings.sq);
-  const std::int64_t countX = std::max<std::int32_t>(grid.countX, 0);
-  const std::int64_t countY = std::max<std::int32_t>(grid.countY, 0);
+  // A count of 0 or less on either axis leaves no grid point at all.
+  const bool empty = grid.countX <= 0 || grid.countY <= 0;
+  const std::int64_t countX = empty ? 0 : grid.countX;
+  const std::int64_t countY = empty ? 0 : grid.countY;
   const double total = static_cast<double>(countX) * static_cast<double>(countY);
   std::array<char, 64> line{};
   std::int64_t done = 0;

@@ -3,6 +3,7 @@
 
 #include "tools/MeshValueAt.h"
 
+#include <cassert>
 #include <cmath>
 #include <limits>
 
@@ -65,6 +66,7 @@ MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const Distortion
   if (mesh.nt <= 0 || !mesh.locator || mesh.locator->triangleCount() != mesh.nt) return {};
   const NormalisedPoint p = Normalise(range, X, Y);
   if (!p.valid) return {};
+  assert(mesh.hh.size() > static_cast<std::size_t>(mesh.nt) && "hh must hold a distortion per triangle");
   Scan scan{mesh, limit, p.xn, p.yn};
   mesh.locator->forEachCandidate(p.xn, p.yn, scan);
   return Answer(range, scan.found);
@@ -79,6 +81,7 @@ MeshValue MeshValueAtLinear(const Mesh& mesh, const DataRange& range, const Dist
   if (mesh.nt <= 0) return {};
   const NormalisedPoint p = Normalise(range, X, Y);
   if (!p.valid) return {};
+  assert(mesh.hh.size() > static_cast<std::size_t>(mesh.nt) && "hh must hold a distortion per triangle");
   Scan scan{mesh, limit, p.xn, p.yn};
   for (TriangleIndex i = 1; i <= mesh.nt; ++i) {
     if (scan(i)) break;
