@@ -1,1 +1,44 @@
-int main() { return 0; }
+// plotvane-cli: the headless front end. Loads a data file as the desktop
+// program does and prints what it found, the mesh, a value, or writes a grid.
+
+#include <iostream>
+#include <string>
+
+#include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: plotvane-cli COMMAND FILE [arguments]\n"
+    "  info FILE [--skip-lines N] [--skip-prefixes TEXT]\n"
+    "  mesh FILE [--skip-lines N] [--skip-prefixes TEXT]\n"
+    "  value FILE X Y [--view VIEW.ctv] [--sq LIMIT]\n"
+    "  grid FILE X0 DX NX Y0 DY NY -o OUT [--view VIEW.ctv] [--sq LIMIT]\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace plotvane::cli;
+  std::ios::sync_with_stdio(false);
+  std::string error;
+  const auto args = ParseArguments(argc, argv, error);
+  if (!args) {
+    std::cerr << "plotvane-cli: " << error << '\n' << kUsage;
+    return kExitUsage;
+  }
+  int status = kExitUsage;
+  if (args->command == "info") {
+    status = RunInfo(*args, std::cout, std::cerr);
+  } else if (args->command == "mesh") {
+    status = RunMesh(*args, std::cout, std::cerr);
+  } else if (args->command == "value") {
+    status = RunValue(*args, std::cout, std::cerr);
+  } else if (args->command == "grid") {
+    status = RunGrid(*args, std::cout, std::cerr);
+  } else {
+    std::cerr << kUsage;
+  }
+  std::cout.flush();
+  return status;
+}

@@ -62,7 +62,8 @@ class CircleIndex {
       const Entry& e = band[k];
       if (CircleIsLeftOf(xp, e.xc, e.r) || !live(e)) continue;
       if (InCircle(xp, yp, e.xc, e.yc, e.r)) claim(e);
-      band[kept++] = e;
+      if (kept != k) band[kept] = e;
+      ++kept;
     }
     band.resize(kept);
   }

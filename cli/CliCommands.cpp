@@ -1,0 +1,135 @@
+#include "cli/CliCommands.h"
+
+#include <cstdio>
+#include <string>
+
+#include "cli/CliLoad.h"
+#include "settings/NumberText.h"
+#include "settings/SettingsBlock.h"
+#include "tools/GridConversion.h"
+#include "tools/MeshValueAt.h"
+
+namespace plotvane::cli {
+namespace {
+
+void PrintInfo(const Document& doc, std::ostream& out) {
+  const PointSet& p = doc.points;
+  const DataRange& r = doc.range;
+  out << "points: " << p.nn << '\n';
+  out << "labels: " << p.labelX << '\t' << p.labelY << '\t' << p.labelZ << '\n';
+  out << "range: " << NumberText(r.xMin) << ' ' << NumberText(r.xMax) << ' ' << NumberText(r.yMin) << ' '
+      << NumberText(r.yMax) << ' ' << NumberText(r.zMin) << ' ' << NumberText(r.zMax) << '\n';
+  out << "triangles: " << doc.mesh.nt << '\n';
+  out << "error: " << doc.errMsg << '\n';
+  out << "settings:\n";
+  for (const std::string& line : SettingsBlockLines(doc.settings)) out << "  " << line << '\n';
+}
+
+std::string Exact(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.17g", v);
+  return buf;
+}
+
+void PrintMesh(const Document& doc, std::ostream& out) {
+  const Mesh& m = doc.mesh;
+  if (m.nt == 0) return;  // the mesh arrays describe no mesh
+  for (PointIndex i = 1; i <= doc.points.nn; ++i) {
+    out << "v " << i << ' ' << Exact(m.meshX[i]) << ' ' << Exact(m.meshY[i]) << ' ' << Exact(m.meshZ[i]) << '\n';
+  }
+  for (TriangleIndex k = 1; k <= m.nt; ++k) {
+    out << "t " << k << ' ' << m.ipt[3 * k - 2] << ' ' << m.ipt[3 * k - 1] << ' ' << m.ipt[3 * k] << ' '
+        << Exact(m.hh[k]) << '\n';
+  }
+}
+
+// Loads the file and, for the commands that sample the mesh, applies the
+// settings options; returns an exit status when the command must stop.
+std::optional<int> LoadForSampling(const Arguments& args, Document& doc, std::ostream& err) {
+  LoadStatus status = LoadStatus::Meshed;
+  if (const auto stop = LoadDataFile(args, doc, status, err)) return stop;
+  if (status != LoadStatus::Meshed) {
+    err << "plotvane-cli: " << args.positional[0] << ": "
+        << (doc.errMsg.empty() ? std::string("no data points") : doc.errMsg) << '\n';
+    return kExitLoadFailed;
+  }
+  return ApplySettingsOptions(args, doc, err);
+}
+
+bool ExpectPositional(const Arguments& args, std::size_t count, const char* usage, std::ostream& err) {
+  if (args.positional.size() == count) return true;
+  err << "usage: plotvane-cli " << usage << '\n';
+  return false;
+}
+
+}  // namespace
+
+int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
+  if (!ExpectPositional(args, 1, "info FILE [--skip-lines N] [--skip-prefixes TEXT]", err)) return kExitUsage;
+  Document doc;
+  LoadStatus status = LoadStatus::Meshed;
+  if (const auto stop = LoadDataFile(args, doc, status, err)) return *stop;
+  PrintInfo(doc, out);
+  return status == LoadStatus::Meshed ? kExitOk : kExitLoadFailed;
+}
+
+int RunMesh(const Arguments& args, std::ostream& out, std::ostream& err) {
+  if (!ExpectPositional(args, 1, "mesh FILE [--skip-lines N] [--skip-prefixes TEXT]", err)) return kExitUsage;
+  Document doc;
+  LoadStatus status = LoadStatus::Meshed;
+  if (const auto stop = LoadDataFile(args, doc, status, err)) return *stop;
+  PrintInfo(doc, out);
+  PrintMesh(doc, out);
+  return status == LoadStatus::Meshed ? kExitOk : kExitLoadFailed;
+}
+
+int RunValue(const Arguments& args, std::ostream& out, std::ostream& err) {
+  if (!ExpectPositional(args, 3, "value FILE X Y [--view VIEW.ctv] [--sq LIMIT]", err)) return kExitUsage;
+  const auto x = NumberArgument(args.positional[1], "X", err);
+  const auto y = NumberArgument(args.positional[2], "Y", err);
+  if (!x || !y) return kExitUsage;
+  const auto xs = ToSingle(*x);
+  const auto ys = ToSingle(*y);
+  if (!xs || !ys) {
+    err << "plotvane-cli: X and Y must lie within the single-precision range\n";
+    return kExitUsage;
+  }
+  Document doc;
+  if (const auto stop = LoadForSampling(args, doc, err)) return *stop;
+  const MeshValue value = MeshValueAt(doc, *xs, *ys);
+  switch (value.kind) {
+    case MeshValue::Kind::Value: out << SingleText(value.z) << '\n'; break;
+    case MeshValue::Kind::Outside: out << "Outside\n"; break;
+    case MeshValue::Kind::Degenerate: out << "Degenerate\n"; break;
+  }
+  return kExitOk;
+}
+
+int RunGrid(const Arguments& args, std::ostream& out, std::ostream& err) {
+  static const char* const kUsage = "grid FILE X0 DX NX Y0 DY NY -o OUT [--view VIEW.ctv] [--sq LIMIT]";
+  const auto output = args.option("-o");
+  if (!ExpectPositional(args, 7, kUsage, err) || !output) {
+    if (!output) err << "usage: plotvane-cli " << kUsage << '\n';
+    return kExitUsage;
+  }
+  const auto& p = args.positional;
+  const GridParametersRead grid = ReadGridParameters(GridTexts{p[1], p[2], p[3], p[4], p[5], p[6]});
+  if (grid.status != GridParametersRead::Status::Ready) {
+    err << "plotvane-cli: "
+        << (grid.status == GridParametersRead::Status::NotNumeric ? std::string("the six grid parameters must be numbers")
+                                                                  : grid.error)
+        << '\n';
+    return kExitUsage;
+  }
+  Document doc;
+  if (const auto stop = LoadForSampling(args, doc, err)) return *stop;
+  const GridConversionResult result = ConvertToGrid(doc, grid.parameters, *output);
+  if (!result.ok()) {
+    err << "plotvane-cli: " << result.error << '\n';
+    return kExitLoadFailed;
+  }
+  out << *output << '\n';
+  return kExitOk;
+}
+
+}  // namespace plotvane::cli

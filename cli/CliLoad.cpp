@@ -1,0 +1,70 @@
+#include "cli/CliLoad.h"
+
+#include "cli/CliCommands.h"
+#include "data/FileTitle.h"
+#include "settings/NumberText.h"
+#include "settings/ViewFile.h"
+
+namespace plotvane::cli {
+
+std::optional<double> NumberArgument(const std::string& text, const char* what, std::ostream& err) {
+  const auto value = ParseNumber(text);
+  if (!value) err << "plotvane-cli: " << what << " must be a number: " << text << '\n';
+  return value;
+}
+
+std::optional<int> LoadDataFile(const Arguments& args, Document& doc, LoadStatus& status, std::ostream& err) {
+  if (args.positional.empty()) {
+    err << "plotvane-cli: " << args.command << " needs a data file\n";
+    return kExitUsage;
+  }
+  const std::string& path = args.positional[0];
+  if (const auto lines = args.option("--skip-lines")) {
+    const auto value = NumberArgument(*lines, "--skip-lines", err);
+    const auto whole = value ? RoundHalfEven(*value) : std::nullopt;
+    if (!whole || *whole < -32768 || *whole > 32767) {
+      if (value) err << "plotvane-cli: --skip-lines must lie in -32768..32767\n";
+      return kExitUsage;
+    }
+    doc.skipLines = static_cast<std::int16_t>(*whole);
+  }
+  if (const auto prefixes = args.option("--skip-prefixes")) doc.skipPrefixes = *prefixes;
+  doc.fileTitle = FileTitleOf(FileNameOf(path));
+
+  status = OpenDataFile(path, doc, NullProgress());
+  if (status == LoadStatus::CannotOpen) {
+    err << "plotvane-cli: cannot open " << path << '\n';
+    return kExitUsage;
+  }
+  if (status == LoadStatus::UnknownKind) {
+    err << "plotvane-cli: " << path << " is not a data file: its name must end in .txt or .ctr\n";
+    return kExitUsage;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> ApplySettingsOptions(const Arguments& args, Document& doc, std::ostream& err) {
+  if (const auto view = args.option("--view")) {
+    switch (ReadViewFile(*view, doc.settings)) {
+      case ViewReadStatus::Ok: break;
+      case ViewReadStatus::CannotOpen:
+        err << "plotvane-cli: cannot open " << *view << '\n';
+        return kExitUsage;
+      case ViewReadStatus::BadContent:
+        err << "plotvane-cli: " << *view << ": the settings stop part way; the rest keep their values\n";
+        break;
+    }
+  }
+  if (const auto sq = args.option("--sq")) {
+    if (TrimSpaces(*sq).empty()) {
+      doc.settings.sq.clear();
+    } else {
+      const auto limit = NumberArgument(*sq, "--sq", err);
+      if (!limit) return kExitUsage;
+      doc.settings.sq = NumberText(*limit);
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace plotvane::cli

@@ -1,0 +1,137 @@
+// plotvane-cli's contract: what each command prints and its exit status.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
+#include "support/TempDir.h"
+
+namespace plotvane::cli {
+namespace {
+
+using test::TempDir;
+
+struct CliRun {
+  int status = -1;
+  std::string out, err;
+};
+
+CliRun Cli(std::vector<std::string> words) {
+  std::vector<char*> argv{const_cast<char*>("plotvane-cli")};
+  for (std::string& w : words) argv.push_back(w.data());
+  std::string error;
+  const auto args = ParseArguments(static_cast<int>(argv.size()), argv.data(), error);
+  CliRun run;
+  if (!args) {
+    run.status = kExitUsage;
+    run.err = error;
+    return run;
+  }
+  std::ostringstream out, err;
+  if (args->command == "info") run.status = RunInfo(*args, out, err);
+  if (args->command == "mesh") run.status = RunMesh(*args, out, err);
+  if (args->command == "value") run.status = RunValue(*args, out, err);
+  if (args->command == "grid") run.status = RunGrid(*args, out, err);
+  run.out = out.str();
+  run.err = err.str();
+  return run;
+}
+
+// A plane z = x + 2y over a 5 x 5 lattice from -40 to 40 and -20 to 20.
+std::string PlaneFile() {
+  std::string text = "East\tNorth\tLevel\r\n";
+  for (int i = 0; i < 5; ++i) {
+    for (int j = 0; j < 5; ++j) {
+      const int x = -40 + 20 * i;
+      const int y = -20 + 10 * j;
+      text += std::to_string(x) + "\t" + std::to_string(y) + "\t" + std::to_string(x + 2 * y) + "\r\n";
+    }
+  }
+  return text;
+}
+
+TEST(CliInfo, PrintsTheLoadAndTheSettingsBlock) {
+  TempDir dir;
+  const CliRun run = Cli({"info", dir.write("plane.txt", PlaneFile())});
+  EXPECT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_EQ(run.out,
+            "points: 25\n"
+            "labels: East\tNorth\tLevel\n"
+            "range: -40 40 -20 20 -80 80\n"
+            "triangles: 32\n"
+            "error: \n"
+            "settings:\n"
+            "  -40\n  40\n  -20\n  20\n  -80\n  80\n  20\n  inf\n   1 \n   0 \n   0 \n  True\n  False\n  False\n");
+}
+
+TEST(CliInfo, SkipOptionsReachTheReader) {
+  TempDir dir;
+  const std::string path = dir.write("skip.txt", "# remark\r\nsurveyed 2026\r\n" + PlaneFile() + "# end\r\n");
+  EXPECT_EQ(Cli({"info", path}).status, kExitLoadFailed);  // the remark becomes the header
+  const CliRun run = Cli({"info", path, "--skip-lines", "1", "--skip-prefixes", "# surveyed"});
+  EXPECT_EQ(run.status, kExitOk) << run.out;
+  EXPECT_NE(run.out.find("points: 25\n"), std::string::npos);
+}
+
+TEST(CliInfo, ExitStatusTellsWhatWentWrong) {
+  TempDir dir;
+  const CliRun invalid = Cli({"info", dir.write("bad.txt", "X Y Z\r\n1 2 x\r\n")});
+  EXPECT_EQ(invalid.status, kExitLoadFailed);
+  EXPECT_NE(invalid.out.find("error: 不正なデータが含まれています。\n"), std::string::npos);
+  EXPECT_EQ(Cli({"info", dir.file("absent.txt")}).status, kExitUsage);
+  EXPECT_EQ(Cli({"info", dir.write("plane.dat", PlaneFile())}).status, kExitUsage);
+  EXPECT_EQ(Cli({"info"}).status, kExitUsage);
+  EXPECT_EQ(Cli({"info", dir.write("p.txt", PlaneFile()), "--skip-lines"}).status, kExitUsage);
+  EXPECT_EQ(Cli({"info", dir.write("q.txt", PlaneFile()), "--skip-lines", "40000"}).status, kExitUsage);
+}
+
+TEST(CliMesh, ListsVerticesInMeshOrderAndTriangles) {
+  TempDir dir;
+  const CliRun run = Cli({"mesh", dir.write("tri.txt", "X Y Z\r\n0 0 1\r\n100 0 2\r\n50 100 3\r\n")});
+  ASSERT_EQ(run.status, kExitOk);
+  EXPECT_NE(run.out.find("v 1 0 0 0\nv 2 50 100 100\nv 3 100 0 50\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\nt 1 "), std::string::npos);
+  EXPECT_EQ(run.out.find("\nt 2 "), std::string::npos);
+}
+
+TEST(CliValue, InterpolatesAndReportsPointsOffTheMesh) {
+  TempDir dir;
+  const std::string path = dir.write("plane.txt", PlaneFile());
+  EXPECT_EQ(Cli({"value", path, "-30", "5"}).out, "-20\n");  // the plane is reproduced exactly
+  EXPECT_EQ(Cli({"value", path, "12.5", "-7.5"}).out, "-2.5\n");
+  EXPECT_EQ(Cli({"value", path, "-41", "0"}).out, "Outside\n");
+  // A limit of 0 leaves out every triangle.
+  EXPECT_EQ(Cli({"value", path, "0", "0", "--sq", "0"}).out, "Outside\n");
+  EXPECT_EQ(Cli({"value", path, "x", "0"}).status, kExitUsage);
+  EXPECT_EQ(Cli({"value", path, "1e39", "0"}).status, kExitUsage);
+}
+
+TEST(CliValue, ViewFileSettingsApply) {
+  TempDir dir;
+  const std::string path = dir.write("plane.txt", PlaneFile());
+  const std::string view =
+      dir.write("v.ctv", "-40\r\n40\r\n-20\r\n20\r\n-80\r\n80\r\n20\r\n0\r\n 1 \r\n 0 \r\n 0 \r\nTrue\r\nFalse\r\nFalse\r\n");
+  EXPECT_EQ(Cli({"value", path, "0", "0", "--view", view}).out, "Outside\n");
+  EXPECT_EQ(Cli({"value", path, "0", "0", "--view", view, "--sq", ""}).out, "0\n");
+  EXPECT_EQ(Cli({"value", path, "0", "0", "--view", dir.file("none.ctv")}).status, kExitUsage);
+}
+
+TEST(CliGrid, WritesTheGridColumnByColumnWithNegativeNumbers) {
+  TempDir dir;
+  const std::string out = dir.file("g.txt");
+  const CliRun run = Cli({"grid", dir.write("plane.txt", PlaneFile()), "-40", "40", "3", "-20", "20", "2", "-o", out});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_EQ(test::ReadBytes(out),
+            "East\tNorth\tLevel\r\n"
+            "-40\t-20\t-80\r\n-40\t0\t-40\r\n"
+            "0\t-20\t-40\r\n0\t0\t0\r\n"
+            "40\t-20\t0\r\n40\t0\t40\r\n");
+  EXPECT_EQ(Cli({"grid", dir.file("plane.txt"), "-40", "40", "3", "-20", "20", "2"}).status, kExitUsage);
+  EXPECT_EQ(Cli({"grid", dir.file("plane.txt"), "a", "40", "3", "-20", "20", "2", "-o", out}).status, kExitUsage);
+}
+
+}  // namespace
+}  // namespace plotvane::cli

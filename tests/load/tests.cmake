@@ -1,0 +1,1 @@
+plotvane_add_test(open_data_file_test load/OpenDataFileTest.cpp)
