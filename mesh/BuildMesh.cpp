@@ -24,10 +24,21 @@
 namespace plotvane {
 namespace {
 
-using RecordId = std::int32_t;  // every triangle ever made, in order of making
+using RecordId = std::int32_t;  // a triangle of the table; reused once its triangle is removed
 
 struct Circle {
   double xc = 0, yc = 0, r = 0;
+};
+
+// Everything about one triangle, together so that making, moving and removing
+// it touch one place. Its circle is the one it was made with and travels with
+// it from slot to slot. Its tag changes when the triangle is removed, which
+// makes the index drop the entries it holds for it.
+struct Record {
+  MeshTriangle t;
+  TriangleIndex slot = 0;  // 0 once removed
+  std::uint32_t tag = 0;
+  PointIndex cavity = 0;  // the point whose cavity last took it
 };
 
 class FastMesher {
@@ -43,24 +54,18 @@ class FastMesher {
   MeshFault removeRecord(RecordId id);
   MeshFault addTriangle(std::int32_t p1, std::int32_t p2, PointIndex i);
   RecordId newRecord(const MeshTriangle& t);
+  Record& record(RecordId id) { return m_records[static_cast<std::size_t>(id)]; }
 
   MeshPointTable& m_points;
   PointIndex m_nv;
-  // Triangles in the table, by record. A record's circle is the one it was
-  // made with; it travels with the triangle from slot to slot. A record's tag
-  // changes when its triangle is removed, which makes the index drop the
-  // entries it holds for it; the record is then reused.
-  std::vector<MeshTriangle> m_records;
-  std::vector<std::uint32_t> m_tag;
-  std::vector<TriangleIndex> m_slotOf;  // slot of each record, 0 once removed
-  std::vector<PointIndex> m_inCavity;   // the point whose cavity last took the record
+  std::vector<Record> m_records;
   std::vector<RecordId> m_free;
   std::vector<RecordId> m_slotRecord;  // record in each slot 1..m_ntri
   std::vector<Circle> m_slotCircle;    // circle held by each slot, left behind on moves
   TriangleIndex m_ntri = 0;
   CircleIndex m_index;
   std::vector<RecordId> m_cavity;
-  std::vector<MeshEdge> m_edges{MeshEdge{}};
+  std::vector<MeshEdge> m_edges;
   int m_nedge = 0;
   PointIndex m_point = 0;
 };
@@ -71,32 +76,28 @@ double MinY(const MeshPointTable& p, PointIndex nv) { return *std::min_element(p
 double MaxY(const MeshPointTable& p, PointIndex nv) { return *std::max_element(p.y.begin() + 1, p.y.begin() + nv + 1); }
 
 FastMesher::FastMesher(MeshPointTable& points, PointIndex nv)
-    : m_points(points), m_nv(nv), m_index(MinY(points, nv), MaxY(points, nv), BandCount(nv)) {
+    : m_points(points), m_nv(nv), m_index(points.x[nv], MinY(points, nv), MaxY(points, nv), BandCount(nv)) {
   // A mesh of nv points has about 2 nv triangles, and a few more are in
   // flight while a point is inserted.
   const auto expected = 2 * static_cast<std::size_t>(nv) + 64;
   m_records.reserve(expected);
-  m_tag.reserve(expected);
-  m_slotOf.reserve(expected);
-  m_inCavity.reserve(expected);
   m_slotRecord.reserve(expected);
   m_slotCircle.reserve(expected);
   m_slotRecord.assign(1, 0);
   m_slotCircle.assign(1, Circle{});
+  m_edges.resize(64);
 }
 
 RecordId FastMesher::newRecord(const MeshTriangle& t) {
   if (m_free.empty()) {
-    m_records.push_back(t);
-    m_tag.push_back(0);
-    m_slotOf.push_back(0);
-    m_inCavity.push_back(0);
+    m_records.push_back(Record{t});
     return static_cast<RecordId>(m_records.size() - 1);
   }
   const RecordId id = m_free.back();
   m_free.pop_back();
-  m_records[static_cast<std::size_t>(id)] = t;
-  m_inCavity[static_cast<std::size_t>(id)] = 0;
+  Record& r = record(id);
+  r.t = t;
+  r.cavity = 0;
   return id;
 }
 
@@ -112,9 +113,11 @@ MeshFault FastMesher::addTriangle(std::int32_t p1, std::int32_t p2, PointIndex i
   if (CircumCircle(m_points, t) == CircleOutcome::Fault) return MeshFault::CircleFault;
   held = Circle{t.xc, t.yc, t.r};
   const RecordId id = newRecord(t);
-  m_slotOf[static_cast<std::size_t>(id)] = m_ntri;
+  Record& r = record(id);
+  r.slot = m_ntri;
   m_slotRecord[static_cast<std::size_t>(m_ntri)] = id;
-  m_index.insert({t.xc, t.yc, t.r, id, m_tag[static_cast<std::size_t>(id)]});
+  // Every later point lies at or right of the newest one.
+  m_index.insert({t.xc, t.yc, t.r, id, r.tag}, m_points.x[i <= m_nv ? i : 1]);
   return MeshFault::None;
 }
 
@@ -123,32 +126,30 @@ void FastMesher::findCavity(PointIndex i) {
   const double yp = m_points.y[i];
   m_cavity.clear();
   m_index.query(
-      xp, yp, [&](const CircleIndex::Entry& entry) { return m_tag[static_cast<std::size_t>(entry.record)] == entry.tag; },
+      xp, yp, [&](const CircleIndex::Entry& entry) { return record(entry.record).tag == entry.tag; },
       [&](const CircleIndex::Entry& entry) {
-        m_inCavity[static_cast<std::size_t>(entry.record)] = i;
+        record(entry.record).cavity = i;
         m_cavity.push_back(entry.record);
       });
-  std::sort(m_cavity.begin(), m_cavity.end(), [&](RecordId a, RecordId b) {
-    return m_slotOf[static_cast<std::size_t>(a)] < m_slotOf[static_cast<std::size_t>(b)];
-  });
+  std::sort(m_cavity.begin(), m_cavity.end(), [&](RecordId a, RecordId b) { return record(a).slot < record(b).slot; });
 }
 
 MeshFault FastMesher::removeRecord(RecordId id) {
   if (m_nedge + 3 > capacity::kMeshEdgeSlots) return MeshFault::TableFull;
-  const MeshTriangle& t = m_records[static_cast<std::size_t>(id)];
-  m_edges.resize(static_cast<std::size_t>(m_nedge) + 4);
-  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{t.p1, t.p2};
-  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{t.p2, t.p3};
-  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{t.p3, t.p1};
-  m_slotOf[static_cast<std::size_t>(id)] = 0;
-  ++m_tag[static_cast<std::size_t>(id)];  // its entries in the index are stale from now on
+  if (static_cast<std::size_t>(m_nedge) + 4 > m_edges.size()) m_edges.resize(2 * m_edges.size());
+  Record& r = record(id);
+  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{r.t.p1, r.t.p2};
+  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{r.t.p2, r.t.p3};
+  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{r.t.p3, r.t.p1};
+  r.slot = 0;
+  ++r.tag;  // its entries in the index are stale from now on
   return MeshFault::None;
 }
 
 MeshFault FastMesher::removeCavity() {
   for (const RecordId id : m_cavity) {
-    if (m_slotOf[static_cast<std::size_t>(id)] == 0) continue;  // pulled from the end and removed already
-    const TriangleIndex j = m_slotOf[static_cast<std::size_t>(id)];
+    const TriangleIndex j = record(id).slot;
+    if (j == 0) continue;  // pulled from the end and removed already
     if (const MeshFault f = removeRecord(id); f != MeshFault::None) return f;
     // The last triangle moves into slot j and is examined at once.
     for (;;) {
@@ -157,8 +158,8 @@ MeshFault FastMesher::removeCavity() {
       const RecordId mover = m_slotRecord[static_cast<std::size_t>(last)];
       m_slotRecord[static_cast<std::size_t>(j)] = mover;
       m_slotCircle[static_cast<std::size_t>(j)] = m_slotCircle[static_cast<std::size_t>(last)];
-      m_slotOf[static_cast<std::size_t>(mover)] = j;
-      if (m_inCavity[static_cast<std::size_t>(mover)] != m_point) break;
+      record(mover).slot = j;
+      if (record(mover).cavity != m_point) break;
       if (const MeshFault f = removeRecord(mover); f != MeshFault::None) return f;
     }
   }
@@ -195,7 +196,7 @@ MeshFault FastMesher::insertAll(ProgressSink& progress) {
 TriangleIndex FastMesher::collect(std::vector<std::int32_t>& ipt) const {
   ipt.assign(3 * static_cast<std::size_t>(m_ntri) + 1, 0);
   for (TriangleIndex k = 1; k <= m_ntri; ++k) {
-    const MeshTriangle& t = m_records[static_cast<std::size_t>(m_slotRecord[static_cast<std::size_t>(k)])];
+    const MeshTriangle& t = m_records[static_cast<std::size_t>(m_slotRecord[static_cast<std::size_t>(k)])].t;
     const std::size_t at = 3 * static_cast<std::size_t>(k);
     ipt[at - 2] = t.p1;
     ipt[at - 1] = t.p2;

@@ -20,7 +20,8 @@
 
 namespace plotvane {
 
-// points: 1..nv filled, room for nv+3 (the super-triangle is written there).
+// points: 1..nv in ascending X (as SortPoints leaves them), room for nv+3
+// (the super-triangle is written there).
 // ipt: receives triangle k as ipt[3k-2], ipt[3k-1], ipt[3k] = p1, p2, p3 for
 // k = 1..ntri (resized to 3 ntri + 1).
 // progress: 10 + 90 i / nv after every nv/20 points.

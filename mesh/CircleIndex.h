@@ -6,10 +6,16 @@
 // several resolutions: the finest has a power of four bands, each coarser
 // level a quarter as many, the last a single band, so a height's band at any
 // level is its finest band shifted right. A circle is filed at the finest
-// level where its vertical extent (widened by a margin that covers the
-// rounding of InCircle) meets at most two bands, under each of them. A point
-// can only be inside a circle filed under its own band at some level, so a
-// query reads one band per level.
+// level where the heights it can reach meet at most two bands, under each of
+// them. A point can only be inside a circle filed under its own band at some
+// level, so a query reads one band per level.
+//
+// The heights a circle can reach are those of the part of its disc that lies
+// over the X still to come: from the point being inserted to the last point.
+// The huge circles of triangles with a super-triangle corner reach into that
+// strip only near the edge of the points, so they too are filed under a few
+// bands. The bounds are widened by a margin far wider than the rounding of
+// InCircle.
 //
 // An entry carries its circle, so a query tests it without looking up its
 // triangle. Entries whose circle lies wholly left of the point are dropped for
@@ -33,11 +39,13 @@ class CircleIndex {
     std::uint32_t tag;
   };
 
-  // finestBands: about how many bands the finest level should have; rounded
-  // down to a power of four.
-  CircleIndex(double ymin, double ymax, int finestBands);
+  // The points to come lie in [xmin, xmax] x [ymin, ymax]. finestBands: about
+  // how many bands the finest level should have; rounded down to a power of four.
+  CircleIndex(double xmax, double ymin, double ymax, int finestBands);
 
-  void insert(const Entry& entry);
+  // Files the entry for the points from X = xlo on (the points still to be
+  // inserted); a circle that reaches none of them is not filed at all.
+  void insert(const Entry& entry, double xlo);
 
   // Calls claim(entry) for every live entry whose circle holds (xp, yp) by
   // InCircle. live(entry) tells whether the entry's triangle still exists.
@@ -57,17 +65,22 @@ class CircleIndex {
 
   template <typename Live, typename Claim>
   static void sweep(Band& band, double xp, double yp, Live& live, Claim& claim) {
+    // Plain pointers: the callbacks cannot touch the band, but the compiler
+    // cannot know that and would reload the vector at every entry.
+    Entry* const entries = band.data();
+    const std::size_t count = band.size();
     std::size_t kept = 0;
-    for (std::size_t k = 0; k < band.size(); ++k) {
-      const Entry& e = band[k];
+    for (std::size_t k = 0; k < count; ++k) {
+      const Entry& e = entries[k];
       if (CircleIsLeftOf(xp, e.xc, e.r) || !live(e)) continue;
       if (InCircle(xp, yp, e.xc, e.yc, e.r)) claim(e);
-      if (kept != k) band[kept] = e;
+      if (kept != k) entries[kept] = e;
       ++kept;
     }
     band.resize(kept);
   }
 
+  double m_xmax;
   double m_ymin;
   double m_ymax;
   double m_scale;  // finest bands per unit of y

@@ -39,8 +39,9 @@ std::uint64_t EdgeKey(std::int32_t from, std::int32_t to) {
 
 // A deleted edge has the key 0, which no edge between two points (numbered
 // from 1) can have, so it never matches.
-void DeletePairwise(std::vector<MeshEdge>& e, int nedge) {
-  std::array<std::uint64_t, kPairwiseEdgeLimit + 1> key{};
+void DeletePairwise(std::vector<MeshEdge>& edges, int nedge) {
+  MeshEdge* const e = edges.data();
+  std::array<std::uint64_t, kPairwiseEdgeLimit + 1> key;
   for (int m = 1; m <= nedge; ++m) key[m] = EdgeKey(e[m].p1, e[m].p2);
   for (int m = 1; m <= nedge - 1; ++m) {
     if (key[m] == 0) continue;
