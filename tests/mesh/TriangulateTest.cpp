@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 
 #include "common/Messages.h"
+#include "mesh/CircumCircle.h"
 #include "mesh/MeshTestSupport.h"
 
 namespace plotvane {
@@ -111,6 +113,26 @@ TEST(Triangulate, EveryTriangleOfARandomMeshIsClockwiseAndUsesDataPoints) {
     }
     ASSERT_LT(SignedArea2(run, k), 0.0) << "triangle " << k;
   }
+}
+
+TEST(CircumCircle, ComputesKeepsOrFails) {
+  MeshPointTable p;
+  p.x = {0, 0, 4, 0, 10, 2, 0, 1};
+  p.y = {0, 0, 0, 4, 5e-7, 2, 0, 1};
+  MeshTriangle right{1, 2, 3, 0, 0, 0};  // (0,0), (4,0), (0,4): the centre halves the hypotenuse
+  EXPECT_EQ(CircumCircle(p, right), CircleOutcome::Computed);
+  EXPECT_DOUBLE_EQ(right.xc, 2.0);
+  EXPECT_DOUBLE_EQ(right.yc, 2.0);
+  EXPECT_DOUBLE_EQ(right.r, std::sqrt(8.0));
+  MeshTriangle level{1, 2, 4, 7, 8, 9};  // Y within EPSILON: the circle the slot held stays
+  EXPECT_EQ(CircumCircle(p, level), CircleOutcome::Kept);
+  EXPECT_EQ(level.xc, 7);
+  EXPECT_EQ(level.yc, 8);
+  EXPECT_EQ(level.r, 9);
+  MeshTriangle slanted{1, 5, 7, 0, 0, 0};  // (0,0), (2,2), (1,1) on one line
+  EXPECT_EQ(CircumCircle(p, slanted), CircleOutcome::Fault);
+  EXPECT_TRUE(InCircle(2.5, 1, 2, 2, std::sqrt(8.0)));
+  EXPECT_FALSE(InCircle(5, 5, 2, 2, std::sqrt(8.0)));
 }
 
 }  // namespace
