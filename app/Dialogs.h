@@ -1,0 +1,42 @@
+#pragma once
+// The program's questions to the user, behind one small interface.
+//
+// Every file dialog, message box and modal dialog of the program goes
+// through a Dialogs object, so that the tests can answer them by script and
+// need no human. QtDialogs is the real one.
+//
+// Filters are in Qt's form (FileFilter.h converts the program's own); the
+// first entry is selected. A file dialog returns the chosen full path, or an
+// empty text when the user cancels: every caller treats cancelling as the
+// end of its command. Save dialogs ask before replacing an existing file and
+// never append an extension to the chosen name.
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace plotvane::app {
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // start is a file or a folder: the dialog opens there, on that file.
+  virtual QString openFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) = 0;
+  virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) = 0;
+  // A message box with an OK button and no icon.
+  virtual void message(QWidget* parent, const QString& title, const QString& text) = 0;
+  // Shows dialog modally; returns once it is hidden again.
+  virtual void runModal(QDialog& dialog) = 0;
+};
+
+class QtDialogs final : public Dialogs {
+ public:
+  QString openFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override;
+  QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override;
+  void message(QWidget* parent, const QString& title, const QString& text) override;
+  void runModal(QDialog& dialog) override;
+};
+
+}  // namespace plotvane::app

@@ -1,0 +1,24 @@
+#include "app/FileFilter.h"
+
+#include <QStringList>
+
+namespace plotvane::app {
+
+QString QtFileFilter(const QString& commonDialogFilter) {
+  QStringList fields = commonDialogFilter.split(QLatin1Char('|'));
+  // A closing "|" leaves one empty field after the last pattern.
+  if (!fields.isEmpty() && fields.last().isEmpty()) fields.removeLast();
+
+  QStringList entries;
+  for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
+    const QString& description = fields[i];
+    const QStringList patterns = fields[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (patterns.isEmpty()) continue;
+    QStringList trimmed;
+    for (const QString& p : patterns) trimmed << p.trimmed();
+    entries << description + QStringLiteral(" (") + trimmed.join(QLatin1Char(' ')) + QLatin1Char(')');
+  }
+  return entries.join(QStringLiteral(";;"));
+}
+
+}  // namespace plotvane::app

@@ -1,0 +1,70 @@
+#pragma once
+// Form1, the drawing-settings dialog "描画設定".
+//
+// A thin editor of the document's DrawSettings. Showing the dialog (its
+// activation) puts the current settings into the controls, takes a snapshot
+// of them and sets ok to 0. The buttons:
+// - OK: validates the controls (ValidateDrawSettings against the data
+//   range), writes the result back into them and into the settings, ok = 1,
+//   hides the dialog;
+// - Test: the same without hiding, then asks the main window to clear the
+//   surface and redraw (redrawRequested), so that the map behind the open
+//   dialog shows the new values;
+// - Cancel: puts the snapshot back into the controls (X1, X2, Y1, Y2, Z1, Z2,
+//   n, sq, Check1, Check2, Check3, then the fill mode, whose rule may clear
+//   Check3) and into the settings, ok = 0, hides the dialog and asks for a
+//   redraw, so that a map drawn by Test is replaced.
+// Closing the dialog by its frame acts as Cancel. Neither Enter nor Escape
+// presses a button. Choosing "パターン" clears and disables "連続色分け";
+// "カラー" and "グレー" enable it without checking it.
+//
+// While a load or a redraw runs (the guard is busy), the buttons and the
+// frame's close do nothing.
+
+#include <QDialog>
+
+#include "app/CommandGuard.h"
+#include "data/Document.h"
+#include "ui_Form1.h"
+
+namespace plotvane::app {
+
+class Form1 final : public QDialog {
+  Q_OBJECT
+ public:
+  Form1(Document& doc, CommandGuard& guard, QWidget* parent);
+
+  // 1 after OK or Test, 0 after Cancel and on every activation.
+  int ok() const { return m_ok; }
+
+  // The controls, for the tests and the settings exchange.
+  const Ui::Form1& controls() const { return m_ui; }
+  // The fourteen values as the controls show them.
+  DrawSettings controlValues() const;
+
+  void reject() override;
+
+ signals:
+  // Clear the surface, let pending events run, redraw.
+  void redrawRequested();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void setControls(const DrawSettings& values);
+  void applyOptionRule();
+  void validateControls();
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+
+  Document& m_doc;
+  CommandGuard& m_guard;
+  Ui::Form1 m_ui;
+  DrawSettings m_snapshot;
+  int m_ok = 0;
+};
+
+}  // namespace plotvane::app

@@ -1,0 +1,69 @@
+#include "AppTestSupport.h"
+
+#include <QFile>
+
+#include "qtplay/QtFonts.h"
+#include "render/PageComposition.h"
+#include "render/gdi/TextMeasurer.h"
+#include "support/PointGenerators.h"
+
+namespace plotvane::test {
+namespace {
+
+QString NextAnswer(std::deque<QString>& answers) {
+  if (answers.empty()) return {};
+  QString answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+}  // namespace
+
+QString ScriptedDialogs::openFile(QWidget*, const QString& title, const QString& filter, const QString& start) {
+  fileRequests.push_back({title, filter, start});
+  return NextAnswer(fileAnswers);
+}
+
+QString ScriptedDialogs::saveFile(QWidget*, const QString& title, const QString& filter, const QString& start) {
+  fileRequests.push_back({title, filter, start});
+  return NextAnswer(fileAnswers);
+}
+
+void ScriptedDialogs::message(QWidget*, const QString& title, const QString& text) { messages.push_back({title, text}); }
+
+void ScriptedDialogs::runModal(QDialog& dialog) {
+  ++modalCount;
+  dialog.show();
+  if (modalScript) modalScript(dialog);
+  if (dialog.isVisible()) {
+    ++leftOpen;
+    dialog.hide();
+  }
+}
+
+std::string WriteLatticeFile(const TempDir& dir, const std::string& name, int nx, int ny) {
+  Points points;
+  for (int i = 0; i < nx; ++i) {
+    for (int j = 0; j < ny; ++j) {
+      const double x = 100.0 * i / (nx - 1);
+      const double y = 50.0 * j / (ny - 1);
+      points.add(x, y, x + 2 * y);
+    }
+  }
+  return dir.write(name, DataFileText(points));
+}
+
+void InstallTextMeasurer() {
+  static const bool installed = [] {
+    gdi::SetTextMeasurer(std::make_shared<qtplay::QtTextMeasurer>());
+    return true;
+  }();
+  (void)installed;
+}
+
+std::unique_ptr<app::frmMain> MakeMainWindow(ScriptedDialogs& dialogs, const std::string& folder) {
+  InstallTextMeasurer();
+  return std::make_unique<app::frmMain>(dialogs, ComposePage, QStringList{QFile::decodeName(folder.c_str())});
+}
+
+}  // namespace plotvane::test

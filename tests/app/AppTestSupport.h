@@ -1,0 +1,56 @@
+#pragma once
+// Helpers of the desktop program's tests: scripted answers to every dialog,
+// small data files, and a main window wired to the real page composition.
+
+#include <QDialog>
+#include <QString>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Dialogs.h"
+#include "app/frmMain.h"
+#include "support/TempDir.h"
+
+namespace plotvane::test {
+
+// Answers file dialogs from a queue (an empty answer, or an empty queue, is
+// a cancel), records every request and message, and runs a script on each
+// modal dialog while it is shown.
+class ScriptedDialogs final : public app::Dialogs {
+ public:
+  struct FileRequest {
+    QString title, filter, start;
+  };
+  struct Message {
+    QString title, text;
+  };
+
+  std::deque<QString> fileAnswers;
+  std::vector<FileRequest> fileRequests;
+  std::vector<Message> messages;
+  // Runs with the dialog shown; it should end the dialog with a button.
+  std::function<void(QDialog&)> modalScript;
+  int modalCount = 0;
+  // Dialogs the script left on screen (they are hidden afterwards).
+  int leftOpen = 0;
+
+  QString openFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override;
+  QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override;
+  void message(QWidget* parent, const QString& title, const QString& text) override;
+  void runModal(QDialog& dialog) override;
+};
+
+// A text data file of an nx x ny lattice over X 0..100, Y 0..50 with
+// Z = X + 2Y, in the folder; returns its path.
+std::string WriteLatticeFile(const TempDir& dir, const std::string& name, int nx = 11, int ny = 6);
+
+// Installs the Qt text measurer once (the page's text needs it).
+void InstallTextMeasurer();
+
+// A main window over the scripted dialogs with its page file in folder.
+std::unique_ptr<app::frmMain> MakeMainWindow(ScriptedDialogs& dialogs, const std::string& folder);
+
+}  // namespace plotvane::test

@@ -1,0 +1,209 @@
+// The desktop program's parts that need no window: file filters, the
+// command line and captions, the skip count, the temporary page file.
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "app/CommandLine.h"
+#include "app/Dialog.h"
+#include "app/FileFilter.h"
+#include "app/TempPageFile.h"
+#include "support/TempDir.h"
+
+using namespace plotvane;
+using namespace plotvane::app;
+
+namespace {
+
+mode_t ModeOf(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+bool Exists(const std::string& path) { return std::filesystem::exists(std::filesystem::symlink_status(path)); }
+
+std::string PageName(const test::TempDir& dir, int i) {
+  return dir.file(QStringLiteral("temp%1.emf").arg(i, 4, 10, QLatin1Char('0')).toStdString());
+}
+
+}  // namespace
+
+class AppUnitsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void qtFileFilter_data();
+  void qtFileFilter();
+  void startupFile_data();
+  void startupFile();
+  void commandLineJoinsArguments();
+  void captions();
+  void skipLinesFromText_data();
+  void skipLinesFromText();
+  void pageFileTakesFirstFreeName();
+  void pageFileSkipsDanglingLinks();
+  void pageFileReusesOneWhenAllTaken();
+  void pageFileRefusesLinksWhenAllTaken();
+  void pageFileFallsBackToNextFolder();
+};
+
+void AppUnitsTest::qtFileFilter_data() {
+  QTest::addColumn<QString>("common");
+  QTest::addColumn<QString>("qt");
+  QTest::newRow("load") << QStringLiteral(
+      "ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.txt;*.ctr|ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.ctr|")
+                        << QStringLiteral(
+                               "ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.txt *.ctr);;ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt);;"
+                               "ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr)");
+  QTest::newRow("text only") << QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt") << QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt)");
+  QTest::newRow("blanks around patterns") << QStringLiteral("Images| *.bmp ; *.emf |") << QStringLiteral("Images (*.bmp *.emf)");
+  QTest::newRow("description without patterns") << QStringLiteral("A|*.a|B") << QStringLiteral("A (*.a)");
+  QTest::newRow("empty patterns dropped") << QStringLiteral("A||B|*.b") << QStringLiteral("B (*.b)");
+  QTest::newRow("empty") << QString() << QString();
+}
+
+void AppUnitsTest::qtFileFilter() {
+  QFETCH(QString, common);
+  QFETCH(QString, qt);
+  QCOMPARE(QtFileFilter(common), qt);
+}
+
+void AppUnitsTest::startupFile_data() {
+  QTest::addColumn<QString>("commandLine");
+  QTest::addColumn<QString>("path");
+  QTest::addColumn<QString>("fileName");
+  QTest::addColumn<QString>("fileTitle");
+  QTest::newRow("quoted, two dots") << QStringLiteral("\"/data/site.north.txt\"") << QStringLiteral("/data/site.north.txt")
+                                    << QStringLiteral("site.north.txt") << QStringLiteral("site.north");
+  QTest::newRow("no dot") << QStringLiteral("/data/survey") << QStringLiteral("/data/survey")
+                          << QStringLiteral("survey") << QStringLiteral("survey");
+  QTest::newRow("no folder") << QStringLiteral("survey.txt") << QStringLiteral("survey.txt")
+                             << QStringLiteral("survey.txt") << QStringLiteral("survey");
+  QTest::newRow("dot in folder only") << QStringLiteral("/a.b/survey") << QStringLiteral("/a.b/survey")
+                                      << QStringLiteral("survey") << QStringLiteral("survey");
+  QTest::newRow("inner quotes stay") << QStringLiteral("\"/x/a\"b.txt\"") << QStringLiteral("/x/a\"b.txt")
+                                     << QStringLiteral("a\"b.txt") << QStringLiteral("a\"b");
+  QTest::newRow("only an opening quote") << QStringLiteral("\"/x/標高.txt") << QStringLiteral("/x/標高.txt")
+                                         << QStringLiteral("標高.txt") << QStringLiteral("標高");
+}
+
+void AppUnitsTest::startupFile() {
+  QFETCH(QString, commandLine);
+  QFETCH(QString, path);
+  QFETCH(QString, fileName);
+  QFETCH(QString, fileTitle);
+  const std::optional<StartupFile> file = StartupFileOf(commandLine);
+  QVERIFY(file.has_value());
+  QCOMPARE(file->path, path);
+  QCOMPARE(file->fileName, fileName);
+  QCOMPARE(QString::fromStdString(file->fileTitle), fileTitle);
+}
+
+void AppUnitsTest::commandLineJoinsArguments() {
+  QCOMPARE(CommandLineText({QStringLiteral("plotvane")}), QString());
+  QCOMPARE(CommandLineText({QStringLiteral("plotvane"), QStringLiteral("\"/a b.txt\"")}), QStringLiteral("\"/a b.txt\""));
+  QCOMPARE(CommandLineText({QStringLiteral("plotvane"), QStringLiteral("/my"), QStringLiteral("data.txt")}),
+           QStringLiteral("/my data.txt"));
+  QVERIFY(!StartupFileOf(QString()).has_value());
+  QVERIFY(!StartupFileOf(QStringLiteral("\"\"")).has_value());
+}
+
+void AppUnitsTest::captions() {
+  QCOMPARE(StartupCaption(QStringLiteral("a.txt")), QStringLiteral("Plotvane - a.txt"));
+  QCOMPARE(MenuLoadCaption(QStringLiteral("a.txt")), QStringLiteral("Plotvane  a.txt"));
+}
+
+void AppUnitsTest::skipLinesFromText_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("valid");
+  QTest::addColumn<int>("value");
+  QTest::newRow("3") << "3" << true << 3;
+  QTest::newRow("0") << "0" << true << 0;
+  QTest::newRow("blanks") << " 12 " << true << 12;
+  QTest::newRow("plus") << "+7" << true << 7;
+  QTest::newRow("lowest") << "-32768" << true << -32768;
+  QTest::newRow("highest") << "32767" << true << 32767;
+  QTest::newRow("leading zeros") << "007" << true << 7;
+  QTest::newRow("above") << "32768" << false << 0;
+  QTest::newRow("below") << "-32769" << false << 0;
+  QTest::newRow("huge") << "99999999999999999999999" << false << 0;
+  QTest::newRow("empty") << "" << false << 0;
+  QTest::newRow("sign only") << "-" << false << 0;
+  QTest::newRow("fraction") << "2.5" << false << 0;
+  QTest::newRow("word") << "abc" << false << 0;
+  QTest::newRow("trailing word") << "3abc" << false << 0;
+  QTest::newRow("inner blank") << "1 2" << false << 0;
+}
+
+void AppUnitsTest::skipLinesFromText() {
+  QFETCH(QString, text);
+  QFETCH(bool, valid);
+  QFETCH(int, value);
+  const std::optional<std::int16_t> lines = SkipLinesFromText(text);
+  QCOMPARE(lines.has_value(), valid);
+  if (valid) QCOMPARE(int{*lines}, value);
+}
+
+void AppUnitsTest::pageFileTakesFirstFreeName() {
+  const test::TempDir dir;
+  dir.write("temp0000.emf", "old");
+  dir.write("temp0001.emf", "old");
+  const std::string first = CreateTempPageFile(dir.path());
+  QCOMPARE(first, PageName(dir, 2));
+  QCOMPARE(std::filesystem::file_size(first), std::uintmax_t{0});
+  QCOMPARE(ModeOf(first), mode_t{0600});
+  QCOMPARE(test::ReadBytes(PageName(dir, 0)), std::string("old"));
+  // A second program in the same folder takes the next name.
+  QCOMPARE(CreateTempPageFile(dir.path() + "/"), PageName(dir, 3));
+  DeleteTempPageFile(first);
+  QVERIFY(!Exists(first));
+  QVERIFY(Exists(PageName(dir, 0)) && Exists(PageName(dir, 1)));
+  DeleteTempPageFile(first);  // already gone: no harm
+  DeleteTempPageFile({});
+}
+
+void AppUnitsTest::pageFileSkipsDanglingLinks() {
+  const test::TempDir dir;
+  const std::string target = dir.file("elsewhere.emf");
+  QVERIFY(::symlink(target.c_str(), PageName(dir, 0).c_str()) == 0);
+  QCOMPARE(CreateTempPageFile(dir.path()), PageName(dir, 1));
+  QVERIFY(!Exists(target));
+}
+
+void AppUnitsTest::pageFileReusesOneWhenAllTaken() {
+  const test::TempDir dir;
+  for (int i = 0; i < 10000; ++i) {
+    std::ofstream(PageName(dir, i)) << "page";
+    ::chmod(PageName(dir, i).c_str(), 0644);
+  }
+  const std::string path = CreateTempPageFile(dir.path());
+  QVERIFY(!path.empty());
+  const QString name = QString::fromStdString(std::filesystem::path(path).filename().string());
+  QVERIFY2(QRegularExpression(QStringLiteral("^temp[0-9]{4}\\.emf$")).match(name).hasMatch(), qPrintable(name));
+  QCOMPARE(std::filesystem::file_size(path), std::uintmax_t{0});
+  QCOMPARE(ModeOf(path), mode_t{0600});
+}
+
+void AppUnitsTest::pageFileRefusesLinksWhenAllTaken() {
+  const test::TempDir dir;
+  const std::string victim = dir.write("victim.txt", "keep me");
+  for (int i = 0; i < 10000; ++i) QVERIFY(::symlink(victim.c_str(), PageName(dir, i).c_str()) == 0);
+  QCOMPARE(CreateTempPageFile(dir.path()), std::string());
+  QCOMPARE(test::ReadBytes(victim), std::string("keep me"));
+}
+
+void AppUnitsTest::pageFileFallsBackToNextFolder() {
+  const test::TempDir dir;
+  const QString missing = QFile::decodeName(dir.file("missing").c_str());
+  const QString present = QFile::decodeName(dir.path().c_str());
+  QCOMPARE(CreateTempPageFileIn({missing, present}), PageName(dir, 0));
+  QCOMPARE(CreateTempPageFileIn({missing}), std::string());
+}
+
+QTEST_GUILESS_MAIN(AppUnitsTest)
+#include "AppUnitsTest.moc"
