@@ -5,8 +5,13 @@
 namespace plotvane::app {
 namespace {
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+// A long number shows from its first digit, as a box does before it is edited.
+void SetText(QLineEdit* edit, const std::string& s) {
+  edit->setText(QString::fromStdString(s));
+  edit->setCursorPosition(0);
+}
 int Check(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
 
 }  // namespace
@@ -46,14 +51,14 @@ DrawSettings Form1::controlValues() const {
 // In the order Cancel restores them: Check3 before the options, so that a
 // switch to the pattern mode leaves it cleared.
 void Form1::setControls(const DrawSettings& s) {
-  m_ui.X1->setText(Text(s.X1));
-  m_ui.X2->setText(Text(s.X2));
-  m_ui.Y1->setText(Text(s.Y1));
-  m_ui.Y2->setText(Text(s.Y2));
-  m_ui.Z1->setText(Text(s.Z1));
-  m_ui.Z2->setText(Text(s.Z2));
-  m_ui.n->setText(Text(s.n));
-  m_ui.sq->setText(Text(s.sq));
+  SetText(m_ui.X1, s.X1);
+  SetText(m_ui.X2, s.X2);
+  SetText(m_ui.Y1, s.Y1);
+  SetText(m_ui.Y2, s.Y2);
+  SetText(m_ui.Z1, s.Z1);
+  SetText(m_ui.Z2, s.Z2);
+  SetText(m_ui.n, s.n);
+  SetText(m_ui.sq, s.sq);
   m_ui.Check1->setChecked(s.ContourLines != 0);
   m_ui.Check2->setChecked(s.TriangleEdges != 0);
   m_ui.Check3->setChecked(s.ContinuousColour != 0);

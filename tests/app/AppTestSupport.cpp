@@ -1,5 +1,7 @@
 #include "AppTestSupport.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 
 #include "qtplay/QtFonts.h"
@@ -61,9 +63,18 @@ void InstallTextMeasurer() {
   (void)installed;
 }
 
-std::unique_ptr<app::frmMain> MakeMainWindow(ScriptedDialogs& dialogs, const std::string& folder) {
+std::unique_ptr<app::frmMain> MakeMainWindow(ScriptedDialogs& dialogs, const std::string& folder,
+                                             std::chrono::milliseconds progressDelay) {
   InstallTextMeasurer();
-  return std::make_unique<app::frmMain>(dialogs, ComposePage, QStringList{QFile::decodeName(folder.c_str())});
+  return std::make_unique<app::frmMain>(dialogs, ComposePage, QStringList{QFile::decodeName(folder.c_str())},
+                                        progressDelay);
+}
+
+ProgressShowCounter::ProgressShowCounter() { QCoreApplication::instance()->installEventFilter(this); }
+
+bool ProgressShowCounter::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && qobject_cast<app::Form3*>(watched) != nullptr) ++m_count;
+  return false;
 }
 
 }  // namespace plotvane::test

@@ -51,6 +51,20 @@ std::string WriteLatticeFile(const TempDir& dir, const std::string& name, int nx
 void InstallTextMeasurer();
 
 // A main window over the scripted dialogs with its page file in folder.
-std::unique_ptr<app::frmMain> MakeMainWindow(ScriptedDialogs& dialogs, const std::string& folder);
+std::unique_ptr<app::frmMain> MakeMainWindow(ScriptedDialogs& dialogs, const std::string& folder,
+                                             std::chrono::milliseconds progressDelay = app::ProgressWindow::kDelay);
+
+// Counts how often a progress window (Form3) is shown while it lives.
+class ProgressShowCounter final : public QObject {
+ public:
+  ProgressShowCounter();
+  int count() const { return m_count; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  int m_count = 0;
+};
 
 }  // namespace plotvane::test
