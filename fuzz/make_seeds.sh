@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Writes the seed corpora of the fuzz targets into fuzz/corpus/<target>/.
+# Deterministic: the same files on every machine (point sets come from a
+# Park-Miller generator in awk, exact in double precision). Run it again after
+# changing the input layout of a target; the files are kept in the repository.
+#
+# Input layouts (FuzzedDataProvider takes its numbers from the end):
+#   data_reader: file bytes, then three control bytes: prefix set (mod 6:
+#                0 none, 1 "#", 2 "# * !", 3 "X", 4 "  //  ;  ", 5 a text at the
+#                front of the input ended by a backslash and one character),
+#                skipLines (mod 4), kind (even ".txt", odd ".ctr")
+#   load_road:   file bytes, then four control bytes: query count (mod 5,
+#                each query takes ten bytes more from the end), limit flag
+#                (odd: eight more bytes give a limit in 0..1), skipLines, kind
+#   mesh:        every number from the end: kind (mod 4: 0 a 16 x 16 lattice,
+#                1 a stretched lattice, 2 near a line, 3 doubles), point
+#                count, then per point X, Y (one byte each for kinds 0 and 1)
+#                and Z (one byte)
+#   view_file, number_text: the bytes as they are
+set -euo pipefail
+out="$(cd "$(dirname "$0")" && pwd)/corpus"
+rm -rf "$out"
+mkdir -p "$out"/{data_reader,view_file,number_text,load_road,mesh}
+
+# seed TARGET NAME FORMAT [ARGS...]: one file, written with printf.
+seed() {
+  local target="$1" name="$2"
+  shift 2
+  # shellcheck disable=SC2059
+  printf -- "$@" >"$out/$target/$name"
+}
+
+# points SEED COUNT SCALE_X SCALE_Y OFFSET_X OFFSET_Y SEP: COUNT lines X SEP Y SEP Z, CR LF.
+points() {
+  awk -v seed="$1" -v n="$2" -v sx="$3" -v sy="$4" -v ox="$5" -v oy="$6" -v sep="$7" 'BEGIN {
+    s = seed
+    for (i = 0; i < n; i++) {
+      s = (s * 16807) % 2147483647; x = s / 2147483647
+      s = (s * 16807) % 2147483647; y = s / 2147483647
+      printf "%.6f%s%.6f%s%.4f\r\n", ox + x * sx, sep, oy + y * sy, sep, 100 * x * y + 3 * x
+    }
+  }'
+}
+
+block_new='0\r\n250\r\n-10\r\n40\r\n1.25\r\n98.6\r\n20\r\ninf\r\n 1 \r\n 0 \r\n 0 \r\nTrue\r\nFalse\r\nFalse\r\n'
+block_old='0\r\n250\r\n-10\r\n40\r\n1.25\r\n98.6\r\n12\r\n0.8\r\n 0 \r\n 1 \r\n 1 \r\n'
+triangle='X\tY\tZ\r\n0\t0\t1\r\n100\t0\t2\r\n50\t100\t3\r\n'
+
+# --- data_reader ---------------------------------------------------------
+seed data_reader txt_tab "${triangle}\0\0\0"
+seed data_reader txt_comma_space 'E, N, H\r\n1, 2, 3\r\n4, 5, 6\r\n7, 8.5, -9\r\n\0\0\0'
+seed data_reader txt_spaces 'X    Y  Z\r\n1   2    3\r\n4 5 6\r\n  7  8  9  \r\n\0\0\0'
+seed data_reader txt_skips '# survey\r\n\r\nunits m\r\n   # X Y Z\r\nX Y Z\r\n1 2 3\r\n! 4 5 6\r\n7 8 9\r\n\2\1\0'
+seed data_reader txt_prefix_text '#;\\x%bX\tY\tZ\r\n;1\t2\t3\r\n4\t5\t6\r\n\5\0\0' ''
+seed data_reader txt_lf_only 'X\tY\tZ\n1\t2\t3\n4\t5\t6\n\0\0\0'
+seed data_reader txt_cr_only 'X\tY\tZ\r1\t2\t3\r4\t5\t6\r\0\0\0'
+seed data_reader txt_bom_cp932 '\357\273\277\202\167\t\202\170\t\225\127\215\202\r\n1\t2\t3\r\n\0\0\0'
+seed data_reader txt_cp932 '\202\167\t\202\170\t\225\127\215\202(\261\262)\r\n1\t2\t3\r\n\0\0\0'
+seed data_reader txt_invalid '\tY\tZ\r\n1\t\t3\r\n\0\0\0'
+seed data_reader txt_numbers 'X\tY\tZ\r\n-0\t+.5e-3\t1E+20\r\n4.9e-324\t1e400\t7.\r\n\0\0\0'
+seed data_reader txt_spaces_only_line 'X\tY\tZ\r\n1\t2\t3\r\n   \r\n4\t5\t6\r\n\0\0\0'
+seed data_reader ctr_new "${block_new}\r\nX\tY\tZ\r\n0\t-10\t1.25\r\n250\t40\t98.6\r\n\0\0\1"
+seed data_reader ctr_old "${block_old}X\tY\tZ\r\n0\t-10\t1.25\r\n250\t40\t98.6\r\n\0\0\1"
+seed data_reader ctr_plain "${triangle}\0\0\1"
+seed data_reader ctr_bad_switch '1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\ninf\r\n 2 \r\n 0 \r\n 0 \r\nTrue\r\nFalse\r\nFalse\r\n\r\nX\tY\tZ\r\n1\t2\t3\r\n\0\0\1'
+seed data_reader ctr_all_true '1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n0.5\r\n 1 \r\n 1 \r\n 1 \r\nTrue\r\nTrue\r\nTrue\r\n\r\nX\tY\tZ\r\n1\t2\t3\r\n\0\0\1'
+{ printf 'X\tY\tZ\r\n'; points 7 40 1000 1000 0 0 '\t'; printf '\0\0\0'; } >"$out/data_reader/txt_points"
+
+# --- view_file -------------------------------------------------------------
+seed view_file default "$block_new"
+seed view_file eleven_lines "$block_old"
+seed view_file pattern '1\r\n2\r\n3\r\n4\r\n5\r\n6.50\r\n 7 \r\n2.50\r\n 1 \r\n 1 \r\n 1 \r\nFalse\r\nFalse\r\nTrue\r\n'
+seed view_file commas_quotes '"a,b", 2 ,3\r\n4,5,6\r\n"7"\r\nx\r\n1,0,1,\r\nfalse,-1,0\r\n'
+seed view_file words 'left\r\nright\r\n\r\n\r\n1e400\r\n-0\r\nabc\r\nnan\r\n 0.5 \r\n 0 \r\n 1 \r\nTRUE\r\n0\r\n\r\n\r\n'
+seed view_file lf_only '0\n1\n0\n1\n0\n1\n20\ninf\n 1 \n 0 \n 0 \nFalse\nTrue\nFalse\n'
+
+# --- number_text -----------------------------------------------------------
+i=0
+for text in '0' '-0' ' 12.50 ' '1e3' '1.5E+20' '+.5e-3' '5.' '.' '12abc' ' 1 2' '\t-7\t' '1e400' '-1e400' \
+    '4.9e-324' '1e-400' '1.7976931348623157e308' '1.79769313486232E+308' 'inf' 'nan' '0x1p3' '2.5' '-3.5' \
+    '2147483647.5' '3.4028235e38' '3.4028236e38' '1e-45' '123456789012345678901234567890'; do
+  seed number_text "text_$i" "$text"
+  i=$((i + 1))
+done
+seed number_text bits_max '\377\377\377\377\377\377\357\177'
+seed number_text bits_subnormal '\1\0\0\0\0\0\0\0'
+seed number_text bits_half '\0\0\0\0\0\0\4\100'
+
+# --- load_road -------------------------------------------------------------
+seed load_road triangle "${triangle}\0\0\0\0"
+seed load_road square 'X\tY\tZ\r\n0\t0\t1\r\n1\t0\t2\r\n1\t1\t3\r\n0\t1\t4\r\n\0\0\0\0'
+seed load_road two_points 'X\tY\tZ\r\n0\t0\t1\r\n1\t1\t2\r\n\0\0\0\0'
+seed load_road duplicates 'X\tY\tZ\r\n0\t0\t1\r\n1\t0\t2\r\n0\t0\t3\r\n\0\0\0\0'
+seed load_road collinear 'X\tY\tZ\r\n0\t0\t1\r\n1\t1\t2\r\n2\t2\t3\r\n3\t3\t4\r\n\0\0\0\0'
+seed load_road flat_z 'X\tY\tZ\r\n0\t0\t1\r\n1\t0\t1\r\n0\t1\t1\r\n\0\0\0\0'
+seed load_road contour_limit "${block_old}X\tY\tZ\r\n0\t-10\t1.25\r\n250\t40\t98.6\r\n100\t0\t7\r\n\0\0\0\1"
+{ printf 'X\tY\tZ\r\n'; points 11 30 1000 1000 0 0 '\t'; printf '\0\1\0\0'; } >"$out/load_road/random"
+{ printf 'E N H\r\n'; points 13 25 100 100 500000 4000000 ' '; printf '\0\0\0\0'; } >"$out/load_road/far_away"
+{ printf 'X,Y,Z\r\n'; points 17 20 1000000 1 0 0 ','; printf '\0\0\0\0'; } >"$out/load_road/aspect"
+{ printf 'X\tY\tZ\r\n'; points 19 20 1 1e-6 0 0 '\t'; printf '\0\0\0\0'; } >"$out/load_road/near_line"
+# One query point: ten bytes (two floats, each a sign byte and four bytes).
+{ printf 'X\tY\tZ\r\n'; points 23 12 10 10 0 0 '\t'; printf '\1\2\3\4\200\5\6\7\10\0\1\0\0\0'; } >"$out/load_road/query"
+
+# --- mesh ------------------------------------------------------------------
+# bytes SEED KIND COUNT: COUNT points of three bytes each, listed in the order
+# they are consumed and written reversed, since they are read from the end.
+bytes() {
+  awk -v seed="$1" -v kind="$2" -v n="$3" 'BEGIN {
+    s = seed; m = 0
+    b[m++] = kind; b[m++] = n
+    for (i = 0; i < 3 * n; i++) { s = (s * 16807) % 2147483647; b[m++] = s % 256 }
+    for (i = m - 1; i >= 0; i--) printf "\\%03o", b[i]
+  }'
+}
+seed mesh lattice "$(bytes 29 0 60)"
+seed mesh stretched "$(bytes 31 1 40)"
+seed mesh near_line "$(bytes 37 2 30)"
+# The corners of the lattice: (0, 0), (15, 0), (15, 15), (0, 15).
+seed mesh square '\4\17\0\3\17\17\2\0\17\1\0\0\4\0'
+
+echo "seeds written to $out: $(find "$out" -type f | wc -l) files, $(du -sk "$out" | cut -f1) kB"
