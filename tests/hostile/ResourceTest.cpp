@@ -1,0 +1,89 @@
+// Loading, sampling and writing grids many times over, as a long session
+// does: neither the resident memory nor the number of open descriptors may
+// grow with the number of rounds. (Leaks as such are LeakSanitizer's to find
+// in the sanitizer build, and valgrind's on the command-line program; this
+// catches memory that stays reachable, such as a cache that never shrinks.)
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "data/OpenDataFile.h"
+#include "settings/ViewFile.h"
+#include "support/TempDir.h"
+#include "tools/GridConversion.h"
+#include "tools/MeshValueAt.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define PLOTVANE_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PLOTVANE_ASAN 1
+#endif
+#endif
+
+namespace plotvane {
+namespace {
+
+// Resident pages, the second field of /proc/self/statm.
+long ResidentKilobytes() {
+  std::ifstream statm("/proc/self/statm");
+  long size = 0, resident = 0;
+  statm >> size >> resident;
+  return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+
+long OpenDescriptors() {
+  long count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) ++count;
+  return count;
+}
+
+// One round of a session: open the example, read a value at a few points,
+// save a grid and a view file, read the view file back, fail to open a
+// missing file.
+void Round(Document& doc, const test::TempDir& dir, const std::string& survey) {
+  ASSERT_EQ(OpenDataFile(survey, doc, NullProgress()), LoadStatus::Meshed);
+  int values = 0;
+  for (int i = 0; i < 40; ++i) {
+    const float x = static_cast<float>(doc.range.xMin + (doc.range.xMax - doc.range.xMin) * i / 40);
+    values +=
+        MeshValueAt(doc, x, static_cast<float>(doc.range.yMin + (doc.range.yMax - doc.range.yMin) / 2)).hasValue();
+  }
+  ASSERT_GT(values, 0);
+  ASSERT_TRUE(ConvertToGrid(doc, GridParameters{0, 3, 25, 0, 3, 25}, dir.file("grid.txt")).ok());
+  ASSERT_EQ(WriteViewFile(dir.file("view.ctv"), doc.settings), "");
+  ASSERT_EQ(ReadViewFile(dir.file("view.ctv"), doc.settings), ViewReadStatus::Ok);
+  ASSERT_EQ(OpenDataFile(dir.file("missing.txt"), doc, NullProgress()), LoadStatus::CannotOpen);
+}
+
+constexpr int kRounds = 200;
+
+TEST(Resources, RepeatedSessionsDoNotGrowMemoryOrDescriptors) {
+  const std::string survey = test::SourceDir() + "/examples/survey.txt";
+  ASSERT_TRUE(std::filesystem::exists(survey)) << survey;
+  test::TempDir dir;
+  Document doc;
+  // Warm-up: the allocator and the C library settle their own tables first.
+  for (int i = 0; i < 20; ++i) ASSERT_NO_FATAL_FAILURE(Round(doc, dir, survey));
+  const long memoryBefore = ResidentKilobytes();
+  const long descriptorsBefore = OpenDescriptors();
+  for (int i = 0; i < kRounds; ++i) ASSERT_NO_FATAL_FAILURE(Round(doc, dir, survey));
+  EXPECT_EQ(OpenDescriptors(), descriptorsBefore);
+  const long grown = ResidentKilobytes() - memoryBefore;
+#ifdef PLOTVANE_ASAN
+  // AddressSanitizer holds freed memory back (its quarantine) on purpose.
+  std::printf("resident memory grew by %ld kB over %d rounds (not checked under AddressSanitizer)\n", grown, kRounds);
+#else
+  // The example's data set with its mesh and look-up index takes some tens of
+  // kilobytes: keeping one per round would add megabytes.
+  EXPECT_LT(grown, 1024) << "kB over " << kRounds << " rounds";
+#endif
+}
+
+}  // namespace
+}  // namespace plotvane

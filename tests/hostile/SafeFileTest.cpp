@@ -1,0 +1,210 @@
+// The safe writer under hostile conditions: where its temporary file lives,
+// which permissions files get, symbolic links, and every way a save can fail
+// (a missing folder, a read-only folder, a folder as the target, a write that
+// fails part way), each of which must leave the old file as it was and no
+// stray file behind.
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/SafeFile.h"
+#include "support/TempDir.h"
+
+namespace plotvane {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::TempDir;
+
+std::vector<std::string> Entries(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+mode_t ModeOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(::lstat(path.c_str(), &st), 0) << path;
+  return st.st_mode & 07777;
+}
+
+// Sets the process's umask for the life of the object.
+class Umask {
+ public:
+  explicit Umask(mode_t mask) : m_saved(::umask(mask)) {}
+  ~Umask() { ::umask(m_saved); }
+
+ private:
+  mode_t m_saved;
+};
+
+// Limits the size of files this process may write, for the life of the object.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit then fails with EFBIG
+    ::getrlimit(RLIMIT_FSIZE, &m_saved);
+    rlimit limited = m_saved;
+    limited.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &m_saved);
+    std::signal(SIGXFSZ, m_savedHandler);
+  }
+
+ private:
+  rlimit m_saved{};
+  void (*m_savedHandler)(int) = nullptr;
+};
+
+TEST(SafeFile, TemporaryFileSitsBesideTheTargetReadableByItsUserOnly) {
+  TempDir dir;
+  fs::create_directory(dir.file("maps"));
+  const std::string target = dir.file("maps/page.txt");
+  SafeFileWriter writer(target);
+  ASSERT_TRUE(writer.open());
+  writer.write("text");
+  const auto during = Entries(dir.file("maps"));
+  ASSERT_EQ(during.size(), 1u);
+  EXPECT_TRUE(during[0].starts_with(".page.txt.")) << during[0];
+  EXPECT_EQ(ModeOf(dir.file("maps/" + during[0])), 0600);
+  EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"maps"}) << "nothing outside the chosen folder";
+  ASSERT_TRUE(writer.commit()) << writer.error();
+  EXPECT_EQ(Entries(dir.file("maps")), std::vector<std::string>{"page.txt"});
+  EXPECT_EQ(ReadBytes(target), "text");
+}
+
+TEST(SafeFile, NewFilesGetTheUsersPermissionsAndOldFilesKeepTheirs) {
+  TempDir dir;
+  {
+    const Umask mask(022);
+    ASSERT_EQ(WriteFileSafely(dir.file("shared.txt"), "a"), "");
+  }
+  {
+    const Umask mask(077);
+    ASSERT_EQ(WriteFileSafely(dir.file("private.txt"), "a"), "");
+  }
+  EXPECT_EQ(ModeOf(dir.file("shared.txt")), 0644);
+  EXPECT_EQ(ModeOf(dir.file("private.txt")), 0600);
+
+  const std::string page = dir.write("temp0000.emf", "old page");
+  ASSERT_EQ(::chmod(page.c_str(), 0600), 0);
+  const Umask mask(0);
+  ASSERT_EQ(WriteFileSafely(page, "new page"), "");
+  EXPECT_EQ(ModeOf(page), 0600) << "a page file made private stays private";
+  EXPECT_EQ(ReadBytes(page), "new page");
+}
+
+TEST(SafeFile, SymbolicLinkIsReplacedNeverWrittenThrough) {
+  TempDir dir;
+  fs::create_directory(dir.file("chosen"));
+  fs::create_directory(dir.file("elsewhere"));
+  const std::string outside = dir.write("elsewhere/precious.txt", "keep me");
+  const std::string link = dir.file("chosen/data.txt");
+  fs::create_symlink(outside, link);
+  ASSERT_EQ(WriteFileSafely(link, "new"), "");
+  EXPECT_EQ(ReadBytes(outside), "keep me");
+  EXPECT_FALSE(fs::is_symlink(link));
+  EXPECT_EQ(ReadBytes(link), "new");
+  EXPECT_EQ(Entries(dir.file("elsewhere")), std::vector<std::string>{"precious.txt"});
+}
+
+TEST(SafeFile, DanglingSymbolicLinkCreatesNothingOutsideTheFolder) {
+  TempDir dir;
+  fs::create_directory(dir.file("chosen"));
+  fs::create_directory(dir.file("elsewhere"));
+  const std::string link = dir.file("chosen/data.txt");
+  fs::create_symlink(dir.file("elsewhere/new.txt"), link);
+  ASSERT_EQ(WriteFileSafely(link, "new"), "");
+  EXPECT_TRUE(Entries(dir.file("elsewhere")).empty());
+  EXPECT_EQ(ReadBytes(link), "new");
+}
+
+TEST(SafeFile, DotDotInThePathStaysInTheFolderItNames) {
+  TempDir dir;
+  fs::create_directory(dir.file("a"));
+  ASSERT_EQ(WriteFileSafely(dir.file("a/../b.txt"), "b"), "");
+  EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{"a", "b.txt"}));
+  EXPECT_TRUE(Entries(dir.file("a")).empty());
+}
+
+TEST(SafeFile, TargetInAMissingFolderFails) {
+  TempDir dir;
+  const std::string error = WriteFileSafely(dir.file("no/such/folder/x.txt"), "x");
+  EXPECT_NE(error.find("no/such/folder/x.txt"), std::string::npos) << error;
+  EXPECT_TRUE(Entries(dir.path()).empty());
+}
+
+TEST(SafeFile, TargetThatIsAFolderFails) {
+  TempDir dir;
+  fs::create_directory(dir.file("maps"));
+  const std::string inside = dir.write("maps/keep.txt", "k");
+  EXPECT_NE(WriteFileSafely(dir.file("maps"), "x"), "");
+  EXPECT_TRUE(fs::is_directory(dir.file("maps")));
+  EXPECT_EQ(ReadBytes(inside), "k");
+  fs::create_directory_symlink(dir.file("maps"), dir.file("link"));
+  EXPECT_NE(WriteFileSafely(dir.file("link"), "x"), "") << "a link to a folder is a folder";
+  EXPECT_EQ(Entries(dir.file("maps")), std::vector<std::string>{"keep.txt"});
+}
+
+TEST(SafeFile, ReadOnlyFolderFailsAndKeepsTheOldFile) {
+  TempDir dir;
+  fs::create_directory(dir.file("ro"));
+  const std::string old = dir.write("ro/old.txt", "old");
+  ASSERT_EQ(::chmod(dir.file("ro").c_str(), 0500), 0);
+  if (::access(dir.file("ro").c_str(), W_OK) == 0) {
+    ::chmod(dir.file("ro").c_str(), 0700);
+    GTEST_SKIP() << "permissions do not bind this user (root)";
+  }
+  EXPECT_NE(WriteFileSafely(old, "new"), "");
+  ::chmod(dir.file("ro").c_str(), 0700);
+  EXPECT_EQ(ReadBytes(old), "old");
+  EXPECT_EQ(Entries(dir.file("ro")), std::vector<std::string>{"old.txt"});
+}
+
+TEST(SafeFile, WriteFailingPartWayKeepsTheOldFileAndLeavesNoTemporary) {
+  TempDir dir;
+  const std::string old = dir.write("old.txt", "what was there");
+  SafeFileWriter writer(old);
+  ASSERT_TRUE(writer.open());
+  {
+    const FileSizeLimit limit(4096);
+    for (int i = 0; i < 64; ++i) writer.write(std::string(4096, 'x'));
+    EXPECT_FALSE(writer.commit());
+  }
+  EXPECT_FALSE(writer.error().empty());
+  EXPECT_EQ(ReadBytes(old), "what was there");
+  EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"old.txt"});
+}
+
+TEST(SafeFile, WriterDroppedWithoutCommitLeavesEverythingAsItWas) {
+  TempDir dir;
+  const std::string old = dir.write("old.txt", "what was there");
+  {
+    SafeFileWriter writer(old);
+    ASSERT_TRUE(writer.open());
+    writer.write("half");
+  }
+  {
+    SafeFileWriter writer(dir.file("fresh.txt"));
+    ASSERT_TRUE(writer.open());
+    writer.write("half");
+  }
+  EXPECT_EQ(ReadBytes(old), "what was there");
+  EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"old.txt"});
+}
+
+}  // namespace
+}  // namespace plotvane
