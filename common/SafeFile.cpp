@@ -3,6 +3,7 @@
 #include "common/SafeFile.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,6 +25,21 @@ std::string Directory(const std::string& path) {
 std::string BaseName(const std::string& path) {
   const auto slash = path.find_last_of('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The mkstemp pattern of the temporary file: "." + the target's name +
+// ".XXXXXX" in the target's folder. A target name near the file system's
+// limit leaves no room for those eight characters, so the name is shortened
+// (never inside a UTF-8 character) instead of making every save fail.
+std::string TemporaryPattern(const std::string& path) {
+  std::string base = BaseName(path);
+  constexpr std::size_t kRoom = NAME_MAX - 8;
+  if (base.size() > kRoom) {
+    std::size_t cut = kRoom;
+    while (cut > 0 && (static_cast<unsigned char>(base[cut]) & 0xC0) == 0x80) --cut;
+    base.resize(cut);
+  }
+  return Directory(path) + "/." + base + ".XXXXXX";
 }
 
 // The mode a new file gets from the umask, or the existing target's own.
@@ -57,7 +73,7 @@ bool SafeFileWriter::open() {
     m_error = m_path + ": is a folder";
     return false;
   }
-  std::string pattern = Directory(m_path) + "/." + BaseName(m_path) + ".XXXXXX";
+  const std::string pattern = TemporaryPattern(m_path);
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   m_fd = ::mkstemp(name.data());  // mode 0600 until commit

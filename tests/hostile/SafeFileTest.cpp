@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "common/SafeFile.h"
+#include "data/TextDecoding.h"
 #include "support/TempDir.h"
 
 namespace plotvane {
@@ -138,6 +139,24 @@ TEST(SafeFile, DotDotInThePathStaysInTheFolderItNames) {
   ASSERT_EQ(WriteFileSafely(dir.file("a/../b.txt"), "b"), "");
   EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{"a", "b.txt"}));
   EXPECT_TRUE(Entries(dir.file("a")).empty());
+}
+
+TEST(SafeFile, TargetNameAtTheLengthLimitCanBeSaved) {
+  TempDir dir;
+  std::string name;
+  for (int i = 0; i < 83; ++i) name += "等";  // three bytes each: the cut falls inside one
+  name += "01.txt";
+  ASSERT_EQ(name.size(), std::size_t{NAME_MAX});
+  const std::string target = dir.file(name);
+  SafeFileWriter writer(target);
+  ASSERT_TRUE(writer.open()) << writer.error();
+  writer.write("contour");
+  const auto during = Entries(dir.path());
+  ASSERT_EQ(during.size(), 1u);
+  EXPECT_TRUE(IsValidUtf8(during[0])) << "the shortened name is cut between characters";
+  ASSERT_TRUE(writer.commit()) << writer.error();
+  EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{name});
+  EXPECT_EQ(ReadBytes(target), "contour");
 }
 
 TEST(SafeFile, TargetInAMissingFolderFails) {
