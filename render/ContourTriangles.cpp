@@ -1,0 +1,158 @@
+// The map drawing, pass by pass. See ContourTriangles.h.
+
+#include "render/ContourTriangles.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+
+#include "render/Patterns.h"
+#include "render/TriangleBands.h"
+
+namespace plotvane {
+namespace {
+
+using gdi::POINT;
+using Quad = std::array<POINT, 4>;
+
+constexpr gdi::COLORREF kWhite = gdi::RGB(255, 255, 255);
+constexpr gdi::COLORREF kBlack = gdi::RGB(0, 0, 0);
+constexpr std::int32_t kLineWidth = 20;
+
+constexpr std::array<Quad, 1> kBackground{{{POINT{-10000, -10000}, POINT{20000, -10000}, POINT{20000, 20000},
+                                             POINT{-10000, 20000}}}};
+constexpr std::array<Quad, 4> kMargins{{
+    {POINT{-10000, -10000}, POINT{20000, -10000}, POINT{20000, 0}, POINT{-10000, 0}},      // below the map
+    {POINT{-10000, 10000}, POINT{20000, 10000}, POINT{20000, 20000}, POINT{-10000, 20000}},  // above
+    {POINT{-10000, -10000}, POINT{0, -10000}, POINT{0, 20000}, POINT{-10000, 20000}},        // left
+    {POINT{10000, -10000}, POINT{20000, -10000}, POINT{20000, 20000}, POINT{10000, 20000}},  // right
+}};
+
+// Fills the polygons in white without outline, with a pen and a brush made
+// for them and deleted afterwards (both stay in effect until replaced).
+void FillWhite(gdi::DeviceContext& hdc, std::span<const Quad> polygons) {
+  const gdi::HPEN pen = gdi::CreatePen(gdi::PenStyle::PS_NULL, 0, kWhite);
+  const gdi::HBRUSH brush = gdi::CreateSolidBrush(kWhite);
+  hdc.SelectObject(pen);
+  hdc.SelectObject(brush);
+  for (const Quad& polygon : polygons) hdc.Polygon(polygon);
+  gdi::DeleteObject(brush);
+  gdi::DeleteObject(pen);
+}
+
+// The progress of one pass: from base to base + span over the triangles.
+class PassProgress {
+ public:
+  PassProgress(ProgressSink& sink, TriangleIndex nt, double base, double span)
+      : m_sink(sink), m_nt(nt), m_every(std::max<TriangleIndex>(1, nt / 20)), m_base(base), m_span(span) {}
+
+  void after(TriangleIndex i) {
+    if (i % m_every != 0) return;
+    // The bar's value is a single-precision number.
+    m_sink.update(static_cast<float>(static_cast<double>(i) / m_nt * m_span + m_base));
+  }
+
+ private:
+  ProgressSink& m_sink;
+  TriangleIndex m_nt;
+  TriangleIndex m_every;
+  double m_base;
+  double m_span;
+};
+
+SortedTriangle TriangleAt(const MapPoints& points, const std::vector<std::int32_t>& ipt, TriangleIndex i) {
+  std::int32_t ia = ipt[3 * i - 2];
+  std::int32_t ib = ipt[3 * i - 1];
+  std::int32_t ic = ipt[3 * i];
+  SortByLevel(ia, ib, ic, points.normZ);
+  auto vertex = [&](std::int32_t v) { return MapVertex{points.mapX[v], points.mapY[v], points.normZ[v]}; };
+  return SortedTriangle{vertex(ia), vertex(ib), vertex(ic)};
+}
+
+void FillPass(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh, std::int32_t bandCount,
+              const TriangleDrawing& drawing, const LevelStyles& styles, std::int32_t& LevelCount,
+              ProgressSink& sink) {
+  LevelCount = bandCount;
+  const LevelSteps steps(bandCount);
+  const auto& patterns = PatternBrushes();
+  PassProgress progress(sink, mesh.nt, 0.0, 60.0);
+  for (TriangleIndex i = 1; i <= mesh.nt; ++i) {
+    if (!drawing.skips(mesh.hh[i])) {
+      ForEachBandPiece(TriangleAt(points, mesh.ipt, i), steps, [&](const BandPiece& piece, std::int32_t k) {
+        if (drawing.patternFill) {
+          hdc.SelectObject(patterns[static_cast<std::size_t>(PatternOfBand(k, bandCount))]);
+        } else {
+          const LevelStyle& style = styles.forLevel(k, LevelCount);
+          hdc.SelectObject(style.pen);
+          hdc.SelectObject(style.brush);
+        }
+        hdc.Polygon(piece);
+      });
+    }
+    progress.after(i);
+  }
+}
+
+// P to Q and back with the pen in effect.
+void DrawSegment(gdi::DeviceContext& hdc, POINT P, POINT Q) {
+  hdc.MoveToEx(P.x, P.y);
+  hdc.LineTo(Q.x, Q.y);
+  hdc.LineTo(P.x, P.y);
+}
+
+void LinePass(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh, std::int32_t lineCount,
+              std::int32_t bandCount, const TriangleDrawing& drawing, const LevelStyles& styles,
+              std::int32_t& LevelCount, ProgressSink& sink) {
+  LevelCount = lineCount;
+  const LevelSteps steps(lineCount);
+  PassProgress progress(sink, mesh.nt, 60.0, 40.0);
+  for (TriangleIndex i = 1; i <= mesh.nt; ++i) {
+    if (drawing.skips(mesh.hh[i])) {
+      progress.after(i);
+      continue;
+    }
+    const SortedTriangle t = TriangleAt(points, mesh.ipt, i);
+    if (drawing.contourLines) {
+      ForEachLevelSegment(t, steps, [&](POINT P, POINT Q, std::int32_t) {
+        const gdi::HPEN pen = gdi::CreatePen(gdi::PenStyle::PS_SOLID, kLineWidth, kBlack);
+        hdc.SelectObject(pen);
+        DrawSegment(hdc, P, Q);
+        gdi::DeleteObject(pen);
+      });
+    } else if (lineCount == bandCount) {
+      // Each band boundary is drawn over in the colour of the band below it.
+      ForEachLevelSegment(t, steps, [&](POINT P, POINT Q, std::int32_t k) {
+        const LevelStyle& style = styles.forLevel(k - 1, LevelCount);
+        hdc.SelectObject(style.pen);
+        hdc.SelectObject(style.brush);
+        DrawSegment(hdc, P, Q);
+      });
+    }
+    const gdi::HPEN pen = gdi::CreatePen(gdi::PenStyle::PS_SOLID, kLineWidth, kBlack);
+    hdc.SelectObject(pen);
+    if (drawing.triangleEdges) {
+      hdc.MoveToEx(t.A.x, t.A.y);
+      hdc.LineTo(t.B.x, t.B.y);
+      hdc.LineTo(t.C.x, t.C.y);
+      hdc.LineTo(t.A.x, t.A.y);
+    }
+    gdi::DeleteObject(pen);
+    progress.after(i);
+  }
+}
+
+}  // namespace
+
+void DrawContourTriangles(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh,
+                          std::int32_t lineCount, std::int32_t bandCount, const TriangleDrawing& drawing,
+                          const LevelStyles& styles, std::int32_t& LevelCount, ProgressSink& progress) {
+  assert(lineCount >= 1 && bandCount >= 1 && "the counts come from SettingsForDrawing");
+  assert(mesh.ipt.size() >= static_cast<std::size_t>(3 * mesh.nt + 1) && mesh.hh.size() > static_cast<std::size_t>(mesh.nt) &&
+         "three vertices and one distortion per triangle");
+  FillWhite(hdc, kBackground);
+  FillPass(hdc, points, mesh, bandCount, drawing, styles, LevelCount, progress);
+  LinePass(hdc, points, mesh, lineCount, bandCount, drawing, styles, LevelCount, progress);
+  FillWhite(hdc, kMargins);
+}
+
+}  // namespace plotvane

@@ -1,0 +1,199 @@
+#pragma once
+// The band geometry of one triangle: its fill pieces and its level lines.
+//
+// Conventions, stated once:
+// - Positions are integer map units (0.01 mm, y upward); levels are
+//   normalised, the Z window being 0..1.
+// - With count levels the step is s = 1 / count (one division, kept as a
+//   double). The band of a level v is floor(v / s), found by dividing by s,
+//   not by multiplying by count: with count 10, v = 0.3 gives
+//   2.9999999999999996 and band 2. Level line k lies at k x s (0.3 is line 3
+//   at 0.30000000000000004). Band k lies between lines k and k + 1.
+// - A triangle is handled with its vertices sorted by level: A the highest,
+//   B the middle, C the lowest (equal levels keep the order of the mesh).
+//   M is the point on A-C at B's level; the line B-M splits the triangle
+//   into an upper and a lower part.
+// - Every computed position is rounded to the nearest map unit, halves to
+//   even (RoundMapUnit).
+//
+// The pieces, in drawing order (each a four-point polygon):
+//   first strip of the upper part   A, A, Q2, Q1   band kA (absent when kA = kB)
+//   further strips                  P1, P2, Q2, Q1 between lines
+//   closing piece of the upper part P1, P2, M, B   band kB
+//   strips of the lower part        P1, P2, Q2, Q1 from the line B-M down
+//   closing piece of the lower part P1, P2, C, P1  band kC
+// where Q1 lies on A-B (C-B below) and Q2 on A-M (C-M below) at the level
+// line crossed, and P1, P2 are the previous Q1, Q2. Degenerate pieces
+// (a vertex on a level line, two equal levels) are kept as they come out.
+//
+// Bounds that the literal arithmetic lacks: band indices are held within
+// kBandMargin bands of the window, so that a level far outside it (a Z
+// window far narrower than the data) cannot make one triangle issue
+// millions of pieces or overflow the index; and positions are held within
+// +-kMapCoordinateLimit, so that a window far narrower than the data cannot
+// overflow 32 bits. A level that is not a number takes the lowest band and
+// a position that is not a number 0. Within the bounds the pieces are
+// exactly those of the literal arithmetic; beyond them the bands outside
+// the window merge into the band at the margin (in colour and grey fill
+// all of them share the below-range or above-range style anyway).
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "render/gdi/GdiTypes.h"
+
+namespace plotvane {
+
+inline constexpr std::int32_t kMapCoordinateLimit = 1 << 30;
+inline constexpr std::int32_t kBandMargin = 1024;
+
+// A map position rounded to the nearest unit, halves to even, held within
+// +-kMapCoordinateLimit; 0 when v is not a number.
+inline std::int32_t RoundMapUnit(double v) {
+  if (!(v > -kMapCoordinateLimit)) return std::isnan(v) ? 0 : -kMapCoordinateLimit;
+  if (!(v < kMapCoordinateLimit)) return kMapCoordinateLimit;
+  return static_cast<std::int32_t>(std::nearbyint(v));  // the default rounding mode: halves to even
+}
+
+// The level arithmetic of one pass.
+class LevelSteps {
+ public:
+  // count >= 1.
+  explicit LevelSteps(std::int32_t count)
+      : m_step(1.0 / count), m_lowest(-kBandMargin), m_highest(count - 1 + kBandMargin) {}
+
+  double step() const { return m_step; }
+  // floor(v / s), held within -kBandMargin..count - 1 + kBandMargin.
+  std::int32_t band(double v) const {
+    const double q = std::floor(v / m_step);
+    if (!(q >= m_lowest)) return m_lowest;
+    if (q > m_highest) return m_highest;
+    return static_cast<std::int32_t>(q);
+  }
+  // The level of line k.
+  double line(std::int32_t k) const { return k * m_step; }
+
+ private:
+  double m_step;
+  std::int32_t m_lowest;
+  std::int32_t m_highest;
+};
+
+struct MapVertex {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  double z = 0.0;
+  gdi::POINT point() const { return gdi::POINT{x, y}; }
+};
+
+// The vertices sorted by level, A >= B >= C.
+struct SortedTriangle {
+  MapVertex A, B, C;
+};
+
+using BandPiece = std::array<gdi::POINT, 4>;
+
+// Exchanges two values (vertex numbers, in the sort of a triangle).
+inline void SwapValues(std::int32_t& a, std::int32_t& b) {
+  const std::int32_t t = a;
+  a = b;
+  b = t;
+}
+
+// Sorts the vertex numbers ia, ib, ic by level with three compare-and-swap
+// steps, (ia, ib), (ia, ic), (ib, ic), each swapping only when the first is
+// strictly lower; normZ is indexed by vertex number.
+template <typename Levels>
+void SortByLevel(std::int32_t& ia, std::int32_t& ib, std::int32_t& ic, const Levels& normZ) {
+  if (normZ[ia] < normZ[ib]) SwapValues(ia, ib);
+  if (normZ[ia] < normZ[ic]) SwapValues(ia, ic);
+  if (normZ[ib] < normZ[ic]) SwapValues(ib, ic);
+}
+
+// How far level L lies from level z0 towards z1; 0.5 when they are equal.
+inline double Fraction(double L, double z0, double z1) { return z1 == z0 ? 0.5 : (L - z0) / (z1 - z0); }
+
+// round((1 - f) x from + f x to), per coordinate.
+inline gdi::POINT Between(const MapVertex& from, const MapVertex& to, double f) {
+  return gdi::POINT{RoundMapUnit((1 - f) * from.x + f * to.x), RoundMapUnit((1 - f) * from.y + f * to.y)};
+}
+
+// M, the point on A-C at B's level; the midpoint of A-C for a flat A-C.
+inline MapVertex SplitPoint(const SortedTriangle& t) {
+  const MapVertex& A = t.A;
+  const MapVertex& B = t.B;
+  const MapVertex& C = t.C;
+  if (A.z - C.z != 0) {
+    return MapVertex{RoundMapUnit(((B.z - C.z) * A.x + (A.z - B.z) * C.x) / (A.z - C.z)),
+                     RoundMapUnit(((B.z - C.z) * A.y + (A.z - B.z) * C.y) / (A.z - C.z)), B.z};
+  }
+  return MapVertex{RoundMapUnit((static_cast<double>(A.x) + C.x) / 2),
+                   RoundMapUnit((static_cast<double>(A.y) + C.y) / 2), B.z};
+}
+
+// Calls fill(const BandPiece&, std::int32_t band) for every piece of the
+// triangle in drawing order (see above).
+template <typename Fill>
+void ForEachBandPiece(const SortedTriangle& t, const LevelSteps& steps, Fill&& fill) {
+  const MapVertex& A = t.A;
+  const MapVertex& B = t.B;
+  const MapVertex& C = t.C;
+  const MapVertex M = SplitPoint(t);
+  const std::int32_t kA = steps.band(A.z);
+  const std::int32_t kB = steps.band(B.z);
+  const std::int32_t kC = steps.band(C.z);
+
+  gdi::POINT P1 = A.point();
+  gdi::POINT P2 = A.point();
+  std::int32_t k = kA;
+  for (std::int32_t j = kA - kB; j >= 1; --j) {
+    const double f = Fraction(steps.line(kB + j), A.z, B.z);
+    const gdi::POINT Q1 = Between(A, B, f);
+    const gdi::POINT Q2 = Between(A, M, f);
+    fill(BandPiece{P1, P2, Q2, Q1}, k);
+    P1 = Q1;
+    P2 = Q2;
+    k = kB + j - 1;
+  }
+  fill(BandPiece{P1, P2, M.point(), B.point()}, k);
+
+  P1 = B.point();
+  P2 = M.point();
+  k = kB;
+  for (std::int32_t j = kB - kC; j >= 1; --j) {
+    const double f = Fraction(steps.line(kC + j), C.z, B.z);
+    const gdi::POINT Q1 = Between(C, B, f);
+    const gdi::POINT Q2 = Between(C, M, f);
+    fill(BandPiece{P1, P2, Q2, Q1}, k);
+    P1 = Q1;
+    P2 = Q2;
+    k = kC + j - 1;
+  }
+  fill(BandPiece{P1, P2, C.point(), P1}, k);
+}
+
+// Calls segment(gdi::POINT P, gdi::POINT Q, std::int32_t line) for every
+// level line that crosses the triangle: lines kB + 1..kA across the upper
+// part (P on A-B, Q on A-C), from the top down, then kC + 1..kB across the
+// lower part (P on C-B, Q on C-A). A line that only touches the lowest
+// vertex is not drawn; a flat triangle has none.
+template <typename Segment>
+void ForEachLevelSegment(const SortedTriangle& t, const LevelSteps& steps, Segment&& segment) {
+  const MapVertex& A = t.A;
+  const MapVertex& B = t.B;
+  const MapVertex& C = t.C;
+  const std::int32_t kA = steps.band(A.z);
+  const std::int32_t kB = steps.band(B.z);
+  const std::int32_t kC = steps.band(C.z);
+  for (std::int32_t j = kA - kB; j >= 1; --j) {
+    const double L = steps.line(kB + j);
+    segment(Between(A, B, Fraction(L, A.z, B.z)), Between(A, C, Fraction(L, A.z, C.z)), kB + j);
+  }
+  for (std::int32_t j = kB - kC; j >= 1; --j) {
+    const double L = steps.line(kC + j);
+    segment(Between(C, B, Fraction(L, C.z, B.z)), Between(C, A, Fraction(L, C.z, A.z)), kC + j);
+  }
+}
+
+}  // namespace plotvane
