@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "qtplay/PixelSink.h"
 #include "qtplay/QtFonts.h"
 #include "render/gdi/Playback.h"
 
@@ -153,6 +154,18 @@ void QtSink::text(const gdi::TextRun& run) {
   m_painter.restore();
 }
 
+// The image to draw into directly, when the options and the painter allow it.
+QImage* DirectPixels(QPainter& painter, const PlayOptions& options) {
+  if (!options.raster || !options.directPixels || painter.device() == nullptr ||
+      painter.device()->devType() != QInternal::Image || !painter.deviceTransform().isIdentity() ||
+      painter.hasClipping() || painter.opacity() != 1.0 ||
+      painter.compositionMode() != QPainter::CompositionMode_SourceOver) {
+    return nullptr;
+  }
+  auto* image = static_cast<QImage*>(painter.device());
+  return PixelSink::accepts(*image) ? image : nullptr;
+}
+
 }  // namespace
 
 QImage patternImage(const gdi::MonoPattern& pattern) {
@@ -173,7 +186,13 @@ void PlayEnhMetaFile(QPainter& painter, const gdi::EnhMetaFile& picture, const Q
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   QtSink sink(painter, options, target);
-  gdi::PlayPicture(picture, gdi::RectF{target.left(), target.top(), target.right(), target.bottom()}, sink);
+  const gdi::RectF rect{target.left(), target.top(), target.right(), target.bottom()};
+  if (QImage* image = DirectPixels(painter, options)) {
+    PixelSink pixels(*image, sink, options.patternScale);
+    gdi::PlayPicture(picture, rect, pixels);
+  } else {
+    gdi::PlayPicture(picture, rect, sink);
+  }
   painter.restore();
 }
 

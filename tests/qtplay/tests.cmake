@@ -10,3 +10,6 @@ find_program(PLOTVANE_PDFTOPPM pdftoppm)
 target_compile_definitions(qtplay_test PRIVATE PLOTVANE_PDFTOPPM="${PLOTVANE_PDFTOPPM}")
 gtest_discover_tests(qtplay_test DISCOVERY_TIMEOUT 60
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+
+# The direct raster path, and the rendered page with the render command.
+target_sources(qtplay_test PRIVATE qtplay/PixelSinkTest.cpp)

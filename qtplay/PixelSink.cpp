@@ -1,0 +1,156 @@
+// Drawing pieces and thin lines straight into the image. See PixelSink.h.
+
+#include "qtplay/PixelSink.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace plotvane::qtplay {
+namespace {
+
+// Far beyond any image; the fixed-point arithmetic below stays within 64 bits.
+constexpr double kCoordinateLimit = 1 << 26;
+constexpr long long kHalf = 1 << 15;  // half a pixel in 16.16
+
+QRgb Opaque(gdi::COLORREF c) { return qRgb(gdi::GetRValue(c), gdi::GetGValue(c), gdi::GetBValue(c)); }
+
+double Snap(double v) { return std::floor(std::clamp(v, -kCoordinateLimit, kCoordinateLimit) + 0.5); }
+
+}  // namespace
+
+PixelSink::PixelSink(QImage& image, gdi::PlaybackSink& fallback, double patternScale)
+    : m_bits(image.bits()),
+      m_stride(image.bytesPerLine()),
+      m_width(image.width()),
+      m_height(image.height()),
+      m_fallback(fallback),
+      m_patternScale(patternScale),
+      m_stroker(image) {}
+
+bool PixelSink::accepts(const QImage& image) {
+  const QImage::Format format = image.format();
+  return (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+          format == QImage::Format_ARGB32_Premultiplied) &&
+         image.isDetached();
+}
+
+void PixelSink::setPen(const gdi::LOGPEN& pen, double width) {
+  m_pen = pen;
+  m_penWidth = width;
+  // The raster output rounds a pen to whole pixels, at least one.
+  m_thinPen = pen.width == 0 || std::round(width) <= 1.0;
+  m_stroker.setColour(Opaque(pen.colour));
+  m_fallbackCurrent = false;
+}
+
+void PixelSink::setBrush(const gdi::LOGBRUSH& brush) {
+  m_brush = brush;
+  m_brushColour = Opaque(brush.colour);
+  m_fallbackCurrent = false;
+}
+
+void PixelSink::setFont(const gdi::LOGFONT& font, double height) { m_fallback.setFont(font, height); }
+
+gdi::PlaybackSink& PixelSink::fallback() {
+  if (!m_fallbackCurrent) {
+    m_fallback.setPen(m_pen, m_penWidth);
+    m_fallback.setBrush(m_brush);
+    m_fallbackCurrent = true;
+  }
+  return m_fallback;
+}
+
+std::span<const gdi::PointF> PixelSink::snap(std::span<const gdi::PointF> points) {
+  m_snapped.resize(points.size());
+  for (std::size_t i = 0; i < points.size(); ++i) m_snapped[i] = gdi::PointF{Snap(points[i].x), Snap(points[i].y)};
+  return m_snapped;
+}
+
+void PixelSink::polygon(std::span<const gdi::PointF> points) {
+  if (!m_thinPen) {
+    fallback().polygon(points);
+    return;
+  }
+  const std::span<const gdi::PointF> corners = snap(points);
+  fill(corners);
+  if (m_pen.style != gdi::PenStyle::PS_NULL) m_stroker.path(corners, true);
+}
+
+void PixelSink::polyline(std::span<const gdi::PointF> points) {
+  if (!m_thinPen) {
+    fallback().polyline(points);
+    return;
+  }
+  if (m_pen.style != gdi::PenStyle::PS_NULL) m_stroker.path(snap(points), false);
+}
+
+void PixelSink::line(gdi::PointF from, gdi::PointF to) {
+  if (!m_thinPen) {
+    fallback().line(from, to);
+    return;
+  }
+  if (m_pen.style != gdi::PenStyle::PS_NULL) {
+    m_stroker.line(gdi::PointF{Snap(from.x), Snap(from.y)}, gdi::PointF{Snap(to.x), Snap(to.y)});
+  }
+}
+
+void PixelSink::text(const gdi::TextRun& run) { m_fallback.text(run); }
+
+void PixelSink::fill(std::span<const gdi::PointF> corners) {
+  m_edges.clear();
+  int first = m_height;
+  int last = -1;
+  for (std::size_t i = 0; i < corners.size(); ++i) {
+    gdi::PointF a = corners[i];
+    gdi::PointF b = corners[(i + 1) % corners.size()];
+    if (a.y > b.y) std::swap(a, b);
+    const auto ay = static_cast<long long>(a.y);
+    const auto ax = static_cast<long long>(a.x);
+    // The rows whose middles the edge crosses, within the image.
+    const int top = static_cast<int>(std::max<long long>(ay, 0));
+    const int bottom = static_cast<int>(std::min<long long>(static_cast<long long>(b.y), m_height) - 1);
+    if (top > bottom) continue;
+    const long long start = kHalf + ax * 65536;
+    long long slope = 0;
+    long long x = start;
+    if (b.x != a.x) {
+      slope = static_cast<long long>((b.x - a.x) / (b.y - a.y) * 65536.0);
+      const long long down = (static_cast<long long>(top) - ay) * 65536 + kHalf;  // to the first row's middle
+      x += std::llabs(slope) <= std::numeric_limits<long long>::max() / down
+               ? (slope * down) >> 16
+               : static_cast<long long>(std::floor(static_cast<double>(slope) * static_cast<double>(down) / 65536.0));
+    }
+    m_edges.push_back(Edge{x, slope, top, bottom});
+    first = std::min(first, top);
+    last = std::max(last, bottom);
+  }
+  for (int y = first; y <= last; ++y) {
+    m_crossings.clear();
+    for (const Edge& e : m_edges) {
+      if (y >= e.top && y <= e.bottom) m_crossings.push_back(e.x + e.slope * (y - e.top));
+    }
+    std::sort(m_crossings.begin(), m_crossings.end());
+    // Odd-even: inside from the first crossing to the second, the third to the fourth...
+    for (std::size_t i = 0; i + 1 < m_crossings.size(); i += 2) span(y, m_crossings[i] >> 16, m_crossings[i + 1] >> 16);
+  }
+}
+
+void PixelSink::span(int y, long long x0, long long x1) {
+  const int from = static_cast<int>(std::max<long long>(x0, 0));
+  const int to = static_cast<int>(std::min<long long>(x1, m_width));
+  if (from >= to) return;
+  QRgb* pixels = reinterpret_cast<QRgb*>(m_bits + static_cast<qsizetype>(y) * m_stride);
+  if (m_brush.style == gdi::BrushStyle::BS_SOLID) {
+    std::fill(pixels + from, pixels + to, m_brushColour);
+    return;
+  }
+  const auto tile = [this](int v) {
+    const auto cell = static_cast<long long>(std::floor((v + 0.5) / m_patternScale));
+    return static_cast<int>(((cell % 8) + 8) % 8);
+  };
+  const std::uint8_t bits = m_brush.pattern[static_cast<std::size_t>(tile(y))];
+  for (int x = from; x < to; ++x) pixels[x] = (bits >> (7 - tile(x)) & 1) != 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+}
+
+}  // namespace plotvane::qtplay
