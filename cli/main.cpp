@@ -1,11 +1,13 @@
 // plotvane-cli: the headless front end. Loads a data file as the desktop
-// program does and prints what it found, the mesh, a value, or writes a grid.
+// program does and prints what it found, the mesh, a value, or writes a grid
+// or the page.
 
 #include <iostream>
 #include <string>
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/RenderCommand.h"
 
 namespace {
 
@@ -14,7 +16,8 @@ constexpr const char* kUsage =
     "  info FILE [--skip-lines N] [--skip-prefixes TEXT]\n"
     "  mesh FILE [--skip-lines N] [--skip-prefixes TEXT]\n"
     "  value FILE X Y [--view VIEW.ctv] [--sq LIMIT]\n"
-    "  grid FILE X0 DX NX Y0 DY NY -o OUT [--view VIEW.ctv] [--sq LIMIT]\n";
+    "  grid FILE X0 DX NX Y0 DY NY -o OUT [--view VIEW.ctv] [--sq LIMIT]\n"
+    "  render FILE -o OUT.png|.bmp|.svg|.pdf|.emf [--view VIEW.ctv] [--sq LIMIT] [--dpi N]\n";
 
 }  // namespace
 
@@ -36,6 +39,8 @@ int main(int argc, char** argv) {
     status = RunValue(*args, std::cout, std::cerr);
   } else if (args->command == "grid") {
     status = RunGrid(*args, std::cout, std::cerr);
+  } else if (args->command == "render") {
+    status = RunRender(*args, std::cout, std::cerr);
   } else {
     std::cerr << kUsage;
   }

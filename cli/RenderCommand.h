@@ -1,0 +1,26 @@
+#pragma once
+// plotvane-cli render: the page of a data file written as an image or a
+// document.
+//
+//   render FILE -o OUT [--view VIEW.ctv] [--sq LIMIT] [--dpi N]
+//
+// Loads FILE as the program opens it, applies --view and --sq, composes the
+// page and writes OUT in the format its name ends with (case-sensitive):
+// ".png" or ".bmp" (597 x 477 pixels at the default 96 dpi; --dpi N, 1..1200,
+// renders the same page at N dots per inch), ".svg", ".pdf" or ".emf".
+// Exit status as for the other commands (CliCommands.h); an output that
+// cannot be written gives 1, like a grid file.
+//
+// Rendering needs a QGuiApplication. RunRender uses the one that exists, or
+// makes one on Qt's offscreen platform for the call (so no display is
+// needed) and installs the Qt text measurer while it lives.
+
+#include <ostream>
+
+#include "cli/CliArguments.h"
+
+namespace plotvane::cli {
+
+int RunRender(const Arguments& args, std::ostream& out, std::ostream& err);
+
+}  // namespace plotvane::cli
