@@ -1,0 +1,215 @@
+// The two load commands of the File menu, their file dialog and the skip
+// dialog, and how a failed load is reported.
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include "AppTestSupport.h"
+#include "app/Dialog.h"
+#include "app/PageSurface.h"
+
+using namespace plotvane;
+using namespace plotvane::app;
+using plotvane::test::ScriptedDialogs;
+
+namespace {
+
+const QString kLoadFilter = QStringLiteral(
+    "ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.txt *.ctr);;ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt);;ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr)");
+
+// Fills the skip dialog and presses OK.
+std::function<void(QDialog&)> AnswerSkip(const QString& lines, const QString& prefixes) {
+  return [lines, prefixes](QDialog& d) {
+    const Ui::Dialog& ui = dynamic_cast<Dialog&>(d).controls();
+    ui.Text1->setText(lines);
+    ui.Text2->setText(prefixes);
+    QTest::mouseClick(ui.OKButton, Qt::LeftButton);
+  };
+}
+
+bool Blank(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+class LoadCommandsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init();
+  void cleanup();
+  void loadThroughMenu();
+  void cancelledDialogLoadsNothing();
+  void skipDialogRemembersValues();
+  void skipDialogRefusesBadCount();
+  void skipCancelLoadsNothing();
+  void plainLoadAfterSkipLoadSkipsNothing();
+  void failures_data();
+  void failures();
+
+ private:
+  std::unique_ptr<test::TempDir> m_dir;
+  std::unique_ptr<ScriptedDialogs> m_dialogs;
+  std::unique_ptr<frmMain> m_window;
+};
+
+void LoadCommandsTest::init() {
+  m_dir = std::make_unique<test::TempDir>();
+  m_dialogs = std::make_unique<ScriptedDialogs>();
+  m_window = test::MakeMainWindow(*m_dialogs, m_dir->path());
+  m_window->startUp(QString());
+  m_window->dlgCommonDialogPath() = QStringLiteral("/start/here");
+}
+
+void LoadCommandsTest::cleanup() {
+  m_window.reset();
+  m_dialogs.reset();
+  m_dir.reset();
+}
+
+void LoadCommandsTest::loadThroughMenu() {
+  const QString path = QString::fromStdString(test::WriteLatticeFile(*m_dir, "site.north.txt"));
+  m_dialogs->fileAnswers = {path};
+  QSignalSpy shown(m_window.get(), &frmMain::pageShown);
+  m_window->controls().mnuFileNew->trigger();
+  QCOMPARE(m_dialogs->fileRequests.size(), std::size_t{1});
+  QCOMPARE(m_dialogs->fileRequests[0].title, QStringLiteral("データの読込"));
+  QCOMPARE(m_dialogs->fileRequests[0].filter, kLoadFilter);
+  QCOMPARE(m_dialogs->fileRequests[0].start, QStringLiteral("/start/here"));
+  QCOMPARE(m_window->windowTitle(), QStringLiteral("Plotvane  site.north.txt"));
+  QCOMPARE(m_window->document().fileTitle, std::string("site.north"));
+  QVERIFY(m_window->document().drawable());
+  QCOMPARE(shown.count(), 1);
+  QVERIFY(!Blank(m_window->Picture2()->image()));
+  // The next dialog opens on the file chosen.
+  m_window->controls().mnuFileNew->trigger();
+  QCOMPARE(m_dialogs->fileRequests[1].start, path);
+}
+
+void LoadCommandsTest::cancelledDialogLoadsNothing() {
+  m_window->document().skipLines = 4;
+  m_window->controls().mnuFileNew->trigger();
+  QCOMPARE(m_dialogs->fileRequests.size(), std::size_t{1});
+  QCOMPARE(m_window->windowTitle(), QStringLiteral("Plotvane"));
+  QVERIFY(!m_window->document().hasData());
+  // The skip settings are reset whether or not a file is chosen.
+  QCOMPARE(m_window->document().skipLines, std::int16_t{0});
+  QCOMPARE(m_dialogs->fileRequests[0].start, QStringLiteral("/start/here"));
+}
+
+void LoadCommandsTest::skipDialogRemembersValues() {
+  const QString path = QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt"));
+  m_dialogs->fileAnswers = {path, path};
+  m_dialogs->modalScript = AnswerSkip(QStringLiteral("1"), QStringLiteral("%"));
+  m_window->controls().mnuFileNew2->trigger();
+  QCOMPARE(m_dialogs->fileRequests[0].filter, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt)"));
+  QCOMPARE(m_window->document().skipLines, std::int16_t{1});
+  QCOMPARE(m_window->document().skipPrefixes, std::string("%"));
+  // The header line was skipped: the first lattice line became the header.
+  QCOMPARE(m_window->document().points.nn, 65);
+  QCOMPARE(m_window->windowTitle(), QStringLiteral("Plotvane  lattice.txt"));
+
+  QString lines, prefixes;
+  m_dialogs->modalScript = [&](QDialog& d) {
+    const Ui::Dialog& ui = dynamic_cast<Dialog&>(d).controls();
+    lines = ui.Text1->text();
+    prefixes = ui.Text2->text();
+    QTest::mouseClick(ui.OKButton, Qt::LeftButton);
+  };
+  m_window->controls().mnuFileNew2->trigger();
+  QCOMPARE(lines, QStringLiteral("1"));
+  QCOMPARE(prefixes, QStringLiteral("%"));
+}
+
+void LoadCommandsTest::skipDialogRefusesBadCount() {
+  const QString path = QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt"));
+  m_dialogs->fileAnswers = {path};
+  bool stayedOpen = false;
+  m_dialogs->modalScript = [&](QDialog& d) {
+    const Ui::Dialog& ui = dynamic_cast<Dialog&>(d).controls();
+    QCOMPARE(ui.Text1->text(), QStringLiteral("3"));
+    QCOMPARE(ui.Text2->text(), QStringLiteral("# * !"));
+    ui.Text1->setText(QStringLiteral("40000"));
+    QTest::mouseClick(ui.OKButton, Qt::LeftButton);
+    stayedOpen = d.isVisible();
+    QCOMPARE(ui.Text1->selectedText(), QStringLiteral("40000"));
+    ui.Text1->setText(QStringLiteral("0"));
+    ui.Text2->setText(QString());
+    QTest::mouseClick(ui.OKButton, Qt::LeftButton);
+  };
+  m_window->controls().mnuFileNew2->trigger();
+  QVERIFY(stayedOpen);
+  QCOMPARE(m_dialogs->leftOpen, 0);
+  // Zero lines and no prefixes read the file as the plain load does.
+  QCOMPARE(m_window->document().points.nn, 66);
+}
+
+void LoadCommandsTest::skipCancelLoadsNothing() {
+  m_dialogs->fileAnswers = {QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt"))};
+  m_dialogs->modalScript = [](QDialog& d) {
+    QTest::mouseClick(dynamic_cast<Dialog&>(d).controls().CancelButton, Qt::LeftButton);
+  };
+  m_window->controls().mnuFileNew2->trigger();
+  QCOMPARE(m_dialogs->modalCount, 1);
+  QVERIFY(!m_window->document().hasData());
+  QCOMPARE(m_window->windowTitle(), QStringLiteral("Plotvane"));
+  // Closing by the frame cancels too.
+  m_dialogs->fileAnswers = {QString::fromStdString(m_dir->file("lattice.txt"))};
+  m_dialogs->modalScript = [](QDialog& d) { d.close(); };
+  m_window->controls().mnuFileNew2->trigger();
+  QVERIFY(!m_window->document().hasData());
+}
+
+void LoadCommandsTest::plainLoadAfterSkipLoadSkipsNothing() {
+  const QString path = QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt"));
+  m_dialogs->fileAnswers = {path, path};
+  m_dialogs->modalScript = AnswerSkip(QStringLiteral("2"), QStringLiteral("0"));
+  m_window->controls().mnuFileNew2->trigger();
+  QVERIFY(m_window->document().points.nn < 66);
+  m_window->controls().mnuFileNew->trigger();
+  QCOMPARE(m_window->document().skipLines, std::int16_t{0});
+  QCOMPARE(m_window->document().skipPrefixes, std::string());
+  QCOMPARE(m_window->document().points.nn, 66);
+}
+
+void LoadCommandsTest::failures_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QByteArray>("content");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("invalid data") << "bad.txt" << QByteArray("X\tY\tZ\r\n1\t2\tthree\r\n")
+                                << "不正なデータが含まれています。";
+  QTest::newRow("too few points") << "two.txt" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n1\t1\t2\r\n")
+                                  << "データの数が２個以下です。";
+  QTest::newRow("collinear") << "line.txt" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n1\t1\t2\r\n2\t2\t3\r\n3\t3\t4\r\n")
+                             << "すべての座標が一本の直線上にあります。";
+  QTest::newRow("all Z equal") << "flat.txt" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n1\t0\t1\r\n0\t1\t1\r\n")
+                               << "予期せぬ理由で読込に失敗しました。";
+  QTest::newRow("unknown kind") << "data.dat" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n")
+                                << "予期せぬ理由で読込に失敗しました。";
+}
+
+void LoadCommandsTest::failures() {
+  QFETCH(QString, name);
+  QFETCH(QByteArray, content);
+  QFETCH(QString, message);
+  // A good map first: a failed load must not leave it on screen.
+  m_window->openDataFile(QString::fromStdString(test::WriteLatticeFile(*m_dir, "good.txt")));
+  QVERIFY(!Blank(m_window->Picture2()->image()));
+  m_dialogs->fileAnswers = {
+      QString::fromStdString(m_dir->write(name.toStdString(), std::string(content.constData(), content.size())))};
+  m_window->controls().mnuFileNew->trigger();
+  QCOMPARE(m_dialogs->messages.size(), std::size_t{1});
+  QCOMPARE(m_dialogs->messages[0].title, QStringLiteral("Error"));
+  QCOMPARE(m_dialogs->messages[0].text, message);
+  QCOMPARE(m_window->windowTitle(), "Plotvane  " + name);
+  QVERIFY(Blank(m_window->Picture2()->image()));
+  QVERIFY(!m_window->document().drawable());
+}
+
+QTEST_MAIN(LoadCommandsTest)
+#include "LoadCommandsTest.moc"
