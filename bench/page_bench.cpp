@@ -1,0 +1,111 @@
+// The page of a full data set: composing (recording) it, rasterising it to
+// the 597 x 477 screen image and to a PNG file, and writing the page file.
+//
+// The data sets are uniform random points with a smooth Z surface plus noise,
+// 10 000 and 99 999 points (the most a text data file holds, about 200 000
+// triangles), loaded by the load road with its default settings: 20 bands,
+// contour lines on, colour fill.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <map>
+#include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "data/OpenDataFile.h"
+#include "qtplay/PageWriters.h"
+#include "qtplay/QtFonts.h"
+#include "render/PageComposition.h"
+#include "render/emf/EmfWriter.h"
+#include "render/gdi/TextMeasurer.h"
+#include "support/PointGenerators.h"
+#include "support/TempDir.h"
+
+namespace plotvane {
+namespace {
+
+// One loaded document per size, shared by the benchmarks.
+Document& LoadedDocument(int count) {
+  static std::map<int, std::unique_ptr<Document>> loaded;
+  auto& doc = loaded[count];
+  if (!doc) {
+    const test::TempDir dir;
+    const std::string path = dir.write("points.txt", test::DataFileText(test::UniformPoints(count, 20261207)));
+    doc = std::make_unique<Document>();
+    OpenDataFile(path, *doc, NullProgress());
+  }
+  return *doc;
+}
+
+double PeakMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_ComposePage(benchmark::State& state) {
+  Document& doc = LoadedDocument(static_cast<int>(state.range(0)));
+  std::int64_t records = 0, bytes = 0;
+  for (auto _ : state) {
+    const gdi::EnhMetaFile page = ComposePage(doc, NullProgress());
+    records = page.pictures().front().records().recordCount();
+    bytes = page.pictures().front().byteSize();
+  }
+  state.counters["triangles"] = doc.mesh.nt;
+  state.counters["map_records"] = static_cast<double>(records);
+  state.counters["map_MB"] = static_cast<double>(bytes) / 1e6;
+}
+BENCHMARK(BM_ComposePage)->Arg(10000)->Arg(99999)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_RasterisePage(benchmark::State& state) {
+  const gdi::EnhMetaFile page = ComposePage(LoadedDocument(static_cast<int>(state.range(0))), NullProgress());
+  for (auto _ : state) {
+    const QImage image = qtplay::renderImage(page);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_RasterisePage)->Arg(10000)->Arg(99999)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_WritePng(benchmark::State& state) {
+  const gdi::EnhMetaFile page = ComposePage(LoadedDocument(static_cast<int>(state.range(0))), NullProgress());
+  const test::TempDir dir;
+  const QString path = QString::fromStdString(dir.file("page.png"));
+  for (auto _ : state) {
+    if (!qtplay::writeImage(page, path, "PNG").isEmpty()) state.SkipWithError("cannot write the PNG");
+  }
+}
+BENCHMARK(BM_WritePng)->Arg(10000)->Arg(99999)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_WriteEmf(benchmark::State& state) {
+  const gdi::EnhMetaFile page = ComposePage(LoadedDocument(static_cast<int>(state.range(0))), NullProgress());
+  const test::TempDir dir;
+  const std::string path = dir.file("page.emf");
+  for (auto _ : state) {
+    if (!gdi::CopyEnhMetaFileA(page, path).empty()) state.SkipWithError("cannot write the page file");
+  }
+  struct stat st {};
+  stat(path.c_str(), &st);
+  state.counters["file_MB"] = static_cast<double>(st.st_size) / 1e6;
+  state.counters["peak_rss_MB"] = PeakMegabytes();
+}
+BENCHMARK(BM_WriteEmf)->Arg(10000)->Arg(99999)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace plotvane
+
+// Rasterising needs a QGuiApplication; the offscreen platform needs no display.
+int main(int argc, char** argv) {
+  int qtArgc = 3;
+  char* qtArgv[] = {argv[0], const_cast<char*>("-platform"), const_cast<char*>("offscreen"), nullptr};
+  QGuiApplication app(qtArgc, qtArgv);
+  plotvane::gdi::SetTextMeasurer(std::make_shared<plotvane::qtplay::QtTextMeasurer>());
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  plotvane::gdi::SetTextMeasurer(nullptr);
+  return 0;
+}
