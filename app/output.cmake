@@ -1,0 +1,1 @@
+# Saving, exporting, printing, copying and exchanging settings.

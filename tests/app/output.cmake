@@ -1,0 +1,1 @@
+# Suites of the output and settings-exchange commands.
