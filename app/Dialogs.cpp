@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace plotvane::app {
 
@@ -20,5 +21,11 @@ void QtDialogs::message(QWidget* parent, const QString& title, const QString& te
 }
 
 void QtDialogs::runModal(QDialog& dialog) { dialog.exec(); }
+
+bool QtDialogs::setUpPrinter(QWidget* parent, QPrinter& printer, const QString& title) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(title);
+  return dialog.exec() == QDialog::Accepted;
+}
 
 }  // namespace plotvane::app

@@ -14,6 +14,7 @@
 #include <QString>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace plotvane::app {
@@ -29,6 +30,9 @@ class Dialogs {
   virtual void message(QWidget* parent, const QString& title, const QString& text) = 0;
   // Shows dialog modally; returns once it is hidden again.
   virtual void runModal(QDialog& dialog) = 0;
+  // The printer dialog: the user picks the printer, the paper and the
+  // orientation into printer. False when the user cancels.
+  virtual bool setUpPrinter(QWidget* parent, QPrinter& printer, const QString& title) = 0;
 };
 
 class QtDialogs final : public Dialogs {
@@ -37,6 +41,7 @@ class QtDialogs final : public Dialogs {
   QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override;
   void message(QWidget* parent, const QString& title, const QString& text) override;
   void runModal(QDialog& dialog) override;
+  bool setUpPrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
 };
 
 }  // namespace plotvane::app

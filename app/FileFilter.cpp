@@ -1,5 +1,7 @@
 #include "app/FileFilter.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace plotvane::app {
@@ -19,6 +21,13 @@ QString QtFileFilter(const QString& commonDialogFilter) {
     entries << description + QStringLiteral(" (") + trimmed.join(QLatin1Char(' ')) + QLatin1Char(')');
   }
   return entries.join(QStringLiteral(";;"));
+}
+
+QString ProposedSavePath(const QString& start, const QString& fileName) {
+  if (start.isEmpty()) return fileName;
+  const QFileInfo info(start);
+  const QDir folder = info.isDir() ? QDir(start) : info.dir();
+  return folder.filePath(fileName);
 }
 
 }  // namespace plotvane::app

@@ -18,4 +18,9 @@ namespace plotvane::app {
 // dropped.
 QString QtFileFilter(const QString& commonDialogFilter);
 
+// Where a save dialog opens with a proposed file name: the name in the
+// folder of start (a remembered path: a file, a folder, or empty for the
+// working folder).
+QString ProposedSavePath(const QString& start, const QString& fileName);
+
 }  // namespace plotvane::app

@@ -20,11 +20,18 @@
 //
 // While a load or a redraw runs (the guard is busy), the buttons and the
 // frame's close do nothing.
+//
+// The settings exchange works on the settings in force (what the controls
+// show when the dialog opens): copy into and paste from the dialog's paste
+// buffer, save to and read from a view file (".ctv"). The file dialogs start
+// at the path the caller keeps (the save and the read share it).
 
 #include <QDialog>
 
 #include "app/CommandGuard.h"
+#include "app/Dialogs.h"
 #include "data/Document.h"
+#include "settings/PasteBuffer.h"
 #include "ui_Form1.h"
 
 namespace plotvane::app {
@@ -43,6 +50,16 @@ class Form1 final : public QDialog {
   DrawSettings controlValues() const;
 
   void reject() override;
+
+  void ViewCopy();
+  // Does nothing before the first ViewCopy.
+  void ViewPaste();
+  // Returns the error of a write that failed, empty otherwise (cancelling
+  // included).
+  QString ViewSave(Dialogs& dialogs, QString& startPath);
+  // A file that cannot be read or stops early changes what it could; the
+  // caller redraws either way.
+  void ViewRead(Dialogs& dialogs, QString& startPath);
 
  signals:
   // Clear the surface, let pending events run, redraw.
@@ -64,6 +81,7 @@ class Form1 final : public QDialog {
   CommandGuard& m_guard;
   Ui::Form1 m_ui;
   DrawSettings m_snapshot;
+  PasteBuffer m_pasteBuffer;
   int m_ok = 0;
 };
 

@@ -44,13 +44,20 @@ frmMain::frmMain(Dialogs& dialogs, PageComposer composer, QStringList pageFileFo
 
 frmMain::~frmMain() { shutDown(); }
 
-// Each menu item to its command. The items of the output and tools commands
-// are in the menu already and wait for their commands here.
+// Each menu item to its command.
 void frmMain::connectCommands() {
   connect(m_ui.mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
   connect(m_ui.mnuFileNew2, &QAction::triggered, this, &frmMain::mnuFileNew2_Click);
   connect(m_ui.mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
   connect(m_ui.scale, &QAction::triggered, this, &frmMain::scale_Click);
+  connect(m_ui.datahozon, &QAction::triggered, this, &frmMain::datahozon_Click);
+  connect(m_ui.gazouhozon, &QAction::triggered, this, &frmMain::gazouhozon_Click);
+  connect(m_ui.mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
+  connect(m_ui.copy, &QAction::triggered, this, &frmMain::copy_Click);
+  connect(m_ui.mnuViewCopy, &QAction::triggered, this, &frmMain::mnuViewCopy_Click);
+  connect(m_ui.mnuViewPaste, &QAction::triggered, this, &frmMain::mnuViewPaste_Click);
+  connect(m_ui.mnuViewSave, &QAction::triggered, this, &frmMain::mnuViewSave_Click);
+  connect(m_ui.mnuViewRead, &QAction::triggered, this, &frmMain::mnuViewRead_Click);
   connect(m_ui.mnuVer, &QAction::triggered, this, &frmMain::mnuVer_Click);
   connect(m_ui.Picture2, &PageSurface::mouseMovedMm, this, &frmMain::Picture2_MouseMove);
 }

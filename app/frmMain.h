@@ -120,6 +120,16 @@ class frmMain final : public QMainWindow {
   void scale_Click();
   void mnuVer_Click();
   void Picture2_MouseMove(float X, float Y);
+  // frmMainOutput.cpp
+  void datahozon_Click();
+  void gazouhozon_Click();
+  void mnuFilePrint_Click();
+  void copy_Click();
+  void mnuViewCopy_Click();
+  void mnuViewPaste_Click();
+  void mnuViewSave_Click();
+  void mnuViewRead_Click();
+  void reportSaveFailure(const QString& error);
 
   Ui::frmMain m_ui;
   QLabel* m_panel1 = nullptr;

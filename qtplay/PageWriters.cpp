@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
@@ -52,7 +53,9 @@ QImage renderImage(const gdi::EnhMetaFile& picture, double dpi) {
   image.setDotsPerMeterX(dotsPerMetre);
   image.setDotsPerMeterY(dotsPerMetre);
   QPainter painter(&image);
-  PlayEnhMetaFile(painter, picture, naturalRect(picture, dpi), PlayOptions{true, dpi / kScreenDpi});
+  // The frame fills the whole pixels, as on screen: at 96 dpi the image is
+  // the window's picture pixel for pixel.
+  PlayEnhMetaFile(painter, picture, QRectF(QPointF(0, 0), image.size()), PlayOptions{true, dpi / kScreenDpi});
   return image;
 }
 
@@ -68,25 +71,27 @@ QString writeImage(const gdi::EnhMetaFile& picture, const QString& path, const c
   return Commit(file);
 }
 
-QString writeSvg(const gdi::EnhMetaFile& picture, const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Failure(file, file.errorString());
+QString writeSvg(const gdi::EnhMetaFile& picture, QIODevice& device) {
   // The view box is the whole-pixel size, so that one unit stays 1/96 inch
   // and the pattern cells fall on whole units.
   const QSize size = naturalPixelSize(picture, kScreenDpi);
   QSvgGenerator generator;
-  generator.setOutputDevice(&file);
+  generator.setOutputDevice(&device);
   generator.setResolution(static_cast<int>(kScreenDpi));
   generator.setSize(size);
   generator.setViewBox(QRectF(QPointF(0, 0), size));
-  const QRectF rect = naturalRect(picture, kScreenDpi);
-  {
-    QPainter painter;
-    if (!painter.begin(&generator)) {
-      file.cancelWriting();
-      return Failure(file, QStringLiteral("cannot start the SVG"));
-    }
-    PlayEnhMetaFile(painter, picture, rect, PlayOptions{false, 1.0, true});
+  QPainter painter;
+  if (!painter.begin(&generator)) return QStringLiteral("cannot start the SVG");
+  PlayEnhMetaFile(painter, picture, naturalRect(picture, kScreenDpi), PlayOptions{false, 1.0, true});
+  return {};
+}
+
+QString writeSvg(const gdi::EnhMetaFile& picture, const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return Failure(file, file.errorString());
+  if (const QString error = writeSvg(picture, file); !error.isEmpty()) {
+    file.cancelWriting();
+    return Failure(file, error);
   }
   return Commit(file);
 }
@@ -108,6 +113,17 @@ QString writePdf(const gdi::EnhMetaFile& picture, const QString& path) {
     PlayEnhMetaFile(painter, picture, naturalRect(picture, kPdfDpi), PlayOptions{false, kPdfDpi / kScreenDpi});
   }
   return Commit(file);
+}
+
+QString printPage(const gdi::EnhMetaFile& picture, QPrinter& printer) {
+  // The painter's origin is the top-left of the printable area; its units
+  // are the printer's dots.
+  QPainter painter;
+  if (!painter.begin(&printer)) return QStringLiteral("cannot start printing");
+  const double dpi = printer.resolution();
+  PlayEnhMetaFile(painter, picture, naturalRect(picture, dpi), PlayOptions{false, dpi / kScreenDpi});
+  if (!painter.end()) return QStringLiteral("the printer did not take the page");
+  return {};
 }
 
 }  // namespace plotvane::qtplay

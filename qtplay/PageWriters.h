@@ -18,6 +18,9 @@
 
 #include "render/gdi/EnhMetaFile.h"
 
+class QIODevice;
+class QPrinter;
+
 namespace plotvane::qtplay {
 
 // The picture's frame at `dpi` dots per inch, with its top-left at (0, 0).
@@ -25,8 +28,9 @@ QRectF naturalRect(const gdi::EnhMetaFile& picture, double dpi);
 // The rectangle's size in whole pixels, at least 1 x 1.
 QSize naturalPixelSize(const gdi::EnhMetaFile& picture, double dpi);
 
-// The picture on white at its natural size at `dpi`, recorded as that
-// resolution in the image.
+// The picture on white at its natural size at `dpi` (the frame stretched to
+// the whole pixels of naturalPixelSize), recorded as that resolution in the
+// image.
 QImage renderImage(const gdi::EnhMetaFile& picture, double dpi = 96.0);
 
 // PNG or BMP (`format` "PNG" or "BMP", 24-bit colour) of renderImage.
@@ -36,7 +40,12 @@ QString writeImage(const gdi::EnhMetaFile& picture, const QString& path, const c
 // Qt's generator writes a group per style change: a map of 200 000 triangles
 // makes a file of about 300 MB and needs over a gigabyte while writing.
 QString writeSvg(const gdi::EnhMetaFile& picture, const QString& path);
+// The same SVG into an open device (the clipboard's data, for one).
+QString writeSvg(const gdi::EnhMetaFile& picture, QIODevice& device);
 // PDF of one page exactly the size of the frame, no margins.
 QString writePdf(const gdi::EnhMetaFile& picture, const QString& path);
+// One printed page: the picture at its natural size with its top-left at the
+// top-left corner of the printable area, in vector form.
+QString printPage(const gdi::EnhMetaFile& picture, QPrinter& printer);
 
 }  // namespace plotvane::qtplay

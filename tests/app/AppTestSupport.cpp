@@ -43,6 +43,11 @@ void ScriptedDialogs::runModal(QDialog& dialog) {
   }
 }
 
+bool ScriptedDialogs::setUpPrinter(QWidget*, QPrinter& printer, const QString& title) {
+  printerTitles.push_back(title);
+  return printerScript && printerScript(printer);
+}
+
 std::string WriteLatticeFile(const TempDir& dir, const std::string& name, int nx, int ny) {
   Points points;
   for (int i = 0; i < nx; ++i) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -13,6 +14,8 @@
 #include "app/Dialogs.h"
 #include "app/frmMain.h"
 #include "support/TempDir.h"
+
+class QPrinter;
 
 namespace plotvane::test {
 
@@ -36,11 +39,16 @@ class ScriptedDialogs final : public app::Dialogs {
   int modalCount = 0;
   // Dialogs the script left on screen (they are hidden afterwards).
   int leftOpen = 0;
+  // Answers the printer dialog: sets the printer up and returns true, or
+  // returns false (cancel). None: cancel.
+  std::function<bool(QPrinter&)> printerScript;
+  QStringList printerTitles;
 
   QString openFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override;
   QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override;
   void message(QWidget* parent, const QString& title, const QString& text) override;
   void runModal(QDialog& dialog) override;
+  bool setUpPrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
 };
 
 // A text data file of an nx x ny lattice over X 0..100, Y 0..50 with

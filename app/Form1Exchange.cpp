@@ -1,0 +1,41 @@
+// The settings exchange of Form1: "設定のコピー", "設定のペースト",
+// "設定の保存", "設定の読込".
+
+#include <QFile>
+
+#include "app/FileFilter.h"
+#include "app/Form1.h"
+#include "settings/ViewFile.h"
+
+namespace plotvane::app {
+namespace {
+
+const QString kViewFilter = QStringLiteral("ｺﾝﾀ ﾋﾞｭｰﾌｧｲﾙ (*.ctv)|*.ctv");
+const QString kViewSaveTitle = QStringLiteral("設定の保存");
+const QString kViewReadTitle = QStringLiteral("設定の読込");
+
+}  // namespace
+
+void Form1::ViewCopy() { m_pasteBuffer.copyFrom(m_doc.settings); }
+
+void Form1::ViewPaste() {
+  if (m_pasteBuffer.pasteInto(m_doc.settings) && isVisible()) setControls(m_doc.settings);
+}
+
+QString Form1::ViewSave(Dialogs& dialogs, QString& startPath) {
+  const QString path = dialogs.saveFile(this, kViewSaveTitle, QtFileFilter(kViewFilter),
+                                        ProposedSavePath(startPath, QString::fromStdString(m_doc.fileTitle)));
+  if (path.isEmpty()) return {};
+  startPath = path;
+  return QString::fromStdString(WriteViewFile(QFile::encodeName(path).toStdString(), m_doc.settings));
+}
+
+void Form1::ViewRead(Dialogs& dialogs, QString& startPath) {
+  const QString path = dialogs.openFile(this, kViewReadTitle, QtFileFilter(kViewFilter), startPath);
+  if (path.isEmpty()) return;
+  startPath = path;
+  ReadViewFile(QFile::encodeName(path).toStdString(), m_doc.settings);
+  if (isVisible()) setControls(m_doc.settings);
+}
+
+}  // namespace plotvane::app

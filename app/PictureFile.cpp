@@ -1,0 +1,55 @@
+#include "app/PictureFile.h"
+
+#include <QFile>
+#include <array>
+
+#include "common/SafeFile.h"
+#include "data/FileBytes.h"
+#include "qtplay/PageWriters.h"
+
+namespace plotvane::app {
+namespace {
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// The page file is what the screen shows; copying it gives the same bytes as
+// encoding the page again, without the cost.
+QString CopyPageFile(const QString& pageFilePath, const QString& path) {
+  const std::optional<std::string> bytes = ReadFileBytes(LocalPath(pageFilePath));
+  if (!bytes) return pageFilePath + QStringLiteral(": cannot read the page file");
+  return QString::fromStdString(WriteFileSafely(LocalPath(path), *bytes));
+}
+
+}  // namespace
+
+PictureFileKind PictureFileKindOf(const QString& path) {
+  struct Ending {
+    const char* last3;
+    PictureFileKind kind;
+  };
+  constexpr std::array<Ending, 5> kEndings{{{"bmp", PictureFileKind::Bmp},
+                                            {"emf", PictureFileKind::Emf},
+                                            {"png", PictureFileKind::Png},
+                                            {"svg", PictureFileKind::Svg},
+                                            {"pdf", PictureFileKind::Pdf}}};
+  const QString last3 = path.right(3);
+  for (const Ending& e : kEndings) {
+    if (last3 == QLatin1String(e.last3)) return e.kind;
+  }
+  return PictureFileKind::None;
+}
+
+QString SavePictureFile(const gdi::EnhMetaFile& page, const QString& pageFilePath, const QString& path,
+                        PictureFileKind kind) {
+  switch (kind) {
+    case PictureFileKind::Bmp: return qtplay::writeImage(page, path, "BMP");
+    case PictureFileKind::Png: return qtplay::writeImage(page, path, "PNG");
+    case PictureFileKind::Emf: return CopyPageFile(pageFilePath, path);
+    case PictureFileKind::Svg: return qtplay::writeSvg(page, path);
+    case PictureFileKind::Pdf: return qtplay::writePdf(page, path);
+    case PictureFileKind::None: break;
+  }
+  return {};
+}
+
+}  // namespace plotvane::app
