@@ -1,2 +1,4 @@
 plotvane_add_test(cli_test cli/CliTest.cpp)
 target_link_libraries(cli_test PRIVATE plotvane_cli_commands)
+plotvane_add_test(cli_render_test cli/RenderCommandTest.cpp)
+target_link_libraries(cli_render_test PRIVATE plotvane_cli_render)
