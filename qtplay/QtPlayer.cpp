@@ -111,12 +111,12 @@ void QtSink::patternCells(const QPolygonF& polygon) {
   // the length of a single path.
   const double cell = m_options.patternScale;
   const QRectF area = polygon.boundingRect().intersected(m_target);
-  for (auto row = static_cast<long long>(std::floor(area.top() / cell)); row * cell < area.bottom(); ++row) {
+  for (auto row = static_cast<int>(std::floor(area.top() / cell)); row * cell < area.bottom(); ++row) {
     const std::uint8_t bits = (*m_pattern)[static_cast<std::size_t>(((row % 8) + 8) % 8)];
     QPainterPath black;
     double runStart = 0.0;
     bool inRun = false;
-    const auto first = static_cast<long long>(std::floor(area.left() / cell));
+    const auto first = static_cast<int>(std::floor(area.left() / cell));
     for (auto column = first;; ++column) {
       const bool inside = column * cell < area.right();
       const bool set = inside && (bits >> (7 - ((column % 8) + 8) % 8) & 1) != 0 &&
