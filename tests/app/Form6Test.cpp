@@ -61,7 +61,6 @@ class Form6Test : public QObject {
   void nothingWithoutMesh();
   void nothingWhileBusy();
   void editEmptiesZ();
-  void delaunayMeshReproducesLinearField();
   void closeDestroysWindow();
 
  private:
@@ -258,26 +257,6 @@ void Form6Test::editEmptiesZ() {
   QCOMPARE(ui.Text3->text(), QStringLiteral("17.5"));  // no change, no edit
   ui.Text2->insert(QStringLiteral("1"));
   QCOMPARE(ui.Text3->text(), QString());
-}
-
-void Form6Test::delaunayMeshReproducesLinearField() {
-  // The mesh the program builds over a lattice with Z = X + 2Y: every point
-  // on it, at a data point or between, gives the plane's value.
-  test::Points points;
-  for (int i = 0; i <= 10; ++i) {
-    for (int j = 0; j <= 5; ++j) points.add(10.0 * i, 10.0 * j, 10.0 * i + 20.0 * j);
-  }
-  const test::ToolMesh t = test::DelaunayMesh(points);
-  m_doc = Document();
-  m_doc.points.nn = points.size();
-  m_doc.mesh = t.mesh;
-  m_doc.range = t.range;
-  for (const auto& [x, y] : {std::pair{0.0, 0.0}, {30.0, 20.0}, {100.0, 50.0}, {55.0, 25.0}, {12.5, 47.5}}) {
-    const QString z = press(QString::number(x), QString::number(y));
-    QVERIFY2(!z.isEmpty(), qPrintable(QStringLiteral("no value at %1, %2").arg(x).arg(y)));
-    QVERIFY2(std::abs(z.toDouble() - (x + 2 * y)) < 1e-4, qPrintable(z));
-  }
-  QCOMPARE(press("100.001", "50"), QString());
 }
 
 void Form6Test::closeDestroysWindow() {
