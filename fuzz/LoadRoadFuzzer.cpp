@@ -1,6 +1,7 @@
 // Fuzzes the load road on small files: OpenDataFile (read, range, settings,
-// normalisation, Triangulate, Hizumi, the locator), then MeshValueAt at a few
-// points.
+// normalisation, Triangulate, Hizumi, the locator), MeshValueAt at a few
+// points, then the page composed from the settings the file brought and the
+// page encoded as a metafile.
 //
 // Input: the file's bytes first; the last bytes choose the kind (".txt" or
 // ".ctr"), skipLines (0..3), a distortion limit (none, or one within 0..1)
@@ -15,7 +16,10 @@
 // - a mesh has valid indices, nt + 1 distortions within 0..1, and mesh
 //   coordinates within 0..100;
 // - the spatial look-up gives the same answer as the plain scan, at data
-//   points, triangle centres, edge midpoints and arbitrary points.
+//   points, triangle centres, edge midpoints and arbitrary points;
+// - a failed load composes no page; a meshed one composes the page in its
+//   frame with 2..1000 levels, and its metafile is whole records from the
+//   header to the end-of-file record.
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <unistd.h>
@@ -31,6 +35,10 @@
 #include "common/Messages.h"
 #include "data/OpenDataFile.h"
 #include "fuzz/FuzzCheck.h"
+#include "render/PageComposition.h"
+#include "render/RenderSettings.h"
+#include "render/emf/EmfRecords.h"
+#include "render/emf/EmfWriter.h"
 #include "settings/NumberText.h"
 #include "tools/MeshLocator.h"
 #include "tools/MeshValueAt.h"
@@ -143,6 +151,36 @@ void CheckLookUps(const Document& doc, const DistortionLimit& limit,
   for (const auto& [x, y] : queries) Compare(doc, limit, x, y);
 }
 
+std::uint32_t U32At(const std::string& bytes, std::size_t at) {
+  std::uint32_t v = 0;
+  for (std::size_t i = 0; i < 4; ++i) {
+    v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+  }
+  return v;
+}
+
+void CheckPage(Document& doc) {
+  const gdi::EnhMetaFile page = ComposePage(doc, NullProgress());
+  Require(!page.isNull(), "a meshed load composes a page");
+  Require(page.frame() == kPageFrame, "the page has the page's frame");
+  Require(doc.LevelCount >= kMinBandCount && doc.LevelCount <= kMaxBandCount, "the level count fits the tables");
+  const std::string file = emf::EncodeEnhMetaFile(page);
+  Require(file.size() >= emf::kHeaderSize && file.size() % 4 == 0, "the metafile is whole records");
+  Require(U32At(file, 0) == static_cast<std::uint32_t>(emf::Emr::EMR_HEADER), "the metafile starts with its header");
+  Require(U32At(file, 40) == emf::kEmfSignature, "the header carries the signature");
+  Require(U32At(file, 48) == file.size(), "the header gives the file's size");
+  std::size_t at = 0;
+  std::uint32_t last = 0;
+  while (at < file.size()) {
+    Require(file.size() - at >= 8, "each record has its type and size");
+    const std::uint32_t size = U32At(file, at + 4);
+    Require(size >= 8 && size % 4 == 0 && size <= file.size() - at, "each record lies within the file");
+    last = U32At(file, at);
+    at += size;
+  }
+  Require(last == static_cast<std::uint32_t>(emf::Emr::EMR_EOF), "the metafile ends with its end-of-file record");
+}
+
 }  // namespace
 }  // namespace plotvane::fuzz
 
@@ -182,9 +220,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (status != LoadStatus::Meshed) {
     Require(doc.mesh.nt == 0 && !doc.mesh.locator, "a failed load leaves no mesh");
     Require(!MeshValueAt(doc, 20.0f, 10.0f).hasValue(), "a failed load answers no look-up");
+    if (!doc.errMsg.empty()) Require(ComposePage(doc, NullProgress()).isNull(), "a failed load composes no page");
     return 0;
   }
   CheckMesh(doc);
   CheckLookUps(doc, ReadDistortionLimit(sq), queries);
+  // The chosen limit hides triangles on the page too; without one, a
+  // contour file's own limit stays.
+  if (!sq.empty()) doc.settings.sq = sq;
+  CheckPage(doc);
   return 0;
 }

@@ -95,6 +95,11 @@ seed load_road collinear 'X\tY\tZ\r\n0\t0\t1\r\n1\t1\t2\r\n2\t2\t3\r\n3\t3\t4\r\
 seed load_road flat_z 'X\tY\tZ\r\n0\t0\t1\r\n1\t0\t1\r\n0\t1\t1\r\n\0\0\0\0'
 seed load_road contour_limit "${block_old}X\tY\tZ\r\n0\t-10\t1.25\r\n250\t40\t98.6\r\n100\t0\t7\r\n\0\0\0\1"
 { printf 'X\tY\tZ\r\n'; points 11 30 1000 1000 0 0 '\t'; printf '\0\1\0\0'; } >"$out/load_road/random"
+# Contour files whose settings reach the page: continuous colouring, and
+# pattern fills with a band count the dialog would refuse.
+{ printf "${block_new}\r\nX\tY\tZ\r\n"; points 41 30 250 50 0 -10 '\t'; printf '\0\0\0\1'; } >"$out/load_road/contour_continuous"
+{ printf '0\r\n250\r\n-10\r\n40\r\n1.25\r\n98.6\r\n1\r\n0.9\r\n 1 \r\n 1 \r\n 1 \r\nFalse\r\nFalse\r\nTrue\r\n\r\nX\tY\tZ\r\n'
+  points 43 30 250 50 0 -10 '\t'; printf '\0\0\0\1'; } >"$out/load_road/contour_pattern"
 { printf 'E N H\r\n'; points 13 25 100 100 500000 4000000 ' '; printf '\0\0\0\0'; } >"$out/load_road/far_away"
 { printf 'X,Y,Z\r\n'; points 17 20 1000000 1 0 0 ','; printf '\0\0\0\0'; } >"$out/load_road/aspect"
 { printf 'X\tY\tZ\r\n'; points 19 20 1 1e-6 0 0 '\t'; printf '\0\0\0\0'; } >"$out/load_road/near_line"
