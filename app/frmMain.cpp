@@ -13,6 +13,7 @@
 #include "app/Form1.h"
 #include "app/PageSurface.h"
 #include "app/TempPageFile.h"
+#include "data/FileTitle.h"
 
 namespace plotvane::app {
 namespace {
@@ -58,6 +59,8 @@ void frmMain::connectCommands() {
   connect(m_ui.mnuViewPaste, &QAction::triggered, this, &frmMain::mnuViewPaste_Click);
   connect(m_ui.mnuViewSave, &QAction::triggered, this, &frmMain::mnuViewSave_Click);
   connect(m_ui.mnuViewRead, &QAction::triggered, this, &frmMain::mnuViewRead_Click);
+  connect(m_ui.atai, &QAction::triggered, this, &frmMain::atai_Click);
+  connect(m_ui.koushi, &QAction::triggered, this, &frmMain::koushi_Click);
   connect(m_ui.mnuVer, &QAction::triggered, this, &frmMain::mnuVer_Click);
   connect(m_ui.Picture2, &PageSurface::mouseMovedMm, this, &frmMain::Picture2_MouseMove);
 }
@@ -74,6 +77,7 @@ void frmMain::startUp(const QString& commandLine) {
   }
   m_dlgCommonDialogPath = commandLine;
   m_CommonDialog1Path = commandLine;
+  m_form7Path = QString::fromStdString(StripCommandLineQuotes(commandLine.toStdString()));
 }
 
 void frmMain::shutDown() {

@@ -41,6 +41,8 @@ namespace plotvane::app {
 
 class Dialog;
 class Form1;
+class Form6;
+class Form7;
 class PageSurface;
 
 // Composes the page of the document: a null picture when nothing can be
@@ -130,6 +132,9 @@ class frmMain final : public QMainWindow {
   void mnuViewSave_Click();
   void mnuViewRead_Click();
   void reportSaveFailure(const QString& error);
+  // frmMainTools.cpp
+  void atai_Click();
+  void koushi_Click();
 
   Ui::frmMain m_ui;
   QLabel* m_panel1 = nullptr;
@@ -143,6 +148,10 @@ class frmMain final : public QMainWindow {
   QString m_dlgCommonDialogPath;
   QString m_CommonDialog1Path;
   QPointer<Form1> m_form1;
+  QPointer<Form6> m_form6;
+  QPointer<Form7> m_form7;
+  // Where the grid window's save dialog starts: the last grid file saved.
+  QString m_form7Path;
   QPointer<Dialog> m_dialog;
   std::vector<QPointer<QWidget>> m_loadedWindows;
   bool m_closePending = false;

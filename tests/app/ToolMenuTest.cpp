@@ -1,0 +1,104 @@
+// The tools menu of the main window: each tool window opens once, beside
+// the main window, starts empty after being closed, and the grid window's
+// save dialog starts where the last grid file was saved.
+
+#include <QTest>
+
+#include "AppTestSupport.h"
+#include "app/Form6.h"
+#include "app/Form7.h"
+
+using namespace plotvane;
+using namespace plotvane::app;
+using plotvane::test::ScriptedDialogs;
+
+class ToolMenuTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init();
+  void cleanup();
+  void valueWindowOpensOnceAndStartsEmpty();
+  void gridWindowRemembersTheLastFile();
+  void shutdownClosesToolWindows();
+
+ private:
+  template <class Window>
+  Window* openWindow(QAction* item) {
+    item->trigger();
+    const QList<Window*> windows = m_window->findChildren<Window*>();
+    return windows.size() == 1 ? windows.front() : nullptr;
+  }
+
+  std::unique_ptr<test::TempDir> m_dir;
+  std::unique_ptr<ScriptedDialogs> m_dialogs;
+  std::unique_ptr<frmMain> m_window;
+};
+
+void ToolMenuTest::init() {
+  m_dir = std::make_unique<test::TempDir>();
+  m_dialogs = std::make_unique<ScriptedDialogs>();
+  m_window = test::MakeMainWindow(*m_dialogs, m_dir->path());
+  m_window->startUp(QString());
+  m_window->openDataFile(QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt")));
+  m_window->document().fileTitle = "lattice";
+}
+
+void ToolMenuTest::cleanup() {
+  m_window.reset();
+  m_dialogs.reset();
+  m_dir.reset();
+}
+
+void ToolMenuTest::valueWindowOpensOnceAndStartsEmpty() {
+  Form6* form = openWindow<Form6>(m_window->controls().atai);
+  QVERIFY(form != nullptr);
+  QVERIFY(form->isVisible());
+  QVERIFY(!form->isModal());
+  form->controls().Text1->setText("50");
+  form->controls().Text2->setText("25");
+  QTest::mouseClick(form->controls().Command1, Qt::LeftButton);
+  QCOMPARE(form->controls().Text3->text(), QStringLiteral("100"));
+  // A second choice of the item shows the same window, values kept.
+  QCOMPARE(openWindow<Form6>(m_window->controls().atai), form);
+  QCOMPARE(form->controls().Text3->text(), QStringLiteral("100"));
+
+  form->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  Form6* again = openWindow<Form6>(m_window->controls().atai);
+  QVERIFY(again != nullptr);
+  QCOMPARE(again->controls().Text1->text(), QString());
+}
+
+void ToolMenuTest::gridWindowRemembersTheLastFile() {
+  const auto convert = [&](const QString& target) {
+    Form7* form = openWindow<Form7>(m_window->controls().koushi);
+    QVERIFY(form != nullptr);
+    const Ui::Form7& ui = form->controls();
+    for (QLineEdit* box : {ui.Text1, ui.Text2, ui.Text3, ui.Text4, ui.Text5, ui.Text6}) box->setText("2");
+    m_dialogs->fileAnswers = {target};
+    QTest::mouseClick(ui.Command1, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  };
+  QVERIFY(QDir().mkpath(QString::fromStdString(m_dir->path() + "/grids")));
+  const QString first = QString::fromStdString(m_dir->path() + "/grids/first.txt");
+  convert(first);
+  QVERIFY(QFile::exists(first));
+  QCOMPARE(m_dialogs->messages.back().text, QStringLiteral("保存しました。"));
+  // The window closed after saving; the next one proposes the name in the
+  // folder of the file saved.
+  QVERIFY(m_window->findChildren<Form7*>().isEmpty());
+  convert(QString::fromStdString(m_dir->path() + "/second.txt"));
+  QCOMPARE(m_dialogs->fileRequests.at(1).start, QString::fromStdString(m_dir->path() + "/grids/lattice_格子"));
+}
+
+void ToolMenuTest::shutdownClosesToolWindows() {
+  QPointer<Form6> value = openWindow<Form6>(m_window->controls().atai);
+  QPointer<Form7> grid = openWindow<Form7>(m_window->controls().koushi);
+  QVERIFY(value && grid);
+  m_window->shutDown();
+  QVERIFY(!value);
+  QVERIFY(!grid);
+}
+
+QTEST_MAIN(ToolMenuTest)
+#include "ToolMenuTest.moc"
