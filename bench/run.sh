@@ -51,7 +51,7 @@ measure() {  # label, command...
   local label="$1"; shift
   local best="" mem=""
   for _ in 1 2 3 4 5; do
-    /usr/bin/time -f "%e %M" -o "$results/time" "$@" >/dev/null
+    /usr/bin/time -f "%e %M" -o "$results/time" "$@" >/dev/null 2>&1
     read -r secs kib < "$results/time"
     if [ -z "$best" ] || awk "BEGIN{exit !($secs < $best)}"; then best=$secs; fi
     mem=$kib
@@ -63,5 +63,5 @@ measure "plotvane-cli grid 1000 x 1000 (99 999 points)" "$dir/cli/plotvane-cli" 
 measure "plotvane-cli render to PNG (99 999 points)" "$dir/cli/plotvane-cli" render "$data" -o "$results/page.png"
 head -n 10001 "$data" >"$results/points10000.txt"
 measure "plotvane-cli render to PNG (10 000 points)" "$dir/cli/plotvane-cli" render "$results/points10000.txt" -o "$results/page10000.png"
-"$dir/cli/plotvane-cli" render "$data" -o "$results/page.emf" >/dev/null
+"$dir/cli/plotvane-cli" render "$data" -o "$results/page.emf" >/dev/null 2>&1
 printf '%-44s %6.1f MB\n' "EMF of the page (99 999 points)" "$(awk "BEGIN{print $(stat -c %s "$results/page.emf")/1048576}")"
