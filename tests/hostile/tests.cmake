@@ -13,5 +13,5 @@ target_link_libraries(hostile_test PRIVATE plotvane_testsupport GTest::gtest_mai
 if(PLOTVANE_SANITIZERS)
   target_sources(hostile_test PRIVATE hostile/SanitizerCanaryTest.cpp)
 endif()
-gtest_discover_tests(hostile_test DISCOVERY_TIMEOUT 60
+gtest_discover_tests(hostile_test DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
   PROPERTIES TIMEOUT 60 LABELS hostile ENVIRONMENT "PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
