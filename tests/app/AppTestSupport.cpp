@@ -75,6 +75,19 @@ std::unique_ptr<app::frmMain> MakeMainWindow(ScriptedDialogs& dialogs, const std
                                         progressDelay);
 }
 
+void MainWindowSuite::init() {
+  m_dir = std::make_unique<TempDir>();
+  m_dialogs = std::make_unique<ScriptedDialogs>();
+  m_window = MakeMainWindow(*m_dialogs, m_dir->path());
+  m_window->startUp(QString());
+}
+
+void MainWindowSuite::cleanup() {
+  m_window.reset();
+  m_dialogs.reset();
+  m_dir.reset();
+}
+
 ProgressShowCounter::ProgressShowCounter() { QCoreApplication::instance()->installEventFilter(this); }
 
 bool ProgressShowCounter::eventFilter(QObject* watched, QEvent* event) {

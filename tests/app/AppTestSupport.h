@@ -62,6 +62,22 @@ void InstallTextMeasurer();
 std::unique_ptr<app::frmMain> MakeMainWindow(ScriptedDialogs& dialogs, const std::string& folder,
                                              std::chrono::milliseconds progressDelay = app::ProgressWindow::kDelay);
 
+// The fixture of the main window's suites: before each test a fresh folder,
+// scripted dialogs and a main window started without a file; after it, all
+// three gone. A suite derives from it and may add to init() by declaring its
+// own and calling MainWindowSuite::init() first.
+class MainWindowSuite : public QObject {
+  Q_OBJECT
+ protected slots:
+  void init();
+  void cleanup();
+
+ protected:
+  std::unique_ptr<TempDir> m_dir;
+  std::unique_ptr<ScriptedDialogs> m_dialogs;
+  std::unique_ptr<app::frmMain> m_window;
+};
+
 // Counts how often a progress window (Form3) is shown while it lives.
 class ProgressShowCounter final : public QObject {
  public:

@@ -19,11 +19,9 @@ QLineEdit* Field(const Form1& form, const QString& name) { return form.findChild
 
 }  // namespace
 
-class Form1Test : public QObject {
+class Form1Test : public test::MainWindowSuite {
   Q_OBJECT
  private slots:
-  void init();
-  void cleanup();
   void layout_data();
   void layout();
   void keyboardOrder();
@@ -40,24 +38,7 @@ class Form1Test : public QObject {
 
  private:
   void load();
-
-  std::unique_ptr<test::TempDir> m_dir;
-  std::unique_ptr<ScriptedDialogs> m_dialogs;
-  std::unique_ptr<frmMain> m_window;
 };
-
-void Form1Test::init() {
-  m_dir = std::make_unique<test::TempDir>();
-  m_dialogs = std::make_unique<ScriptedDialogs>();
-  m_window = test::MakeMainWindow(*m_dialogs, m_dir->path());
-  m_window->startUp(QString());
-}
-
-void Form1Test::cleanup() {
-  m_window.reset();
-  m_dialogs.reset();
-  m_dir.reset();
-}
 
 // Data over X 0..100, Y 0..50, Z 0..200.
 void Form1Test::load() { m_window->openDataFile(QString::fromStdString(test::WriteLatticeFile(*m_dir, "l.txt"))); }

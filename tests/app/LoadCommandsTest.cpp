@@ -38,11 +38,10 @@ bool Blank(const QImage& image) {
 
 }  // namespace
 
-class LoadCommandsTest : public QObject {
+class LoadCommandsTest : public test::MainWindowSuite {
   Q_OBJECT
  private slots:
   void init();
-  void cleanup();
   void loadThroughMenu();
   void cancelledDialogLoadsNothing();
   void skipDialogRemembersValues();
@@ -51,25 +50,11 @@ class LoadCommandsTest : public QObject {
   void plainLoadAfterSkipLoadSkipsNothing();
   void failures_data();
   void failures();
-
- private:
-  std::unique_ptr<test::TempDir> m_dir;
-  std::unique_ptr<ScriptedDialogs> m_dialogs;
-  std::unique_ptr<frmMain> m_window;
 };
 
 void LoadCommandsTest::init() {
-  m_dir = std::make_unique<test::TempDir>();
-  m_dialogs = std::make_unique<ScriptedDialogs>();
-  m_window = test::MakeMainWindow(*m_dialogs, m_dir->path());
-  m_window->startUp(QString());
+  MainWindowSuite::init();
   m_window->dlgCommonDialogPath() = QStringLiteral("/start/here");
-}
-
-void LoadCommandsTest::cleanup() {
-  m_window.reset();
-  m_dialogs.reset();
-  m_dir.reset();
 }
 
 void LoadCommandsTest::loadThroughMenu() {

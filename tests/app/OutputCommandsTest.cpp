@@ -30,11 +30,9 @@ QByteArray FileContent(const QString& path) {
 
 }  // namespace
 
-class OutputCommandsTest : public QObject {
+class OutputCommandsTest : public test::MainWindowSuite {
   Q_OBJECT
  private slots:
-  void init();
-  void cleanup();
   void dataSaveRoundTrip();
   void dataSaveWithoutDataWritesBlockAndHeader();
   void pictureSaveDialog();
@@ -54,24 +52,7 @@ class OutputCommandsTest : public QObject {
   void load();
   QString path(const char* name) const { return QString::fromStdString(m_dir->path() + "/" + name); }
   QString savePicture(const char* name);
-
-  std::unique_ptr<test::TempDir> m_dir;
-  std::unique_ptr<ScriptedDialogs> m_dialogs;
-  std::unique_ptr<frmMain> m_window;
 };
-
-void OutputCommandsTest::init() {
-  m_dir = std::make_unique<test::TempDir>();
-  m_dialogs = std::make_unique<ScriptedDialogs>();
-  m_window = test::MakeMainWindow(*m_dialogs, m_dir->path());
-  m_window->startUp(QString());
-}
-
-void OutputCommandsTest::cleanup() {
-  m_window.reset();
-  m_dialogs.reset();
-  m_dir.reset();
-}
 
 void OutputCommandsTest::load() {
   m_window->openDataFile(QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt")));

@@ -29,11 +29,9 @@ DrawSettings Changed() {
 
 }  // namespace
 
-class SettingsExchangeTest : public QObject {
+class SettingsExchangeTest : public test::MainWindowSuite {
   Q_OBJECT
  private slots:
-  void init();
-  void cleanup();
   void copyChangePasteRestoresEverything();
   void pasteBeforeCopyChangesNothingAndRedraws();
   void withoutDataOnlyReadWorks();
@@ -47,24 +45,7 @@ class SettingsExchangeTest : public QObject {
  private:
   void load();
   QString viewFile(const char* name, const std::string& text);
-
-  std::unique_ptr<test::TempDir> m_dir;
-  std::unique_ptr<ScriptedDialogs> m_dialogs;
-  std::unique_ptr<frmMain> m_window;
 };
-
-void SettingsExchangeTest::init() {
-  m_dir = std::make_unique<test::TempDir>();
-  m_dialogs = std::make_unique<ScriptedDialogs>();
-  m_window = test::MakeMainWindow(*m_dialogs, m_dir->path());
-  m_window->startUp(QString());
-}
-
-void SettingsExchangeTest::cleanup() {
-  m_window.reset();
-  m_dialogs.reset();
-  m_dir.reset();
-}
 
 void SettingsExchangeTest::load() {
   m_window->openDataFile(QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt")));

@@ -12,11 +12,10 @@ using namespace plotvane;
 using namespace plotvane::app;
 using plotvane::test::ScriptedDialogs;
 
-class ToolMenuTest : public QObject {
+class ToolMenuTest : public test::MainWindowSuite {
   Q_OBJECT
  private slots:
   void init();
-  void cleanup();
   void valueWindowOpensOnceAndStartsEmpty();
   void gridWindowRemembersTheLastFile();
   void shutdownClosesToolWindows();
@@ -28,25 +27,12 @@ class ToolMenuTest : public QObject {
     const QList<Window*> windows = m_window->findChildren<Window*>();
     return windows.size() == 1 ? windows.front() : nullptr;
   }
-
-  std::unique_ptr<test::TempDir> m_dir;
-  std::unique_ptr<ScriptedDialogs> m_dialogs;
-  std::unique_ptr<frmMain> m_window;
 };
 
 void ToolMenuTest::init() {
-  m_dir = std::make_unique<test::TempDir>();
-  m_dialogs = std::make_unique<ScriptedDialogs>();
-  m_window = test::MakeMainWindow(*m_dialogs, m_dir->path());
-  m_window->startUp(QString());
+  MainWindowSuite::init();
   m_window->openDataFile(QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt")));
   m_window->document().fileTitle = "lattice";
-}
-
-void ToolMenuTest::cleanup() {
-  m_window.reset();
-  m_dialogs.reset();
-  m_dir.reset();
 }
 
 void ToolMenuTest::valueWindowOpensOnceAndStartsEmpty() {

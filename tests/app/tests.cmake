@@ -2,6 +2,7 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
 add_library(plotvane_apptestsupport STATIC app/AppTestSupport.cpp)
+set_target_properties(plotvane_apptestsupport PROPERTIES AUTOMOC ON)
 target_include_directories(plotvane_apptestsupport PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/app)
 target_link_libraries(plotvane_apptestsupport PUBLIC plotvane::app plotvane_testsupport Qt6::Test)
 
