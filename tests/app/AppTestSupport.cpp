@@ -60,6 +60,10 @@ std::string WriteLatticeFile(const TempDir& dir, const std::string& name, int nx
   return dir.write(name, DataFileText(points));
 }
 
+QRect PixelsOfTwips(const QRect& twips) {
+  return QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+}
+
 void InstallTextMeasurer() {
   static const bool installed = [] {
     gdi::SetTextMeasurer(std::make_shared<qtplay::QtTextMeasurer>());

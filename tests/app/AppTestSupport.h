@@ -3,6 +3,7 @@
 // small data files, and a main window wired to the real page composition.
 
 #include <QDialog>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -54,6 +55,9 @@ class ScriptedDialogs final : public app::Dialogs {
 // A text data file of an nx x ny lattice over X 0..100, Y 0..50 with
 // Z = X + 2Y, in the folder; returns its path.
 std::string WriteLatticeFile(const TempDir& dir, const std::string& name, int nx = 11, int ny = 6);
+
+// A layout rectangle given in twips, in pixels at 96 dpi (15 twips each).
+QRect PixelsOfTwips(const QRect& twips);
 
 // Installs the Qt text measurer once (the page's text needs it).
 void InstallTextMeasurer();

@@ -75,7 +75,7 @@ void Form1Test::layout() {
   const QWidget* control = form.findChild<QWidget*>(name);
   QVERIFY(control != nullptr);
   QCOMPARE(control->geometry(),
-           QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+           test::PixelsOfTwips(twips));
 }
 
 void Form1Test::keyboardOrder() {

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTest>
 
+#include "AppTestSupport.h"
 #include "app/Form6.h"
 #include "tools/ToolMeshes.h"
 
@@ -108,7 +109,7 @@ void Form6Test::layout() {
   QVERIFY(!m_form->isModal());
   const QWidget* control = m_form->findChild<QWidget*>(name);
   QVERIFY(control != nullptr);
-  QCOMPARE(control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+  QCOMPARE(control->geometry(), test::PixelsOfTwips(twips));
   if (const auto* button = qobject_cast<const QPushButton*>(control)) QCOMPARE(button->text(), text);
 }
 

@@ -143,7 +143,7 @@ void Form7Test::layout() {
   QVERIFY(!m_form->isModal());
   const QWidget* control = m_form->findChild<QWidget*>(name);
   QVERIFY(control != nullptr);
-  QCOMPARE(control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+  QCOMPARE(control->geometry(), test::PixelsOfTwips(twips));
   if (const auto* box = qobject_cast<const QLineEdit*>(control)) QCOMPARE(box->text(), QString());
   if (const auto* button = qobject_cast<const QPushButton*>(control)) QCOMPARE(button->text(), text);
 }
