@@ -18,9 +18,9 @@ const QString kViewReadTitle = QStringLiteral("設定の読込");
 
 void Form1::ViewCopy() { m_pasteBuffer.copyFrom(m_doc.settings); }
 
-void Form1::ViewPaste() {
-  if (m_pasteBuffer.pasteInto(m_doc.settings) && isVisible()) setControls(m_doc.settings);
-}
+// The dialog is modal, so these run while it is hidden; its next showing
+// puts the settings into the controls.
+void Form1::ViewPaste() { m_pasteBuffer.pasteInto(m_doc.settings); }
 
 QString Form1::ViewSave(Dialogs& dialogs, QString& startPath) {
   const QString path = dialogs.saveFile(this, kViewSaveTitle, QtFileFilter(kViewFilter),
@@ -35,7 +35,6 @@ void Form1::ViewRead(Dialogs& dialogs, QString& startPath) {
   if (path.isEmpty()) return;
   startPath = path;
   ReadViewFile(QFile::encodeName(path).toStdString(), m_doc.settings);
-  if (isVisible()) setControls(m_doc.settings);
 }
 
 }  // namespace plotvane::app
