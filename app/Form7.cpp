@@ -23,9 +23,7 @@ const QString kSaveTitle = QStringLiteral("格子状データの保存");
 const QString kSaveFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt");
 const QString kFileSuffix = QStringLiteral("_格子");
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The progress of a conversion, in a dialog with a cancel button. Like the
 // progress window of the loads it appears only when the conversion lasts, and

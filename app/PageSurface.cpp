@@ -8,8 +8,7 @@
 
 namespace plotvane::app {
 
-PageSurface::PageSurface(QWidget* parent)
-    : QFrame(parent), m_image(kAreaWidth, kAreaHeight, QImage::Format_RGB32) {
+PageSurface::PageSurface(QWidget* parent) : QFrame(parent), m_image(kAreaWidth, kAreaHeight, QImage::Format_RGB32) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(kBorder);
   setMouseTracking(true);

@@ -38,8 +38,8 @@ bool ReuseOwnFile(const std::string& path) {
 }
 
 int RandomIndexFromClock() {
-  std::mt19937 generator(static_cast<std::mt19937::result_type>(
-      std::chrono::system_clock::now().time_since_epoch().count()));
+  std::mt19937 generator(
+      static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()));
   const double r = std::uniform_real_distribution<double>(0.0, 1.0)(generator);
   return static_cast<int>(r * kNameCount) % kNameCount;
 }

@@ -31,7 +31,8 @@ frmMain::frmMain(Dialogs& dialogs, PageComposer composer, QStringList pageFileFo
     : m_dialogs(dialogs),
       m_composer(std::move(composer)),
       m_pageFileFolders(std::move(pageFileFolders)),
-      m_progress(this, [this] { return m_form1 && m_form1->isVisible(); }, progressDelay) {
+      m_progress(
+          this, [this] { return m_form1 && m_form1->isVisible(); }, progressDelay) {
   m_ui.setupUi(this);
   m_ui.centralwidget->setFixedSize(kClientWidth, kSurfaceAreaHeight);
   m_ui.StatusBar1->setFixedHeight(kStatusBarHeight);

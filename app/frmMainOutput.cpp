@@ -43,19 +43,21 @@ void frmMain::reportSaveFailure(const QString& error) {
 
 void frmMain::datahozon_Click() {
   if (m_guard.busy()) return;
-  const QString path = m_dialogs.saveFile(this, kDataSaveTitle, QtFileFilter(kDataSaveFilter),
-                                          ProposedSavePath(m_dlgCommonDialogPath, QString::fromStdString(m_doc.fileTitle)));
+  const QString path =
+      m_dialogs.saveFile(this, kDataSaveTitle, QtFileFilter(kDataSaveFilter),
+                         ProposedSavePath(m_dlgCommonDialogPath, QString::fromStdString(m_doc.fileTitle)));
   if (path.isEmpty()) return;
   m_dlgCommonDialogPath = path;
-  reportSaveFailure(QString::fromStdString(
-      WriteContourFile(QFile::encodeName(path).toStdString(), m_doc.settings, m_doc.points)));
+  reportSaveFailure(
+      QString::fromStdString(WriteContourFile(QFile::encodeName(path).toStdString(), m_doc.settings, m_doc.points)));
 }
 
 void frmMain::gazouhozon_Click() {
   // Before the first page there is nothing to save.
   if (m_guard.busy() || m_page.isNull()) return;
-  const QString path = m_dialogs.saveFile(this, kPictureSaveTitle, QtFileFilter(kPictureSaveFilter),
-                                          ProposedSavePath(m_dlgCommonDialogPath, QString::fromStdString(m_doc.fileTitle)));
+  const QString path =
+      m_dialogs.saveFile(this, kPictureSaveTitle, QtFileFilter(kPictureSaveFilter),
+                         ProposedSavePath(m_dlgCommonDialogPath, QString::fromStdString(m_doc.fileTitle)));
   if (path.isEmpty()) return;
   m_dlgCommonDialogPath = path;
   const PictureFileKind kind = PictureFileKindOf(path);

@@ -8,12 +8,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <QGuiApplication>
 #include <QImage>
 #include <map>
 #include <memory>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 #include "data/OpenDataFile.h"
 #include "qtplay/PageWriters.h"

@@ -7,11 +7,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "data/DataFileReader.h"
@@ -30,10 +30,9 @@ std::string DataText(int significantDigits) {
     const double x = coordinate(random);
     const double y = coordinate(random);
     const double z = (x * 0.01) + (y * 0.002) + coordinate(random) * 0.001;
-    const int n = significantDigits > 0
-                      ? std::snprintf(line, sizeof line, "%.*g\t%.*g\t%.*g\r\n", significantDigits, x,
-                                      significantDigits, y, significantDigits, z)
-                      : std::snprintf(line, sizeof line, "%.2f\t%.2f\t%.2f\r\n", x, y, z);
+    const int n = significantDigits > 0 ? std::snprintf(line, sizeof line, "%.*g\t%.*g\t%.*g\r\n", significantDigits, x,
+                                                        significantDigits, y, significantDigits, z)
+                                        : std::snprintf(line, sizeof line, "%.2f\t%.2f\t%.2f\r\n", x, y, z);
     text.append(line, static_cast<std::size_t>(n));
   }
   return text;

@@ -8,12 +8,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
-#include <cstdlib>
-#include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <array>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "render/emf/EmfWriter.h"

@@ -116,8 +116,9 @@ int RunGrid(const Arguments& args, std::ostream& out, std::ostream& err) {
   const GridParametersRead grid = ReadGridParameters(GridTexts{p[1], p[2], p[3], p[4], p[5], p[6]});
   if (grid.status != GridParametersRead::Status::Ready) {
     err << "plotvane-cli: "
-        << (grid.status == GridParametersRead::Status::NotNumeric ? std::string("the six grid parameters must be numbers")
-                                                                  : grid.error)
+        << (grid.status == GridParametersRead::Status::NotNumeric
+                ? std::string("the six grid parameters must be numbers")
+                : grid.error)
         << '\n';
     return kExitUsage;
   }

@@ -47,9 +47,7 @@ std::optional<int> ApplySettingsOptions(const Arguments& args, Document& doc, st
   if (const auto view = args.option("--view")) {
     switch (ReadViewFile(*view, doc.settings)) {
       case ViewReadStatus::Ok: break;
-      case ViewReadStatus::CannotOpen:
-        err << "plotvane-cli: cannot open " << *view << '\n';
-        return kExitUsage;
+      case ViewReadStatus::CannotOpen: err << "plotvane-cli: cannot open " << *view << '\n'; return kExitUsage;
       case ViewReadStatus::BadContent:
         err << "plotvane-cli: " << *view << ": the settings stop part way; the rest keep their values\n";
         break;

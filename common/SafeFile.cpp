@@ -2,12 +2,12 @@
 
 #include "common/SafeFile.h"
 
-#include <cerrno>
-#include <climits>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <climits>
+#include <cstring>
 #include <vector>
 
 namespace plotvane {

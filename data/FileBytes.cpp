@@ -2,11 +2,11 @@
 
 #include "data/FileBytes.h"
 
-#include <cerrno>
 #include <fcntl.h>
-#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <new>
 
 namespace plotvane {
 namespace {

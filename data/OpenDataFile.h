@@ -20,17 +20,17 @@
 namespace plotvane {
 
 enum class LoadStatus {
-  Meshed,           // points with a mesh: doc.drawable()
-  NoPoints,         // the file holds no data line; no message
-  UnknownKind,      // the name ends neither in ".txt" nor ".ctr"
-  CannotOpen,       // the file cannot be opened or read
-  InvalidData,      // "不正なデータが含まれています。"
-  ReadFailed,       // a limit exceeded or a settings value rejected
-  NoRange,          // all X, all Y or all Z equal: nothing to normalise
-  TooFewPoints,     // the triangulation's three messages
+  Meshed,        // points with a mesh: doc.drawable()
+  NoPoints,      // the file holds no data line; no message
+  UnknownKind,   // the name ends neither in ".txt" nor ".ctr"
+  CannotOpen,    // the file cannot be opened or read
+  InvalidData,   // "不正なデータが含まれています。"
+  ReadFailed,    // a limit exceeded or a settings value rejected
+  NoRange,       // all X, all Y or all Z equal: nothing to normalise
+  TooFewPoints,  // the triangulation's three messages
   DuplicatePoints,
   AllCollinear,
-  MeshFailed,       // a circle that cannot exist, or full working tables
+  MeshFailed,  // a circle that cannot exist, or full working tables
 };
 
 // Loads path into doc, using doc.skipLines and doc.skipPrefixes. The caller

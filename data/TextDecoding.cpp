@@ -2,10 +2,10 @@
 
 #include "data/TextDecoding.h"
 
+#include <iconv.h>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <iconv.h>
 
 namespace plotvane {
 namespace {

@@ -56,15 +56,14 @@ void CheckOutcome(ReadStatus status, const Document& doc) {
       break;
     case ReadStatus::InvalidData:
     case ReadStatus::Unexpected:
-      Require(doc.errMsg ==
-                  (status == ReadStatus::InvalidData ? messages::kInvalidData : messages::kUnexpectedReadFailure),
-              "a failed read carries its message");
+      Require(
+          doc.errMsg == (status == ReadStatus::InvalidData ? messages::kInvalidData : messages::kUnexpectedReadFailure),
+          "a failed read carries its message");
       Require(p.nn == 0 && p.dataX.size() == 1 && p.dataY.size() == 1 && p.dataZ.size() == 1,
               "a failed read leaves no point");
       break;
     case ReadStatus::UnknownKind:
-    case ReadStatus::CannotOpen:
-      Require(false, "bytes named .txt or .ctr are always interpreted");
+    case ReadStatus::CannotOpen: Require(false, "bytes named .txt or .ctr are always interpreted");
   }
   const DrawSettings& s = doc.settings;
   Require(s.ContourLines == 0 || s.ContourLines == 1, "ContourLines is 0 or 1");

@@ -77,22 +77,16 @@ std::string GoodFile() {
 std::string_view ExpectedMessage(LoadStatus status) {
   switch (status) {
     case LoadStatus::Meshed:
-    case LoadStatus::NoPoints:
-      return {};
-    case LoadStatus::InvalidData:
-      return messages::kInvalidData;
-    case LoadStatus::TooFewPoints:
-      return messages::kTooFewPoints;
-    case LoadStatus::DuplicatePoints:
-      return messages::kDuplicatePoints;
-    case LoadStatus::AllCollinear:
-      return messages::kAllCollinear;
+    case LoadStatus::NoPoints: return {};
+    case LoadStatus::InvalidData: return messages::kInvalidData;
+    case LoadStatus::TooFewPoints: return messages::kTooFewPoints;
+    case LoadStatus::DuplicatePoints: return messages::kDuplicatePoints;
+    case LoadStatus::AllCollinear: return messages::kAllCollinear;
     case LoadStatus::UnknownKind:
     case LoadStatus::CannotOpen:
     case LoadStatus::ReadFailed:
     case LoadStatus::NoRange:
-    case LoadStatus::MeshFailed:
-      return messages::kUnexpectedReadFailure;
+    case LoadStatus::MeshFailed: return messages::kUnexpectedReadFailure;
   }
   return {};
 }

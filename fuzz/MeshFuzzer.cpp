@@ -56,9 +56,7 @@ PointColumns MakePoints(FuzzedDataProvider& input) {
         x = input.ConsumeIntegralInRange(0, 1 << 20);
         y = std::nextafter(x / 3, input.ConsumeBool() ? 1e9 : -1e9);
         break;
-      default:
-        x = input.ConsumeFloatingPointInRange(-1e6, 1e6);
-        y = input.ConsumeFloatingPointInRange(-1e6, 1e6);
+      default: x = input.ConsumeFloatingPointInRange(-1e6, 1e6); y = input.ConsumeFloatingPointInRange(-1e6, 1e6);
     }
     p.x.push_back(x);
     p.y.push_back(y);

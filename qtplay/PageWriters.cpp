@@ -21,9 +21,7 @@ constexpr double kScreenDpi = 96.0;
 // PDF coordinates are fine enough at this resolution for 0.01 mm geometry.
 constexpr int kPdfDpi = 1200;
 
-QString Failure(const QSaveFile& file, const QString& what) {
-  return file.fileName() + QStringLiteral(": ") + what;
-}
+QString Failure(const QSaveFile& file, const QString& what) { return file.fileName() + QStringLiteral(": ") + what; }
 
 QString Commit(QSaveFile& file) {
   if (!file.commit()) return Failure(file, file.errorString());

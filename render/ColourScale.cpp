@@ -42,7 +42,8 @@ void FillSegment(gdi::DeviceContext& hdc, std::int32_t k, std::int32_t bandCount
   const std::array<POINT, 4> rectangle{POINT{kBarLeft, kBarTop}, POINT{kBarRight, kBarTop}, POINT{kBarRight, yk},
                                        POINT{kBarLeft, yk}};
   if (pattern) {
-    const gdi::HBRUSH brush = gdi::CreatePatternBrush(FillPatterns()[static_cast<std::size_t>((bandCount - 1 - k) % kPatternCount)]);
+    const gdi::HBRUSH brush =
+        gdi::CreatePatternBrush(FillPatterns()[static_cast<std::size_t>((bandCount - 1 - k) % kPatternCount)]);
     hdc.SelectObject(brush);
     hdc.Polygon(rectangle);
     gdi::DeleteObject(brush);

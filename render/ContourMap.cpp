@@ -35,8 +35,8 @@ MapPoints ConvertToMap(const Document& doc, const DrawSettings& settings) {
   return map;
 }
 
-void DrawContourMap(gdi::DeviceContext& hdc, Document& doc, const DrawSettings& settings,
-                    const LevelStyles& styles, ProgressSink& progress) {
+void DrawContourMap(gdi::DeviceContext& hdc, Document& doc, const DrawSettings& settings, const LevelStyles& styles,
+                    ProgressSink& progress) {
   progress.prepare(messages::kProgressDrawing);
   const MapPoints map = ConvertToMap(doc, settings);
   TriangleDrawing drawing;

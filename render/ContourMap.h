@@ -36,7 +36,7 @@ MapPoints ConvertToMap(const Document& doc, const DrawSettings& settings);
 // style tables built for them. Prepares the progress with "描画中です。",
 // closes it at the end, and leaves doc.LevelCount at the number of contour
 // levels. nn = 0 or nt = 0 gives a plain white map.
-void DrawContourMap(gdi::DeviceContext& hdc, Document& doc, const DrawSettings& settings,
-                    const LevelStyles& styles, ProgressSink& progress);
+void DrawContourMap(gdi::DeviceContext& hdc, Document& doc, const DrawSettings& settings, const LevelStyles& styles,
+                    ProgressSink& progress);
 
 }  // namespace plotvane

@@ -19,10 +19,10 @@ constexpr gdi::COLORREF kWhite = gdi::RGB(255, 255, 255);
 constexpr gdi::COLORREF kBlack = gdi::RGB(0, 0, 0);
 constexpr std::int32_t kLineWidth = 20;
 
-constexpr std::array<Quad, 1> kBackground{{{POINT{-10000, -10000}, POINT{20000, -10000}, POINT{20000, 20000},
-                                             POINT{-10000, 20000}}}};
+constexpr std::array<Quad, 1> kBackground{
+    {{POINT{-10000, -10000}, POINT{20000, -10000}, POINT{20000, 20000}, POINT{-10000, 20000}}}};
 constexpr std::array<Quad, 4> kMargins{{
-    {POINT{-10000, -10000}, POINT{20000, -10000}, POINT{20000, 0}, POINT{-10000, 0}},      // below the map
+    {POINT{-10000, -10000}, POINT{20000, -10000}, POINT{20000, 0}, POINT{-10000, 0}},        // below the map
     {POINT{-10000, 10000}, POINT{20000, 10000}, POINT{20000, 20000}, POINT{-10000, 20000}},  // above
     {POINT{-10000, -10000}, POINT{0, -10000}, POINT{0, 20000}, POINT{-10000, 20000}},        // left
     {POINT{10000, -10000}, POINT{20000, -10000}, POINT{20000, 20000}, POINT{10000, 20000}},  // right
@@ -70,8 +70,7 @@ SortedTriangle TriangleAt(const MapPoints& points, const std::vector<std::int32_
 }
 
 void FillPass(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh, std::int32_t bandCount,
-              const TriangleDrawing& drawing, const LevelStyles& styles, std::int32_t& LevelCount,
-              ProgressSink& sink) {
+              const TriangleDrawing& drawing, const LevelStyles& styles, std::int32_t& LevelCount, ProgressSink& sink) {
   LevelCount = bandCount;
   const LevelSteps steps(bandCount);
   const auto& patterns = PatternBrushes();
@@ -143,12 +142,12 @@ void LinePass(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh
 
 }  // namespace
 
-void DrawContourTriangles(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh,
-                          std::int32_t lineCount, std::int32_t bandCount, const TriangleDrawing& drawing,
-                          const LevelStyles& styles, std::int32_t& LevelCount, ProgressSink& progress) {
+void DrawContourTriangles(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh, std::int32_t lineCount,
+                          std::int32_t bandCount, const TriangleDrawing& drawing, const LevelStyles& styles,
+                          std::int32_t& LevelCount, ProgressSink& progress) {
   assert(lineCount >= 1 && bandCount >= 1 && "the counts come from SettingsForDrawing");
-  assert(mesh.ipt.size() >= static_cast<std::size_t>(3 * mesh.nt + 1) && mesh.hh.size() > static_cast<std::size_t>(mesh.nt) &&
-         "three vertices and one distortion per triangle");
+  assert(mesh.ipt.size() >= static_cast<std::size_t>(3 * mesh.nt + 1) &&
+         mesh.hh.size() > static_cast<std::size_t>(mesh.nt) && "three vertices and one distortion per triangle");
   FillWhite(hdc, kBackground);
   FillPass(hdc, points, mesh, bandCount, drawing, styles, LevelCount, progress);
   LinePass(hdc, points, mesh, lineCount, bandCount, drawing, styles, LevelCount, progress);

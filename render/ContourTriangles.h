@@ -65,8 +65,8 @@ struct TriangleDrawing {
 // lineCount and bandCount are at least 1; in colour and grey fill the style
 // tables hold bandCount bands. Sets LevelCount to bandCount for the fill and
 // leaves it at lineCount.
-void DrawContourTriangles(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh,
-                          std::int32_t lineCount, std::int32_t bandCount, const TriangleDrawing& drawing,
-                          const LevelStyles& styles, std::int32_t& LevelCount, ProgressSink& progress);
+void DrawContourTriangles(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh, std::int32_t lineCount,
+                          std::int32_t bandCount, const TriangleDrawing& drawing, const LevelStyles& styles,
+                          std::int32_t& LevelCount, ProgressSink& progress);
 
 }  // namespace plotvane

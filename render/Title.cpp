@@ -33,7 +33,9 @@ struct Label {
 std::array<Label, 7> Labels(const PointSet& points, const DrawSettings& s, double k, double fh) {
   const gdi::RECT lowRow{0, Px(11085 * k - fh / 2), 0, Px(11085 * k + fh / 2)};
   const gdi::RECT highRow{0, Px(1085 * k - fh / 2), 0, Px(1085 * k + fh / 2)};
-  auto row = [](const gdi::RECT& r, double left, double right) { return gdi::RECT{Px(left), r.top, Px(right), r.bottom}; };
+  auto row = [](const gdi::RECT& r, double left, double right) {
+    return gdi::RECT{Px(left), r.top, Px(right), r.bottom};
+  };
   const int xTop = Px(11620 * k);
   const int xBottom = Px(11620 * k + fh);
   return {{
@@ -66,7 +68,8 @@ void DrawTitle(gdi::DeviceContext& hdc, const PointSet& points, const DrawSettin
   const int labelHeight = Px(pt * 9);
   const gdi::HFONT labelFont = PageFont(labelHeight, 0);
   previous = hdc.SelectObject(labelFont);
-  for (const Label& label : Labels(points, settings, k, labelHeight)) hdc.DrawTextA(label.text, label.rect, label.format);
+  for (const Label& label : Labels(points, settings, k, labelHeight))
+    hdc.DrawTextA(label.text, label.rect, label.format);
   hdc.SelectObject(previous);
   gdi::DeleteObject(labelFont);
 

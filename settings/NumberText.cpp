@@ -173,7 +173,7 @@ std::string NumberText(double value) {
     // Only next to the largest double: rounding to 15 digits went past it, and
     // the text would not read back. Cut the digits instead of rounding them.
     const auto full = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, 16);
-    const std::string digits(buf.data(), full.ptr);  // [-]d.dddddddddddddddde+308
+    const std::string digits(buf.data(), full.ptr);     // [-]d.dddddddddddddddde+308
     const std::size_t kept = (value < 0 ? 1 : 0) + 16;  // sign, first digit, point, 14 digits
     text = digits.substr(0, kept) + "E" + digits.substr(digits.find('e') + 1);
   }

@@ -84,8 +84,7 @@ std::optional<bool> TruthValue(std::string_view text) {
 
 bool ApplySettingsLines(DrawSettings& s, std::span<const std::string_view> texts) {
   assert(texts.size() <= static_cast<std::size_t>(kSettingsBlockLines) && "a settings block has 14 lines");
-  const std::array<std::string*, kSettingsTextLines> textFields{&s.X1, &s.X2, &s.Y1, &s.Y2,
-                                                                &s.Z1, &s.Z2, &s.n,  &s.sq};
+  const std::array<std::string*, kSettingsTextLines> textFields{&s.X1, &s.X2, &s.Y1, &s.Y2, &s.Z1, &s.Z2, &s.n, &s.sq};
   const std::array<int*, 3> switches{&s.ContourLines, &s.TriangleEdges, &s.ContinuousColour};
   constexpr std::array<FillMode, 3> kOptions{FillMode::FillColour, FillMode::FillGrey, FillMode::FillPattern};
   bool ok = true;

@@ -94,7 +94,7 @@ ViewReadStatus ReadViewText(std::string_view text, DrawSettings& settings) {
   const bool applied = ApplySettingsLines(settings, views);
   NormaliseLimit(settings.sq);
   return applied && static_cast<int>(items.size()) >= kSettingsSwitchLines ? ViewReadStatus::Ok
-                                                                            : ViewReadStatus::BadContent;
+                                                                           : ViewReadStatus::BadContent;
 }
 
 ViewReadStatus ReadViewFile(const std::string& path, DrawSettings& settings) {

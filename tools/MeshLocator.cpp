@@ -41,8 +41,8 @@ struct CellRange {
 struct MeshLocator::Builder {
   const Mesh& mesh;
   MeshLocator& index;
-  std::vector<RegionBox> boxes;        // 1-based, as the triangles
-  std::vector<std::uint8_t> gridded;   // 1 when the triangle goes into the grid
+  std::vector<RegionBox> boxes;       // 1-based, as the triangles
+  std::vector<std::uint8_t> gridded;  // 1 when the triangle goes into the grid
 
   void boundRegions();
   void sizeGrid();
@@ -72,8 +72,8 @@ void MeshLocator::Builder::boundRegions() {
   const double reach = kFarFraction * std::max(domain.xMax - domain.xMin, domain.yMax - domain.yMin);
   for (TriangleIndex i = 1; i <= nt; ++i) {
     const RegionBox& b = boxes[i];
-    const bool near = b.xMin >= domain.xMin - reach && b.xMax <= domain.xMax + reach &&
-                      b.yMin >= domain.yMin - reach && b.yMax <= domain.yMax + reach;
+    const bool near = b.xMin >= domain.xMin - reach && b.xMax <= domain.xMax + reach && b.yMin >= domain.yMin - reach &&
+                      b.yMax <= domain.yMax + reach;
     if (!near) gridded[i] = 0;
   }
 }

@@ -50,12 +50,9 @@ struct Scan {
 
 MeshValue Answer(const DataRange& range, const TriangleTest& found) {
   switch (found.kind) {
-    case TriangleTest::Kind::Hit:
-      return ToDataUnits(range, found.zn);
-    case TriangleTest::Kind::Degenerate:
-      return {MeshValue::Kind::Degenerate, 0.0f};
-    case TriangleTest::Kind::Miss:
-      break;
+    case TriangleTest::Kind::Hit: return ToDataUnits(range, found.zn);
+    case TriangleTest::Kind::Degenerate: return {MeshValue::Kind::Degenerate, 0.0f};
+    case TriangleTest::Kind::Miss: break;
   }
   return {};
 }
@@ -76,8 +73,7 @@ MeshValue MeshValueAt(const Document& document, float X, float Y) {
   return MeshValueAt(document.mesh, document.range, ReadDistortionLimit(document.settings.sq), X, Y);
 }
 
-MeshValue MeshValueAtLinear(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X,
-                            float Y) {
+MeshValue MeshValueAtLinear(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y) {
   if (mesh.nt <= 0) return {};
   const NormalisedPoint p = Normalise(range, X, Y);
   if (!p.valid) return {};

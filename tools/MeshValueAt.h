@@ -43,7 +43,6 @@ MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const Distortion
 MeshValue MeshValueAt(const Document& document, float X, float Y);
 
 // The plain scan over every triangle; kept as the reference for the fast path.
-MeshValue MeshValueAtLinear(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X,
-                            float Y);
+MeshValue MeshValueAtLinear(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y);
 
 }  // namespace plotvane

@@ -56,8 +56,8 @@ TriangleRegion ContainmentRegion(const TriangleEdges& t) {
   if (!sameTurn) return {};
 
   const double len[3] = {Length(e[0]), Length(e[1]), Length(e[2])};
-  const double minSine = std::min({std::fabs(s[0]) / (len[0] * len[1]), std::fabs(s[1]) / (len[1] * len[2]),
-                                   std::fabs(s[2]) / (len[2] * len[0])});
+  const double minSine = std::min(
+      {std::fabs(s[0]) / (len[0] * len[1]), std::fabs(s[1]) / (len[1] * len[2]), std::fabs(s[2]) / (len[2] * len[0])});
   if (!(minSine >= kMinSine)) return {};
 
   const Vec q[3] = {Crossing(p[0], e[0], p[1], e[1]), Crossing(p[1], e[1], p[2], e[2]),
@@ -70,8 +70,8 @@ TriangleRegion ContainmentRegion(const TriangleEdges& t) {
     box.yMax = std::max(box.yMax, v.y);
   }
   const double size = std::hypot(box.xMax - box.xMin, box.yMax - box.yMin);
-  const double magnitude = std::max({std::fabs(box.xMin), std::fabs(box.yMin), std::fabs(box.xMax),
-                                     std::fabs(box.yMax)});
+  const double magnitude =
+      std::max({std::fabs(box.xMin), std::fabs(box.yMin), std::fabs(box.xMax), std::fabs(box.yMax)});
   const double margin = kMarginFactor * size / minSine + kMarginFactor * magnitude + kAbsoluteMargin;
   if (!std::isfinite(margin)) return {};
   box.xMin -= margin;

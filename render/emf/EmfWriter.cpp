@@ -146,11 +146,13 @@ void EmfSink::writePoints(std::span<const PointF> points, Emr narrow, Emr wide) 
   for (const PointF& p : points) {
     const gdi::POINT q = Round(p);
     m_points.push_back(q);
-    box = gdi::RECT{std::min(box.left, q.x), std::min(box.top, q.y), std::max(box.right, q.x), std::max(box.bottom, q.y)};
+    box =
+        gdi::RECT{std::min(box.left, q.x), std::min(box.top, q.y), std::max(box.right, q.x), std::max(box.bottom, q.y)};
     m_bounds.add(q.x, q.y, strokeMargin());
   }
-  const bool fits = box.left >= std::numeric_limits<std::int16_t>::min() && box.top >= std::numeric_limits<std::int16_t>::min() &&
-                    box.right <= std::numeric_limits<std::int16_t>::max() && box.bottom <= std::numeric_limits<std::int16_t>::max();
+  const bool fits =
+      box.left >= std::numeric_limits<std::int16_t>::min() && box.top >= std::numeric_limits<std::int16_t>::min() &&
+      box.right <= std::numeric_limits<std::int16_t>::max() && box.bottom <= std::numeric_limits<std::int16_t>::max();
   m_out.begin(fits ? narrow : wide);
   m_out.rect(box.left, box.top, box.right, box.bottom);
   m_out.u32(static_cast<std::uint32_t>(m_points.size()));
@@ -305,7 +307,8 @@ Summary WriteFile(const gdi::EnhMetaFile& picture, RecordBuffer& out, const Summ
   WriteHeader(out, frame, header);
   WriteSetup(out);
   EmfSink sink(out);
-  gdi::PlayPicture(picture, gdi::RectF{double(frame.left), double(frame.top), double(frame.right), double(frame.bottom)}, sink);
+  gdi::PlayPicture(picture,
+                   gdi::RectF{double(frame.left), double(frame.top), double(frame.right), double(frame.bottom)}, sink);
   Summary written;
   written.handles = sink.finish();
   out.begin(Emr::EMR_EOF);

@@ -28,8 +28,8 @@ std::uint64_t PatternKey(const MonoPattern& pattern) {
 }
 
 template <typename T>
-std::uint32_t Intern(std::vector<T>& table, std::unordered_map<std::uint64_t, std::uint32_t>& index,
-                     std::uint64_t key, const T& description) {
+std::uint32_t Intern(std::vector<T>& table, std::unordered_map<std::uint64_t, std::uint32_t>& index, std::uint64_t key,
+                     const T& description) {
   const auto [it, inserted] = index.try_emplace(key, static_cast<std::uint32_t>(table.size()));
   if (inserted) table.push_back(description);
   return it->second;

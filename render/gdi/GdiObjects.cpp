@@ -30,7 +30,8 @@ class ObjectTable {
  public:
   ObjectTable() {
     m_slots.resize(1);  // slot 0 is never used, so no handle is 0
-    m_stock[static_cast<int>(StockObject::WHITE_BRUSH)] = add(LOGBRUSH{BrushStyle::BS_SOLID, RGB(255, 255, 255), {}}, true);
+    m_stock[static_cast<int>(StockObject::WHITE_BRUSH)] =
+        add(LOGBRUSH{BrushStyle::BS_SOLID, RGB(255, 255, 255), {}}, true);
     m_stock[static_cast<int>(StockObject::BLACK_PEN)] = add(LOGPEN{PenStyle::PS_SOLID, 0, RGB(0, 0, 0)}, true);
     m_stock[static_cast<int>(StockObject::NULL_PEN)] = add(LOGPEN{PenStyle::PS_NULL, 0, RGB(0, 0, 0)}, true);
     LOGFONT system;
@@ -117,17 +118,15 @@ HPEN CreatePen(PenStyle style, int width, COLORREF colour) {
   return As<HPEN>(Table().add(LOGPEN{style, width, colour}));
 }
 
-HBRUSH CreateSolidBrush(COLORREF colour) {
-  return As<HBRUSH>(Table().add(LOGBRUSH{BrushStyle::BS_SOLID, colour, {}}));
-}
+HBRUSH CreateSolidBrush(COLORREF colour) { return As<HBRUSH>(Table().add(LOGBRUSH{BrushStyle::BS_SOLID, colour, {}})); }
 
 HBRUSH CreatePatternBrush(const MonoPattern& pattern) {
   return As<HBRUSH>(Table().add(LOGBRUSH{BrushStyle::BS_PATTERN, 0, pattern}));
 }
 
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, bool italic,
-                  bool underline, bool strikeOut, int charSet, int outPrecision, int clipPrecision,
-                  int quality, int pitchAndFamily, std::string_view faceName) {
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, bool italic, bool underline,
+                  bool strikeOut, int charSet, int outPrecision, int clipPrecision, int quality, int pitchAndFamily,
+                  std::string_view faceName) {
   LOGFONT font;
   font.height = height;
   font.width = width;

@@ -42,9 +42,9 @@ HPEN CreatePen(PenStyle style, int width, COLORREF colour);
 HBRUSH CreateSolidBrush(COLORREF colour);
 HBRUSH CreatePatternBrush(const MonoPattern& pattern);
 // The arguments of the classic font call, in its order; the face is UTF-8.
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, bool italic,
-                  bool underline, bool strikeOut, int charSet, int outPrecision, int clipPrecision,
-                  int quality, int pitchAndFamily, std::string_view faceName);
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, bool italic, bool underline,
+                  bool strikeOut, int charSet, int outPrecision, int clipPrecision, int quality, int pitchAndFamily,
+                  std::string_view faceName);
 
 // Deletes the object. True when the handle named a live object (or a stock
 // object, which stays); false for a null or stale handle.

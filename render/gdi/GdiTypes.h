@@ -79,8 +79,8 @@ struct LOGPEN {
 
 struct LOGBRUSH {
   BrushStyle style = BrushStyle::BS_SOLID;
-  COLORREF colour = 0;     // BS_SOLID only
-  MonoPattern pattern{};   // BS_PATTERN only
+  COLORREF colour = 0;    // BS_SOLID only
+  MonoPattern pattern{};  // BS_PATTERN only
   friend bool operator==(const LOGBRUSH&, const LOGBRUSH&) = default;
 };
 
@@ -124,10 +124,10 @@ inline constexpr unsigned DT_NOCLIP = 0x100;
 
 // GetDeviceCaps indices.
 enum class DeviceCap : std::uint8_t {
-  HORZSIZE = 4,   // width of the reference device in millimetres
-  VERTSIZE = 6,   // height in millimetres
-  HORZRES = 8,    // width in pixels
-  VERTRES = 10,   // height in pixels
+  HORZSIZE = 4,  // width of the reference device in millimetres
+  VERTSIZE = 6,  // height in millimetres
+  HORZRES = 8,   // width in pixels
+  VERTRES = 10,  // height in pixels
   LOGPIXELSX = 88,
   LOGPIXELSY = 90,
 };

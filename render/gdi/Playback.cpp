@@ -89,9 +89,18 @@ class Walker {
 
   void handle(Level& level, const RecordView& record) {
     switch (record.type) {
-      case RecordType::SelectPen: level.pen = record.arg; announcePen(level); break;
-      case RecordType::SelectBrush: level.brush = record.arg; m_sink.setBrush(level.picture.brushes()[record.arg]); break;
-      case RecordType::SelectFont: level.font = record.arg; announceFont(level); break;
+      case RecordType::SelectPen:
+        level.pen = record.arg;
+        announcePen(level);
+        break;
+      case RecordType::SelectBrush:
+        level.brush = record.arg;
+        m_sink.setBrush(level.picture.brushes()[record.arg]);
+        break;
+      case RecordType::SelectFont:
+        level.font = record.arg;
+        announceFont(level);
+        break;
       case RecordType::SetMapMode:
         level.logical = LogicalMap(static_cast<MapMode>(record.arg), level.frameToTarget);
         announcePen(level);
@@ -130,12 +139,18 @@ class Walker {
     TextRun run;
     run.clipped = (format & DT_NOCLIP) == 0;
     run.clip = box;
-    run.align = (format & DT_CENTER) != 0 ? TextAlign::Centre : (format & DT_RIGHT) != 0 ? TextAlign::Right : TextAlign::Left;
-    run.anchor.x = run.align == TextAlign::Centre ? (box.left + box.right) / 2 : run.align == TextAlign::Right ? box.right : box.left;
+    run.align = (format & DT_CENTER) != 0  ? TextAlign::Centre
+                : (format & DT_RIGHT) != 0 ? TextAlign::Right
+                                           : TextAlign::Left;
+    run.anchor.x = run.align == TextAlign::Centre  ? (box.left + box.right) / 2
+                   : run.align == TextAlign::Right ? box.right
+                                                   : box.left;
     run.anchor.y = box.top;
     if ((format & DT_SINGLELINE) != 0) {
-      if ((format & DT_VCENTER) != 0) run.anchor.y = (box.top + box.bottom - cell) / 2;
-      else if ((format & DT_BOTTOM) != 0) run.anchor.y = box.bottom - cell;
+      if ((format & DT_VCENTER) != 0)
+        run.anchor.y = (box.top + box.bottom - cell) / 2;
+      else if ((format & DT_BOTTOM) != 0)
+        run.anchor.y = box.bottom - cell;
       m_line.clear();
       for (const char c : text) {
         if (c != '\r' && c != '\n') m_line.push_back(c);
@@ -164,8 +179,8 @@ class Walker {
   void textOut(const Level& level, const RecordView& record) {
     TextRun run;
     run.text = level.picture.texts()[record.payload[0]];
-    run.anchor = level.logical.apply(static_cast<std::int32_t>(record.payload[1]),
-                                     static_cast<std::int32_t>(record.payload[2]));
+    run.anchor =
+        level.logical.apply(static_cast<std::int32_t>(record.payload[1]), static_cast<std::int32_t>(record.payload[2]));
     m_sink.text(run);
   }
 

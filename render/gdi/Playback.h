@@ -54,7 +54,7 @@ struct TextRun {
   PointF anchor;
   TextAlign align = TextAlign::Left;
   bool clipped = false;
-  RectF clip;  // normalised: left <= right, top <= bottom; only when clipped
+  RectF clip;             // normalised: left <= right, top <= bottom; only when clipped
   std::string_view text;  // UTF-8
 };
 

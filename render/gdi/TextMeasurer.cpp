@@ -3,9 +3,9 @@
 
 #include "render/gdi/TextMeasurer.h"
 
+#include <iconv.h>
 #include <cerrno>
 #include <cstdlib>
-#include <iconv.h>
 
 namespace plotvane::gdi {
 namespace {

@@ -31,7 +31,9 @@ QString ScriptedDialogs::saveFile(QWidget*, const QString& title, const QString&
   return NextAnswer(fileAnswers);
 }
 
-void ScriptedDialogs::message(QWidget*, const QString& title, const QString& text) { messages.push_back({title, text}); }
+void ScriptedDialogs::message(QWidget*, const QString& title, const QString& text) {
+  messages.push_back({title, text});
+}
 
 void ScriptedDialogs::runModal(QDialog& dialog) {
   ++modalCount;

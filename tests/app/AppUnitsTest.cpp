@@ -55,13 +55,14 @@ class AppUnitsTest : public QObject {
 void AppUnitsTest::qtFileFilter_data() {
   QTest::addColumn<QString>("common");
   QTest::addColumn<QString>("qt");
-  QTest::newRow("load") << QStringLiteral(
-      "ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.txt;*.ctr|ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.ctr|")
-                        << QStringLiteral(
-                               "ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.txt *.ctr);;ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt);;"
-                               "ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr)");
+  QTest::newRow("load")
+      << QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.txt;*.ctr|ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.ctr|")
+      << QStringLiteral(
+             "ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.txt *.ctr);;ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt);;"
+             "ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr)");
   QTest::newRow("text only") << QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt") << QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt)");
-  QTest::newRow("blanks around patterns") << QStringLiteral("Images| *.bmp ; *.emf |") << QStringLiteral("Images (*.bmp *.emf)");
+  QTest::newRow("blanks around patterns")
+      << QStringLiteral("Images| *.bmp ; *.emf |") << QStringLiteral("Images (*.bmp *.emf)");
   QTest::newRow("description without patterns") << QStringLiteral("A|*.a|B") << QStringLiteral("A (*.a)");
   QTest::newRow("empty patterns dropped") << QStringLiteral("A||B|*.b") << QStringLiteral("B (*.b)");
   QTest::newRow("empty") << QString() << QString();
@@ -78,8 +79,9 @@ void AppUnitsTest::startupFile_data() {
   QTest::addColumn<QString>("path");
   QTest::addColumn<QString>("fileName");
   QTest::addColumn<QString>("fileTitle");
-  QTest::newRow("quoted, two dots") << QStringLiteral("\"/data/site.north.txt\"") << QStringLiteral("/data/site.north.txt")
-                                    << QStringLiteral("site.north.txt") << QStringLiteral("site.north");
+  QTest::newRow("quoted, two dots") << QStringLiteral("\"/data/site.north.txt\"")
+                                    << QStringLiteral("/data/site.north.txt") << QStringLiteral("site.north.txt")
+                                    << QStringLiteral("site.north");
   QTest::newRow("no dot") << QStringLiteral("/data/survey") << QStringLiteral("/data/survey")
                           << QStringLiteral("survey") << QStringLiteral("survey");
   QTest::newRow("no folder") << QStringLiteral("survey.txt") << QStringLiteral("survey.txt")
@@ -106,7 +108,8 @@ void AppUnitsTest::startupFile() {
 
 void AppUnitsTest::commandLineJoinsArguments() {
   QCOMPARE(CommandLineText({QStringLiteral("plotvane")}), QString());
-  QCOMPARE(CommandLineText({QStringLiteral("plotvane"), QStringLiteral("\"/a b.txt\"")}), QStringLiteral("\"/a b.txt\""));
+  QCOMPARE(CommandLineText({QStringLiteral("plotvane"), QStringLiteral("\"/a b.txt\"")}),
+           QStringLiteral("\"/a b.txt\""));
   QCOMPARE(CommandLineText({QStringLiteral("plotvane"), QStringLiteral("/my"), QStringLiteral("data.txt")}),
            QStringLiteral("/my data.txt"));
   QVERIFY(!StartupFileOf(QString()).has_value());

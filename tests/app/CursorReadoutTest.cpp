@@ -81,15 +81,42 @@ void CursorReadoutTest::insideMap_data() {
   QTest::addColumn<double>("Xm");
   QTest::addColumn<double>("Ym");
   // Empty window texts stand for the data extents.
-  QTest::newRow("bottom-left corner") << 23.0f << 110.85f << "" << "" << "" << "" << 0.0 << 0.0;
-  QTest::newRow("top-right corner") << 123.0f << 10.85f << "" << "" << "" << "" << 100.0 << 50.0;
-  QTest::newRow("top-left corner") << 23.0f << 10.85f << "" << "" << "" << "" << 0.0 << 50.0;
-  QTest::newRow("settings window") << 23.0f << 110.85f << "0" << "100" << "0" << "50" << 0.0 << 0.0;
-  QTest::newRow("narrower window, left") << 23.0f << 60.85f << "25" << "75" << "" << "" << 25.0 << 25.0;
-  QTest::newRow("narrower window, right") << 123.0f << 60.85f << "25" << "75" << "" << "" << 75.0 << 25.0;
-  QTest::newRow("mirrored, left edge") << 23.0f << 60.85f << "100" << "0" << "" << "" << 100.0 << 25.0;
-  QTest::newRow("mirrored, quarter") << 48.0f << 60.85f << "100" << "0" << "" << "" << 75.0 << 25.0;
-  QTest::newRow("numeric prefix") << 73.0f << 60.85f << "0abc" << "100 " << "" << "" << 50.0 << 25.0;
+  QTest::newRow("bottom-left corner") << 23.0f << 110.85f << ""
+                                      << ""
+                                      << ""
+                                      << "" << 0.0 << 0.0;
+  QTest::newRow("top-right corner") << 123.0f << 10.85f << ""
+                                    << ""
+                                    << ""
+                                    << "" << 100.0 << 50.0;
+  QTest::newRow("top-left corner") << 23.0f << 10.85f << ""
+                                   << ""
+                                   << ""
+                                   << "" << 0.0 << 50.0;
+  QTest::newRow("settings window") << 23.0f << 110.85f << "0"
+                                   << "100"
+                                   << "0"
+                                   << "50" << 0.0 << 0.0;
+  QTest::newRow("narrower window, left") << 23.0f << 60.85f << "25"
+                                         << "75"
+                                         << ""
+                                         << "" << 25.0 << 25.0;
+  QTest::newRow("narrower window, right") << 123.0f << 60.85f << "25"
+                                          << "75"
+                                          << ""
+                                          << "" << 75.0 << 25.0;
+  QTest::newRow("mirrored, left edge") << 23.0f << 60.85f << "100"
+                                       << "0"
+                                       << ""
+                                       << "" << 100.0 << 25.0;
+  QTest::newRow("mirrored, quarter") << 48.0f << 60.85f << "100"
+                                     << "0"
+                                     << ""
+                                     << "" << 75.0 << 25.0;
+  QTest::newRow("numeric prefix") << 73.0f << 60.85f << "0abc"
+                                  << "100 "
+                                  << ""
+                                  << "" << 50.0 << 25.0;
 }
 
 void CursorReadoutTest::insideMap() {
@@ -120,11 +147,16 @@ void CursorReadoutTest::outsideMapIsEmpty_data() {
   QTest::addColumn<float>("Y");
   QTest::addColumn<QString>("X1");
   QTest::addColumn<QString>("X2");
-  QTest::newRow("left of the square") << 22.9f << 60.0f << "" << "";
-  QTest::newRow("right of the square") << 123.1f << 60.0f << "" << "";
-  QTest::newRow("above the square") << 60.0f << 10.7f << "" << "";
-  QTest::newRow("below the square") << 60.0f << 111.0f << "" << "";
-  QTest::newRow("window beyond the data") << 120.0f << 60.0f << "0" << "200";
+  QTest::newRow("left of the square") << 22.9f << 60.0f << ""
+                                      << "";
+  QTest::newRow("right of the square") << 123.1f << 60.0f << ""
+                                       << "";
+  QTest::newRow("above the square") << 60.0f << 10.7f << ""
+                                    << "";
+  QTest::newRow("below the square") << 60.0f << 111.0f << ""
+                                    << "";
+  QTest::newRow("window beyond the data") << 120.0f << 60.0f << "0"
+                                          << "200";
 }
 
 void CursorReadoutTest::outsideMapIsEmpty() {
@@ -141,8 +173,8 @@ void CursorReadoutTest::outsideMapIsEmpty() {
 void CursorReadoutTest::noMeshIsEmpty() {
   QCOMPARE(CursorReadout(Document{}, 73.0f, 60.85f), std::optional<std::string>(""));
   // A mesh of two triangles is not enough for a read-out.
-  test::ToolMesh t = test::MakeToolMesh({{0, 0, 0}, {0, 100, 0}, {100, 0, 100}, {100, 100, 100}},
-                                        {{0, 1, 2}, {1, 3, 2}});
+  test::ToolMesh t =
+      test::MakeToolMesh({{0, 0, 0}, {0, 100, 0}, {100, 0, 100}, {100, 100, 100}}, {{0, 1, 2}, {1, 3, 2}});
   Document doc;
   doc.mesh = t.mesh;
   doc.range = t.range;

@@ -74,8 +74,7 @@ void Form1Test::layout() {
   QCOMPARE(form.windowTitle(), QStringLiteral("描画設定"));
   const QWidget* control = form.findChild<QWidget*>(name);
   QVERIFY(control != nullptr);
-  QCOMPARE(control->geometry(),
-           test::PixelsOfTwips(twips));
+  QCOMPARE(control->geometry(), test::PixelsOfTwips(twips));
 }
 
 void Form1Test::keyboardOrder() {
@@ -96,21 +95,81 @@ void Form1Test::validationOnOk_data() {
   QTest::addColumn<QString>("other");  // "field=text" typed as well, or empty
   QTest::addColumn<QString>("expected");
   QTest::addColumn<QString>("expectedOther");
-  QTest::newRow("n 1") << "n" << "1" << "" << "2" << "";
-  QTest::newRow("n 600") << "n" << "600" << "" << "512" << "";
-  QTest::newRow("n 7.9") << "n" << "7.9" << "" << "7" << "";
-  QTest::newRow("n abc") << "n" << "abc" << "" << "20" << "";
-  QTest::newRow("n -3.5") << "n" << "-3.5" << "" << "2" << "";
-  QTest::newRow("X equal") << "X1" << "5" << "X2=5" << "0" << "100";
-  QTest::newRow("X mirrored") << "X1" << "10" << "X2=0" << "10" << "0";
-  QTest::newRow("Z equal") << "Z1" << "3" << "Z2=3" << "0" << "200";
-  QTest::newRow("Z falling") << "Z1" << "150" << "Z2=50" << "0" << "200";
-  QTest::newRow("Y equal") << "Y1" << "7" << "Y2=7" << "0" << "50";
-  QTest::newRow("sq x") << "sq" << "x" << "" << "" << "";
-  QTest::newRow("sq blank 2.50") << "sq" << " 2.50" << "" << "2.5" << "";
-  QTest::newRow("X1 canonical") << "X1" << " 12.50" << "" << "12.5" << "";
-  QTest::newRow("X2 exponent") << "X2" << "1e3" << "" << "1000" << "";
-  QTest::newRow("Y2 word") << "Y2" << "top" << "" << "50" << "";
+  QTest::newRow("n 1") << "n"
+                       << "1"
+                       << ""
+                       << "2"
+                       << "";
+  QTest::newRow("n 600") << "n"
+                         << "600"
+                         << ""
+                         << "512"
+                         << "";
+  QTest::newRow("n 7.9") << "n"
+                         << "7.9"
+                         << ""
+                         << "7"
+                         << "";
+  QTest::newRow("n abc") << "n"
+                         << "abc"
+                         << ""
+                         << "20"
+                         << "";
+  QTest::newRow("n -3.5") << "n"
+                          << "-3.5"
+                          << ""
+                          << "2"
+                          << "";
+  QTest::newRow("X equal") << "X1"
+                           << "5"
+                           << "X2=5"
+                           << "0"
+                           << "100";
+  QTest::newRow("X mirrored") << "X1"
+                              << "10"
+                              << "X2=0"
+                              << "10"
+                              << "0";
+  QTest::newRow("Z equal") << "Z1"
+                           << "3"
+                           << "Z2=3"
+                           << "0"
+                           << "200";
+  QTest::newRow("Z falling") << "Z1"
+                             << "150"
+                             << "Z2=50"
+                             << "0"
+                             << "200";
+  QTest::newRow("Y equal") << "Y1"
+                           << "7"
+                           << "Y2=7"
+                           << "0"
+                           << "50";
+  QTest::newRow("sq x") << "sq"
+                        << "x"
+                        << ""
+                        << ""
+                        << "";
+  QTest::newRow("sq blank 2.50") << "sq"
+                                 << " 2.50"
+                                 << ""
+                                 << "2.5"
+                                 << "";
+  QTest::newRow("X1 canonical") << "X1"
+                                << " 12.50"
+                                << ""
+                                << "12.5"
+                                << "";
+  QTest::newRow("X2 exponent") << "X2"
+                               << "1e3"
+                               << ""
+                               << "1000"
+                               << "";
+  QTest::newRow("Y2 word") << "Y2"
+                           << "top"
+                           << ""
+                           << "50"
+                           << "";
 }
 
 void Form1Test::validationOnOk() {

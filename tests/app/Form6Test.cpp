@@ -21,9 +21,8 @@ namespace {
 // over the data extents X 100..200, Y -50..50, Z 10..20: a data point is
 // (100 + xn, -50 + yn) and Z = 10 + zn / 10.
 Document SmallDocument() {
-  const test::ToolMesh t = test::MakeToolMesh(
-      {{0, 0, 0}, {0, 10, 50}, {10, 0, 100}, {10, 10, 20}, {20, 0, 60}}, {{0, 1, 2}, {2, 1, 3}, {2, 3, 4}},
-      {100, 200, -50, 50, 10, 20});
+  const test::ToolMesh t = test::MakeToolMesh({{0, 0, 0}, {0, 10, 50}, {10, 0, 100}, {10, 10, 20}, {20, 0, 60}},
+                                              {{0, 1, 2}, {2, 1, 3}, {2, 3, 4}}, {100, 200, -50, 50, 10, 20});
   Document doc;
   doc.points.nn = 5;
   doc.mesh = t.mesh;
@@ -135,15 +134,27 @@ void Form6Test::valueAtPoint_data() {
   QTest::addColumn<QString>("Y");
   QTest::addColumn<QString>("Z");
   // (2, 2) in triangle 1: s = t = 0.2, zn = 0.2 * 50 + 0.2 * 100 = 30.
-  QTest::newRow("worked example") << "102" << "-48" << "13";
-  QTest::newRow("blanks and exponent") << " 1.02E2 " << "-4.8e1" << "13";
+  QTest::newRow("worked example") << "102"
+                                  << "-48"
+                                  << "13";
+  QTest::newRow("blanks and exponent") << " 1.02E2 "
+                                       << "-4.8e1"
+                                       << "13";
   // The midpoint of the edge triangles 1 and 2 share: (50 + 100) / 2.
-  QTest::newRow("shared edge") << "105" << "-45" << "17.5";
-  QTest::newRow("vertex") << "110" << "-50" << "20";
+  QTest::newRow("shared edge") << "105"
+                               << "-45"
+                               << "17.5";
+  QTest::newRow("vertex") << "110"
+                          << "-50"
+                          << "20";
   // On the outer boundary x = 0: 0.4 of the way to the vertex of zn 50.
-  QTest::newRow("outer boundary") << "100" << "-46" << "12";
+  QTest::newRow("outer boundary") << "100"
+                                  << "-46"
+                                  << "12";
   // (8, 8) in triangle 2: s = 0.2, t = 0.6, zn = 100 - 10 - 48 = 42.
-  QTest::newRow("second triangle") << "108" << "-42" << "14.2";
+  QTest::newRow("second triangle") << "108"
+                                   << "-42"
+                                   << "14.2";
 }
 
 void Form6Test::valueAtPoint() {
@@ -156,10 +167,14 @@ void Form6Test::valueAtPoint() {
 void Form6Test::noValueLeavesBoxEmpty_data() {
   QTest::addColumn<QString>("X");
   QTest::addColumn<QString>("Y");
-  QTest::newRow("just left of the mesh") << "99.99" << "-46";
-  QTest::newRow("just below the mesh") << "102" << "-50.01";
-  QTest::newRow("inside the extents, off the mesh") << "150" << "40";
-  QTest::newRow("beyond the extents") << "250" << "-48";
+  QTest::newRow("just left of the mesh") << "99.99"
+                                         << "-46";
+  QTest::newRow("just below the mesh") << "102"
+                                       << "-50.01";
+  QTest::newRow("inside the extents, off the mesh") << "150"
+                                                    << "40";
+  QTest::newRow("beyond the extents") << "250"
+                                      << "-48";
 }
 
 void Form6Test::noValueLeavesBoxEmpty() {
@@ -171,12 +186,20 @@ void Form6Test::noValueLeavesBoxEmpty() {
 
 void Form6Test::distortionLimitExcludes_data() {
   QTest::addColumn<QString>("sq");
-  QTest::addColumn<QString>("inFirst");  // Z at (2, 2), in triangle 1
+  QTest::addColumn<QString>("inFirst");   // Z at (2, 2), in triangle 1
   QTest::addColumn<QString>("inSecond");  // Z at (8, 8), in triangle 2
-  QTest::newRow("no limit") << "" << "13" << "14.2";
-  QTest::newRow("above the distortion") << "0.9" << "13" << "14.2";
-  QTest::newRow("equal to it") << "0.8" << "" << "14.2";
-  QTest::newRow("below it") << "0.5" << "" << "14.2";
+  QTest::newRow("no limit") << ""
+                            << "13"
+                            << "14.2";
+  QTest::newRow("above the distortion") << "0.9"
+                                        << "13"
+                                        << "14.2";
+  QTest::newRow("equal to it") << "0.8"
+                               << ""
+                               << "14.2";
+  QTest::newRow("below it") << "0.5"
+                            << ""
+                            << "14.2";
 }
 
 void Form6Test::distortionLimitExcludes() {
@@ -195,13 +218,20 @@ void Form6Test::distortionLimitExcludes() {
 void Form6Test::invalidEntryChangesNothing_data() {
   QTest::addColumn<QString>("X");
   QTest::addColumn<QString>("Y");
-  QTest::newRow("letters") << "abc" << "-48";
-  QTest::newRow("numeric prefix only") << "102abc" << "-48";
-  QTest::newRow("empty Y") << "102" << "";
-  QTest::newRow("comma") << "102" << "-4,8";
-  QTest::newRow("X too large") << "1E39" << "-48";
-  QTest::newRow("Y too large") << "102" << "-3.5E+38";
-  QTest::newRow("beyond double") << "1E400" << "-48";
+  QTest::newRow("letters") << "abc"
+                           << "-48";
+  QTest::newRow("numeric prefix only") << "102abc"
+                                       << "-48";
+  QTest::newRow("empty Y") << "102"
+                           << "";
+  QTest::newRow("comma") << "102"
+                         << "-4,8";
+  QTest::newRow("X too large") << "1E39"
+                               << "-48";
+  QTest::newRow("Y too large") << "102"
+                               << "-3.5E+38";
+  QTest::newRow("beyond double") << "1E400"
+                                 << "-48";
 }
 
 void Form6Test::invalidEntryChangesNothing() {

@@ -176,9 +176,8 @@ void Form7Test::writesColumnByColumn() {
   fill({"0", "10", "3", "0", "5", "2"});
   press();
   // Z = -10 + 0.6 X + 0.8 Y at each grid point, all of them on the mesh.
-  QCOMPARE(Lines(test::ReadBytes(path.toStdString())),
-           (QStringList{"東西\t南北\t標高 m", "0\t0\t-10", "0\t5\t-6", "10\t0\t-4", "10\t5\t0", "20\t0\t2",
-                        "20\t5\t6"}));
+  QCOMPARE(Lines(test::ReadBytes(path.toStdString())), (QStringList{"東西\t南北\t標高 m", "0\t0\t-10", "0\t5\t-6",
+                                                                    "10\t0\t-4", "10\t5\t0", "20\t0\t2", "20\t5\t6"}));
   QVERIFY(test::ReadBytes(path.toStdString()).ends_with("\t6\r\n"));
   QCOMPARE(m_dialogs->messages.size(), std::size_t{1});
   QCOMPARE(m_dialogs->messages[0].title, kTitle);

@@ -39,8 +39,7 @@ bool Blank(const QImage& image) {
 // A mouse move over the drawing area at pixel (x, y) of the area.
 void MoveOver(PageSurface* surface, int x, int y) {
   const QPointF local(x + PageSurface::kBorder, y + PageSurface::kBorder);
-  QMouseEvent move(QEvent::MouseMove, local, surface->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, local, surface->mapToGlobal(local), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(surface, &move);
 }
 
@@ -86,18 +85,31 @@ void FrmMainTest::menuBar_data() {
   QTest::addColumn<QString>("title");
   QTest::addColumn<QStringList>("items");
   // name=caption[=shortcut], "-" for a separator.
-  QTest::newRow("file") << "mnuFile" << "ﾌｧｲﾙ(&F)"
-                        << QStringList{"mnuFileNew=データ読込(&N)=Ctrl+N", "mnuFileNew2=読飛ばし付_データ読込", "-",
-                                       "datahozon=データ保存(&S)", "gazouhozon=画像保存", "-",
-                                       "mnuFilePrint=印刷(&P)...", "-", "mnuFileExit=終了(&X)"};
-  QTest::newRow("edit") << "hensyu" << "編集" << QStringList{"copy=コピー=Ctrl+C"};
-  QTest::newRow("settings") << "settei" << "設定"
-                            << QStringList{"scale=描画設定", "-", "mnuViewCopy=設定のコピー",
-                                           "mnuViewPaste=設定のペースト", "-", "mnuViewSave=設定の保存",
-                                           "mnuViewRead=設定の読込"};
-  QTest::newRow("tools") << "tool" << "ツール"
-                         << QStringList{"atai=指定座標の値を調べる", "koushi=格子状のデータに変換"};
-  QTest::newRow("help") << "mnuhelp" << "Help" << QStringList{"mnuVer=バージョン情報"};
+  QTest::newRow("file") << "mnuFile"
+                        << "ﾌｧｲﾙ(&F)"
+                        << QStringList{"mnuFileNew=データ読込(&N)=Ctrl+N",
+                                       "mnuFileNew2=読飛ばし付_データ読込",
+                                       "-",
+                                       "datahozon=データ保存(&S)",
+                                       "gazouhozon=画像保存",
+                                       "-",
+                                       "mnuFilePrint=印刷(&P)...",
+                                       "-",
+                                       "mnuFileExit=終了(&X)"};
+  QTest::newRow("edit") << "hensyu"
+                        << "編集" << QStringList{"copy=コピー=Ctrl+C"};
+  QTest::newRow("settings") << "settei"
+                            << "設定" << QStringList{"scale=描画設定",
+                                                     "-",
+                                                     "mnuViewCopy=設定のコピー",
+                                                     "mnuViewPaste=設定のペースト",
+                                                     "-",
+                                                     "mnuViewSave=設定の保存",
+                                                     "mnuViewRead=設定の読込"};
+  QTest::newRow("tools") << "tool"
+                         << "ツール" << QStringList{"atai=指定座標の値を調べる", "koushi=格子状のデータに変換"};
+  QTest::newRow("help") << "mnuhelp"
+                        << "Help" << QStringList{"mnuVer=バージョン情報"};
 }
 
 void FrmMainTest::menuBar() {

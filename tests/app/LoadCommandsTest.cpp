@@ -14,8 +14,8 @@ using plotvane::test::ScriptedDialogs;
 
 namespace {
 
-const QString kLoadFilter = QStringLiteral(
-    "ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.txt *.ctr);;ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt);;ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr)");
+const QString kLoadFilter =
+    QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.txt *.ctr);;ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt);;ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr)");
 
 // Fills the skip dialog and presses OK.
 std::function<void(QDialog&)> AnswerSkip(const QString& lines, const QString& prefixes) {

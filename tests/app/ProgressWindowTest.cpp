@@ -38,7 +38,8 @@ void ProgressWindowTest::shortOperationNeverShows() {
 }
 
 void ProgressWindowTest::showsAtFirstUpdateAfterDelay() {
-  ProgressWindow progress(nullptr, [] { return false; }, 20ms);
+  ProgressWindow progress(
+      nullptr, [] { return false; }, 20ms);
   progress.prepare(messages::kProgressDrawing);
   QCOMPARE(progress.window()->Label1()->text(), QStringLiteral("描画中です。"));
   QCOMPARE(progress.window()->ProgressBar1()->minimum(), 0);
@@ -54,7 +55,8 @@ void ProgressWindowTest::showsAtFirstUpdateAfterDelay() {
 
 void ProgressWindowTest::neverShowsWhileSettingsDialogVisible() {
   bool settingsVisible = true;
-  ProgressWindow progress(nullptr, [&] { return settingsVisible; }, 20ms);
+  ProgressWindow progress(
+      nullptr, [&] { return settingsVisible; }, 20ms);
   progress.prepare(messages::kProgressDrawing);
   QThread::msleep(40);
   progress.update(10);
@@ -68,7 +70,8 @@ void ProgressWindowTest::neverShowsWhileSettingsDialogVisible() {
 }
 
 void ProgressWindowTest::closeStartsAfresh() {
-  ProgressWindow progress(nullptr, [] { return false; }, 20ms);
+  ProgressWindow progress(
+      nullptr, [] { return false; }, 20ms);
   progress.prepare(messages::kProgressMeshing);
   QThread::msleep(40);
   progress.update(50);

@@ -147,8 +147,8 @@ void SettingsExchangeTest::saveFailureIsReported() {
 
 void SettingsExchangeTest::readNormalisesItems() {
   load();
-  m_dialogs->fileAnswers = {
-      viewFile("v.ctv", "0\r\n100\r\n0\r\n50\r\n0\r\n200\r\n 10 \r\n2.50\r\n 1 \r\n 1 \r\n 0 \r\nFalse\r\nTrue\r\nFalse\r\n")};
+  m_dialogs->fileAnswers = {viewFile(
+      "v.ctv", "0\r\n100\r\n0\r\n50\r\n0\r\n200\r\n 10 \r\n2.50\r\n 1 \r\n 1 \r\n 0 \r\nFalse\r\nTrue\r\nFalse\r\n")};
   QSignalSpy shown(m_window.get(), &frmMain::pageShown);
   m_window->controls().mnuViewRead->trigger();
   const DrawSettings& s = m_window->document().settings;
@@ -174,8 +174,8 @@ void SettingsExchangeTest::readElevenLinesKeepsFillMode() {
 void SettingsExchangeTest::readPatternBlockClearsContinuous() {
   load();
   m_window->document().settings.ContinuousColour = 1;
-  m_dialogs->fileAnswers = {
-      viewFile("v.ctv", "0\r\n100\r\n0\r\n50\r\n0\r\n200\r\n5\r\ninf\r\n 1 \r\n 0 \r\n 1 \r\nFalse\r\nFalse\r\nTrue\r\n")};
+  m_dialogs->fileAnswers = {viewFile(
+      "v.ctv", "0\r\n100\r\n0\r\n50\r\n0\r\n200\r\n5\r\ninf\r\n 1 \r\n 0 \r\n 1 \r\nFalse\r\nFalse\r\nTrue\r\n")};
   m_window->controls().mnuViewRead->trigger();
   QCOMPARE(m_window->document().settings.fillMode, FillMode::FillPattern);
   QCOMPARE(m_window->document().settings.ContinuousColour, 0);

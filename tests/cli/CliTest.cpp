@@ -112,8 +112,8 @@ TEST(CliValue, InterpolatesAndReportsPointsOffTheMesh) {
 TEST(CliValue, ViewFileSettingsApply) {
   TempDir dir;
   const std::string path = dir.write("plane.txt", PlaneFile());
-  const std::string view =
-      dir.write("v.ctv", "-40\r\n40\r\n-20\r\n20\r\n-80\r\n80\r\n20\r\n0\r\n 1 \r\n 0 \r\n 0 \r\nTrue\r\nFalse\r\nFalse\r\n");
+  const std::string view = dir.write(
+      "v.ctv", "-40\r\n40\r\n-20\r\n20\r\n-80\r\n80\r\n20\r\n0\r\n 1 \r\n 0 \r\n 0 \r\nTrue\r\nFalse\r\nFalse\r\n");
   EXPECT_EQ(Cli({"value", path, "0", "0", "--view", view}).out, "Outside\n");
   EXPECT_EQ(Cli({"value", path, "0", "0", "--view", view, "--sq", ""}).out, "0\n");
   EXPECT_EQ(Cli({"value", path, "0", "0", "--view", dir.file("none.ctv")}).status, kExitUsage);

@@ -41,7 +41,8 @@ RenderRun Render(std::vector<std::string> words) {
 std::string RampFile() {
   std::string text = "X\tY\tZ\r\n";
   for (int i = 0; i < 6; ++i) {
-    for (int j = 0; j < 6; ++j) text += std::to_string(20 * i) + "\t" + std::to_string(10 * j) + "\t" + std::to_string(i) + "\r\n";
+    for (int j = 0; j < 6; ++j)
+      text += std::to_string(20 * i) + "\t" + std::to_string(10 * j) + "\t" + std::to_string(i) + "\r\n";
   }
   return text;
 }

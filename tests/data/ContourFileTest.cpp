@@ -24,8 +24,8 @@ std::string Block(const std::vector<std::string>& lines) {
   return text;
 }
 
-const std::vector<std::string> kSettingsLines = {"0", "250", "-10", "40", "1.25", "98.6", "12", "0.4",
-                                                 " 0 ", " 1 ", " 1 ", "False", "True", "False"};
+const std::vector<std::string> kSettingsLines = {"0",   "250", "-10", "40",  "1.25",  "98.6", "12",
+                                                 "0.4", " 0 ", " 1 ", " 1 ", "False", "True", "False"};
 const std::string kPoints = "Easting\tNorthing\tDepth\r\n0\t-10\t1.25\r\n250\t40\t98.6\r\n100\t0\t50\r\n";
 
 TEST(ContourLayouts, NewLayoutReadsAllFourteenLines) {

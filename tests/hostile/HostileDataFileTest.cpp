@@ -28,18 +28,12 @@ constexpr std::string_view kTriangle = "X\tY\tZ\r\n0\t0\t1\r\n100\t0\t2\r\n50\t1
 std::string_view MessageOf(LoadStatus status) {
   switch (status) {
     case LoadStatus::Meshed:
-    case LoadStatus::NoPoints:
-      return {};
-    case LoadStatus::InvalidData:
-      return messages::kInvalidData;
-    case LoadStatus::TooFewPoints:
-      return messages::kTooFewPoints;
-    case LoadStatus::DuplicatePoints:
-      return messages::kDuplicatePoints;
-    case LoadStatus::AllCollinear:
-      return messages::kAllCollinear;
-    default:
-      return messages::kUnexpectedReadFailure;
+    case LoadStatus::NoPoints: return {};
+    case LoadStatus::InvalidData: return messages::kInvalidData;
+    case LoadStatus::TooFewPoints: return messages::kTooFewPoints;
+    case LoadStatus::DuplicatePoints: return messages::kDuplicatePoints;
+    case LoadStatus::AllCollinear: return messages::kAllCollinear;
+    default: return messages::kUnexpectedReadFailure;
   }
 }
 
@@ -227,10 +221,7 @@ const HostileFile kCases[] = {
      [] { return std::string(kTriangle) + "1e308\t3\t4\r\n-1e308\t5\t6\r\n"; },
      {LoadStatus::InvalidData}},
     {"LineOfSpaces", "a.txt", [] { return std::string(kTriangle) + "     \r\n"; }, {LoadStatus::InvalidData}},
-    {"HexadecimalNumber",
-     "a.txt",
-     [] { return std::string(kTriangle) + "0x10\t3\t4\r\n"; },
-     {LoadStatus::InvalidData}},
+    {"HexadecimalNumber", "a.txt", [] { return std::string(kTriangle) + "0x10\t3\t4\r\n"; }, {LoadStatus::InvalidData}},
     {"UnknownExtension", "a.TXT", [] { return std::string(kTriangle); }, {LoadStatus::UnknownKind}},
 };
 

@@ -64,7 +64,8 @@ TEST(OpenDataFile, NormalisesEveryAxisToZeroToHundred) {
 TEST(OpenDataFile, ContourFileKeepsItsSettingsAndEmptiesInf) {
   TempDir dir;
   Document doc;
-  const std::string block = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\ninf\r\n 0 \r\n 1 \r\n 0 \r\nFalse\r\nTrue\r\nFalse\r\n\r\n";
+  const std::string block =
+      "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\ninf\r\n 0 \r\n 1 \r\n 0 \r\nFalse\r\nTrue\r\nFalse\r\n\r\n";
   ASSERT_EQ(OpenDataFile(dir.write("c.ctr", block + kWellShaped), doc, NullProgress()), LoadStatus::Meshed);
   EXPECT_EQ(doc.settings.X1, "1");
   EXPECT_EQ(doc.settings.n, "7");
@@ -74,7 +75,8 @@ TEST(OpenDataFile, ContourFileKeepsItsSettingsAndEmptiesInf) {
   EXPECT_EQ(doc.settings.fillMode, FillMode::FillGrey);
 
   Document limited;
-  const std::string withLimit = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n0.5\r\n 0 \r\n 1 \r\n 0 \r\nFalse\r\nTrue\r\nFalse\r\n\r\n";
+  const std::string withLimit =
+      "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n0.5\r\n 0 \r\n 1 \r\n 0 \r\nFalse\r\nTrue\r\nFalse\r\n\r\n";
   ASSERT_EQ(OpenDataFile(dir.write("d.ctr", withLimit + kWellShaped), limited, NullProgress()), LoadStatus::Meshed);
   EXPECT_EQ(limited.settings.sq, "0.5");
 }

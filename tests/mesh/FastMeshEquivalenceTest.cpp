@@ -40,7 +40,9 @@ struct Family {
 
 Points Uniform300(std::uint32_t s) { return test::UniformPoints(300, s); }
 Points Uniform2500(std::uint32_t s) { return test::UniformPoints(2500, s); }
-Points Lattice(std::uint32_t s) { return test::LatticePoints(20 + static_cast<int>(s % 7), 15 + static_cast<int>(s % 5), s); }
+Points Lattice(std::uint32_t s) {
+  return test::LatticePoints(20 + static_cast<int>(s % 7), 15 + static_cast<int>(s % 5), s);
+}
 Points Clustered(std::uint32_t s) { return test::ClusteredPoints(1500, 6, s); }
 Points NearLine(std::uint32_t s) { return test::NearCollinearPoints(400, 1e-3 * (1 + s % 4), s); }
 Points NearlyExactLine(std::uint32_t s) { return test::NearCollinearPoints(60, 1e-9, s); }

@@ -60,8 +60,8 @@ TEST(Triangulate, FailuresCarryTheirMessages) {
   };
   const Case cases[] = {
       {"two points", Make({{0, 0, 1}, {1, 1, 2}}), TriangulateOutcome::TooFewPoints, messages::kTooFewPoints},
-      {"same X and Y, other Z", Make({{0, 0, 1}, {1, 1, 2}, {0, 1, 3}, {1, 1, 9}}),
-       TriangulateOutcome::DuplicatePoints, messages::kDuplicatePoints},
+      {"same X and Y, other Z", Make({{0, 0, 1}, {1, 1, 2}, {0, 1, 3}, {1, 1, 9}}), TriangulateOutcome::DuplicatePoints,
+       messages::kDuplicatePoints},
       {"one slanted line", Make({{0, 0, 1}, {1, 1, 2}, {2, 2, 3}, {3, 3, 4}}), TriangulateOutcome::AllCollinear,
        messages::kAllCollinear},
   };

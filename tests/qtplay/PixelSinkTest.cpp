@@ -56,9 +56,9 @@ TEST_F(Pixels, AFillCoversThePixelsWhoseCentresAreInside) {
   s.setBrush(kBlue);
   const std::array<PointF, 3> triangle{PointF{2, 2}, PointF{12, 2}, PointF{2, 10}};
   s.polygon(triangle);
-  const std::vector<std::string> expected{
-      "..............", "..............", "..#########...", "..########....", "..#######.....", "..######......",
-      "..####........", "..###.........", "..##..........", "..#...........", "..............", ".............."};
+  const std::vector<std::string> expected{"..............", "..............", "..#########...", "..########....",
+                                          "..#######.....", "..######......", "..####........", "..###.........",
+                                          "..##..........", "..#...........", "..............", ".............."};
   EXPECT_EQ(rows(14, 12), expected);
   EXPECT_EQ(image.pixel(2, 2), qRgb(0, 0, 255));
 }
@@ -78,9 +78,10 @@ TEST_F(Pixels, ThinLinesTakeThePixelTheyCrossAtEachColumnsCentre) {
   s.line(PointF{2, 5}, PointF{10, 5});
   s.line(PointF{2, 7}, PointF{10, 10});
   s.line(PointF{12, 1}, PointF{14, 9});
-  const std::vector<std::string> expected{"................", "............#...", "............#...", "............#...",
-                                          "............#...", "..#########..#..", ".............#..", "..###........#..",
-                                          ".....##......#..", ".......###....#.", "..........#.....", "................"};
+  const std::vector<std::string> expected{"................", "............#...", "............#...",
+                                          "............#...", "............#...", "..#########..#..",
+                                          ".............#..", "..###........#..", ".....##......#..",
+                                          ".......###....#.", "..........#.....", "................"};
   EXPECT_EQ(rows(16, 12), expected);
   EXPECT_TRUE(trace.lines.empty()) << "thin lines never reach the QPainter output";
 }
@@ -164,7 +165,8 @@ gdi::EnhMetaFile RandomPieces() {
     hdc.SelectObject(shape == 3 || shape == 4 ? gdi::HGDIOBJ(none) : gdi::HGDIOBJ(pen));
     hdc.SelectObject(shape == 4 ? gdi::HGDIOBJ(pattern) : gdi::HGDIOBJ(brush));
     auto near = [&](gdi::POINT p) {
-      return i % 4 == 0 ? gdi::POINT{p.x + large(rng), p.y + large(rng)} : gdi::POINT{p.x + small(rng), p.y + small(rng)};
+      return i % 4 == 0 ? gdi::POINT{p.x + large(rng), p.y + large(rng)}
+                        : gdi::POINT{p.x + small(rng), p.y + small(rng)};
     };
     const gdi::POINT a{corner(rng), corner(rng)};
     const gdi::POINT b = near(a), c2 = near(a), d = near(a);
@@ -173,7 +175,7 @@ gdi::EnhMetaFile RandomPieces() {
       hdc.LineTo(b.x, b.y);
       hdc.LineTo(a.x, a.y);
     } else {
-      const std::array<gdi::POINT, 4> quad = shape == 1 ? std::array{a, a, c2, d}
+      const std::array<gdi::POINT, 4> quad = shape == 1   ? std::array{a, a, c2, d}
                                              : shape == 2 ? std::array{a, b, c2, a}
                                                           : std::array{a, b, c2, d};
       hdc.Polygon(quad);

@@ -74,12 +74,11 @@ class RecordedMap : public ::testing::Test {
 TEST_F(RecordedMap, WithoutTrianglesOnlyTheBackgroundAndTheMasksAreDrawn) {
   const std::vector<DrawCall> calls = draw(MapInput{});
   ASSERT_EQ(calls.size(), 5u);
-  const std::vector<std::vector<POINT>> expected{
-      {{-10000, -10000}, {20000, -10000}, {20000, 20000}, {-10000, 20000}},
-      {{-10000, -10000}, {20000, -10000}, {20000, 0}, {-10000, 0}},
-      {{-10000, 10000}, {20000, 10000}, {20000, 20000}, {-10000, 20000}},
-      {{-10000, -10000}, {0, -10000}, {0, 20000}, {-10000, 20000}},
-      {{10000, -10000}, {20000, -10000}, {20000, 20000}, {10000, 20000}}};
+  const std::vector<std::vector<POINT>> expected{{{-10000, -10000}, {20000, -10000}, {20000, 20000}, {-10000, 20000}},
+                                                 {{-10000, -10000}, {20000, -10000}, {20000, 0}, {-10000, 0}},
+                                                 {{-10000, 10000}, {20000, 10000}, {20000, 20000}, {-10000, 20000}},
+                                                 {{-10000, -10000}, {0, -10000}, {0, 20000}, {-10000, 20000}},
+                                                 {{10000, -10000}, {20000, -10000}, {20000, 20000}, {10000, 20000}}};
   for (std::size_t i = 0; i < calls.size(); ++i) {
     EXPECT_EQ(calls[i].points, expected[i]) << i;
     EXPECT_EQ(calls[i].pen.style, PenStyle::PS_NULL) << i;

@@ -65,8 +65,8 @@ EnhMetaFile MakeDemoMap() {
   DeleteObject(black);
 
   Masks(hdc);
-  for (HGDIOBJ h : {HGDIOBJ(lowPen), HGDIOBJ(lowBrush), HGDIOBJ(highPen), HGDIOBJ(highBrush), HGDIOBJ(nullPen),
-                    HGDIOBJ(pattern)}) {
+  for (HGDIOBJ h :
+       {HGDIOBJ(lowPen), HGDIOBJ(lowBrush), HGDIOBJ(highPen), HGDIOBJ(highBrush), HGDIOBJ(nullPen), HGDIOBJ(pattern)}) {
     DeleteObject(h);
   }
   return CloseEnhMetaFile(hdc);
@@ -75,22 +75,22 @@ EnhMetaFile MakeDemoMap() {
 EnhMetaFile MakeDemoTitle() {
   DeviceContext hdc = CreateEnhMetaFileA(kTitleFrame);
   hdc.SetMapMode(MapMode::MM_TEXT);
-  const HFONT title = CreateFontA(16, 0, 0, 0, FW_DONTCARE, false, false, false, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                  kPageFontFace);
+  const HFONT title =
+      CreateFontA(16, 0, 0, 0, FW_DONTCARE, false, false, false, DEFAULT_CHARSET, 0, 0, 0, 0, kPageFontFace);
   const HGDIOBJ oldFont = hdc.SelectObject(title);
   hdc.DrawTextA("Demo 標高", RECT{87, 12, 465, 28}, DT_CENTER);
   hdc.SelectObject(oldFont);
   DeleteObject(title);
 
-  const HFONT label = CreateFontA(12, 0, 0, 0, FW_DONTCARE, false, false, false, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                  kPageFontFace);
+  const HFONT label =
+      CreateFontA(12, 0, 0, 0, FW_DONTCARE, false, false, false, DEFAULT_CHARSET, 0, 0, 0, 0, kPageFontFace);
   hdc.SelectObject(label);
   hdc.DrawTextA("12.5", RECT{0, 413, 67, 425}, DT_RIGHT);
   hdc.SelectObject(oldFont);
   DeleteObject(label);
 
-  const HFONT vertical = CreateFontA(12, 0, 900, 900, FW_DONTCARE, false, false, false, DEFAULT_CHARSET, 0, 0, 0,
-                                     0, kPageFontFace);
+  const HFONT vertical =
+      CreateFontA(12, 0, 900, 900, FW_DONTCARE, false, false, false, DEFAULT_CHARSET, 0, 0, 0, 0, kPageFontFace);
   hdc.SelectObject(vertical);
   hdc.TextOutA(23, 230, "標高ｶﾅ");
   hdc.SelectObject(oldFont);

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <uemf.h>
+#include <uemf_safe.h>
 #include <array>
 #include <cstring>
 #include <map>
 #include <numeric>
-#include <uemf.h>
-#include <uemf_safe.h>
 
 #include "DemoPage.h"
 #include "TraceSink.h"
@@ -52,8 +52,8 @@ ParsedEmf Parse(std::string bytes) {
   while (at + 8 <= parsed.bytes.size()) {
     const auto* record = reinterpret_cast<const U_EMR*>(parsed.bytes.data() + at);
     if (record->nSize < 8 || record->nSize % 4 != 0 || at + record->nSize > parsed.bytes.size()) break;
-    EXPECT_TRUE(U_emf_record_safe(parsed.bytes.data() + at)) << "record " << parsed.offsets.size() << " type "
-                                                             << record->iType;
+    EXPECT_TRUE(U_emf_record_safe(parsed.bytes.data() + at))
+        << "record " << parsed.offsets.size() << " type " << record->iType;
     parsed.offsets.push_back(at);
     ++parsed.counts[record->iType];
     at += record->nSize;
@@ -115,8 +115,8 @@ TEST_F(DemoPageFile, HeaderDescribesThePageAndTheFile) {
   EXPECT_GT(header.rclBounds.right, 597);
 
   std::uint32_t highest = 0;
-  for (const std::uint32_t type : {U_EMR_CREATEPEN, U_EMR_CREATEBRUSHINDIRECT, U_EMR_CREATEDIBPATTERNBRUSHPT,
-                                   U_EMR_EXTCREATEFONTINDIRECTW}) {
+  for (const std::uint32_t type :
+       {U_EMR_CREATEPEN, U_EMR_CREATEBRUSHINDIRECT, U_EMR_CREATEDIBPATTERNBRUSHPT, U_EMR_EXTCREATEFONTINDIRECTW}) {
     for (const std::size_t i : emf.ofType(type)) highest = std::max(highest, emf.at<U_EMRCREATEPEN>(i).ihPen);
   }
   EXPECT_EQ(header.nHandles, highest + 1);
@@ -124,7 +124,8 @@ TEST_F(DemoPageFile, HeaderDescribesThePageAndTheFile) {
 
 TEST_F(DemoPageFile, MapsLogicalUnitsToHundredthsOfAMillimetreDownward) {
   ASSERT_EQ(emf.ofType(U_EMR_SETMAPMODE).size(), 1u);
-  EXPECT_EQ(emf.at<U_EMRSETMAPMODE>(emf.ofType(U_EMR_SETMAPMODE)[0]).iMode, static_cast<std::uint32_t>(U_MM_ANISOTROPIC));
+  EXPECT_EQ(emf.at<U_EMRSETMAPMODE>(emf.ofType(U_EMR_SETMAPMODE)[0]).iMode,
+            static_cast<std::uint32_t>(U_MM_ANISOTROPIC));
   const auto& window = emf.at<U_EMRSETWINDOWEXTEX>(emf.ofType(U_EMR_SETWINDOWEXTEX).at(0));
   const auto& viewport = emf.at<U_EMRSETVIEWPORTEXTEX>(emf.ofType(U_EMR_SETVIEWPORTEXTEX).at(0));
   const auto& header = emf.at<U_EMRHEADER>(0);
@@ -233,7 +234,8 @@ TEST_F(DemoPageFile, TextIsAnchoredAlignedClippedAndSpaced) {
   EXPECT_NEAR(clip->right, 465 * unit, 0.5);
   EXPECT_NEAR(clip->top, 12 * unit - 12620, 0.5);
   EXPECT_NEAR(clip->bottom, 28 * unit - 12620, 0.5);
-  const std::uint32_t offDx = *reinterpret_cast<const std::uint32_t*>(record + sizeof(U_EMREXTTEXTOUTW) + sizeof(U_RECTL));
+  const std::uint32_t offDx =
+      *reinterpret_cast<const std::uint32_t*>(record + sizeof(U_EMREXTTEXTOUTW) + sizeof(U_RECTL));
   const auto* dx = reinterpret_cast<const std::int32_t*>(record + offDx);
   // The estimate: half the 423-unit cell per ASCII character, a full cell per
   // kanji, rounded so that the run keeps its whole width.

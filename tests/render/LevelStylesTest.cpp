@@ -26,27 +26,26 @@ class LevelColourCases : public ::testing::TestWithParam<ColourCase> {};
 TEST_P(LevelColourCases, GivesTheTabledColour) {
   const ColourCase& c = GetParam();
   const COLORREF got = LevelColour(c.t, c.mode);
-  EXPECT_EQ(got, c.expected) << "t = " << c.t << ": got (" << gdi::GetRValue(got) << ", " << gdi::GetGValue(got)
-                             << ", " << gdi::GetBValue(got) << ")";
+  EXPECT_EQ(got, c.expected) << "t = " << c.t << ": got (" << gdi::GetRValue(got) << ", " << gdi::GetGValue(got) << ", "
+                             << gdi::GetBValue(got) << ")";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Anchors, LevelColourCases,
-    ::testing::Values(ColourCase{0.0, FillMode::FillColour, RGB(0, 0, 255)},
-                      ColourCase{0.25, FillMode::FillColour, RGB(0, 255, 255)},
-                      ColourCase{0.5, FillMode::FillColour, RGB(0, 255, 0)},
-                      ColourCase{0.75, FillMode::FillColour, RGB(255, 255, 0)},
-                      ColourCase{1.0, FillMode::FillColour, RGB(255, 0, 0)},
-                      // Middles of segments sit on the superellipse, not a straight ramp's 128.
-                      ColourCase{0.125, FillMode::FillColour, RGB(0, 181, 255)},
-                      ColourCase{0.625, FillMode::FillColour, RGB(181, 255, 0)},
-                      ColourCase{1.2, FillMode::FillColour, RGB(255, 255, 255)},
-                      ColourCase{-0.1, FillMode::FillColour, RGB(100, 100, 100)},
-                      ColourCase{0.0, FillMode::FillGrey, RGB(30, 30, 30)},
-                      ColourCase{1.0, FillMode::FillGrey, RGB(255, 255, 255)},
-                      ColourCase{1.2, FillMode::FillGrey, RGB(255, 255, 255)},
-                      ColourCase{-0.1, FillMode::FillGrey, RGB(30, 30, 30)},
-                      ColourCase{0.5, FillMode::FillPattern, RGB(0, 0, 0)}));
+INSTANTIATE_TEST_SUITE_P(Anchors, LevelColourCases,
+                         ::testing::Values(ColourCase{0.0, FillMode::FillColour, RGB(0, 0, 255)},
+                                           ColourCase{0.25, FillMode::FillColour, RGB(0, 255, 255)},
+                                           ColourCase{0.5, FillMode::FillColour, RGB(0, 255, 0)},
+                                           ColourCase{0.75, FillMode::FillColour, RGB(255, 255, 0)},
+                                           ColourCase{1.0, FillMode::FillColour, RGB(255, 0, 0)},
+                                           // Middles of segments sit on the superellipse, not a straight ramp's 128.
+                                           ColourCase{0.125, FillMode::FillColour, RGB(0, 181, 255)},
+                                           ColourCase{0.625, FillMode::FillColour, RGB(181, 255, 0)},
+                                           ColourCase{1.2, FillMode::FillColour, RGB(255, 255, 255)},
+                                           ColourCase{-0.1, FillMode::FillColour, RGB(100, 100, 100)},
+                                           ColourCase{0.0, FillMode::FillGrey, RGB(30, 30, 30)},
+                                           ColourCase{1.0, FillMode::FillGrey, RGB(255, 255, 255)},
+                                           ColourCase{1.2, FillMode::FillGrey, RGB(255, 255, 255)},
+                                           ColourCase{-0.1, FillMode::FillGrey, RGB(30, 30, 30)},
+                                           ColourCase{0.5, FillMode::FillPattern, RGB(0, 0, 0)}));
 
 std::vector<COLORREF> BuiltColours(std::int32_t count, FillMode mode) {
   LevelStyles styles;
@@ -88,7 +87,8 @@ TEST(LevelStyleTables, EveryBandHasAWidthTwentyPenAndABrushInItsColour) {
     EXPECT_EQ(*gdi::GetPenDescription(s.pen), (gdi::LOGPEN{gdi::PenStyle::PS_SOLID, 20, s.colour}));
     EXPECT_EQ(gdi::GetBrushDescription(s.brush)->colour, s.colour);
   }
-  EXPECT_EQ(*gdi::GetPenDescription(styles.belowRange().pen), (gdi::LOGPEN{gdi::PenStyle::PS_SOLID, 20, RGB(100, 100, 100)}));
+  EXPECT_EQ(*gdi::GetPenDescription(styles.belowRange().pen),
+            (gdi::LOGPEN{gdi::PenStyle::PS_SOLID, 20, RGB(100, 100, 100)}));
   EXPECT_EQ(gdi::GetBrushDescription(styles.aboveRange().brush)->colour, RGB(255, 255, 255));
 }
 
@@ -154,8 +154,8 @@ TEST(FillPatterns, DensityRampLightensTowardsPatternZero) {
 
 TEST(FillPatterns, TheTopBandTakesPatternZeroAndTheBandsBelowCountUp) {
   const std::vector<std::tuple<std::int32_t, std::int32_t, std::int32_t>> cases{
-      {9, 10, 0},    {8, 10, 1},    {0, 10, 9},     {199, 200, 0}, {151, 200, 0},  {152, 200, 47},
-      {-1, 10, 10},  {10, 10, 47},  {57, 10, 0},    {58, 10, 47},  {2000, 10, 25}, {-2000, 200, 39}};
+      {9, 10, 0},   {8, 10, 1},   {0, 10, 9},  {199, 200, 0}, {151, 200, 0},  {152, 200, 47},
+      {-1, 10, 10}, {10, 10, 47}, {57, 10, 0}, {58, 10, 47},  {2000, 10, 25}, {-2000, 200, 39}};
   for (const auto& [k, count, pattern] : cases) {
     EXPECT_EQ(PatternOfBand(k, count), pattern) << "band " << k << " of " << count;
   }

@@ -39,9 +39,12 @@ TEST(PageComposition, ScaleMapTitleAndScaleAgain) {
   EXPECT_EQ(plays[0].mode, gdi::MapMode::MM_HIMETRIC);
 
   // Twenty bar rectangles before the map and twenty after the title.
-  const auto map = std::find_if(calls.begin(), calls.end(), [](const DrawCall& c) { return c.kind == DrawCall::Kind::Play; });
-  const auto before = std::count_if(calls.begin(), map, [](const DrawCall& c) { return c.kind == DrawCall::Kind::Polygon; });
-  const auto after = std::count_if(map, calls.end(), [](const DrawCall& c) { return c.kind == DrawCall::Kind::Polygon; });
+  const auto map =
+      std::find_if(calls.begin(), calls.end(), [](const DrawCall& c) { return c.kind == DrawCall::Kind::Play; });
+  const auto before =
+      std::count_if(calls.begin(), map, [](const DrawCall& c) { return c.kind == DrawCall::Kind::Polygon; });
+  const auto after =
+      std::count_if(map, calls.end(), [](const DrawCall& c) { return c.kind == DrawCall::Kind::Polygon; });
   EXPECT_EQ(before, 20);
   EXPECT_EQ(after, 20);
   EXPECT_EQ(calls.back().kind, DrawCall::Kind::Polygon) << "the visible scale is drawn last";

@@ -49,8 +49,8 @@ TEST_P(MapOnScreen, LandsWhereThePageGeometryPutsIt) {
 
 INSTANTIATE_TEST_SUITE_P(Corners, MapOnScreen,
                          ::testing::Values(MapCase{{0, 0}}, MapCase{{10000, 0}}, MapCase{{0, 10000}},
-                                           MapCase{{10000, 10000}}, MapCase{{5000, 2500}},
-                                           MapCase{{-10000, -10000}}, MapCase{{20000, 20000}}));
+                                           MapCase{{10000, 10000}}, MapCase{{5000, 2500}}, MapCase{{-10000, -10000}},
+                                           MapCase{{20000, 20000}}));
 
 TEST(Playback, TheMapSquareFillsItsPageRectangleOneToOne) {
   const PointF bottomLeft = MapPointOnScreen(POINT{0, 0});
@@ -155,11 +155,17 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"left", DT_LEFT, "abc", {"text left (100.00,50.00) clip (100.00,50.00,300.00,150.00) abc"}},
         TextCase{"centre", DT_CENTER, "abc", {"text centre (200.00,50.00) clip (100.00,50.00,300.00,150.00) abc"}},
         TextCase{"right", DT_RIGHT, "abc", {"text right (300.00,50.00) clip (100.00,50.00,300.00,150.00) abc"}},
-        TextCase{"vcentre", DT_CENTER | DT_VCENTER | DT_SINGLELINE, "a\r\nb",
+        TextCase{"vcentre",
+                 DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                 "a\r\nb",
                  {"text centre (200.00,90.00) clip (100.00,50.00,300.00,150.00) ab"}},
-        TextCase{"bottom", DT_RIGHT | DT_BOTTOM | DT_SINGLELINE, "abc",
+        TextCase{"bottom",
+                 DT_RIGHT | DT_BOTTOM | DT_SINGLELINE,
+                 "abc",
                  {"text right (300.00,130.00) clip (100.00,50.00,300.00,150.00) abc"}},
-        TextCase{"lines", DT_LEFT, "one\r\ntwo\n\nfour",
+        TextCase{"lines",
+                 DT_LEFT,
+                 "one\r\ntwo\n\nfour",
                  {"text left (100.00,50.00) clip (100.00,50.00,300.00,150.00) one",
                   "text left (100.00,70.00) clip (100.00,50.00,300.00,150.00) two",
                   "text left (100.00,110.00) clip (100.00,50.00,300.00,150.00) four"}},

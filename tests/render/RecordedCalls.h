@@ -20,9 +20,9 @@ struct DrawCall {
   gdi::LOGBRUSH brush;
   gdi::LOGFONT font;
   gdi::MapMode mode = gdi::MapMode::MM_TEXT;
-  std::string text;     // DrawText, TextOut
-  gdi::RECT rect;       // DrawText, Play
-  unsigned format = 0;  // DrawText
+  std::string text;         // DrawText, TextOut
+  gdi::RECT rect;           // DrawText, Play
+  unsigned format = 0;      // DrawText
   std::size_t picture = 0;  // Play: index into the picture's played pictures
 };
 

@@ -68,8 +68,11 @@ TEST(Recording, ADeletedObjectStaysInEffectWhileSelected) {
   hdc.Polygon(kSquare);
   DeleteObject(pattern);
   const test::TraceSink trace = test::TraceInFrameSpace(CloseEnhMetaFile(hdc));
-  const std::vector<std::string> expected{"pen solid 0.00 000000", "brush solid ffffff", "font 423.33 esc 0 System",
-                                          "pen null 0.00 ffffff", "polygon (0.00,0.00) (2645.83,0.00) (2645.83,2645.83) (0.00,2645.83)",
+  const std::vector<std::string> expected{"pen solid 0.00 000000",
+                                          "brush solid ffffff",
+                                          "font 423.33 esc 0 System",
+                                          "pen null 0.00 ffffff",
+                                          "polygon (0.00,0.00) (2645.83,0.00) (2645.83,2645.83) (0.00,2645.83)",
                                           "brush pattern 8822882288228822",
                                           "polygon (0.00,0.00) (2645.83,0.00) (2645.83,2645.83) (0.00,2645.83)"};
   EXPECT_EQ(trace.lines, expected);
@@ -172,7 +175,8 @@ TEST(Recording, DrawTextReturnsTheHeightOfItsLines) {
 TEST(Recording, TheReferenceDeviceGivesThePageItsFontSizes) {
   DeviceContext hdc = CreateEnhMetaFileA(test::kTitleFrame);
   // The page text computes pixels per 0.01 mm and pixels per point so.
-  const double k = static_cast<double>(hdc.GetDeviceCaps(DeviceCap::HORZRES)) / hdc.GetDeviceCaps(DeviceCap::HORZSIZE) / 100;
+  const double k =
+      static_cast<double>(hdc.GetDeviceCaps(DeviceCap::HORZRES)) / hdc.GetDeviceCaps(DeviceCap::HORZSIZE) / 100;
   const double pt = k * 25.4 / 72 * 100;
   EXPECT_EQ(std::nearbyint(pt * 12), 16);
   EXPECT_EQ(std::nearbyint(pt * 9), 12);

@@ -35,11 +35,11 @@ DrawSettings Good() {
 
 TEST(SettingsForDrawing, UsableSettingsAreKeptAsTheyStand) {
   DrawSettings s = Good();
-  s.X1 = "12.50";   // not canonical, but usable
-  s.X2 = "-5";      // a mirrored map
-  s.n = "7.9";      // rounds to 8 bands
+  s.X1 = "12.50";  // not canonical, but usable
+  s.X2 = "-5";     // a mirrored map
+  s.n = "7.9";     // rounds to 8 bands
   s.sq = " 0.5";
-  s.Z2 = "9abc";    // reads as 9
+  s.Z2 = "9abc";  // reads as 9
   EXPECT_EQ(SettingsForDrawing(s, kRange), s);
   s.n = "1000";
   EXPECT_EQ(SettingsForDrawing(s, kRange), s) << "the tables hold up to 1000 bands";
@@ -60,22 +60,46 @@ std::vector<Mended> MendedCases() {
     mend(m.expected);
     cases.push_back(m);
   };
-  add("equal X ends", [](DrawSettings& s) { s.X1 = s.X2 = "5"; }, [](DrawSettings& s) { s.X1 = "-40", s.X2 = "40"; });
-  add("X ends equal by value", [](DrawSettings& s) { s.X1 = "5"; s.X2 = "5.0x"; },
+  add(
+      "equal X ends", [](DrawSettings& s) { s.X1 = s.X2 = "5"; }, [](DrawSettings& s) { s.X1 = "-40", s.X2 = "40"; });
+  add(
+      "X ends equal by value",
+      [](DrawSettings& s) {
+        s.X1 = "5";
+        s.X2 = "5.0x";
+      },
       [](DrawSettings& s) { s.X1 = "5", s.X2 = "40"; });
-  add("equal Y ends", [](DrawSettings& s) { s.Y1 = s.Y2 = "abc"; }, [](DrawSettings& s) { s.Y1 = "-20", s.Y2 = "20"; });
-  add("equal Z ends", [](DrawSettings& s) { s.Z1 = s.Z2 = "3"; }, [](DrawSettings& s) { s.Z1 = "3", s.Z2 = "7"; });
-  add("falling Z", [](DrawSettings& s) { s.Z1 = "9"; s.Z2 = "1"; }, [](DrawSettings& s) { s.Z1 = "3", s.Z2 = "7"; });
-  add("one band", [](DrawSettings& s) { s.n = "1"; }, [](DrawSettings& s) { s.n = "2"; });
-  add("no band", [](DrawSettings& s) { s.n = "0"; }, [](DrawSettings& s) { s.n = "2"; });
-  add("negative bands", [](DrawSettings& s) { s.n = "-3.5"; }, [](DrawSettings& s) { s.n = "2"; });
-  add("n not a number", [](DrawSettings& s) { s.n = "abc"; }, [](DrawSettings& s) { s.n = "20"; });
-  add("n empty", [](DrawSettings& s) { s.n = ""; }, [](DrawSettings& s) { s.n = "20"; });
-  add("too many bands", [](DrawSettings& s) { s.n = "100000"; }, [](DrawSettings& s) { s.n = "512"; });
-  add("just too many", [](DrawSettings& s) { s.n = "1000.6"; }, [](DrawSettings& s) { s.n = "512"; });
-  add("n beyond 32 bits", [](DrawSettings& s) { s.n = "1e20"; }, [](DrawSettings& s) { s.n = "512"; });
-  add("sq inf", [](DrawSettings& s) { s.sq = "inf"; }, [](DrawSettings& s) { s.sq = ""; });
-  add("sq with trailing text", [](DrawSettings& s) { s.sq = "0.5x"; }, [](DrawSettings& s) { s.sq = ""; });
+  add(
+      "equal Y ends", [](DrawSettings& s) { s.Y1 = s.Y2 = "abc"; }, [](DrawSettings& s) { s.Y1 = "-20", s.Y2 = "20"; });
+  add(
+      "equal Z ends", [](DrawSettings& s) { s.Z1 = s.Z2 = "3"; }, [](DrawSettings& s) { s.Z1 = "3", s.Z2 = "7"; });
+  add(
+      "falling Z",
+      [](DrawSettings& s) {
+        s.Z1 = "9";
+        s.Z2 = "1";
+      },
+      [](DrawSettings& s) { s.Z1 = "3", s.Z2 = "7"; });
+  add(
+      "one band", [](DrawSettings& s) { s.n = "1"; }, [](DrawSettings& s) { s.n = "2"; });
+  add(
+      "no band", [](DrawSettings& s) { s.n = "0"; }, [](DrawSettings& s) { s.n = "2"; });
+  add(
+      "negative bands", [](DrawSettings& s) { s.n = "-3.5"; }, [](DrawSettings& s) { s.n = "2"; });
+  add(
+      "n not a number", [](DrawSettings& s) { s.n = "abc"; }, [](DrawSettings& s) { s.n = "20"; });
+  add(
+      "n empty", [](DrawSettings& s) { s.n = ""; }, [](DrawSettings& s) { s.n = "20"; });
+  add(
+      "too many bands", [](DrawSettings& s) { s.n = "100000"; }, [](DrawSettings& s) { s.n = "512"; });
+  add(
+      "just too many", [](DrawSettings& s) { s.n = "1000.6"; }, [](DrawSettings& s) { s.n = "512"; });
+  add(
+      "n beyond 32 bits", [](DrawSettings& s) { s.n = "1e20"; }, [](DrawSettings& s) { s.n = "512"; });
+  add(
+      "sq inf", [](DrawSettings& s) { s.sq = "inf"; }, [](DrawSettings& s) { s.sq = ""; });
+  add(
+      "sq with trailing text", [](DrawSettings& s) { s.sq = "0.5x"; }, [](DrawSettings& s) { s.sq = ""; });
   return cases;
 }
 

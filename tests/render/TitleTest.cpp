@@ -47,14 +47,10 @@ TEST(Title, TextsStandInTheirRectanglesWithTheirAlignments) {
     unsigned format;
   };
   const std::vector<Expected> expected{
-      {"標高", {87, 12, 465, 28}, gdi::DT_CENTER},
-      {"3.8", {0, 413, 67, 425}, gdi::DT_RIGHT},
-      {"154.04", {0, 35, 67, 47}, gdi::DT_RIGHT},
-      {"5.32", {49, 439, 125, 451}, gdi::DT_CENTER},
-      {"238.78", {427, 439, 503, 451}, gdi::DT_CENTER},
-      {"East", {87, 454, 465, 466}, gdi::DT_CENTER},
-      {"0.1234568", {525, 413, 714, 425}, gdi::DT_LEFT},
-      {"129.51", {525, 35, 714, 47}, gdi::DT_LEFT}};
+      {"標高", {87, 12, 465, 28}, gdi::DT_CENTER},       {"3.8", {0, 413, 67, 425}, gdi::DT_RIGHT},
+      {"154.04", {0, 35, 67, 47}, gdi::DT_RIGHT},        {"5.32", {49, 439, 125, 451}, gdi::DT_CENTER},
+      {"238.78", {427, 439, 503, 451}, gdi::DT_CENTER},  {"East", {87, 454, 465, 466}, gdi::DT_CENTER},
+      {"0.1234568", {525, 413, 714, 425}, gdi::DT_LEFT}, {"129.51", {525, 35, 714, 47}, gdi::DT_LEFT}};
   ASSERT_EQ(texts.size(), expected.size());
   for (std::size_t i = 0; i < texts.size(); ++i) {
     EXPECT_EQ(texts[i].text, expected[i].text) << i;

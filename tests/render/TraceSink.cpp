@@ -61,7 +61,9 @@ void TraceSink::line(gdi::PointF from, gdi::PointF to) { lines.push_back("line "
 
 void TraceSink::text(const gdi::TextRun& run) {
   runs.push_back(run);
-  const char* align = run.align == gdi::TextAlign::Centre ? "centre" : run.align == gdi::TextAlign::Right ? "right" : "left";
+  const char* align = run.align == gdi::TextAlign::Centre  ? "centre"
+                      : run.align == gdi::TextAlign::Right ? "right"
+                                                           : "left";
   std::string line = std::string("text ") + align + " " + Point(run.anchor);
   if (run.clipped) {
     line += " clip (" + Fixed(run.clip.left) + "," + Fixed(run.clip.top) + "," + Fixed(run.clip.right) + "," +

@@ -26,7 +26,8 @@ TEST(SettingsBlock, TextEndsEveryLineWithCrLf) {
   s.X1 = "1";
   s.sq = "0.3";
   s.selectFillMode(FillMode::FillPattern);
-  EXPECT_EQ(SettingsBlockText(s), "1\r\n\r\n\r\n\r\n\r\n\r\n\r\n0.3\r\n 1 \r\n 0 \r\n 0 \r\nFalse\r\nFalse\r\nTrue\r\n");
+  EXPECT_EQ(SettingsBlockText(s),
+            "1\r\n\r\n\r\n\r\n\r\n\r\n\r\n0.3\r\n 1 \r\n 0 \r\n 0 \r\nFalse\r\nFalse\r\nTrue\r\n");
 }
 
 TEST(SwitchValue, ZeroOrOneAfterRounding) {

@@ -78,8 +78,10 @@ TEST(ValidateDrawSettings, ZMustRise) {
 }
 
 TEST(ValidateDrawSettings, NumbersBecomeTheirTextOthersTheExtent) {
-  DrawSettings s = Valid(
-      {{&DrawSettings::X1, " 12.50"}, {&DrawSettings::X2, "1e3"}, {&DrawSettings::Y1, "north"}, {&DrawSettings::Z2, ""}});
+  DrawSettings s = Valid({{&DrawSettings::X1, " 12.50"},
+                          {&DrawSettings::X2, "1e3"},
+                          {&DrawSettings::Y1, "north"},
+                          {&DrawSettings::Z2, ""}});
   ValidateDrawSettings(s, kRange);
   EXPECT_EQ(s.X1, "12.5");
   EXPECT_EQ(s.X2, "1000");
@@ -88,8 +90,8 @@ TEST(ValidateDrawSettings, NumbersBecomeTheirTextOthersTheExtent) {
 }
 
 TEST(ValidateDrawSettings, LimitIsANumberOrEmpty) {
-  const std::pair<const char*, const char*> cases[] = {{"x", ""}, {" 2.50", "2.5"}, {"", ""}, {"inf", ""},
-                                                       {"-1", "-1"}, {"0", "0"}};
+  const std::pair<const char*, const char*> cases[] = {{"x", ""},   {" 2.50", "2.5"}, {"", ""},
+                                                       {"inf", ""}, {"-1", "-1"},     {"0", "0"}};
   for (const auto& [typed, validated] : cases) {
     DrawSettings s = Valid({{&DrawSettings::sq, typed}});
     ValidateDrawSettings(s, kRange);

@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 #include <utility>
 #include <vector>
 
-#include "support/TempDir.h"
 #include "settings/NumberText.h"
+#include "support/TempDir.h"
 #include "tools/GridConversion.h"
 #include "tools/MeshValueAt.h"
 #include "tools/ToolMeshes.h"

@@ -77,16 +77,15 @@ TEST_P(GridTooLarge, IsAnErrorNamingTheBox) {
   EXPECT_NE(read.error.find(GetParam().named), std::string::npos) << read.error;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, GridTooLarge,
-    testing::Values(TooLargeCase{Texts("1e39", "1", "2", "0", "1", "2"), "X の起点"},
-                    TooLargeCase{Texts("0", "1", "2", "-4e38", "1", "2"), "Y の起点"},
-                    TooLargeCase{Texts("0", "1e40", "2", "0", "1", "2"), "X の間隔"},
-                    TooLargeCase{Texts("0", "1", "3e9", "0", "1", "2"), "X の点数"},
-                    TooLargeCase{Texts("0", "1", "2", "0", "1", "-3e9"), "Y の点数"},
-                    // Every value fits, but the last grid line does not.
-                    TooLargeCase{Texts("3e38", "1e38", "3", "0", "1", "2"), "X の格子点"},
-                    TooLargeCase{Texts("0", "1", "2", "0", "-2e38", "3"), "Y の格子点"}));
+INSTANTIATE_TEST_SUITE_P(Values, GridTooLarge,
+                         testing::Values(TooLargeCase{Texts("1e39", "1", "2", "0", "1", "2"), "X の起点"},
+                                         TooLargeCase{Texts("0", "1", "2", "-4e38", "1", "2"), "Y の起点"},
+                                         TooLargeCase{Texts("0", "1e40", "2", "0", "1", "2"), "X の間隔"},
+                                         TooLargeCase{Texts("0", "1", "3e9", "0", "1", "2"), "X の点数"},
+                                         TooLargeCase{Texts("0", "1", "2", "0", "1", "-3e9"), "Y の点数"},
+                                         // Every value fits, but the last grid line does not.
+                                         TooLargeCase{Texts("3e38", "1e38", "3", "0", "1", "2"), "X の格子点"},
+                                         TooLargeCase{Texts("0", "1", "2", "0", "-2e38", "3"), "Y の格子点"}));
 
 TEST(GridParameters, LastGridLineWithinRangeIsAccepted) {
   EXPECT_EQ(ReadGridParameters(Texts("3e38", "1e38", "1", "0", "1", "2")).status, Status::Ready);

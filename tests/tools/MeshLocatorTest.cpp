@@ -30,8 +30,8 @@ std::vector<MeshCase> Cases() {
   std::vector<MeshCase> cases;
   for (const int n : {2, 3, 17, 40}) {
     for (const std::uint32_t seed : {1u, 2u}) {
-      cases.push_back({"Lattice" + std::to_string(n) + "Seed" + std::to_string(seed),
-                       [=] { return test::LatticeMesh(n, seed); }});
+      cases.push_back(
+          {"Lattice" + std::to_string(n) + "Seed" + std::to_string(seed), [=] { return test::LatticeMesh(n, seed); }});
     }
   }
   for (const std::uint32_t seed : {6u, 7u}) {

@@ -151,14 +151,14 @@ TEST_P(DistortionLimitCases, TriangleAnswersOnlyBelowTheLimit) {
   EXPECT_EQ(Both(t, 20, 20, limit).kind, c.admitted ? Kind::Value : Kind::Outside);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sq, DistortionLimitCases,
-    testing::Values(LimitCase{"", 1.0, true}, LimitCase{"0.25", 0.25, false}, LimitCase{"0.25", 0.2499, true},
-                    LimitCase{"0.2500001", 0.25, true}, LimitCase{"1", 1.0, false}, LimitCase{"1", 0.999, true},
-                    // 0.29999999999999 is below 0.3 in double but the same float: excluded.
-                    LimitCase{"0.3", 0.29999999999999, false}, LimitCase{"0.5abc", 0.4, true},
-                    LimitCase{"abc", 0.0, false}, LimitCase{"-1", 0.0, false}, LimitCase{"1e300", 1.0, true},
-                    LimitCase{"-1e300", 0.0, false}));
+INSTANTIATE_TEST_SUITE_P(Sq, DistortionLimitCases,
+                         testing::Values(LimitCase{"", 1.0, true}, LimitCase{"0.25", 0.25, false},
+                                         LimitCase{"0.25", 0.2499, true}, LimitCase{"0.2500001", 0.25, true},
+                                         LimitCase{"1", 1.0, false}, LimitCase{"1", 0.999, true},
+                                         // 0.29999999999999 is below 0.3 in double but the same float: excluded.
+                                         LimitCase{"0.3", 0.29999999999999, false}, LimitCase{"0.5abc", 0.4, true},
+                                         LimitCase{"abc", 0.0, false}, LimitCase{"-1", 0.0, false},
+                                         LimitCase{"1e300", 1.0, true}, LimitCase{"-1e300", 0.0, false}));
 
 TEST(MeshValueAt, NeighbourOfAnExcludedTriangleStillAnswers) {
   ToolMesh t = Square(0, 30, 60, 90);
@@ -175,7 +175,7 @@ TEST(MeshValueAt, NeighbourOfAnExcludedTriangleStillAnswers) {
 
 TEST(MeshValueAt, DegenerateTriangleAnswersAlongItsWholeLine) {
   // Float-collinear vertices: the test accepts every point of their line.
-  const std::vector<test::MeshVertex> vertices{{10, 10, 5}, {20, 20, 5}, {30, 30, 5},
+  const std::vector<test::MeshVertex> vertices{{10, 10, 5}, {20, 20, 5},  {30, 30, 5},
                                                {0, 0, 50},  {0, 100, 50}, {100, 0, 50}};
   const ToolMesh degenerateFirst = MakeToolMesh(vertices, {{0, 1, 2}, {3, 4, 5}});
   const ToolMesh valueFirst = MakeToolMesh(vertices, {{3, 4, 5}, {0, 1, 2}});
