@@ -3,22 +3,13 @@
 #include <QFile>
 #include <array>
 
-#include "common/SafeFile.h"
-#include "data/FileBytes.h"
 #include "qtplay/PageWriters.h"
+#include "render/emf/EmfWriter.h"
 
 namespace plotvane::app {
 namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-// The page file is what the screen shows; copying it gives the same bytes as
-// encoding the page again, without the cost.
-QString CopyPageFile(const QString& pageFilePath, const QString& path) {
-  const std::optional<std::string> bytes = ReadFileBytes(LocalPath(pageFilePath));
-  if (!bytes) return pageFilePath + QStringLiteral(": cannot read the page file");
-  return QString::fromStdString(WriteFileSafely(LocalPath(path), *bytes));
-}
 
 }  // namespace
 
@@ -39,12 +30,11 @@ PictureFileKind PictureFileKindOf(const QString& path) {
   return PictureFileKind::None;
 }
 
-QString SavePictureFile(const gdi::EnhMetaFile& page, const QString& pageFilePath, const QString& path,
-                        PictureFileKind kind) {
+QString SavePictureFile(const gdi::EnhMetaFile& page, const QString& path, PictureFileKind kind) {
   switch (kind) {
     case PictureFileKind::Bmp: return qtplay::writeImage(page, path, "BMP");
     case PictureFileKind::Png: return qtplay::writeImage(page, path, "PNG");
-    case PictureFileKind::Emf: return CopyPageFile(pageFilePath, path);
+    case PictureFileKind::Emf: return QString::fromStdString(gdi::CopyEnhMetaFileA(page, LocalPath(path)));
     case PictureFileKind::Svg: return qtplay::writeSvg(page, path);
     case PictureFileKind::Pdf: return qtplay::writePdf(page, path);
     case PictureFileKind::None: break;

@@ -1,6 +1,8 @@
 #include "app/ProgressWindow.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
+#include <QTimer>
 #include <cmath>
 
 namespace plotvane::app {
@@ -10,23 +12,50 @@ ProgressWindow::ProgressWindow(QWidget* parent, std::function<bool()> holdBack, 
 
 ProgressWindow::~ProgressWindow() { close(); }
 
-Form3& ProgressWindow::form() {
-  if (!m_form) m_form = new Form3(m_parent, m_holdBack, m_delay);
-  return *m_form;
+QWidget& ProgressWindow::ensureWindow() {
+  if (m_window) return *m_window;
+  m_window = new QWidget(m_parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  m_ui.setupUi(m_window);
+  m_window->setFixedSize(m_window->size());
+  // The timer is the window's child, so it ends with the window.
+  m_timer = new QTimer(m_window);
+  m_timer->setSingleShot(true);
+  m_timer->setInterval(m_delay);
+  QObject::connect(m_timer, &QTimer::timeout, m_window, [this] {
+    if (!m_holdBack()) m_window->show();
+  });
+  m_timer->start();
+  QObject::connect(m_ui.CancelButton, &QPushButton::clicked, m_window, [this] { cancel(); });
+  return *m_window;
 }
 
+bool ProgressWindow::timerRunning() const { return m_timer && m_timer->isActive(); }
+
 void ProgressWindow::prepare(std::string_view label) {
-  Form3& f = form();
-  f.Label1()->setText(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
-  f.ProgressBar1()->setRange(0, 100);
-  f.ProgressBar1()->setValue(0);
+  ensureWindow();
+  m_cancelRequested = false;
+  m_sinceEvents.start();
+  m_ui.Label1->setText(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+  m_ui.ProgressBar1->setRange(0, 100);
+  m_ui.ProgressBar1->setValue(0);
 }
 
 void ProgressWindow::update(double value) {
-  form().ProgressBar1()->setValue(static_cast<int>(std::lround(value)));
+  ensureWindow();
+  m_ui.ProgressBar1->setValue(static_cast<int>(std::lround(value)));
   QCoreApplication::processEvents();
+  m_sinceEvents.start();
 }
 
-void ProgressWindow::close() { delete m_form.data(); }
+bool ProgressWindow::cancelled() {
+  constexpr qint64 kEventInterval = 50;  // ms: the window answers at once to the eye
+  if (!m_sinceEvents.isValid() || m_sinceEvents.elapsed() >= kEventInterval) {
+    QCoreApplication::processEvents();
+    m_sinceEvents.start();
+  }
+  return m_cancelRequested;
+}
+
+void ProgressWindow::close() { delete m_window.data(); }
 
 }  // namespace plotvane::app

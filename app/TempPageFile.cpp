@@ -1,29 +1,39 @@
 #include "app/TempPageFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <random>
+#include <utility>
 
 namespace plotvane::app {
 namespace {
 
 constexpr int kNameCount = 10000;
 constexpr mode_t kPrivateMode = 0600;
+constexpr char kLockSuffix[] = ".lock";
 
 std::string PageFileName(const std::string& folder, int i) {
   char name[16];
   std::snprintf(name, sizeof name, "temp%04d.emf", i);
-  std::string path = folder;
-  if (path.empty() || path.back() != '/') path += '/';
-  return path + name;
+  return (folder.back() == '/' ? folder : folder + '/') + name;
+}
+
+// Whether name is "temp" + four digits + ".emf.lock".
+bool IsLockName(const char* name) {
+  if (std::strlen(name) != 17 || std::strncmp(name, "temp", 4) != 0) return false;
+  for (int i = 4; i < 8; ++i) {
+    if (name[i] < '0' || name[i] > '9') return false;
+  }
+  return std::strcmp(name + 8, ".emf.lock") == 0;
 }
 
 // Empties an existing page file of ours; false for anything else.
@@ -44,9 +54,46 @@ int RandomIndexFromClock() {
   return static_cast<int>(r * kNameCount) % kNameCount;
 }
 
-}  // namespace
+// The locked descriptor of path's lock file, or -1.
+int TakeLock(const std::string& pagePath) {
+  const std::string lockPath = pagePath + kLockSuffix;
+  const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, kPrivateMode);
+  if (fd < 0) return -1;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
 
-std::string CreateTempPageFile(const std::string& folder) {
+// Removes the page file of a lock that nobody holds, and the lock.
+void RemoveIfAbandoned(const std::string& folder, const char* lockName) {
+  const std::string lockPath = (folder.back() == '/' ? folder : folder + '/') + lockName;
+  const int fd = ::open(lockPath.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return;
+  struct stat held {
+  }, named{};
+  // The lock must still be the file under that name: another program may
+  // have removed and remade it since the folder was read.
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && ::lstat(lockPath.c_str(), &named) == 0 &&
+      held.st_ino == named.st_ino && held.st_dev == named.st_dev && held.st_uid == ::geteuid()) {
+    const std::string pagePath = lockPath.substr(0, lockPath.size() - std::strlen(kLockSuffix));
+    ::unlink(pagePath.c_str());
+    ::unlink(lockPath.c_str());
+  }
+  ::close(fd);
+}
+
+void RemoveLeftovers(const std::string& folder) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    if (IsLockName(entry->d_name)) RemoveIfAbandoned(folder, entry->d_name);
+  }
+  ::closedir(dir);
+}
+
+std::string CreatePageFileName(const std::string& folder) {
   for (int i = 0; i < kNameCount; ++i) {
     const std::string path = PageFileName(folder, i);
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kPrivateMode);
@@ -62,18 +109,65 @@ std::string CreateTempPageFile(const std::string& folder) {
   return ReuseOwnFile(path) ? path : std::string();
 }
 
-std::string CreateTempPageFileIn(const QStringList& folders) {
-  for (const QString& folder : folders) {
-    std::string path = CreateTempPageFile(QFile::encodeName(folder).toStdString());
-    if (!path.empty()) return path;
+// The folder of the running program, byte for byte.
+std::string ProgramFolder() {
+  std::string exe(4096, '\0');
+  const ssize_t n = ::readlink("/proc/self/exe", exe.data(), exe.size());
+  if (n <= 0 || static_cast<std::size_t>(n) >= exe.size()) return {};
+  exe.resize(static_cast<std::size_t>(n));
+  const std::size_t slash = exe.rfind('/');
+  return slash == std::string::npos ? std::string() : exe.substr(0, slash == 0 ? 1 : slash);
+}
+
+}  // namespace
+
+TempPageFile::~TempPageFile() {
+  if (m_lockFd >= 0) ::close(m_lockFd);
+}
+
+TempPageFile::TempPageFile(TempPageFile&& other) noexcept
+    : m_path(std::exchange(other.m_path, {})), m_lockFd(std::exchange(other.m_lockFd, -1)) {}
+
+TempPageFile& TempPageFile::operator=(TempPageFile&& other) noexcept {
+  if (this != &other) {
+    if (m_lockFd >= 0) ::close(m_lockFd);
+    m_path = std::exchange(other.m_path, {});
+    m_lockFd = std::exchange(other.m_lockFd, -1);
+  }
+  return *this;
+}
+
+void TempPageFile::remove() {
+  if (m_path.empty()) return;
+  ::unlink(m_path.c_str());
+  ::unlink((m_path + kLockSuffix).c_str());
+  if (m_lockFd >= 0) ::close(m_lockFd);
+  m_lockFd = -1;
+  m_path.clear();
+}
+
+TempPageFile CreateTempPageFile(const std::string& folder) {
+  TempPageFile file;
+  if (folder.empty()) return file;
+  RemoveLeftovers(folder);
+  std::string path = CreatePageFileName(folder);
+  if (path.empty()) return file;
+  file.m_lockFd = TakeLock(path);
+  file.m_path = std::move(path);
+  return file;
+}
+
+TempPageFile CreateTempPageFileIn(const std::vector<std::string>& folders) {
+  for (const std::string& folder : folders) {
+    TempPageFile file = CreateTempPageFile(folder);
+    if (!file.path().empty()) return file;
   }
   return {};
 }
 
-QStringList PageFileFolders() { return {QCoreApplication::applicationDirPath(), QDir::tempPath()}; }
-
-void DeleteTempPageFile(const std::string& path) {
-  if (!path.empty()) ::unlink(path.c_str());
+std::vector<std::string> PageFileFolders() {
+  const char* tmp = std::getenv("TMPDIR");
+  return {ProgramFolder(), tmp != nullptr && *tmp != '\0' ? std::string(tmp) : std::string("/tmp")};
 }
 
 }  // namespace plotvane::app

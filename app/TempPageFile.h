@@ -13,26 +13,53 @@
 // exist, one of them is picked at random (seeded from the clock) and reused,
 // but only when it is a regular file of this user (never through a symbolic
 // link): it is emptied and kept at mode 0600.
+//
+// Ownership: beside its page file a running program holds an exclusive lock
+// on "tempNNNN.emf.lock" (the page file itself is replaced at every page, so
+// it cannot carry the lock). A program that was killed leaves both files
+// behind with nobody holding the lock; the next start removes such leftovers
+// in the folder before choosing a name.
+//
+// Folders and paths are bytes, as the file system has them: a folder whose
+// name is not valid UTF-8 is used as it is, and no folder ever stands for
+// the root.
 
-#include <QStringList>
 #include <string>
+#include <vector>
 
 namespace plotvane::app {
 
-// The path of the created file, or empty when none can be created in folder
-// (a read-only or missing folder, or a reused name that is not ours).
-std::string CreateTempPageFile(const std::string& folder);
+class TempPageFile {
+ public:
+  TempPageFile() = default;
+  ~TempPageFile();
+  TempPageFile(const TempPageFile&) = delete;
+  TempPageFile& operator=(const TempPageFile&) = delete;
+  TempPageFile(TempPageFile&& other) noexcept;
+  TempPageFile& operator=(TempPageFile&& other) noexcept;
 
-// The first folder of the list in which CreateTempPageFile succeeds; empty
-// when none does.
-std::string CreateTempPageFileIn(const QStringList& folders);
+  // The page file, empty when none could be made.
+  const std::string& path() const { return m_path; }
+  // Removes the page file and its lock; later calls do nothing.
+  void remove();
+
+ private:
+  friend TempPageFile CreateTempPageFile(const std::string& folder);
+  std::string m_path;
+  int m_lockFd = -1;
+};
+
+// Removes leftovers of killed programs in folder, then creates the page file
+// and takes its lock. An empty path() when none can be created in folder (an
+// empty name, a read-only or missing folder, or a reused name that is not
+// ours).
+TempPageFile CreateTempPageFile(const std::string& folder);
+
+// The first folder of the list in which CreateTempPageFile succeeds.
+TempPageFile CreateTempPageFileIn(const std::vector<std::string>& folders);
 
 // Where the program puts its page file: the program's own folder, and when
 // that is not writable the user's temporary folder ($TMPDIR, else /tmp).
-QStringList PageFileFolders();
-
-// Removes the file; a file that is already gone, or an empty path, is no
-// error (shutdown ignores every failure).
-void DeleteTempPageFile(const std::string& path);
+std::vector<std::string> PageFileFolders();
 
 }  // namespace plotvane::app

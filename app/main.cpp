@@ -15,9 +15,9 @@
 
 #include "app/CommandLine.h"
 #include "app/Dialogs.h"
+#include "app/MainWindow.h"
 #include "app/SignalQuit.h"
 #include "app/TempPageFile.h"
-#include "app/frmMain.h"
 #include "qtplay/QtFonts.h"
 #include "render/PageComposition.h"
 #include "render/gdi/TextMeasurer.h"
@@ -25,7 +25,7 @@
 namespace {
 
 // Saves the window's image once the first repaint is done, then closes it.
-void ScheduleScreenshot(plotvane::app::frmMain& window, const QString& path) {
+void ScheduleScreenshot(plotvane::app::MainWindow& window, const QString& path) {
   QTimer::singleShot(500, &window, [&window, path] {
     window.grab().save(path);
     window.requestClose();
@@ -41,9 +41,9 @@ int main(int argc, char** argv) {
 
   app::SignalQuit quitOnSignal;
   app::QtDialogs dialogs;
-  app::frmMain window(dialogs, ComposePage, app::PageFileFolders());
-  QObject::connect(&quitOnSignal, &app::SignalQuit::requested, &window, &app::frmMain::requestClose);
-  QObject::connect(&window, &app::frmMain::closed, &application, &QCoreApplication::quit);
+  app::MainWindow window(dialogs, ComposePage, app::PageFileFolders());
+  QObject::connect(&quitOnSignal, &app::SignalQuit::requested, &window, &app::MainWindow::requestClose);
+  QObject::connect(&window, &app::MainWindow::closed, &application, &QCoreApplication::quit);
 
   window.startUp(app::CommandLineText(QCoreApplication::arguments()));
   if (!window.closeRequested()) {

@@ -22,7 +22,7 @@ constexpr int kPoints = 99999;
 struct Loaded {
   test::TempDir dir;
   test::ScriptedDialogs dialogs;
-  std::unique_ptr<app::frmMain> window;
+  std::unique_ptr<app::MainWindow> window;
   QString path;
 };
 
@@ -56,7 +56,7 @@ void BM_MouseMoveReadout(benchmark::State& state) {
     p.dialogs.fileAnswers = {p.path};
     p.window->controls().mnuFileNew->trigger();
   }
-  app::PageSurface* surface = p.window->Picture2();
+  app::PageSurface* surface = p.window->pageSurface();
   // Pixels over the map square: 87..464 across, 41..418 down.
   std::mt19937 rng(3);
   std::uniform_int_distribution<int> across(87, 464), down(41, 418);

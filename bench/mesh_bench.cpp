@@ -7,7 +7,7 @@
 
 #include <fstream>
 
-#include "data/OpenDataFile.h"
+#include "load/OpenDataFile.h"
 #include "mesh/Triangulate.h"
 #include "oracle/LiteralMesh.h"
 #include "support/PointGenerators.h"

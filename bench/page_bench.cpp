@@ -15,7 +15,7 @@
 #include <map>
 #include <memory>
 
-#include "data/OpenDataFile.h"
+#include "load/OpenDataFile.h"
 #include "qtplay/PageWriters.h"
 #include "qtplay/QtFonts.h"
 #include "render/PageComposition.h"

@@ -45,17 +45,6 @@ void PrintMesh(const Document& doc, std::ostream& out) {
 
 // Loads the file and, for the commands that sample the mesh, applies the
 // settings options; returns an exit status when the command must stop.
-std::optional<int> LoadForSampling(const Arguments& args, Document& doc, std::ostream& err) {
-  LoadStatus status = LoadStatus::Meshed;
-  if (const auto stop = LoadDataFile(args, doc, status, err)) return stop;
-  if (status != LoadStatus::Meshed) {
-    err << "plotvane-cli: " << args.positional[0] << ": "
-        << (doc.errMsg.empty() ? std::string("no data points") : doc.errMsg) << '\n';
-    return kExitLoadFailed;
-  }
-  return ApplySettingsOptions(args, doc, err);
-}
-
 bool ExpectPositional(const Arguments& args, std::size_t count, const char* usage, std::ostream& err) {
   if (args.positional.size() == count) return true;
   err << "usage: plotvane-cli " << usage << '\n';
@@ -95,7 +84,7 @@ int RunValue(const Arguments& args, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
   Document doc;
-  if (const auto stop = LoadForSampling(args, doc, err)) return *stop;
+  if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
   const MeshValue value = MeshValueAt(doc, *xs, *ys);
   switch (value.kind) {
     case MeshValue::Kind::Value: out << SingleText(value.z) << '\n'; break;
@@ -123,7 +112,7 @@ int RunGrid(const Arguments& args, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
   Document doc;
-  if (const auto stop = LoadForSampling(args, doc, err)) return *stop;
+  if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
   const GridConversionResult result = ConvertToGrid(doc, grid.parameters, *output);
   if (!result.ok()) {
     err << "plotvane-cli: " << result.error << '\n';

@@ -19,6 +19,7 @@ std::optional<int> LoadDataFile(const Arguments& args, Document& doc, LoadStatus
     return kExitUsage;
   }
   const std::string& path = args.positional[0];
+  SkipOptions skip;
   if (const auto lines = args.option("--skip-lines")) {
     const auto value = NumberArgument(*lines, "--skip-lines", err);
     const auto whole = value ? RoundHalfEven(*value) : std::nullopt;
@@ -26,12 +27,12 @@ std::optional<int> LoadDataFile(const Arguments& args, Document& doc, LoadStatus
       if (value) err << "plotvane-cli: --skip-lines must lie in -32768..32767\n";
       return kExitUsage;
     }
-    doc.skipLines = static_cast<std::int16_t>(*whole);
+    skip.lines = static_cast<std::int16_t>(*whole);
   }
-  if (const auto prefixes = args.option("--skip-prefixes")) doc.skipPrefixes = *prefixes;
+  if (const auto prefixes = args.option("--skip-prefixes")) skip.prefixes = *prefixes;
   doc.fileTitle = FileTitleOf(FileNameOf(path));
 
-  status = OpenDataFile(path, doc, NullProgress());
+  status = OpenDataFile(path, doc, NullProgress(), skip);
   if (status == LoadStatus::CannotOpen) {
     err << "plotvane-cli: cannot open " << path << '\n';
     return kExitUsage;
@@ -63,6 +64,17 @@ std::optional<int> ApplySettingsOptions(const Arguments& args, Document& doc, st
     }
   }
   return std::nullopt;
+}
+
+std::optional<int> LoadMeshed(const Arguments& args, Document& doc, std::ostream& err) {
+  LoadStatus status = LoadStatus::Meshed;
+  if (const auto stop = LoadDataFile(args, doc, status, err)) return stop;
+  if (status != LoadStatus::Meshed) {
+    err << "plotvane-cli: " << args.positional[0] << ": "
+        << (doc.errMsg.empty() ? std::string("no data points") : doc.errMsg) << '\n';
+    return kExitLoadFailed;
+  }
+  return ApplySettingsOptions(args, doc, err);
 }
 
 }  // namespace plotvane::cli

@@ -7,7 +7,7 @@
 
 #include "cli/CliArguments.h"
 #include "data/Document.h"
-#include "data/OpenDataFile.h"
+#include "load/OpenDataFile.h"
 
 namespace plotvane::cli {
 
@@ -20,6 +20,10 @@ std::optional<int> LoadDataFile(const Arguments& args, Document& doc, LoadStatus
 // Applies --view (read as "設定の読込" reads it) and then --sq. Returns an exit
 // status on a usage error, nullopt otherwise.
 std::optional<int> ApplySettingsOptions(const Arguments& args, Document& doc, std::ostream& err);
+
+// LoadDataFile, then ApplySettingsOptions, for the commands that need a mesh:
+// a load that ends without one is an exit status (1) with its message on err.
+std::optional<int> LoadMeshed(const Arguments& args, Document& doc, std::ostream& err);
 
 // Reads a number argument; nullopt (with a message on err) when not numeric.
 std::optional<double> NumberArgument(const std::string& text, const char* what, std::ostream& err);

@@ -111,14 +111,7 @@ int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
   const std::string output = *args.option("-o");
 
   Document doc;
-  LoadStatus status = LoadStatus::Meshed;
-  if (const auto stop = LoadDataFile(args, doc, status, err)) return *stop;
-  if (status != LoadStatus::Meshed) {
-    err << "plotvane-cli: " << args.positional[0] << ": "
-        << (doc.errMsg.empty() ? std::string("no data points") : doc.errMsg) << '\n';
-    return kExitLoadFailed;
-  }
-  if (const auto stop = ApplySettingsOptions(args, doc, err)) return *stop;
+  if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
 
   const OffscreenGui gui;
   const gdi::EnhMetaFile page = ComposePage(doc, NullProgress());

@@ -18,6 +18,11 @@ class ProgressSink {
   // value lies in 0..100.
   virtual void update(double /*value*/) {}
   virtual void close() {}
+  // Asked often during long operations (every few hundred points of the
+  // triangulation): an operation that hears true stops at once and reports
+  // that it was cancelled. A window's sink also lets pending events run
+  // here, so that the window answers between two updates.
+  virtual bool cancelled() { return false; }
 };
 
 // A sink that ignores everything, for headless callers.

@@ -3,7 +3,7 @@
 #include "data/DataFileLines.h"
 
 #include "common/Capacity.h"
-#include "data/TextLines.h"
+#include "common/TextLines.h"
 #include "settings/NumberText.h"
 
 namespace plotvane {

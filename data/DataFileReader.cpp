@@ -18,10 +18,10 @@
 #include <new>
 #include <optional>
 
+#include "common/FileBytes.h"
 #include "common/Messages.h"
+#include "common/TextDecoding.h"
 #include "data/DataFileLines.h"
-#include "data/FileBytes.h"
-#include "data/TextDecoding.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsBlock.h"
 
@@ -110,11 +110,11 @@ ReadStatus Fail(Document& doc, ReadStatus status) {
 }
 
 // Everything after the file has been read: decoding, both phases.
-ReadStatus Interpret(std::string_view bytes, std::string_view name, const std::vector<std::string_view>& tokens,
-                     Document& doc) {
+ReadStatus Interpret(std::string_view bytes, std::string_view name, int skipLines,
+                     const std::vector<std::string_view>& tokens, Document& doc) {
   const std::string text = DecodeToUtf8(bytes);
   AcceptedLines lines;
-  if (!CollectAcceptedLines(text, doc.skipLines, tokens, lines)) return Fail(doc, ReadStatus::Unexpected);
+  if (!CollectAcceptedLines(text, skipLines, tokens, lines)) return Fail(doc, ReadStatus::Unexpected);
 
   const FileKind kind = KindOf(name);
   if (kind == FileKind::Other) return ReadStatus::UnknownKind;
@@ -147,14 +147,14 @@ ReadStatus Interpret(std::string_view bytes, std::string_view name, const std::v
 // or a view), or nullopt when the file cannot be read; it runs after the skip
 // tokens have been checked, as the file is opened only then.
 template <typename LoadBytes>
-ReadStatus Read(std::string_view name, Document& doc, LoadBytes load) {
+ReadStatus Read(std::string_view name, const SkipOptions& skip, Document& doc, LoadBytes load) {
   doc.errMsg.clear();
-  const auto tokens = ParseSkipTokens(doc.skipPrefixes);
+  const auto tokens = ParseSkipTokens(skip.prefixes);
   if (!tokens) return Fail(doc, ReadStatus::Unexpected);
   try {
     const auto bytes = load();
     if (!bytes) return Fail(doc, ReadStatus::CannotOpen);
-    return Interpret(*bytes, name, *tokens, doc);
+    return Interpret(*bytes, name, skip.lines, *tokens, doc);
   } catch (const std::bad_alloc&) {
     return Fail(doc, ReadStatus::Unexpected);
   }
@@ -162,12 +162,12 @@ ReadStatus Read(std::string_view name, Document& doc, LoadBytes load) {
 
 }  // namespace
 
-ReadStatus ReadDataBytes(std::string_view bytes, std::string_view name, Document& doc) {
-  return Read(name, doc, [bytes] { return std::optional<std::string_view>(bytes); });
+ReadStatus ReadDataBytes(std::string_view bytes, std::string_view name, Document& doc, const SkipOptions& skip) {
+  return Read(name, skip, doc, [bytes] { return std::optional<std::string_view>(bytes); });
 }
 
-ReadStatus ReadDataFile(const std::string& path, Document& doc) {
-  return Read(path, doc, [&path] { return ReadFileBytes(path); });
+ReadStatus ReadDataFile(const std::string& path, Document& doc, const SkipOptions& skip) {
+  return Read(path, skip, doc, [&path] { return ReadFileBytes(path); });
 }
 
 }  // namespace plotvane

@@ -20,15 +20,23 @@
 // three fields become labelX, labelY, labelZ (missing ones empty). Numbers are
 // read strictly (settings/NumberText.h ParseNumber): an empty field or any
 // other text is invalid data. The file's text is decoded first
-// (data/TextDecoding.h), so labels from UTF-8 and from CP932 files both arrive
+// (common/TextDecoding.h), so labels from UTF-8 and from CP932 files both arrive
 // as UTF-8.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "data/Document.h"
 
 namespace plotvane {
+
+// Which lines at the start of a data file are not data: the first `lines`
+// lines, and lines that begin with one of the blank-separated `prefixes`.
+struct SkipOptions {
+  std::int16_t lines = 0;
+  std::string prefixes;
+};
 
 enum class ReadStatus {
   Ok,           // doc.points filled (nn may be 0: a header only, or no line at all); errMsg empty
@@ -39,15 +47,15 @@ enum class ReadStatus {
 };
 
 // Reads path into doc.points (nn, dataX/Y/Z from index 1, the labels) and,
-// for a contour file, doc.settings; uses doc.skipLines and doc.skipPrefixes;
-// sets doc.errMsg. On every failure nn is 0 and dataX/Y/Z hold element 0
+// for a contour file, doc.settings, leaving out the lines `skip` names; sets
+// doc.errMsg. On every failure nn is 0 and dataX/Y/Z hold element 0
 // only, while what was assigned before the failure stays: the settings a
 // contour file gave, and the labels. The caller resets doc.settings before a
 // load; the reader only writes what the file gives.
-ReadStatus ReadDataFile(const std::string& path, Document& doc);
+ReadStatus ReadDataFile(const std::string& path, Document& doc, const SkipOptions& skip = {});
 
 // The same for file bytes already in memory; name decides the kind as the
 // path does above, and nothing is opened, so CannotOpen never comes back.
-ReadStatus ReadDataBytes(std::string_view bytes, std::string_view name, Document& doc);
+ReadStatus ReadDataBytes(std::string_view bytes, std::string_view name, Document& doc, const SkipOptions& skip = {});
 
 }  // namespace plotvane

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "common/DataRange.h"
 #include "common/Index.h"
 #include "settings/DrawSettings.h"
 #include "settings/PasteBuffer.h"
@@ -29,12 +30,6 @@
 namespace plotvane {
 
 class MeshLocator;
-
-struct DataRange {
-  double xMin = 0, xMax = 0;
-  double yMin = 0, yMax = 0;
-  double zMin = 0, zMax = 0;
-};
 
 struct PointSet {
   PointIndex nn = 0;
@@ -66,13 +61,6 @@ struct Document {
   Mesh mesh;
   std::string errMsg;
   std::string fileTitle;  // the loaded file's name without folder and extension
-
-  // Reader input, set by the load commands before every load.
-  std::int16_t skipLines = 0;
-  std::string skipPrefixes;
-
-  // 20 at every load; the renderer sets it while drawing.
-  std::int32_t LevelCount = 20;
 
   DrawSettings settings;
   PasteBuffer pasteBuffer;

@@ -22,8 +22,8 @@
 
 #include "common/Capacity.h"
 #include "common/Messages.h"
+#include "common/TextDecoding.h"
 #include "data/DataFileReader.h"
-#include "data/TextDecoding.h"
 #include "fuzz/FuzzCheck.h"
 
 namespace plotvane::fuzz {
@@ -98,16 +98,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       choice < std::size(kFixedPrefixes) ? kFixedPrefixes[choice] : input.ConsumeRandomLengthString(64);
   const std::string bytes = input.ConsumeRemainingBytesAsString();
 
+  const SkipOptions skip{skipLines, prefixes};
   Document fresh;
-  fresh.skipLines = skipLines;
-  fresh.skipPrefixes = prefixes;
-  const ReadStatus status = ReadDataBytes(bytes, name, fresh);
+  const ReadStatus status = ReadDataBytes(bytes, name, fresh, skip);
   CheckOutcome(status, fresh);
 
   Document earlier = EarlierDocument();
-  earlier.skipLines = skipLines;
-  earlier.skipPrefixes = prefixes;
-  Require(ReadDataBytes(bytes, name, earlier) == status, "the outcome does not depend on earlier data");
+  Require(ReadDataBytes(bytes, name, earlier, skip) == status, "the outcome does not depend on earlier data");
   Require(earlier.errMsg == fresh.errMsg, "errMsg does not depend on earlier data");
   Require(earlier.points.nn == fresh.points.nn && earlier.points.dataX == fresh.points.dataX &&
               earlier.points.dataY == fresh.points.dataY && earlier.points.dataZ == fresh.points.dataZ,

@@ -110,7 +110,7 @@ void CheckLookUps(const Run& run) {
   mesh.meshZ = run.points.z;
   mesh.nt = run.nt;
   mesh.ipt = run.ipt;
-  Hizumi(run.points.nn(), mesh.meshX, mesh.meshY, mesh.meshZ, mesh.nt, mesh.ipt, mesh.hh);
+  TriangleDistortions(mesh.meshX, mesh.meshY, mesh.nt, mesh.ipt, mesh.hh);
   mesh.locator = MeshLocator::Build(mesh);
   const DataRange range{0, 100, 0, 100, 0, 100};
   for (PointIndex i = 1; i <= run.points.nn(); ++i) {

@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/TextDecoding.h"
+#include "common/TextDecoding.h"
 #include "fuzz/FuzzCheck.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsBlock.h"

@@ -182,6 +182,9 @@ MeshFault FastMesher::insertPoint(PointIndex i) {
   return MeshFault::None;
 }
 
+// Insertions between two questions to the progress sink whether to stop.
+constexpr PointIndex kCancelCheckInterval = 64;
+
 MeshFault FastMesher::insertAll(ProgressSink& progress) {
   if (const MeshFault f = addTriangle(m_nv + 1, m_nv + 2, m_nv + 3); f != MeshFault::None) return f;
   progress.update(10);
@@ -189,6 +192,8 @@ MeshFault FastMesher::insertAll(ProgressSink& progress) {
   for (PointIndex i = 1; i <= m_nv; ++i) {
     if (const MeshFault f = insertPoint(i); f != MeshFault::None) return f;
     if (i % step == 0) progress.update(10.0 + 90.0 * i / m_nv);
+    // Some legal inputs take seconds per thousand points: ask that often.
+    if (i % kCancelCheckInterval == 0 && progress.cancelled()) return MeshFault::Cancelled;
   }
   return MeshFault::None;
 }

@@ -19,9 +19,8 @@ double TriangleDistortion(double x1, double y1, double x2, double y2, double x3,
   return 1.0 - 2.0 * inradius / circumradius;
 }
 
-void Hizumi(PointIndex /*nn*/, const std::vector<double>& x, const std::vector<double>& y,
-            const std::vector<double>& /*z*/, TriangleIndex nt, const std::vector<std::int32_t>& ipt,
-            std::vector<double>& hh) {
+void TriangleDistortions(const std::vector<double>& x, const std::vector<double>& y, TriangleIndex nt,
+                         const std::vector<std::int32_t>& ipt, std::vector<double>& hh) {
   hh.resize(static_cast<std::size_t>(nt) + 1);
   for (TriangleIndex i = 1; i <= nt; ++i) {
     const std::size_t base = 3 * static_cast<std::size_t>(i);

@@ -13,10 +13,10 @@
 
 namespace plotvane {
 
-// Fills hh[1..nt] (resized to nt + 1). x, y: the mesh arrays; nn and z are not
-// used but keep the shape every mesh routine has.
-void Hizumi(PointIndex nn, const std::vector<double>& x, const std::vector<double>& y, const std::vector<double>& z,
-            TriangleIndex nt, const std::vector<std::int32_t>& ipt, std::vector<double>& hh);
+// Fills hh[1..nt] (resized to nt + 1) with the distortion of every triangle
+// of ipt over the mesh arrays x, y.
+void TriangleDistortions(const std::vector<double>& x, const std::vector<double>& y, TriangleIndex nt,
+                         const std::vector<std::int32_t>& ipt, std::vector<double>& hh);
 
 // The distortion of one triangle given by its corners.
 double TriangleDistortion(double x1, double y1, double x2, double y2, double x3, double y3);

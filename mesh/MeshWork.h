@@ -36,6 +36,7 @@ enum class MeshFault {
   None,
   CircleFault,  // a circumcircle came out infinite or undefined (three corners on one slanted line)
   TableFull,    // more triangles or cavity edges than the working tables hold
+  Cancelled,    // the progress sink asked to stop
 };
 
 struct BuildMeshResult {

@@ -38,6 +38,11 @@ TriangulateOutcome Triangulate(PointIndex nn, std::vector<double>& x, std::vecto
 
   std::vector<std::int32_t> corners;
   const BuildMeshResult built = build(points, nn, corners, progress);
+  if (built.fault == MeshFault::Cancelled) {
+    nt = 0;
+    progress.close();
+    return TriangulateOutcome::Cancelled;
+  }
   if (built.fault != MeshFault::None) {
     nt = 0;
     return Fail(TriangulateOutcome::Failed, messages::kUnexpectedReadFailure, errMsg, progress);

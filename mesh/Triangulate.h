@@ -24,6 +24,7 @@ enum class TriangulateOutcome {
   DuplicatePoints,  // "重複した座標があります。"
   AllCollinear,     // "すべての座標が一本の直線上にあります。"
   Failed,           // a circle that cannot exist, or full tables: "予期せぬ理由で読込に失敗しました。"
+  Cancelled,        // the progress sink asked to stop; errMsg empty, nt == 0
 };
 
 // x, y, z: the mesh arrays, 1..nn, reordered in place. nt and ipt are written

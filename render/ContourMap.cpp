@@ -35,8 +35,8 @@ MapPoints ConvertToMap(const Document& doc, const DrawSettings& settings) {
   return map;
 }
 
-void DrawContourMap(gdi::DeviceContext& hdc, Document& doc, const DrawSettings& settings, const LevelStyles& styles,
-                    ProgressSink& progress) {
+std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const DrawSettings& settings,
+                            const LevelStyles& styles, ProgressSink& progress) {
   progress.prepare(messages::kProgressDrawing);
   const MapPoints map = ConvertToMap(doc, settings);
   TriangleDrawing drawing;
@@ -45,9 +45,11 @@ void DrawContourMap(gdi::DeviceContext& hdc, Document& doc, const DrawSettings& 
   drawing.contourLines = settings.ContourLines == 1;
   drawing.triangleEdges = settings.TriangleEdges == 1;
   drawing.patternFill = settings.fillMode == FillMode::FillPattern;
-  DrawContourTriangles(hdc, map, doc.mesh, LineCountOf(settings), BandCountOf(settings), drawing, styles,
-                       doc.LevelCount, progress);
+  std::int32_t levelCount = 0;
+  DrawContourTriangles(hdc, map, doc.mesh, LineCountOf(settings), BandCountOf(settings), drawing, styles, levelCount,
+                       progress);
   progress.close();
+  return levelCount;
 }
 
 }  // namespace plotvane

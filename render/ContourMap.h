@@ -34,9 +34,9 @@ MapPoints ConvertToMap(const Document& doc, const DrawSettings& settings);
 // Draws the map of doc into hdc (the map picture, MM_HIMETRIC) with the
 // settings, which must be SettingsForDrawing's (RenderSettings.h), and the
 // style tables built for them. Prepares the progress with "描画中です。",
-// closes it at the end, and leaves doc.LevelCount at the number of contour
-// levels. nn = 0 or nt = 0 gives a plain white map.
-void DrawContourMap(gdi::DeviceContext& hdc, Document& doc, const DrawSettings& settings, const LevelStyles& styles,
-                    ProgressSink& progress);
+// closes it at the end. Returns the level count the drawing ends with: the
+// number of contour levels. nn = 0 or nt = 0 gives a plain white map.
+std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const DrawSettings& settings,
+                            const LevelStyles& styles, ProgressSink& progress);
 
 }  // namespace plotvane

@@ -44,8 +44,7 @@ inline constexpr int kPageScreenHeight = 477;
 // Composes the page of the document. A null picture when doc.errMsg is not
 // empty (nothing is drawn after a failed load). With no data set (nn = 0)
 // the map square is plain white; scale and title are drawn as usual.
-// Reports progress through the drawing of the map ("描画中です。") and
-// leaves doc.LevelCount at the number of contour levels.
+// Reports progress through the drawing of the map ("描画中です。").
 gdi::EnhMetaFile ComposePage(Document& doc, ProgressSink& progress);
 
 }  // namespace plotvane

@@ -3,7 +3,7 @@
 #include "settings/DrawSettings.h"
 
 #include "common/Capacity.h"
-#include "data/Document.h"
+#include "common/DataRange.h"
 #include "settings/NumberText.h"
 
 namespace plotvane {

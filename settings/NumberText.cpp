@@ -17,8 +17,8 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-// Val skips blanks, tabs and line feeds wherever they stand.
-bool IsValWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+// The numeric-prefix rule skips blanks, tabs and line ends wherever they stand.
+bool IsPrefixWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // A number in the accepted syntax, split into its parts (digits only, no signs).
 struct NumberParts {
@@ -148,7 +148,7 @@ int FormatGeneral(T value, int digits, char* out, std::size_t capacity) {
 
 double NumericPrefixValue(std::string_view text) {
   std::size_t pos = 0;
-  const NumberParts parts = ScanNumber(text, pos, IsValWhitespace);
+  const NumberParts parts = ScanNumber(text, pos, IsPrefixWhitespace);
   const auto value = PartsToDouble(parts);
   return value.value_or(0.0);
 }

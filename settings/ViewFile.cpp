@@ -4,10 +4,10 @@
 
 #include <vector>
 
+#include "common/FileBytes.h"
 #include "common/SafeFile.h"
-#include "data/FileBytes.h"
-#include "data/TextDecoding.h"
-#include "data/TextLines.h"
+#include "common/TextDecoding.h"
+#include "common/TextLines.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsBlock.h"
 

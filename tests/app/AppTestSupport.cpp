@@ -74,11 +74,10 @@ void InstallTextMeasurer() {
   (void)installed;
 }
 
-std::unique_ptr<app::frmMain> MakeMainWindow(ScriptedDialogs& dialogs, const std::string& folder,
-                                             std::chrono::milliseconds progressDelay) {
+std::unique_ptr<app::MainWindow> MakeMainWindow(ScriptedDialogs& dialogs, const std::string& folder,
+                                                std::chrono::milliseconds progressDelay) {
   InstallTextMeasurer();
-  return std::make_unique<app::frmMain>(dialogs, ComposePage, QStringList{QFile::decodeName(folder.c_str())},
-                                        progressDelay);
+  return std::make_unique<app::MainWindow>(dialogs, ComposePage, std::vector<std::string>{folder}, progressDelay);
 }
 
 void MainWindowSuite::init() {
@@ -97,7 +96,7 @@ void MainWindowSuite::cleanup() {
 ProgressShowCounter::ProgressShowCounter() { QCoreApplication::instance()->installEventFilter(this); }
 
 bool ProgressShowCounter::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Show && qobject_cast<app::Form3*>(watched) != nullptr) ++m_count;
+  if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("ProgressWindow")) ++m_count;
   return false;
 }
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/Dialogs.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "support/TempDir.h"
 
 class QPrinter;
@@ -63,8 +63,8 @@ QRect PixelsOfTwips(const QRect& twips);
 void InstallTextMeasurer();
 
 // A main window over the scripted dialogs with its page file in folder.
-std::unique_ptr<app::frmMain> MakeMainWindow(ScriptedDialogs& dialogs, const std::string& folder,
-                                             std::chrono::milliseconds progressDelay = app::ProgressWindow::kDelay);
+std::unique_ptr<app::MainWindow> MakeMainWindow(ScriptedDialogs& dialogs, const std::string& folder,
+                                                std::chrono::milliseconds progressDelay = app::ProgressWindow::kDelay);
 
 // The fixture of the main window's suites: before each test a fresh folder,
 // scripted dialogs and a main window started without a file; after it, all
@@ -79,10 +79,10 @@ class MainWindowSuite : public QObject {
  protected:
   std::unique_ptr<TempDir> m_dir;
   std::unique_ptr<ScriptedDialogs> m_dialogs;
-  std::unique_ptr<app::frmMain> m_window;
+  std::unique_ptr<app::MainWindow> m_window;
 };
 
-// Counts how often a progress window (Form3) is shown while it lives.
+// Counts how often a progress window is shown while it lives.
 class ProgressShowCounter final : public QObject {
  public:
   ProgressShowCounter();

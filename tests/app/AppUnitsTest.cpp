@@ -10,9 +10,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "AppSuites.h"
 #include "app/CommandLine.h"
-#include "app/Dialog.h"
 #include "app/FileFilter.h"
+#include "app/SkipLinesDialog.h"
 #include "app/TempPageFile.h"
 #include "support/TempDir.h"
 
@@ -46,6 +47,7 @@ class AppUnitsTest : public QObject {
   void skipLinesFromText_data();
   void skipLinesFromText();
   void pageFileTakesFirstFreeName();
+  void pageFileRemovesLeftoversOfKilledPrograms();
   void pageFileSkipsDanglingLinks();
   void pageFileReusesOneWhenAllTaken();
   void pageFileRefusesLinksWhenAllTaken();
@@ -156,25 +158,49 @@ void AppUnitsTest::pageFileTakesFirstFreeName() {
   const test::TempDir dir;
   dir.write("temp0000.emf", "old");
   dir.write("temp0001.emf", "old");
-  const std::string first = CreateTempPageFile(dir.path());
-  QCOMPARE(first, PageName(dir, 2));
-  QCOMPARE(std::filesystem::file_size(first), std::uintmax_t{0});
-  QCOMPARE(ModeOf(first), mode_t{0600});
+  TempPageFile first = CreateTempPageFile(dir.path());
+  QCOMPARE(first.path(), PageName(dir, 2));
+  QCOMPARE(std::filesystem::file_size(first.path()), std::uintmax_t{0});
+  QCOMPARE(ModeOf(first.path()), mode_t{0600});
   QCOMPARE(test::ReadBytes(PageName(dir, 0)), std::string("old"));
-  // A second program in the same folder takes the next name.
-  QCOMPARE(CreateTempPageFile(dir.path() + "/"), PageName(dir, 3));
-  DeleteTempPageFile(first);
-  QVERIFY(!Exists(first));
+  // A second program in the same folder takes the next name, and leaves
+  // the first one's files alone while it runs.
+  TempPageFile second = CreateTempPageFile(dir.path() + "/");
+  QCOMPARE(second.path(), PageName(dir, 3));
+  QVERIFY(Exists(first.path()) && Exists(first.path() + ".lock"));
+  const std::string path = first.path();
+  first.remove();
+  QVERIFY(!Exists(path) && !Exists(path + ".lock"));
   QVERIFY(Exists(PageName(dir, 0)) && Exists(PageName(dir, 1)));
-  DeleteTempPageFile(first);  // already gone: no harm
-  DeleteTempPageFile({});
+  first.remove();  // already gone: no harm
+}
+
+// A killed program leaves its page file and lock behind with nobody holding
+// the lock: the next start removes them. Page files without a lock (from
+// elsewhere) stay.
+void AppUnitsTest::pageFileRemovesLeftoversOfKilledPrograms() {
+  const test::TempDir dir;
+  dir.write("temp0000.emf", "left by a killed program");
+  dir.write("temp0000.emf.lock", "");
+  dir.write("temp0001.emf", "not ours to judge");
+  const std::string running = [&] {
+    TempPageFile alive = CreateTempPageFile(dir.path());
+    return alive.path();
+  }();
+  QCOMPARE(running, PageName(dir, 0));  // the leftover's name was free again
+  TempPageFile held = CreateTempPageFile(dir.path());
+  QCOMPARE(held.path(), PageName(dir, 0));
+  TempPageFile next = CreateTempPageFile(dir.path());
+  QCOMPARE(next.path(), PageName(dir, 2));
+  QVERIFY(Exists(held.path()));  // its lock is held
+  QCOMPARE(test::ReadBytes(PageName(dir, 1)), std::string("not ours to judge"));
 }
 
 void AppUnitsTest::pageFileSkipsDanglingLinks() {
   const test::TempDir dir;
   const std::string target = dir.file("elsewhere.emf");
   QVERIFY(::symlink(target.c_str(), PageName(dir, 0).c_str()) == 0);
-  QCOMPARE(CreateTempPageFile(dir.path()), PageName(dir, 1));
+  QCOMPARE(CreateTempPageFile(dir.path()).path(), PageName(dir, 1));
   QVERIFY(!Exists(target));
 }
 
@@ -184,7 +210,8 @@ void AppUnitsTest::pageFileReusesOneWhenAllTaken() {
     std::ofstream(PageName(dir, i)) << "page";
     ::chmod(PageName(dir, i).c_str(), 0644);
   }
-  const std::string path = CreateTempPageFile(dir.path());
+  const TempPageFile file = CreateTempPageFile(dir.path());
+  const std::string& path = file.path();
   QVERIFY(!path.empty());
   const QString name = QString::fromStdString(std::filesystem::path(path).filename().string());
   QVERIFY2(QRegularExpression(QStringLiteral("^temp[0-9]{4}\\.emf$")).match(name).hasMatch(), qPrintable(name));
@@ -196,17 +223,24 @@ void AppUnitsTest::pageFileRefusesLinksWhenAllTaken() {
   const test::TempDir dir;
   const std::string victim = dir.write("victim.txt", "keep me");
   for (int i = 0; i < 10000; ++i) QVERIFY(::symlink(victim.c_str(), PageName(dir, i).c_str()) == 0);
-  QCOMPARE(CreateTempPageFile(dir.path()), std::string());
+  QCOMPARE(CreateTempPageFile(dir.path()).path(), std::string());
   QCOMPARE(test::ReadBytes(victim), std::string("keep me"));
 }
 
 void AppUnitsTest::pageFileFallsBackToNextFolder() {
   const test::TempDir dir;
-  const QString missing = QFile::decodeName(dir.file("missing").c_str());
-  const QString present = QFile::decodeName(dir.path().c_str());
-  QCOMPARE(CreateTempPageFileIn({missing, present}), PageName(dir, 0));
-  QCOMPARE(CreateTempPageFileIn({missing}), std::string());
+  QCOMPARE(CreateTempPageFileIn({dir.file("missing"), dir.path()}).path(), PageName(dir, 0));
+  QCOMPARE(CreateTempPageFileIn({dir.file("missing")}).path(), std::string());
+  // An empty folder name (a program folder that could not be found) never
+  // stands for the root.
+  QCOMPARE(CreateTempPageFileIn({std::string()}).path(), std::string());
+  // A folder whose name is not UTF-8 is used byte for byte.
+  const std::string odd = dir.file("folder\xff");
+  QVERIFY(::mkdir(odd.c_str(), 0700) == 0);
+  TempPageFile file = CreateTempPageFileIn({odd});
+  QCOMPARE(file.path(), odd + "/temp0000.emf");
+  QVERIFY(Exists(file.path()));
 }
 
-QTEST_GUILESS_MAIN(AppUnitsTest)
+PLOTVANE_APP_SUITE(AppUnitsTest)
 #include "AppUnitsTest.moc"

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "AppSuites.h"
 #include "app/CursorReadout.h"
 #include "tools/MeshLocator.h"
 #include "tools/ToolMeshes.h"
@@ -194,5 +195,5 @@ void CursorReadoutTest::degenerateKeepsText() {
   QVERIFY(!CursorReadout(doc, 53.0f, 80.85f).value_or("").empty());
 }
 
-QTEST_GUILESS_MAIN(CursorReadoutTest)
+PLOTVANE_APP_SUITE(CursorReadoutTest)
 #include "CursorReadoutTest.moc"

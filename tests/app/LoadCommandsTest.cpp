@@ -4,9 +4,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "AppSuites.h"
 #include "AppTestSupport.h"
-#include "app/Dialog.h"
 #include "app/PageSurface.h"
+#include "app/SkipLinesDialog.h"
 
 using namespace plotvane;
 using namespace plotvane::app;
@@ -20,7 +21,7 @@ const QString kLoadFilter =
 // Fills the skip dialog and presses OK.
 std::function<void(QDialog&)> AnswerSkip(const QString& lines, const QString& prefixes) {
   return [lines, prefixes](QDialog& d) {
-    const Ui::Dialog& ui = dynamic_cast<Dialog&>(d).controls();
+    const Ui::SkipLinesDialog& ui = dynamic_cast<SkipLinesDialog&>(d).controls();
     ui.Text1->setText(lines);
     ui.Text2->setText(prefixes);
     QTest::mouseClick(ui.OKButton, Qt::LeftButton);
@@ -54,13 +55,13 @@ class LoadCommandsTest : public test::MainWindowSuite {
 
 void LoadCommandsTest::init() {
   MainWindowSuite::init();
-  m_window->dlgCommonDialogPath() = QStringLiteral("/start/here");
+  m_window->fileDialogPath() = QStringLiteral("/start/here");
 }
 
 void LoadCommandsTest::loadThroughMenu() {
   const QString path = QString::fromStdString(test::WriteLatticeFile(*m_dir, "site.north.txt"));
   m_dialogs->fileAnswers = {path};
-  QSignalSpy shown(m_window.get(), &frmMain::pageShown);
+  QSignalSpy shown(m_window.get(), &MainWindow::pageShown);
   m_window->controls().mnuFileNew->trigger();
   QCOMPARE(m_dialogs->fileRequests.size(), std::size_t{1});
   QCOMPARE(m_dialogs->fileRequests[0].title, QStringLiteral("データの読込"));
@@ -70,20 +71,17 @@ void LoadCommandsTest::loadThroughMenu() {
   QCOMPARE(m_window->document().fileTitle, std::string("site.north"));
   QVERIFY(m_window->document().drawable());
   QCOMPARE(shown.count(), 1);
-  QVERIFY(!Blank(m_window->Picture2()->image()));
+  QVERIFY(!Blank(m_window->pageSurface()->image()));
   // The next dialog opens on the file chosen.
   m_window->controls().mnuFileNew->trigger();
   QCOMPARE(m_dialogs->fileRequests[1].start, path);
 }
 
 void LoadCommandsTest::cancelledDialogLoadsNothing() {
-  m_window->document().skipLines = 4;
   m_window->controls().mnuFileNew->trigger();
   QCOMPARE(m_dialogs->fileRequests.size(), std::size_t{1});
   QCOMPARE(m_window->windowTitle(), QStringLiteral("Plotvane"));
   QVERIFY(!m_window->document().hasData());
-  // The skip settings are reset whether or not a file is chosen.
-  QCOMPARE(m_window->document().skipLines, std::int16_t{0});
   QCOMPARE(m_dialogs->fileRequests[0].start, QStringLiteral("/start/here"));
 }
 
@@ -93,15 +91,13 @@ void LoadCommandsTest::skipDialogRemembersValues() {
   m_dialogs->modalScript = AnswerSkip(QStringLiteral("1"), QStringLiteral("%"));
   m_window->controls().mnuFileNew2->trigger();
   QCOMPARE(m_dialogs->fileRequests[0].filter, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt)"));
-  QCOMPARE(m_window->document().skipLines, std::int16_t{1});
-  QCOMPARE(m_window->document().skipPrefixes, std::string("%"));
   // The header line was skipped: the first lattice line became the header.
   QCOMPARE(m_window->document().points.nn, 65);
   QCOMPARE(m_window->windowTitle(), QStringLiteral("Plotvane  lattice.txt"));
 
   QString lines, prefixes;
   m_dialogs->modalScript = [&](QDialog& d) {
-    const Ui::Dialog& ui = dynamic_cast<Dialog&>(d).controls();
+    const Ui::SkipLinesDialog& ui = dynamic_cast<SkipLinesDialog&>(d).controls();
     lines = ui.Text1->text();
     prefixes = ui.Text2->text();
     QTest::mouseClick(ui.OKButton, Qt::LeftButton);
@@ -116,7 +112,7 @@ void LoadCommandsTest::skipDialogRefusesBadCount() {
   m_dialogs->fileAnswers = {path};
   bool stayedOpen = false;
   m_dialogs->modalScript = [&](QDialog& d) {
-    const Ui::Dialog& ui = dynamic_cast<Dialog&>(d).controls();
+    const Ui::SkipLinesDialog& ui = dynamic_cast<SkipLinesDialog&>(d).controls();
     QCOMPARE(ui.Text1->text(), QStringLiteral("3"));
     QCOMPARE(ui.Text2->text(), QStringLiteral("# * !"));
     ui.Text1->setText(QStringLiteral("40000"));
@@ -137,7 +133,7 @@ void LoadCommandsTest::skipDialogRefusesBadCount() {
 void LoadCommandsTest::skipCancelLoadsNothing() {
   m_dialogs->fileAnswers = {QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt"))};
   m_dialogs->modalScript = [](QDialog& d) {
-    QTest::mouseClick(dynamic_cast<Dialog&>(d).controls().CancelButton, Qt::LeftButton);
+    QTest::mouseClick(dynamic_cast<SkipLinesDialog&>(d).controls().CancelButton, Qt::LeftButton);
   };
   m_window->controls().mnuFileNew2->trigger();
   QCOMPARE(m_dialogs->modalCount, 1);
@@ -157,8 +153,6 @@ void LoadCommandsTest::plainLoadAfterSkipLoadSkipsNothing() {
   m_window->controls().mnuFileNew2->trigger();
   QVERIFY(m_window->document().points.nn < 66);
   m_window->controls().mnuFileNew->trigger();
-  QCOMPARE(m_window->document().skipLines, std::int16_t{0});
-  QCOMPARE(m_window->document().skipPrefixes, std::string());
   QCOMPARE(m_window->document().points.nn, 66);
 }
 
@@ -184,7 +178,7 @@ void LoadCommandsTest::failures() {
   QFETCH(QString, message);
   // A good map first: a failed load must not leave it on screen.
   m_window->openDataFile(QString::fromStdString(test::WriteLatticeFile(*m_dir, "good.txt")));
-  QVERIFY(!Blank(m_window->Picture2()->image()));
+  QVERIFY(!Blank(m_window->pageSurface()->image()));
   m_dialogs->fileAnswers = {
       QString::fromStdString(m_dir->write(name.toStdString(), std::string(content.constData(), content.size())))};
   m_window->controls().mnuFileNew->trigger();
@@ -192,9 +186,9 @@ void LoadCommandsTest::failures() {
   QCOMPARE(m_dialogs->messages[0].title, QStringLiteral("Error"));
   QCOMPARE(m_dialogs->messages[0].text, message);
   QCOMPARE(m_window->windowTitle(), "Plotvane  " + name);
-  QVERIFY(Blank(m_window->Picture2()->image()));
+  QVERIFY(Blank(m_window->pageSurface()->image()));
   QVERIFY(!m_window->document().drawable());
 }
 
-QTEST_MAIN(LoadCommandsTest)
+PLOTVANE_APP_SUITE(LoadCommandsTest)
 #include "LoadCommandsTest.moc"

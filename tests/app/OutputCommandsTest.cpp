@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "AppSuites.h"
 #include "AppTestSupport.h"
 #include "app/PageSurface.h"
 #include "render/emf/EmfWriter.h"
@@ -57,7 +58,7 @@ class OutputCommandsTest : public test::MainWindowSuite {
 void OutputCommandsTest::load() {
   m_window->openDataFile(QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt")));
   m_window->document().fileTitle = "lattice";
-  m_window->dlgCommonDialogPath() = path("lattice.txt");
+  m_window->fileDialogPath() = path("lattice.txt");
   QVERIFY(m_window->document().drawable());
 }
 
@@ -128,20 +129,20 @@ void OutputCommandsTest::bitmapIsTheScreen() {
   const QImage saved(target);
   QCOMPARE(saved.size(), QSize(597, 477));
   QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
-           m_window->Picture2()->image().convertToFormat(QImage::Format_RGB32));
+           m_window->pageSurface()->image().convertToFormat(QImage::Format_RGB32));
 }
 
 void OutputCommandsTest::metafileIsThePageFile() {
   load();
   const QString first = savePicture("first.emf");
-  QCOMPARE(FileContent(first), FileContent(m_window->pageFilePath()));
+  QCOMPARE(FileContent(first), FileContent(QString::fromStdString(m_window->pageFilePath())));
   QVERIFY(FileContent(first).size() > 1000);
   // A later page does not change a file saved before it.
   m_window->document().settings.n = "5";
   m_window->redraw();
   const QString second = savePicture("second.emf");
   QVERIFY(FileContent(first) != FileContent(second));
-  QCOMPARE(FileContent(second), FileContent(m_window->pageFilePath()));
+  QCOMPARE(FileContent(second), FileContent(QString::fromStdString(m_window->pageFilePath())));
 }
 
 void OutputCommandsTest::vectorAndPngFormats() {
@@ -222,9 +223,9 @@ void OutputCommandsTest::copyPutsBitmapAndVectors() {
   QVERIFY(data != nullptr);
   QVERIFY(data->hasImage());
   QCOMPARE(qvariant_cast<QImage>(data->imageData()).convertToFormat(QImage::Format_RGB32),
-           m_window->Picture2()->image().convertToFormat(QImage::Format_RGB32));
-  QCOMPARE(data->data(QStringLiteral("image/x-emf")), FileContent(m_window->pageFilePath()));
-  QCOMPARE(data->data(QStringLiteral("image/emf")), FileContent(m_window->pageFilePath()));
+           m_window->pageSurface()->image().convertToFormat(QImage::Format_RGB32));
+  QCOMPARE(data->data(QStringLiteral("image/x-emf")), FileContent(QString::fromStdString(m_window->pageFilePath())));
+  QCOMPARE(data->data(QStringLiteral("image/emf")), FileContent(QString::fromStdString(m_window->pageFilePath())));
   QVERIFY(data->data(QStringLiteral("image/svg+xml")).contains("<svg"));
 
   // The clipboard keeps the page of the moment of the copy.
@@ -243,5 +244,5 @@ void OutputCommandsTest::copyBeforeFirstPageLeavesBitmapOnly() {
   QVERIFY(!data->hasFormat(QStringLiteral("image/svg+xml")));
 }
 
-QTEST_MAIN(OutputCommandsTest)
+PLOTVANE_APP_SUITE(OutputCommandsTest)
 #include "OutputCommandsTest.moc"

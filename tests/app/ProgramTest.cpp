@@ -3,12 +3,14 @@
 
 #include <signal.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
+#include "AppSuites.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -18,6 +20,18 @@ QStringList PageFiles() {
   return QFileInfo(QStringLiteral(PLOTVANE_PROGRAM)).dir().entryList({QStringLiteral("temp????.emf")}, QDir::Files);
 }
 
+// A page file the program started at `start` has made: a new name, or the
+// name of a killed program's leftover, which a start removes and may take
+// again. Empty until there is one (and, with `drawn`, until it holds a page).
+QString NewPageFile(const QStringList& before, const QDateTime& start, bool drawn) {
+  for (const QString& name : PageFiles()) {
+    const QFileInfo info(QFileInfo(QStringLiteral(PLOTVANE_PROGRAM)).dir().filePath(name));
+    const bool fresh = !before.contains(name) || info.birthTime() >= start || info.lastModified() >= start;
+    if (fresh && (!drawn || info.size() > 0)) return info.filePath();
+  }
+  return {};
+}
+
 }  // namespace
 
 class ProgramTest : public QObject {
@@ -25,6 +39,7 @@ class ProgramTest : public QObject {
  private slots:
   void signalEndsCleanly_data();
   void signalEndsCleanly();
+  void signalEndsTheStartUpErrorBox();
 };
 
 void ProgramTest::signalEndsCleanly_data() {
@@ -36,6 +51,8 @@ void ProgramTest::signalEndsCleanly_data() {
 void ProgramTest::signalEndsCleanly() {
   QFETCH(int, signal);
   const QStringList before = PageFiles();
+  // Whole seconds on some file systems: a start in the same second counts.
+  const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
   QProcess program;
   program.setProcessChannelMode(QProcess::ForwardedChannels);
   program.start(QStringLiteral(PLOTVANE_PROGRAM),
@@ -47,10 +64,7 @@ void ProgramTest::signalEndsCleanly() {
   QElapsedTimer clock;
   clock.start();
   while (page.isEmpty() && clock.elapsed() < 20000) {
-    for (const QString& name : PageFiles()) {
-      const QFileInfo info(QFileInfo(QStringLiteral(PLOTVANE_PROGRAM)).dir().filePath(name));
-      if (!before.contains(name) && info.size() > 0) page = info.filePath();
-    }
+    page = NewPageFile(before, start, true);
     QTest::qWait(20);
   }
   QVERIFY2(!page.isEmpty(), "no page file appeared");
@@ -62,5 +76,30 @@ void ProgramTest::signalEndsCleanly() {
   QVERIFY2(!QFileInfo::exists(page), qPrintable(page));
 }
 
-QTEST_GUILESS_MAIN(ProgramTest)
+// A file that cannot be opened puts up the box titled "Error" before the
+// window is shown; the signal must end the program through it.
+void ProgramTest::signalEndsTheStartUpErrorBox() {
+  const QStringList before = PageFiles();
+  // Whole seconds on some file systems: a start in the same second counts.
+  const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
+  QProcess program;
+  program.setProcessChannelMode(QProcess::ForwardedChannels);
+  program.start(QStringLiteral(PLOTVANE_PROGRAM), {QStringLiteral("/nonexistent/plotvane-missing.txt")});
+  QVERIFY(program.waitForStarted());
+  QElapsedTimer clock;
+  clock.start();
+  QString page;
+  while (page.isEmpty() && clock.elapsed() < 20000) {
+    page = NewPageFile(before, start, false);
+    QTest::qWait(20);
+  }
+  QVERIFY2(!page.isEmpty(), "no page file appeared");
+  QTest::qWait(500);  // the box is up by now
+  ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+  QVERIFY2(program.waitForFinished(3000), "the program still runs a few seconds after SIGTERM");
+  QCOMPARE(program.exitCode(), 0);
+  QVERIFY2(!QFileInfo::exists(page), qPrintable(page));
+}
+
+PLOTVANE_APP_SUITE(ProgramTest)
 #include "ProgramTest.moc"

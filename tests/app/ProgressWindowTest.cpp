@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QThread>
 
+#include "AppSuites.h"
 #include "app/ProgressWindow.h"
 #include "common/Messages.h"
 
@@ -32,7 +33,7 @@ void ProgressWindowTest::shortOperationNeverShows() {
     progress.update(v);
     QVERIFY(!progress.window()->isVisible());
   }
-  QCOMPARE(progress.window()->ProgressBar1()->value(), 100);
+  QCOMPARE(progress.bar()->value(), 100);
   progress.close();
   QVERIFY(progress.window() == nullptr);
 }
@@ -41,16 +42,16 @@ void ProgressWindowTest::showsAtFirstUpdateAfterDelay() {
   ProgressWindow progress(
       nullptr, [] { return false; }, 20ms);
   progress.prepare(messages::kProgressDrawing);
-  QCOMPARE(progress.window()->Label1()->text(), QStringLiteral("描画中です。"));
-  QCOMPARE(progress.window()->ProgressBar1()->minimum(), 0);
-  QCOMPARE(progress.window()->ProgressBar1()->maximum(), 100);
+  QCOMPARE(progress.label()->text(), QStringLiteral("描画中です。"));
+  QCOMPARE(progress.bar()->minimum(), 0);
+  QCOMPARE(progress.bar()->maximum(), 100);
   QThread::msleep(40);
   // The delay has passed, but no event has been processed yet.
   QVERIFY(!progress.window()->isVisible());
   progress.update(30);
   QVERIFY(progress.window()->isVisible());
-  QVERIFY(!progress.window()->timerRunning());
-  QCOMPARE(progress.window()->ProgressBar1()->value(), 30);
+  QVERIFY(!progress.timerRunning());
+  QCOMPARE(progress.bar()->value(), 30);
 }
 
 void ProgressWindowTest::neverShowsWhileSettingsDialogVisible() {
@@ -66,7 +67,7 @@ void ProgressWindowTest::neverShowsWhileSettingsDialogVisible() {
   QThread::msleep(40);
   progress.update(20);
   QVERIFY(!progress.window()->isVisible());
-  QVERIFY(!progress.window()->timerRunning());
+  QVERIFY(!progress.timerRunning());
 }
 
 void ProgressWindowTest::closeStartsAfresh() {
@@ -79,8 +80,8 @@ void ProgressWindowTest::closeStartsAfresh() {
   progress.close();
   progress.prepare(messages::kProgressDrawing);
   QVERIFY(!progress.window()->isVisible());
-  QVERIFY(progress.window()->timerRunning());
-  QCOMPARE(progress.window()->ProgressBar1()->value(), 0);
+  QVERIFY(progress.timerRunning());
+  QCOMPARE(progress.bar()->value(), 0);
 }
 
 void ProgressWindowTest::updateAfterCloseCreatesHidden() {
@@ -90,9 +91,9 @@ void ProgressWindowTest::updateAfterCloseCreatesHidden() {
   progress.update(40);
   QVERIFY(progress.window() != nullptr);
   QVERIFY(!progress.window()->isVisible());
-  QCOMPARE(progress.window()->Label1()->text(), QStringLiteral("メッシュの作成中です。"));
+  QCOMPARE(progress.label()->text(), QStringLiteral("メッシュの作成中です。"));
   QCOMPARE(progress.window()->windowTitle(), QStringLiteral("しばらくお待ちください"));
 }
 
-QTEST_MAIN(ProgressWindowTest)
+PLOTVANE_APP_SUITE(ProgressWindowTest)
 #include "ProgressWindowTest.moc"

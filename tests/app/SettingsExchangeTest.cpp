@@ -5,8 +5,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "AppSuites.h"
 #include "AppTestSupport.h"
-#include "app/Form1.h"
+#include "app/SettingsDialog.h"
 #include "settings/SettingsBlock.h"
 
 using namespace plotvane;
@@ -63,7 +64,7 @@ void SettingsExchangeTest::copyChangePasteRestoresEverything() {
   settings = Changed();
   m_window->controls().mnuViewCopy->trigger();
   settings = DefaultDrawSettings();
-  QSignalSpy shown(m_window.get(), &frmMain::pageShown);
+  QSignalSpy shown(m_window.get(), &MainWindow::pageShown);
   m_window->controls().mnuViewPaste->trigger();
   QCOMPARE(shown.count(), 1);
   QVERIFY(settings == Changed());
@@ -77,7 +78,7 @@ void SettingsExchangeTest::copyChangePasteRestoresEverything() {
 void SettingsExchangeTest::pasteBeforeCopyChangesNothingAndRedraws() {
   load();
   const DrawSettings before = m_window->document().settings;
-  QSignalSpy shown(m_window.get(), &frmMain::pageShown);
+  QSignalSpy shown(m_window.get(), &MainWindow::pageShown);
   m_window->controls().mnuViewPaste->trigger();
   QVERIFY(m_window->document().settings == before);
   QCOMPARE(shown.count(), 1);
@@ -103,7 +104,7 @@ void SettingsExchangeTest::withoutDataOnlyReadWorks() {
 
 void SettingsExchangeTest::saveWritesTheBlockUnderTheChosenName() {
   load();
-  m_window->CommonDialog1Path() = QString::fromStdString(m_dir->path());
+  m_window->viewFileDialogPath() = QString::fromStdString(m_dir->path());
   DrawSettings& settings = m_window->document().settings;
   settings.sq.clear();
   // No extension is added to the chosen name.
@@ -149,7 +150,7 @@ void SettingsExchangeTest::readNormalisesItems() {
   load();
   m_dialogs->fileAnswers = {viewFile(
       "v.ctv", "0\r\n100\r\n0\r\n50\r\n0\r\n200\r\n 10 \r\n2.50\r\n 1 \r\n 1 \r\n 0 \r\nFalse\r\nTrue\r\nFalse\r\n")};
-  QSignalSpy shown(m_window.get(), &frmMain::pageShown);
+  QSignalSpy shown(m_window.get(), &MainWindow::pageShown);
   m_window->controls().mnuViewRead->trigger();
   const DrawSettings& s = m_window->document().settings;
   QCOMPARE(s.n, std::string("10"));
@@ -182,7 +183,7 @@ void SettingsExchangeTest::readPatternBlockClearsContinuous() {
   // The dialog opened afterwards shows the rule: the box cleared and disabled.
   bool checked = true, enabled = true;
   m_dialogs->modalScript = [&](QDialog& d) {
-    const Ui::Form1& ui = dynamic_cast<Form1&>(d).controls();
+    const Ui::SettingsDialog& ui = dynamic_cast<SettingsDialog&>(d).controls();
     checked = ui.Check3->isChecked();
     enabled = ui.Check3->isEnabled();
     QTest::mouseClick(ui.Command2, Qt::LeftButton);
@@ -198,12 +199,12 @@ void SettingsExchangeTest::readFaultyValuesStillDraws() {
   load();
   m_dialogs->fileAnswers = {viewFile(
       "v.ctv", "50\r\n50\r\n0\r\n50\r\n200\r\n0\r\n100000\r\nabc\r\n 1 \r\n 1 \r\n 1 \r\nTrue\r\nFalse\r\nFalse\r\n")};
-  QSignalSpy shown(m_window.get(), &frmMain::pageShown);
+  QSignalSpy shown(m_window.get(), &MainWindow::pageShown);
   m_window->controls().mnuViewRead->trigger();
   QCOMPARE(m_window->document().settings.X2, std::string("50"));
   QCOMPARE(shown.count(), 1);
   QVERIFY(!m_window->currentPage().isNull());
 }
 
-QTEST_MAIN(SettingsExchangeTest)
+PLOTVANE_APP_SUITE(SettingsExchangeTest)
 #include "SettingsExchangeTest.moc"

@@ -4,9 +4,10 @@
 
 #include <QTest>
 
+#include "AppSuites.h"
 #include "AppTestSupport.h"
-#include "app/Form6.h"
-#include "app/Form7.h"
+#include "app/GridWindow.h"
+#include "app/ValueWindow.h"
 
 using namespace plotvane;
 using namespace plotvane::app;
@@ -36,7 +37,7 @@ void ToolMenuTest::init() {
 }
 
 void ToolMenuTest::valueWindowOpensOnceAndStartsEmpty() {
-  Form6* form = openWindow<Form6>(m_window->controls().atai);
+  ValueWindow* form = openWindow<ValueWindow>(m_window->controls().atai);
   QVERIFY(form != nullptr);
   QVERIFY(form->isVisible());
   QVERIFY(!form->isModal());
@@ -45,21 +46,21 @@ void ToolMenuTest::valueWindowOpensOnceAndStartsEmpty() {
   QTest::mouseClick(form->controls().Command1, Qt::LeftButton);
   QCOMPARE(form->controls().Text3->text(), QStringLiteral("100"));
   // A second choice of the item shows the same window, values kept.
-  QCOMPARE(openWindow<Form6>(m_window->controls().atai), form);
+  QCOMPARE(openWindow<ValueWindow>(m_window->controls().atai), form);
   QCOMPARE(form->controls().Text3->text(), QStringLiteral("100"));
 
   form->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  Form6* again = openWindow<Form6>(m_window->controls().atai);
+  ValueWindow* again = openWindow<ValueWindow>(m_window->controls().atai);
   QVERIFY(again != nullptr);
   QCOMPARE(again->controls().Text1->text(), QString());
 }
 
 void ToolMenuTest::gridWindowRemembersTheLastFile() {
   const auto convert = [&](const QString& target) {
-    Form7* form = openWindow<Form7>(m_window->controls().koushi);
+    GridWindow* form = openWindow<GridWindow>(m_window->controls().koushi);
     QVERIFY(form != nullptr);
-    const Ui::Form7& ui = form->controls();
+    const Ui::GridWindow& ui = form->controls();
     for (QLineEdit* box : {ui.Text1, ui.Text2, ui.Text3, ui.Text4, ui.Text5, ui.Text6}) box->setText("2");
     m_dialogs->fileAnswers = {target};
     QTest::mouseClick(ui.Command1, Qt::LeftButton);
@@ -72,19 +73,19 @@ void ToolMenuTest::gridWindowRemembersTheLastFile() {
   QCOMPARE(m_dialogs->messages.back().text, QStringLiteral("保存しました。"));
   // The window closed after saving; the next one proposes the name in the
   // folder of the file saved.
-  QVERIFY(m_window->findChildren<Form7*>().isEmpty());
+  QVERIFY(m_window->findChildren<GridWindow*>().isEmpty());
   convert(QString::fromStdString(m_dir->path() + "/second.txt"));
   QCOMPARE(m_dialogs->fileRequests.at(1).start, QString::fromStdString(m_dir->path() + "/grids/lattice_格子"));
 }
 
 void ToolMenuTest::shutdownClosesToolWindows() {
-  QPointer<Form6> value = openWindow<Form6>(m_window->controls().atai);
-  QPointer<Form7> grid = openWindow<Form7>(m_window->controls().koushi);
+  QPointer<ValueWindow> value = openWindow<ValueWindow>(m_window->controls().atai);
+  QPointer<GridWindow> grid = openWindow<GridWindow>(m_window->controls().koushi);
   QVERIFY(value && grid);
   m_window->shutDown();
   QVERIFY(!value);
   QVERIFY(!grid);
 }
 
-QTEST_MAIN(ToolMenuTest)
+PLOTVANE_APP_SUITE(ToolMenuTest)
 #include "ToolMenuTest.moc"

@@ -1,4 +1,5 @@
-# Suites of the desktop program: Qt Test programs on the offscreen platform.
+# Suites of the desktop program: Qt Test suites on the offscreen platform, in
+# one program (AppSuites.h), each run by CTest as a test of its own.
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
 add_library(plotvane_apptestsupport STATIC app/AppTestSupport.cpp)
@@ -6,25 +7,29 @@ set_target_properties(plotvane_apptestsupport PROPERTIES AUTOMOC ON)
 target_include_directories(plotvane_apptestsupport PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/app)
 target_link_libraries(plotvane_apptestsupport PUBLIC plotvane::app plotvane_testsupport Qt6::Test)
 
-function(plotvane_add_qt_test name)
-  add_executable(${name} ${ARGN})
-  set_target_properties(${name} PROPERTIES AUTOMOC ON)
-  target_link_libraries(${name} PRIVATE plotvane_apptestsupport plotvane::options)
-  target_compile_definitions(${name} PRIVATE PLOTVANE_VERSION="${PROJECT_VERSION}")
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 120
+set(PLOTVANE_APP_SUITES
+  AppUnitsTest
+  CursorReadoutTest
+  ProgressWindowTest
+  MainWindowTest
+  LoadCommandsTest
+  SettingsDialogTest
+  SettingsExchangeTest
+  OutputCommandsTest
+  ValueWindowTest
+  GridWindowTest
+  ToolMenuTest
+  ProgramTest)
+list(TRANSFORM PLOTVANE_APP_SUITES PREPEND app/ OUTPUT_VARIABLE app_suite_sources)
+list(TRANSFORM app_suite_sources APPEND .cpp)
+add_executable(app_test app/AppSuites.cpp ${app_suite_sources})
+set_target_properties(app_test PROPERTIES AUTOMOC ON)
+target_link_libraries(app_test PRIVATE plotvane_apptestsupport plotvane_tooltestsupport plotvane::options)
+target_compile_definitions(app_test PRIVATE PLOTVANE_VERSION="${PROJECT_VERSION}"
+  PLOTVANE_PROGRAM="$<TARGET_FILE:plotvane>")
+add_dependencies(app_test plotvane)
+foreach(suite IN LISTS PLOTVANE_APP_SUITES)
+  add_test(NAME app.${suite} COMMAND app_test ${suite})
+  set_tests_properties(app.${suite} PROPERTIES TIMEOUT 120
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
-endfunction()
-
-plotvane_add_qt_test(app_units_test app/AppUnitsTest.cpp)
-plotvane_add_qt_test(app_cursor_readout_test app/CursorReadoutTest.cpp)
-target_link_libraries(app_cursor_readout_test PRIVATE plotvane_tooltestsupport)
-plotvane_add_qt_test(app_progress_window_test app/ProgressWindowTest.cpp)
-plotvane_add_qt_test(app_main_window_test app/FrmMainTest.cpp)
-plotvane_add_qt_test(app_load_commands_test app/LoadCommandsTest.cpp)
-plotvane_add_qt_test(app_settings_dialog_test app/Form1Test.cpp)
-plotvane_add_qt_test(app_program_test app/ProgramTest.cpp)
-target_compile_definitions(app_program_test PRIVATE PLOTVANE_PROGRAM="$<TARGET_FILE:plotvane>")
-add_dependencies(app_program_test plotvane)
-include(${CMAKE_CURRENT_LIST_DIR}/tools.cmake)
-include(${CMAKE_CURRENT_LIST_DIR}/output.cmake)
+endforeach()

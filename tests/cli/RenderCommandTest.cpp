@@ -10,7 +10,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "cli/RenderCommand.h"
-#include "data/FileBytes.h"
+#include "common/FileBytes.h"
 #include "support/TempDir.h"
 
 namespace plotvane::cli {

@@ -1,4 +1,3 @@
-plotvane_add_test(cli_test cli/CliTest.cpp)
-target_link_libraries(cli_test PRIVATE plotvane_cli_commands)
-plotvane_add_test(cli_render_test cli/RenderCommandTest.cpp)
-target_link_libraries(cli_render_test PRIVATE plotvane_cli_render)
+# Suites of plotvane-cli: the commands run in process.
+plotvane_add_test(cli_test cli/CliTest.cpp cli/RenderCommandTest.cpp)
+target_link_libraries(cli_test PRIVATE plotvane_cli_render)

@@ -11,6 +11,7 @@
 #include "settings/NumberText.h"
 #include "settings/SettingsBlock.h"
 #include "support/PointGenerators.h"
+#include "support/SettingsTestSupport.h"
 
 namespace plotvane {
 namespace {
@@ -31,17 +32,8 @@ const std::string kPoints = "Easting\tNorthing\tDepth\r\n0\t-10\t1.25\r\n250\t40
 TEST(ContourLayouts, NewLayoutReadsAllFourteenLines) {
   const auto [status, doc] = ReadBytesAsFile("map.ctr", Block(kSettingsLines) + "\r\n" + kPoints);
   ASSERT_EQ(status, ReadStatus::Ok);
-  const DrawSettings& s = doc.settings;
-  EXPECT_EQ(s.X1, "0");
-  EXPECT_EQ(s.X2, "250");
-  EXPECT_EQ(s.Y1, "-10");
-  EXPECT_EQ(s.Z2, "98.6");
-  EXPECT_EQ(s.n, "12");
-  EXPECT_EQ(s.sq, "0.4");
-  EXPECT_EQ(s.ContourLines, 0);
-  EXPECT_EQ(s.TriangleEdges, 1);
-  EXPECT_EQ(s.ContinuousColour, 1);
-  EXPECT_EQ(s.fillMode, FillMode::FillGrey);
+  EXPECT_EQ(doc.settings,
+            test::Settings("0", "250", "-10", "40", "1.25", "98.6", "12", "0.4", 0, 1, 1, FillMode::FillGrey));
   EXPECT_EQ(doc.points.labelX, "Easting");
   EXPECT_EQ(doc.points.labelZ, "Depth");
   ASSERT_EQ(doc.points.nn, 3);

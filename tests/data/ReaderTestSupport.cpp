@@ -6,10 +6,9 @@ ReadOutcome ReadBytesAsFile(std::string_view name, std::string_view bytes, int s
                             std::string_view skipPrefixes) {
   const TempDir dir;
   ReadOutcome out{ReadStatus::Ok, Document{}};
-  out.doc.skipLines = static_cast<std::int16_t>(skipLines);
-  out.doc.skipPrefixes = std::string(skipPrefixes);
   out.doc.settings = DefaultDrawSettings();
-  out.status = ReadDataFile(dir.write(name, bytes), out.doc);
+  out.status = ReadDataFile(dir.write(name, bytes), out.doc,
+                            SkipOptions{static_cast<std::int16_t>(skipLines), std::string(skipPrefixes)});
   return out;
 }
 

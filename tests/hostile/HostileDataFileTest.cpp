@@ -28,7 +28,8 @@ constexpr std::string_view kTriangle = "X\tY\tZ\r\n0\t0\t1\r\n100\t0\t2\r\n50\t1
 std::string_view MessageOf(LoadStatus status) {
   switch (status) {
     case LoadStatus::Meshed:
-    case LoadStatus::NoPoints: return {};
+    case LoadStatus::NoPoints:
+    case LoadStatus::Cancelled: return {};
     case LoadStatus::InvalidData: return messages::kInvalidData;
     case LoadStatus::TooFewPoints: return messages::kTooFewPoints;
     case LoadStatus::DuplicatePoints: return messages::kDuplicatePoints;
@@ -232,11 +233,10 @@ TEST_P(HostileDataFile, EndsSoundlyAndLeavesNothingOfTheEarlierData) {
   test::TempDir dir;
   Document doc;
   const Document earlier = test::LoadGoodFile(dir, doc);
-  doc.skipLines = c.skipLines;
-  doc.skipPrefixes = c.skipPrefixes ? c.skipPrefixes() : std::string();
+  const SkipOptions skip{c.skipLines, c.skipPrefixes ? c.skipPrefixes() : std::string()};
   const std::string path = dir.write(c.fileName, c.bytes());
 
-  const LoadStatus status = OpenDataFile(path, doc, NullProgress());
+  const LoadStatus status = OpenDataFile(path, doc, NullProgress(), skip);
   EXPECT_NE(std::find(c.outcomes.begin(), c.outcomes.end(), status), c.outcomes.end())
       << "unexpected outcome " << static_cast<int>(status);
   EXPECT_EQ(doc.errMsg, MessageOf(status));

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "data/Document.h"
-#include "data/OpenDataFile.h"
+#include "load/OpenDataFile.h"
 #include "support/PointGenerators.h"
 #include "support/TempDir.h"
 

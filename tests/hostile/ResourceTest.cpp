@@ -12,7 +12,7 @@
 #include <fstream>
 #include <string>
 
-#include "data/OpenDataFile.h"
+#include "load/OpenDataFile.h"
 #include "render/PageComposition.h"
 #include "render/emf/EmfWriter.h"
 #include "settings/ViewFile.h"

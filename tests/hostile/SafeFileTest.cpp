@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "common/SafeFile.h"
-#include "data/TextDecoding.h"
+#include "common/TextDecoding.h"
 #include "support/TempDir.h"
 
 namespace plotvane {

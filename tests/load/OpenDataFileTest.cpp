@@ -7,8 +7,9 @@
 
 #include "common/Messages.h"
 #include "data/FileTitle.h"
-#include "data/OpenDataFile.h"
+#include "load/OpenDataFile.h"
 #include "support/PointGenerators.h"
+#include "support/SettingsTestSupport.h"
 #include "support/TempDir.h"
 
 namespace plotvane {
@@ -27,20 +28,7 @@ TEST(OpenDataFile, TextFileFillsTheSettingsFromTheDataRange) {
                                    doc, NullProgress());
   ASSERT_EQ(status, LoadStatus::Meshed);
   EXPECT_TRUE(doc.drawable());
-  const DrawSettings& s = doc.settings;
-  EXPECT_EQ(s.X1, "0");
-  EXPECT_EQ(s.X2, "250");
-  EXPECT_EQ(s.Y1, "-10");
-  EXPECT_EQ(s.Y2, "40");
-  EXPECT_EQ(s.Z1, "1.25");
-  EXPECT_EQ(s.Z2, "98.6");
-  EXPECT_EQ(s.n, "20");
-  EXPECT_EQ(s.sq, "");
-  EXPECT_EQ(s.ContourLines, 1);
-  EXPECT_EQ(s.TriangleEdges, 0);
-  EXPECT_EQ(s.ContinuousColour, 0);
-  EXPECT_EQ(s.fillMode, FillMode::FillColour);
-  EXPECT_EQ(doc.LevelCount, 20);
+  EXPECT_EQ(doc.settings, test::Settings("0", "250", "-10", "40", "1.25", "98.6", "20", ""));
 }
 
 TEST(OpenDataFile, NormalisesEveryAxisToZeroToHundred) {
@@ -130,6 +118,31 @@ TEST(FileTitle, NamesOfALoadedFile) {
   EXPECT_EQ(StripCommandLineQuotes("\"/data/site.north.txt\""), "/data/site.north.txt");
   EXPECT_EQ(StripCommandLineQuotes("/a \"b\" c"), "/a \"b\" c");
   EXPECT_EQ(StripCommandLineQuotes("\""), "");
+}
+
+// Stops the meshing at the first question.
+class CancellingProgress final : public ProgressSink {
+ public:
+  bool cancelled() override {
+    ++asked;
+    return true;
+  }
+  int asked = 0;
+};
+
+TEST(OpenDataFile, CancelledMeshingLeavesNoDataAndNoMessage) {
+  TempDir dir;
+  Document doc;
+  ASSERT_EQ(OpenDataFile(dir.write("a.txt", test::DataFileText(test::UniformPoints(500, 5))), doc, NullProgress()),
+            LoadStatus::Meshed);
+  CancellingProgress progress;
+  EXPECT_EQ(OpenDataFile(dir.write("b.txt", test::DataFileText(test::UniformPoints(500, 6))), doc, progress),
+            LoadStatus::Cancelled);
+  EXPECT_EQ(progress.asked, 1);
+  EXPECT_FALSE(doc.hasData());
+  EXPECT_EQ(doc.mesh.nt, 0);
+  EXPECT_TRUE(doc.errMsg.empty());
+  EXPECT_FALSE(ShowsErrorMessage(LoadStatus::Cancelled));
 }
 
 }  // namespace

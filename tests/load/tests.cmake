@@ -1,1 +1,2 @@
-plotvane_add_test(open_data_file_test load/OpenDataFileTest.cpp)
+# The road from a file name to a meshed data set.
+plotvane_add_test(load_test load/OpenDataFileTest.cpp)

@@ -100,11 +100,11 @@ TEST(DrawContourMap, DrawsTheMeshWithTheSettingsCountsAndClosesTheProgress) {
   styles.buildReserved();
   CountingProgress progress;
   gdi::DeviceContext hdc = gdi::CreateEnhMetaFileA(gdi::RECT{0, -10000, 10000, 0});
-  DrawContourMap(hdc, doc, s, styles, progress);
+  const std::int32_t levelCount = DrawContourMap(hdc, doc, s, styles, progress);
   const auto calls = test::RecordedCalls(gdi::CloseEnhMetaFile(hdc));
   EXPECT_EQ(progress.label, "描画中です。");
   EXPECT_EQ(progress.closed, 1);
-  EXPECT_EQ(doc.LevelCount, 10) << "the contour levels, not the 200 fill bands";
+  EXPECT_EQ(levelCount, 10) << "the contour levels, not the 200 fill bands";
   // Levels 0..1 over 200 bands: one strip per band crossed, in two parts.
   EXPECT_EQ(test::CallsOf(calls, test::DrawCall::Kind::Polygon).size(), 5u + 200u + 2u);
   // Lines at tenths, 0.1 to 1.0: the one through the top vertex is a dot there.

@@ -92,14 +92,6 @@ TEST(PageComposition, WithoutDataTheMapSquareIsPlainWhite) {
   EXPECT_EQ(test::CallsOf(test::RecordedCalls(page), DrawCall::Kind::Polygon).size(), 40u) << "the scale, twice";
 }
 
-TEST(PageComposition, LeavesTheLevelCountAtTheContourLevels) {
-  Document doc = test::RampDocument();
-  doc.settings.n = "8";
-  doc.settings.ContinuousColour = 1;
-  ComposePage(doc, NullProgress());
-  EXPECT_EQ(doc.LevelCount, 8);
-}
-
 TEST(PageComposition, NoPenBrushOrFontOutlivesThePage) {
   Document doc = test::RampDocument();
   PatternBrushes();  // made once for the whole run, not per page

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "data/OpenDataFile.h"
+#include "load/OpenDataFile.h"
 #include "support/PointGenerators.h"
 #include "support/TempDir.h"
 

@@ -1,22 +1,18 @@
-# Suites of the render area: the recorded drawing layer and the metafile writer.
+# Suites of the render area: the recorded drawing layer, the metafile writer,
+# the contour renderer, the level styles, the scale, the title and the page.
 add_library(plotvane_render_testsupport STATIC render/DemoPage.cpp render/TraceSink.cpp)
 target_include_directories(plotvane_render_testsupport PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/render)
-target_link_libraries(plotvane_render_testsupport PUBLIC plotvane::core)
+target_link_libraries(plotvane_render_testsupport PUBLIC plotvane::render)
 
-plotvane_add_test(gdi_objects_test render/GdiObjectsTest.cpp)
-plotvane_add_test(gdi_recording_test render/RecordingTest.cpp)
-target_link_libraries(gdi_recording_test PRIVATE plotvane_render_testsupport)
-plotvane_add_test(gdi_playback_test render/PlaybackMappingTest.cpp)
-target_link_libraries(gdi_playback_test PRIVATE plotvane_render_testsupport)
-plotvane_add_test(emf_writer_test render/EmfWriterTest.cpp)
-target_link_libraries(emf_writer_test PRIVATE plotvane_render_testsupport uemf)
-
-# The contour renderer, the level styles, the scale, the title and the page.
 add_library(plotvane_render_testdata STATIC render/RecordedCalls.cpp render/RenderTestData.cpp)
 target_include_directories(plotvane_render_testdata PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/render)
-target_link_libraries(plotvane_render_testdata PUBLIC plotvane_testsupport plotvane::core)
+target_link_libraries(plotvane_render_testdata PUBLIC plotvane_testsupport)
 
 plotvane_add_test(render_test
+  render/GdiObjectsTest.cpp
+  render/RecordingTest.cpp
+  render/PlaybackMappingTest.cpp
+  render/EmfWriterTest.cpp
   render/LevelStylesTest.cpp
   render/TriangleBandsTest.cpp
   render/ContourTrianglesTest.cpp
@@ -25,4 +21,4 @@ plotvane_add_test(render_test
   render/TitleTest.cpp
   render/PageCompositionTest.cpp
   render/RenderSettingsTest.cpp)
-target_link_libraries(render_test PRIVATE plotvane_render_testdata plotvane_render_testsupport)
+target_link_libraries(render_test PRIVATE plotvane_render_testdata plotvane_render_testsupport uemf)

@@ -6,6 +6,7 @@
 
 #include "settings/SettingsBlock.h"
 #include "settings/ViewFile.h"
+#include "support/SettingsTestSupport.h"
 #include "support/TempDir.h"
 
 namespace plotvane {
@@ -22,13 +23,7 @@ DrawSettings Grey() {
 TEST(ReadViewText, ElevenLinesKeepTheFillMode) {
   DrawSettings s = Grey();
   ASSERT_EQ(ReadViewText(kEleven, s), ViewReadStatus::Ok);
-  EXPECT_EQ(s.fillMode, FillMode::FillGrey);
-  EXPECT_EQ(s.X2, "250");
-  EXPECT_EQ(s.Y1, "-10");
-  EXPECT_EQ(s.sq, "2.5");
-  EXPECT_EQ(s.ContourLines, 1);
-  EXPECT_EQ(s.TriangleEdges, 0);
-  EXPECT_EQ(s.ContinuousColour, 1);
+  EXPECT_EQ(s, test::Settings("0", "250", "-10", "40", "1.25", "98.6", "20", "2.5", 1, 0, 1, FillMode::FillGrey));
 }
 
 TEST(ReadViewText, TrueOnLineFourteenSelectsPatternAndClearsContinuous) {

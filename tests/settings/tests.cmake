@@ -1,5 +1,6 @@
-plotvane_add_test(number_text_test settings/NumberTextTest.cpp)
-plotvane_add_test(settings_block_test
+# Suites of the settings area.
+plotvane_add_test(settings_test
+  settings/NumberTextTest.cpp
   settings/SettingsBlockTest.cpp
   settings/ViewFileTest.cpp
   settings/ValidateDrawSettingsTest.cpp)

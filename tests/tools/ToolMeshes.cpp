@@ -136,7 +136,7 @@ ToolMesh DelaunayMesh(const Points& points) {
   const TriangulateOutcome outcome =
       Triangulate(points.size(), m.meshX, m.meshY, m.meshZ, m.nt, m.ipt, errMsg, NullProgress());
   if (outcome != TriangulateOutcome::Meshed) m.nt = 0;
-  Hizumi(points.size(), m.meshX, m.meshY, m.meshZ, m.nt, m.ipt, m.hh);
+  TriangleDistortions(m.meshX, m.meshY, m.nt, m.ipt, m.hh);
   Reindex(m);
   return t;
 }

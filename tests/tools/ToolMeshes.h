@@ -37,7 +37,7 @@ ToolMesh LatticeMesh(int n, std::uint32_t seed);
 ToolMesh SliverSoup(int count, std::uint32_t seed);
 
 // The mesh the program builds for these data points: normalised to 0..100,
-// triangulated, rated by Hizumi, indexed; range holds the data extents.
+// triangulated, rated by TriangleDistortions, indexed; range holds the data extents.
 ToolMesh DelaunayMesh(const Points& points);
 
 // Rebuilds mesh.locator after the arrays were changed.

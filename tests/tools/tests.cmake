@@ -4,9 +4,9 @@ add_library(plotvane_tooltestsupport STATIC
   tools/QueryPoints.cpp)
 target_link_libraries(plotvane_tooltestsupport PUBLIC plotvane_testsupport)
 
-plotvane_add_test(mesh_value_at_test tools/MeshValueAtTest.cpp)
-target_link_libraries(mesh_value_at_test PRIVATE plotvane_tooltestsupport)
-plotvane_add_test(mesh_locator_test tools/MeshLocatorTest.cpp)
-target_link_libraries(mesh_locator_test PRIVATE plotvane_tooltestsupport)
-plotvane_add_test(grid_conversion_test tools/GridParametersTest.cpp tools/GridConversionTest.cpp)
-target_link_libraries(grid_conversion_test PRIVATE plotvane_tooltestsupport)
+plotvane_add_test(tools_test
+  tools/MeshValueAtTest.cpp
+  tools/MeshLocatorTest.cpp
+  tools/GridParametersTest.cpp
+  tools/GridConversionTest.cpp)
+target_link_libraries(tools_test PRIVATE plotvane_tooltestsupport)

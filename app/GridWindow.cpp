@@ -1,0 +1,141 @@
+#include "app/GridWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <cmath>
+#include <memory>
+#include <string_view>
+#include <utility>
+
+#include "app/CommandLine.h"
+#include "app/FileFilter.h"
+#include "app/ProgressWindow.h"
+#include "tools/GridConversion.h"
+
+namespace plotvane::app {
+namespace {
+
+const QString kSaveTitle = QStringLiteral("格子状データの保存");
+const QString kSaveFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt");
+const QString kFileSuffix = QStringLiteral("_格子");
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The progress of a conversion, in a dialog with a cancel button. Like the
+// progress window of the loads it appears only when the conversion lasts, and
+// pending events run at each update: that is when the dialog can appear, the
+// windows repaint and the cancel button can be pressed. It is modal to the
+// whole program, so no other window takes input meanwhile.
+class GridProgress final : public ProgressSink {
+ public:
+  explicit GridProgress(QWidget* parent) : m_parent(parent) {}
+
+  void prepare(std::string_view label) override {
+    m_progressDialog = std::make_unique<QProgressDialog>(FromUtf8(label), QStringLiteral("ｷｬﾝｾﾙ"), 0, 100, m_parent);
+    m_progressDialog->setWindowTitle(QStringLiteral("しばらくお待ちください"));
+    m_progressDialog->setWindowModality(Qt::ApplicationModal);
+    m_progressDialog->setMinimumDuration(static_cast<int>(ProgressWindow::kDelay.count()));
+    m_progressDialog->setAutoClose(false);
+    m_progressDialog->setAutoReset(false);
+    m_progressDialog->setValue(0);
+  }
+  void update(double value) override {
+    if (m_progressDialog) m_progressDialog->setValue(static_cast<int>(std::lround(value)));
+    // The dialog runs them itself only once it is on screen.
+    QCoreApplication::processEvents();
+  }
+  void close() override { m_progressDialog.reset(); }
+
+  bool cancelled() const { return m_progressDialog && m_progressDialog->wasCanceled(); }
+
+ private:
+  QWidget* m_parent;
+  std::unique_ptr<QProgressDialog> m_progressDialog;
+};
+
+}  // namespace
+
+GridWindow::GridWindow(Document& doc, Dialogs& dialogs, CommandGuard& guard, QString dialogPath, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), m_doc(doc), m_dialogs(dialogs), m_guard(guard), m_dialogPath(std::move(dialogPath)) {
+  m_ui.setupUi(this);
+  setFixedSize(size());
+  setAttribute(Qt::WA_DeleteOnClose);
+  connect(m_ui.Command1, &QPushButton::clicked, this, &GridWindow::runConversion);
+  clearFields();
+}
+
+void GridWindow::clearFields() {
+  for (QLineEdit* box : {m_ui.Text1, m_ui.Text2, m_ui.Text3, m_ui.Text4, m_ui.Text5, m_ui.Text6}) box->clear();
+}
+
+void GridWindow::closeEvent(QCloseEvent* event) {
+  // The conversion in progress belongs to this window.
+  if (m_converting) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
+}
+
+GridTexts GridWindow::texts() const {
+  const auto text = [](const QLineEdit* box) { return box->text().toStdString(); };
+  return {text(m_ui.Text1), text(m_ui.Text2), text(m_ui.Text3), text(m_ui.Text4), text(m_ui.Text5), text(m_ui.Text6)};
+}
+
+// The proposed name in the folder of the remembered path.
+QString GridWindow::proposedFile() const {
+  const QString name = QString::fromStdString(m_doc.fileTitle) + kFileSuffix;
+  if (m_dialogPath.isEmpty()) return name;
+  const QFileInfo place(m_dialogPath);
+  return QDir(place.isDir() ? place.filePath() : place.path()).filePath(name);
+}
+
+void GridWindow::report(const QString& text) { m_dialogs.message(this, QString::fromLatin1(kProgramTitle), text); }
+
+void GridWindow::runConversion() {
+  if (m_guard.busy()) return;
+  if (m_doc.mesh.nt < 3) return;
+  const GridParametersRead grid = ReadGridParameters(texts());
+  if (grid.status == GridParametersRead::Status::NotNumeric) return;
+  // A grid that cannot be computed is reported before the user is asked for
+  // a file that would never be written.
+  if (grid.status == GridParametersRead::Status::TooLarge) {
+    report(FromUtf8(grid.error));
+    return;
+  }
+
+  const QString path = m_dialogs.saveFile(this, kSaveTitle, QtFileFilter(kSaveFilter), proposedFile());
+  if (path.isEmpty()) {
+    report(QString::fromUtf8(kDialogCancelled));
+    return;
+  }
+  m_dialogPath = path;
+
+  GridConversionResult result;
+  {
+    CommandGuard::Scope busy(m_guard);
+    m_converting = true;
+    GridProgress progress(this);
+    result = ConvertToGrid(m_doc, grid.parameters, QFile::encodeName(path).toStdString(), progress,
+                           [&progress] { return progress.cancelled(); });
+    m_converting = false;
+  }
+  emit conversionEnded();
+  if (!result.ok()) {
+    report(FromUtf8(result.error));
+    return;
+  }
+
+  emit saved(path);
+  // Closing only schedules the window's deletion, but the message belongs to
+  // the main window now that this one is gone from the screen.
+  QWidget* owner = parentWidget();
+  close();
+  m_dialogs.message(owner, QString::fromLatin1(kProgramTitle), FromUtf8(kGridSaved));
+}
+
+}  // namespace plotvane::app

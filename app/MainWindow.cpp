@@ -1,0 +1,161 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QStatusBar>
+
+#include "app/CommandLine.h"
+#include "app/PageSurface.h"
+#include "app/SettingsDialog.h"
+#include "app/SkipLinesDialog.h"
+#include "app/TempPageFile.h"
+#include "data/FileTitle.h"
+
+namespace plotvane::app {
+namespace {
+
+// The client area below the menu bar: 617 x 516 pixels, of which the status
+// bar takes the bottom 25.
+constexpr int kClientWidth = 617;
+constexpr int kSurfaceAreaHeight = 491;
+constexpr int kStatusBarHeight = 25;
+
+}  // namespace
+
+MainWindow::MainWindow(Dialogs& dialogs, PageComposer composer, std::vector<std::string> pageFileFolders,
+                       std::chrono::milliseconds progressDelay)
+    : m_dialogs(dialogs),
+      m_composer(std::move(composer)),
+      m_pageFileFolders(std::move(pageFileFolders)),
+      m_progress(
+          this, [this] { return m_settingsDialog && m_settingsDialog->isVisible(); }, progressDelay) {
+  m_ui.setupUi(this);
+  m_ui.centralwidget->setFixedSize(kClientWidth, kSurfaceAreaHeight);
+  m_ui.StatusBar1->setFixedHeight(kStatusBarHeight);
+  m_panel1 = new QLabel(m_ui.StatusBar1);
+  m_panel1->setObjectName(QStringLiteral("Panel1"));
+  m_ui.StatusBar1->addWidget(m_panel1, 1);
+  // The surface and the status bar never move: the window keeps its size.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  connectCommands();
+}
+
+MainWindow::~MainWindow() { shutDown(); }
+
+// Each menu item to its command.
+void MainWindow::connectCommands() {
+  connect(m_ui.mnuFileNew, &QAction::triggered, this, &MainWindow::openData);
+  connect(m_ui.mnuFileNew2, &QAction::triggered, this, &MainWindow::openDataSkippingLines);
+  connect(m_ui.mnuFileExit, &QAction::triggered, this, &MainWindow::exitProgram);
+  connect(m_ui.scale, &QAction::triggered, this, &MainWindow::editSettings);
+  connect(m_ui.datahozon, &QAction::triggered, this, &MainWindow::saveData);
+  connect(m_ui.gazouhozon, &QAction::triggered, this, &MainWindow::savePicture);
+  connect(m_ui.mnuFilePrint, &QAction::triggered, this, &MainWindow::printPage);
+  connect(m_ui.copy, &QAction::triggered, this, &MainWindow::copyPage);
+  connect(m_ui.mnuViewCopy, &QAction::triggered, this, &MainWindow::copySettings);
+  connect(m_ui.mnuViewPaste, &QAction::triggered, this, &MainWindow::pasteSettings);
+  connect(m_ui.mnuViewSave, &QAction::triggered, this, &MainWindow::saveSettings);
+  connect(m_ui.mnuViewRead, &QAction::triggered, this, &MainWindow::readSettings);
+  connect(m_ui.atai, &QAction::triggered, this, &MainWindow::openValueWindow);
+  connect(m_ui.koushi, &QAction::triggered, this, &MainWindow::openGridWindow);
+  connect(m_ui.mnuVer, &QAction::triggered, this, &MainWindow::showAbout);
+  connect(m_ui.Picture2, &PageSurface::mouseMovedMm, this, &MainWindow::showValueUnderCursor);
+}
+
+void MainWindow::startUp(const QString& commandLine) {
+  m_pageFile = CreateTempPageFileIn(m_pageFileFolders);
+  QGuiApplication::clipboard()->clear();
+  if (const std::optional<StartupFile> file = StartupFileOf(commandLine)) {
+    m_doc.fileTitle = file->fileTitle;
+    setWindowTitle(StartupCaption(file->fileName));
+    openDataFile(file->path);
+  }
+  m_fileDialogPath = commandLine;
+  m_viewFileDialogPath = commandLine;
+  m_gridFilePath = QString::fromStdString(StripCommandLineQuotes(commandLine.toStdString()));
+}
+
+void MainWindow::shutDown() {
+  if (m_shutDown) return;
+  m_shutDown = true;
+  m_progress.close();
+  for (auto it = m_loadedWindows.rbegin(); it != m_loadedWindows.rend(); ++it) {
+    if (QWidget* window = it->data()) {
+      window->close();
+      delete window;
+    }
+  }
+  m_loadedWindows.clear();
+  m_pageFile.remove();
+}
+
+void MainWindow::requestClose() { close(); }
+
+namespace {
+// Modal windows stack at most a box over a dialog over a file dialog.
+constexpr int kMaxNestedModals = 8;
+}  // namespace
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (m_guard.busy()) {
+    // The operation in progress still uses the document; close after it,
+    // and ask a meshing to stop now rather than after seconds.
+    m_closePending = true;
+    m_progress.cancel();
+    event->ignore();
+    return;
+  }
+  event->accept();
+  // A box or dialog still open (the start-up error box, for one) runs an
+  // event loop of its own that would outlive the program's end: hiding it
+  // ends that loop.
+  for (int open = 0; open < kMaxNestedModals; ++open) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == this) break;
+    modal->hide();
+  }
+  if (!m_closed) {
+    m_closed = true;
+    emit closed();
+  }
+}
+
+void MainWindow::closeIfPending() {
+  if (m_closePending && !m_guard.busy()) {
+    m_closePending = false;
+    close();
+  }
+}
+
+void MainWindow::exitProgram() {
+  if (m_guard.busy()) return;
+  close();
+}
+
+SettingsDialog& MainWindow::settingsDialog() {
+  if (!m_settingsDialog) {
+    m_settingsDialog = new SettingsDialog(m_doc, m_guard, this);
+    connect(m_settingsDialog, &SettingsDialog::redrawRequested, this, &MainWindow::clearAndRedraw);
+    registerWindow(m_settingsDialog);
+  }
+  return *m_settingsDialog;
+}
+
+SkipLinesDialog& MainWindow::skipLinesDialog() {
+  if (!m_skipLinesDialog) {
+    m_skipLinesDialog = new SkipLinesDialog(this);
+    registerWindow(m_skipLinesDialog);
+  }
+  return *m_skipLinesDialog;
+}
+
+void MainWindow::registerWindow(QWidget* window) { m_loadedWindows.emplace_back(window); }
+
+QString MainWindow::statusText() const { return m_panel1->text(); }
+
+}  // namespace plotvane::app

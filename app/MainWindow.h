@@ -1,0 +1,165 @@
+#pragma once
+// MainWindow, the main window: the menu bar from which every command starts,
+// the page on screen (Picture2) and the cursor read-out in the first panel
+// of the status bar (StatusBar1). The window keeps its size.
+//
+// Life of the program:
+// - startUp (the window's load), before the window is first shown: the
+//   temporary page file (TempPageFile.h), the clipboard emptied, the file
+//   named on the command line opened through the start-up road, the start
+//   of the file dialogs set to the raw command-line text;
+// - the commands, each a slot named after its menu item;
+// - shutDown (the window's unload), after the event loop has ended: every
+//   other window closed, the last loaded first, and the page file deleted.
+//
+// The window owns the document (points, mesh, settings) and the windows it
+// loads; it owns no algorithm: loading is OpenDataFile, the page is composed
+// by the PageComposer handed in, the read-out is CursorReadout.
+//
+// Adding a command: connect its action in connectCommands() (MainWindow.cpp)
+// to a slot that starts with `if (m_guard.busy()) return;`. A window the
+// command loads is created with this window as parent and registered with
+// registerWindow(), so that shutdown closes it. File dialogs and message
+// boxes go through dialogs(); the page last shown is currentPage(), the
+// same page the page file holds.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+#include "app/CommandGuard.h"
+#include "app/Dialogs.h"
+#include "app/ProgressWindow.h"
+#include "app/TempPageFile.h"
+#include "data/DataFileReader.h"
+#include "data/Document.h"
+#include "render/gdi/EnhMetaFile.h"
+#include "ui_MainWindow.h"
+
+class QLabel;
+
+namespace plotvane::app {
+
+class SkipLinesDialog;
+class SettingsDialog;
+class ValueWindow;
+class GridWindow;
+class PageSurface;
+
+// Composes the page of the document: a null picture when nothing can be
+// drawn (errMsg not empty). Progress goes to the sink.
+using PageComposer = std::function<gdi::EnhMetaFile(Document&, ProgressSink&)>;
+
+class MainWindow final : public QMainWindow {
+  Q_OBJECT
+ public:
+  // pageFileFolders: where the temporary page file may go, in order of
+  // preference (PageFileFolders()). progressDelay: the progress window's.
+  MainWindow(Dialogs& dialogs, PageComposer composer, std::vector<std::string> pageFileFolders,
+             std::chrono::milliseconds progressDelay = ProgressWindow::kDelay);
+  ~MainWindow() override;
+
+  // The window's load, with the raw command-line text.
+  void startUp(const QString& commandLine);
+  // The window's unload. Runs once; later calls do nothing.
+  void shutDown();
+  // Closes the window as its close button does. During a load or a redraw
+  // the close waits until the operation has ended.
+  void requestClose();
+  // Whether the window has been closed (the program is ending).
+  bool closeRequested() const { return m_closed; }
+
+  // OpenDataFile with the window's parts: the surface cleared and shown
+  // blank first, errors in a message box titled "Error", the page drawn on
+  // success. The caller has set the caption and fileTitle.
+  void openDataFile(const QString& path, const SkipOptions& skip = {});
+  // Composes the page, shows it in Picture2 and copies it to the page file;
+  // does nothing while errMsg is not empty.
+  void redraw();
+  // Clears Picture2, lets pending events run, redraws: after a settings change.
+  void clearAndRedraw();
+
+  Document& document() { return m_doc; }
+  Dialogs& dialogs() { return m_dialogs; }
+  CommandGuard& guard() { return m_guard; }
+  ProgressWindow& progress() { return m_progress; }
+  PageSurface* pageSurface() const { return m_ui.Picture2; }
+  const Ui::MainWindow& controls() const { return m_ui; }
+  // The first panel of the status bar.
+  QString statusText() const;
+  // The page last composed; null before the first.
+  const gdi::EnhMetaFile& currentPage() const { return m_page; }
+  // The temporary page file; empty when none could be made.
+  const std::string& pageFilePath() const { return m_pageFile.path(); }
+  // Where the main window's file dialog (dlgCommonDialog) opens next, and
+  // the settings dialog's (CommonDialog1).
+  QString& fileDialogPath() { return m_fileDialogPath; }
+  QString& viewFileDialogPath() { return m_viewFileDialogPath; }
+
+  // The settings dialog, created on first use and kept until shutdown.
+  SettingsDialog& settingsDialog();
+  // Shutdown closes the window, in reverse order of registration.
+  void registerWindow(QWidget* window);
+
+ signals:
+  // A composed page has reached Picture2 and the page file.
+  void pageShown();
+  // The window has closed; the program ends.
+  void closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void connectCommands();
+  void closeIfPending();
+  void showPage(const gdi::EnhMetaFile& page);
+  void loadChosenFile(const QString& path, const SkipOptions& skip = {});
+  SkipLinesDialog& skipLinesDialog();
+
+  void openData();
+  void openDataSkippingLines();
+  void exitProgram();
+  void editSettings();
+  void showAbout();
+  void showValueUnderCursor(float X, float Y);
+  // MainWindowOutput.cpp
+  void saveData();
+  void savePicture();
+  void printPage();
+  void copyPage();
+  void copySettings();
+  void pasteSettings();
+  void saveSettings();
+  void readSettings();
+  void reportSaveFailure(const QString& error);
+  // MainWindowTools.cpp
+  void openValueWindow();
+  void openGridWindow();
+
+  Ui::MainWindow m_ui;
+  QLabel* m_panel1 = nullptr;
+  Dialogs& m_dialogs;
+  PageComposer m_composer;
+  std::vector<std::string> m_pageFileFolders;
+  CommandGuard m_guard;
+  Document m_doc;
+  ProgressWindow m_progress;
+  gdi::EnhMetaFile m_page;
+  TempPageFile m_pageFile;
+  QString m_fileDialogPath;
+  QString m_viewFileDialogPath;
+  QPointer<SettingsDialog> m_settingsDialog;
+  QPointer<ValueWindow> m_valueWindow;
+  QPointer<GridWindow> m_gridWindow;
+  // Where the grid window's save dialog starts: the last grid file saved.
+  QString m_gridFilePath;
+  QPointer<SkipLinesDialog> m_skipLinesDialog;
+  std::vector<QPointer<QWidget>> m_loadedWindows;
+  bool m_closePending = false;
+  bool m_closed = false;
+  bool m_shutDown = false;
+};
+
+}  // namespace plotvane::app

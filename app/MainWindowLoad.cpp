@@ -1,0 +1,126 @@
+// The commands of the main window: the two loads, the drawing settings, the
+// about box and the cursor read-out; and the road every load and redraw
+// takes to the screen and the page file.
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+
+#include "app/AboutDialog.h"
+#include "app/CommandLine.h"
+#include "app/CursorReadout.h"
+#include "app/FileFilter.h"
+#include "app/MainWindow.h"
+#include "app/PageSurface.h"
+#include "app/SettingsDialog.h"
+#include "app/SkipLinesDialog.h"
+#include "common/Messages.h"
+#include "data/FileTitle.h"
+#include "load/OpenDataFile.h"
+#include "render/emf/EmfWriter.h"
+
+namespace plotvane::app {
+namespace {
+
+const QString kLoadTitle = QStringLiteral("データの読込");
+const QString kLoadFilter =
+    QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.txt;*.ctr|ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.ctr|");
+const QString kSkipLoadFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt");
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+void MainWindow::openData() {
+  if (m_guard.busy()) return;
+  const QString path = m_dialogs.openFile(this, kLoadTitle, QtFileFilter(kLoadFilter), m_fileDialogPath);
+  if (path.isEmpty()) return;
+  loadChosenFile(path);
+}
+
+void MainWindow::openDataSkippingLines() {
+  if (m_guard.busy()) return;
+  const QString path = m_dialogs.openFile(this, kLoadTitle, QtFileFilter(kSkipLoadFilter), m_fileDialogPath);
+  if (path.isEmpty()) return;
+  SkipLinesDialog& dialog = skipLinesDialog();
+  m_dialogs.runModal(dialog);
+  if (!dialog.ok() || m_closed) return;
+  loadChosenFile(path, SkipOptions{dialog.skipLines(), dialog.skipPrefixes()});
+}
+
+// The steps both loads share once a file is chosen.
+void MainWindow::loadChosenFile(const QString& path, const SkipOptions& skip) {
+  m_fileDialogPath = path;
+  const QString name = QFileInfo(path).fileName();
+  m_doc.fileTitle = FileTitleOf(name.toStdString());
+  setWindowTitle(MenuLoadCaption(name));
+  openDataFile(path, skip);
+}
+
+void MainWindow::openDataFile(const QString& path, const SkipOptions& skip) {
+  LoadStatus status = LoadStatus::Meshed;
+  {
+    CommandGuard::Scope busy(m_guard);
+    m_ui.Picture2->clear();
+    QCoreApplication::processEvents();
+    status = OpenDataFile(QFile::encodeName(path).toStdString(), m_doc, m_progress, skip);
+    if (status == LoadStatus::Meshed) redraw();
+  }
+  // Outside the operation, so that a close requested meanwhile can end the
+  // program while the box is open.
+  if (ShowsErrorMessage(status)) m_dialogs.message(this, FromUtf8(messages::kErrorTitle), FromUtf8(m_doc.errMsg));
+  closeIfPending();
+}
+
+void MainWindow::redraw() {
+  {
+    CommandGuard::Scope busy(m_guard);
+    if (m_doc.errMsg.empty()) {
+      const gdi::EnhMetaFile page = m_composer(m_doc, m_progress);
+      if (!page.isNull()) showPage(page);
+    }
+  }
+  closeIfPending();
+}
+
+void MainWindow::showPage(const gdi::EnhMetaFile& page) {
+  m_page = page;
+  m_ui.Picture2->showPage(page);
+  // The page file is what saving, printing and copying read. A failure to
+  // write it leaves the previous page there; the page in memory
+  // (currentPage) is still this one.
+  if (!pageFilePath().empty()) gdi::CopyEnhMetaFileA(page, pageFilePath());
+  emit pageShown();
+}
+
+void MainWindow::clearAndRedraw() {
+  {
+    CommandGuard::Scope busy(m_guard);
+    m_ui.Picture2->clear();
+    QCoreApplication::processEvents();
+    redraw();
+  }
+  closeIfPending();
+}
+
+void MainWindow::editSettings() {
+  if (m_guard.busy()) return;
+  SettingsDialog& dialog = settingsDialog();
+  m_dialogs.runModal(dialog);
+  if (dialog.ok() != 0 && m_doc.hasData() && !m_closed) clearAndRedraw();
+}
+
+void MainWindow::showAbout() {
+  if (m_guard.busy()) return;
+  AboutDialog about(this);
+  m_dialogs.runModal(about);
+}
+
+void MainWindow::showValueUnderCursor(float X, float Y) {
+  // A load or a redraw in progress may be rebuilding the mesh.
+  if (m_guard.busy()) return;
+  if (const std::optional<std::string> text = CursorReadout(m_doc, X, Y)) m_panel1->setText(FromUtf8(*text));
+}
+
+}  // namespace plotvane::app

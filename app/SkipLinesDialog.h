@@ -1,0 +1,54 @@
+#pragma once
+// SkipLinesDialog, the skip settings "読み飛ばし設定" of the load with line skipping.
+//
+// Created on first use and afterwards only hidden, so its two boxes keep the
+// values last entered: Text1, the number of lines at the start of the file
+// to skip ("3" at first), and Text2, the blank-separated prefixes of lines to
+// skip ("# * !" at first, passed on unchanged).
+//
+// Text1 must hold a whole number from -32768 to 32767 (an optional sign and
+// digits, blanks around them allowed). OK with any other text does not close
+// the dialog: it beeps and selects the text of Text1 for correction, so a
+// load never runs with a count the user did not give. Cancel, Escape and
+// the frame's close button all cancel.
+
+#include <QDialog>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "ui_SkipLinesDialog.h"
+
+namespace plotvane::app {
+
+// The skip count Text1 stands for, or nullopt when it is not a whole number
+// within -32768..32767.
+std::optional<std::int16_t> SkipLinesFromText(const QString& text);
+
+class SkipLinesDialog final : public QDialog {
+  Q_OBJECT
+ public:
+  explicit SkipLinesDialog(QWidget* parent);
+
+  // True after OK; false after Cancel and while the dialog is shown.
+  bool ok() const { return m_ok; }
+  // The values OK accepted; meaningful when ok().
+  std::int16_t skipLines() const { return m_skipLines; }
+  std::string skipPrefixes() const { return m_ui.Text2->text().toStdString(); }
+
+  const Ui::SkipLinesDialog& controls() const { return m_ui; }
+
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void acceptValues();
+
+  Ui::SkipLinesDialog m_ui;
+  bool m_ok = false;
+  std::int16_t m_skipLines = 0;
+};
+
+}  // namespace plotvane::app

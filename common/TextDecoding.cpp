@@ -1,0 +1,85 @@
+// UTF-8 validation and the CP932 fallback. See TextDecoding.h.
+
+#include "common/TextDecoding.h"
+
+#include <cstdint>
+
+#include "common/IconvConverter.h"
+
+namespace plotvane {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+
+bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// Length of the well-formed sequence starting at text[i], or 0 when it is not
+// one. The second-byte ranges exclude overlong forms, surrogates and code
+// points above U+10FFFF.
+std::size_t SequenceLength(std::string_view text, std::size_t i) {
+  const auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = at(i);
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (text.size() - i < length) return 0;
+  if (at(i + 1) < low || at(i + 1) > high) return 0;
+  for (std::size_t k = 2; k < length; ++k) {
+    if (!IsContinuation(at(i + k))) return 0;
+  }
+  return length;
+}
+
+// Converts CP932 to UTF-8, one U+FFFD for every byte that does not convert.
+std::string FromCp932(std::string_view bytes) {
+  const IconvConverter converter("UTF-8", "CP932");
+  if (converter.valid()) return converter.convert(bytes, kReplacement);
+  // A system without the converter module: every non-ASCII byte is undecodable.
+  std::string out;
+  for (char c : bytes) {
+    if (static_cast<unsigned char>(c) < 0x80) {
+      out += c;
+    } else {
+      out += kReplacement;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t length = SequenceLength(bytes, i);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+std::string DecodeToUtf8(std::string_view bytes) {
+  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+  if (IsValidUtf8(bytes)) return std::string(bytes);
+  return FromCp932(bytes);
+}
+
+}  // namespace plotvane

@@ -1,0 +1,119 @@
+#include "load/OpenDataFile.h"
+
+#include "common/Capacity.h"
+#include "common/Messages.h"
+#include "data/DataFileReader.h"
+#include "mesh/Distortion.h"
+#include "mesh/Triangulate.h"
+#include "settings/NumberText.h"
+#include "tools/MeshLocator.h"
+
+namespace plotvane {
+namespace {
+
+LoadStatus FromRead(ReadStatus status) {
+  switch (status) {
+    case ReadStatus::Ok: return LoadStatus::Meshed;
+    case ReadStatus::UnknownKind: return LoadStatus::UnknownKind;
+    case ReadStatus::InvalidData: return LoadStatus::InvalidData;
+    case ReadStatus::CannotOpen: return LoadStatus::CannotOpen;
+    case ReadStatus::Unexpected: return LoadStatus::ReadFailed;
+  }
+  return LoadStatus::ReadFailed;
+}
+
+LoadStatus FromTriangulate(TriangulateOutcome outcome) {
+  switch (outcome) {
+    case TriangulateOutcome::Meshed: return LoadStatus::Meshed;
+    case TriangulateOutcome::TooFewPoints: return LoadStatus::TooFewPoints;
+    case TriangulateOutcome::DuplicatePoints: return LoadStatus::DuplicatePoints;
+    case TriangulateOutcome::AllCollinear: return LoadStatus::AllCollinear;
+    case TriangulateOutcome::Failed: return LoadStatus::MeshFailed;
+    case TriangulateOutcome::Cancelled: return LoadStatus::Cancelled;
+  }
+  return LoadStatus::MeshFailed;
+}
+
+DataRange RangeOf(const PointSet& p) {
+  DataRange r{p.dataX[1], p.dataX[1], p.dataY[1], p.dataY[1], p.dataZ[1], p.dataZ[1]};
+  for (PointIndex i = 1; i <= p.nn; ++i) {
+    if (r.xMax < p.dataX[i]) r.xMax = p.dataX[i];
+    if (r.xMin > p.dataX[i]) r.xMin = p.dataX[i];
+    if (r.yMax < p.dataY[i]) r.yMax = p.dataY[i];
+    if (r.yMin > p.dataY[i]) r.yMin = p.dataY[i];
+    if (r.zMax < p.dataZ[i]) r.zMax = p.dataZ[i];
+    if (r.zMin > p.dataZ[i]) r.zMin = p.dataZ[i];
+  }
+  return r;
+}
+
+void FillEmpty(std::string& text, double value) {
+  if (text.empty()) text = NumberText(value);
+}
+
+void FillMissingSettings(DrawSettings& s, const DataRange& r, std::int32_t levelCount) {
+  FillEmpty(s.X1, r.xMin);
+  FillEmpty(s.X2, r.xMax);
+  FillEmpty(s.Y1, r.yMin);
+  FillEmpty(s.Y2, r.yMax);
+  FillEmpty(s.Z1, r.zMin);
+  FillEmpty(s.Z2, r.zMax);
+  FillEmpty(s.n, levelCount);
+  if (s.sq == "inf") s.sq.clear();  // a file writes "inf" for "no limit"
+}
+
+// (v - min) * 100 / (max - min): the multiplication first, as the mesh
+// coordinates have always been computed.
+void Normalise(const std::vector<double>& data, double lo, double hi, PointIndex nn, std::vector<double>& mesh) {
+  mesh.resize(static_cast<std::size_t>(nn) + 1);
+  mesh[0] = 0.0;
+  for (PointIndex i = 1; i <= nn; ++i) mesh[i] = (data[i] - lo) * 100.0 / (hi - lo);
+}
+
+}  // namespace
+
+bool ShowsErrorMessage(LoadStatus status) {
+  return status != LoadStatus::Meshed && status != LoadStatus::NoPoints && status != LoadStatus::Cancelled;
+}
+
+LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& progress, const SkipOptions& skip) {
+  doc.settings = DefaultDrawSettings();
+  doc.mesh.clearTriangles();
+
+  const ReadStatus read = ReadDataFile(path, doc, skip);
+  if (read == ReadStatus::UnknownKind) {
+    // The points of the previous file must not be taken for this one's.
+    doc.points = PointSet{};
+    doc.errMsg = messages::kUnexpectedReadFailure;
+    return LoadStatus::UnknownKind;
+  }
+  if (read != ReadStatus::Ok) return FromRead(read);
+  PointSet& p = doc.points;
+  if (p.nn < 1) return LoadStatus::NoPoints;
+
+  doc.range = RangeOf(p);
+  FillMissingSettings(doc.settings, doc.range, capacity::kDefaultLevels);
+
+  const DataRange& r = doc.range;
+  if (r.xMax == r.xMin || r.yMax == r.yMin || r.zMax == r.zMin) {
+    doc.errMsg = messages::kUnexpectedReadFailure;
+    return LoadStatus::NoRange;
+  }
+  Normalise(p.dataX, r.xMin, r.xMax, p.nn, doc.mesh.meshX);
+  Normalise(p.dataY, r.yMin, r.yMax, p.nn, doc.mesh.meshY);
+  Normalise(p.dataZ, r.zMin, r.zMax, p.nn, doc.mesh.meshZ);
+
+  Mesh& m = doc.mesh;
+  const TriangulateOutcome meshed = Triangulate(p.nn, m.meshX, m.meshY, m.meshZ, m.nt, m.ipt, doc.errMsg, progress);
+  if (meshed != TriangulateOutcome::Meshed) {
+    m.clearTriangles();
+    // A cancelled load leaves no data, as if none had been loaded.
+    if (meshed == TriangulateOutcome::Cancelled) doc.points = PointSet{};
+    return FromTriangulate(meshed);
+  }
+  TriangleDistortions(m.meshX, m.meshY, m.nt, m.ipt, m.hh);
+  m.locator = MeshLocator::Build(m);
+  return LoadStatus::Meshed;
+}
+
+}  // namespace plotvane

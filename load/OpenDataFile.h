@@ -1,0 +1,45 @@
+#pragma once
+// The road from a file name to a meshed data set.
+//
+// OpenDataFile resets the drawing settings, reads the file, derives the data
+// range, fills the settings the file did not give, normalises the points to
+// 0..100 on each axis, builds the mesh and rates its triangles. Drawing the
+// page is the caller's last step, as are clearing the surface first and
+// showing errMsg in a message box titled "Error" when the outcome asks for it.
+//
+// Every failure leaves doc.errMsg set (except a file that is only a header,
+// which loads no point and no message) and no mesh in place: nothing of the
+// data loaded before is ever drawn or looked up as if it belonged to the new
+// file.
+
+#include <string>
+
+#include "common/Progress.h"
+#include "data/DataFileReader.h"
+#include "data/Document.h"
+
+namespace plotvane {
+
+enum class LoadStatus {
+  Meshed,        // points with a mesh: doc.drawable()
+  NoPoints,      // the file holds no data line; no message
+  UnknownKind,   // the name ends neither in ".txt" nor ".ctr"
+  CannotOpen,    // the file cannot be opened or read
+  InvalidData,   // "不正なデータが含まれています。"
+  ReadFailed,    // a limit exceeded or a settings value rejected
+  NoRange,       // all X, all Y or all Z equal: nothing to normalise
+  TooFewPoints,  // the triangulation's three messages
+  DuplicatePoints,
+  AllCollinear,
+  MeshFailed,  // a circle that cannot exist, or full working tables
+  Cancelled,   // the user stopped the meshing: no points, no mesh, no message
+};
+
+// Loads path into doc, leaving out the lines `skip` names. The caller
+// has set fileTitle and the window caption.
+LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& progress, const SkipOptions& skip = {});
+
+// Whether the outcome is reported to the user in a message box with errMsg.
+bool ShowsErrorMessage(LoadStatus status);
+
+}  // namespace plotvane

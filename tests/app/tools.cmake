@@ -1,6 +1,0 @@
-# Suites of the tool windows.
-plotvane_add_qt_test(app_value_window_test app/Form6Test.cpp)
-target_link_libraries(app_value_window_test PRIVATE plotvane_tooltestsupport)
-plotvane_add_qt_test(app_grid_window_test app/Form7Test.cpp)
-target_link_libraries(app_grid_window_test PRIVATE plotvane_tooltestsupport)
-plotvane_add_qt_test(app_tool_menu_test app/ToolMenuTest.cpp)
