@@ -5,7 +5,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <new>
 
 namespace plotvane {
@@ -30,19 +32,28 @@ constexpr std::size_t kChunk = 1 << 16;
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes, Oversize oversize) {
+  // O_NONBLOCK: opening a FIFO must not wait for a writer that never comes.
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.get() < 0) return std::nullopt;
   struct stat st {};
-  if (::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+  if (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  const bool keepHead = oversize == Oversize::KeepHead;
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes && !keepHead) return std::nullopt;
+  if (::fcntl(file.get(), F_SETFL, O_RDONLY) != 0) return std::nullopt;
   try {
     std::string bytes;
-    // The size is a hint only: the file may grow or shrink while we read, and
-    // pipes or special files report 0.
-    bytes.resize(st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : kChunk);
+    // The size is a hint only: the file may grow or shrink while we read.
+    const auto size = static_cast<std::uintmax_t>(st.st_size);
+    bytes.resize(size > 0 ? static_cast<std::size_t>(std::min<std::uintmax_t>(size, maxBytes)) + 1 : kChunk);
     std::size_t used = 0;
     for (;;) {
-      if (used == bytes.size()) bytes.resize(bytes.size() * 2);
+      if (used > maxBytes) {  // longer than the bound (or grew past it while read)
+        if (!keepHead) return std::nullopt;
+        used = maxBytes;
+        break;
+      }
+      if (used == bytes.size()) bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
       const ssize_t n = ::read(file.get(), bytes.data() + used, bytes.size() - used);
       if (n < 0) {
         if (errno == EINTR) continue;

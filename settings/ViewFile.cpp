@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "common/Capacity.h"
 #include "common/FileBytes.h"
 #include "common/SafeFile.h"
 #include "common/TextDecoding.h"
@@ -98,7 +99,7 @@ ViewReadStatus ReadViewText(std::string_view text, DrawSettings& settings) {
 }
 
 ViewReadStatus ReadViewFile(const std::string& path, DrawSettings& settings) {
-  const auto bytes = ReadFileBytes(path);
+  const auto bytes = ReadFileBytes(path, capacity::kMaxViewFileBytes, Oversize::KeepHead);
   if (!bytes) return ViewReadStatus::CannotOpen;
   return ReadViewText(DecodeToUtf8(*bytes), settings);
 }

@@ -7,6 +7,7 @@ add_executable(hostile_test
   hostile/HostileDataFileTest.cpp
   hostile/HostileGeometryTest.cpp
   hostile/HostileViewFileTest.cpp
+  hostile/HostileInputPathTest.cpp
   hostile/SafeFileTest.cpp
   hostile/ResourceTest.cpp)
 target_link_libraries(hostile_test PRIVATE plotvane_testsupport GTest::gtest_main plotvane::options)
