@@ -1,8 +1,9 @@
 #pragma once
 // The distortion upper limit that decides which triangles answer a look-up.
 //
-// The setting sq is a text: empty means no limit; otherwise its value (by the
-// numeric-prefix rule) rounded to single precision is the limit, and triangle i
+// The setting sq is a text: empty, or any text that is not a finite number as
+// a whole ("Inf", "none", "1e999", "0.5abc"), means no limit, as on the page;
+// otherwise its value rounded to single precision is the limit, and triangle i
 // is admitted only when hh[i], also rounded to single precision, is less than
 // it. A triangle whose distortion equals the limit is excluded. Comparing in
 // single precision is deliberate: the limit a user types (say 0.9) and a

@@ -156,9 +156,12 @@ INSTANTIATE_TEST_SUITE_P(Sq, DistortionLimitCases,
                                          LimitCase{"0.25", 0.2499, true}, LimitCase{"0.2500001", 0.25, true},
                                          LimitCase{"1", 1.0, false}, LimitCase{"1", 0.999, true},
                                          // 0.29999999999999 is below 0.3 in double but the same float: excluded.
-                                         LimitCase{"0.3", 0.29999999999999, false}, LimitCase{"0.5abc", 0.4, true},
-                                         LimitCase{"abc", 0.0, false}, LimitCase{"-1", 0.0, false},
-                                         LimitCase{"1e300", 1.0, true}, LimitCase{"-1e300", 0.0, false}));
+                                         LimitCase{"0.3", 0.29999999999999, false}, LimitCase{"-1", 0.0, false},
+                                         LimitCase{"1e300", 1.0, true}, LimitCase{"-1e300", 0.0, false},
+                                         // Not a finite number: no limit, as the page draws it.
+                                         LimitCase{"0.5abc", 0.6, true}, LimitCase{"abc", 0.0, true},
+                                         LimitCase{"Inf", 1.0, true}, LimitCase{"none", 1.0, true},
+                                         LimitCase{"1e999", 1.0, true}, LimitCase{"1e308", 1.0, true}));
 
 TEST(MeshValueAt, NeighbourOfAnExcludedTriangleStillAnswers) {
   ToolMesh t = Square(0, 30, 60, 90);
