@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliLoad.h"
+#include "contours/AsciiGrid.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsBlock.h"
 #include "tools/GridConversion.h"
@@ -41,19 +42,6 @@ void PrintMesh(const Document& doc, std::ostream& out) {
     out << "t " << k << ' ' << m.ipt[3 * k - 2] << ' ' << m.ipt[3 * k - 1] << ' ' << m.ipt[3 * k] << ' '
         << Exact(m.hh[k]) << '\n';
   }
-}
-
-// Loads the file and, for the commands that sample the mesh, applies the
-// settings options; returns an exit status when the command must stop.
-std::optional<int> LoadForSampling(const Arguments& args, Document& doc, std::ostream& err) {
-  LoadStatus status = LoadStatus::Meshed;
-  if (const auto stop = LoadDataFile(args, doc, status, err)) return stop;
-  if (status != LoadStatus::Meshed) {
-    err << "plotvane-cli: " << args.positional[0] << ": "
-        << (doc.errMsg.empty() ? std::string("no data points") : doc.errMsg) << '\n';
-    return kExitLoadFailed;
-  }
-  return ApplySettingsOptions(args, doc, err);
 }
 
 bool ExpectPositional(const Arguments& args, std::size_t count, const char* usage, std::ostream& err) {
@@ -124,7 +112,9 @@ int RunGrid(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
   Document doc;
   if (const auto stop = LoadForSampling(args, doc, err)) return *stop;
-  const GridConversionResult result = ConvertToGrid(doc, grid.parameters, *output);
+  const GridConversionResult result = IsAsciiGridName(*output)
+                                          ? ConvertToAsciiGrid(doc, grid.parameters, *output)
+                                          : ConvertToGrid(doc, grid.parameters, *output);
   if (!result.ok()) {
     err << "plotvane-cli: " << result.error << '\n';
     return kExitLoadFailed;

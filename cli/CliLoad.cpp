@@ -65,4 +65,15 @@ std::optional<int> ApplySettingsOptions(const Arguments& args, Document& doc, st
   return std::nullopt;
 }
 
+std::optional<int> LoadForSampling(const Arguments& args, Document& doc, std::ostream& err) {
+  LoadStatus status = LoadStatus::Meshed;
+  if (const auto stop = LoadDataFile(args, doc, status, err)) return stop;
+  if (status != LoadStatus::Meshed) {
+    err << "plotvane-cli: " << args.positional[0] << ": "
+        << (doc.errMsg.empty() ? std::string("no data points") : doc.errMsg) << '\n';
+    return kExitLoadFailed;
+  }
+  return ApplySettingsOptions(args, doc, err);
+}
+
 }  // namespace plotvane::cli

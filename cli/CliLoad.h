@@ -21,6 +21,11 @@ std::optional<int> LoadDataFile(const Arguments& args, Document& doc, LoadStatus
 // status on a usage error, nullopt otherwise.
 std::optional<int> ApplySettingsOptions(const Arguments& args, Document& doc, std::ostream& err);
 
+// LoadDataFile, then ApplySettingsOptions, for the commands that work on the
+// mesh: a load that gives no mesh stops them with kExitLoadFailed and the
+// reason on err. Returns an exit status when the command must stop.
+std::optional<int> LoadForSampling(const Arguments& args, Document& doc, std::ostream& err);
+
 // Reads a number argument; nullopt (with a message on err) when not numeric.
 std::optional<double> NumberArgument(const std::string& text, const char* what, std::ostream& err);
 
