@@ -112,9 +112,8 @@ int RunGrid(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
   Document doc;
   if (const auto stop = LoadForSampling(args, doc, err)) return *stop;
-  const GridConversionResult result = IsAsciiGridName(*output)
-                                          ? ConvertToAsciiGrid(doc, grid.parameters, *output)
-                                          : ConvertToGrid(doc, grid.parameters, *output);
+  const GridConversionResult result = IsAsciiGridName(*output) ? ConvertToAsciiGrid(doc, grid.parameters, *output)
+                                                               : ConvertToGrid(doc, grid.parameters, *output);
   if (!result.ok()) {
     err << "plotvane-cli: " << result.error << '\n';
     return kExitLoadFailed;
