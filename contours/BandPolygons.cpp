@@ -15,16 +15,6 @@ struct Ring {
   double minX = 0, minY = 0, maxX = 0, maxY = 0;
 };
 
-double SignedArea(const ContourRing& ring) {
-  double twice = 0.0;
-  for (std::size_t i = 0; i < ring.size(); ++i) {
-    const ContourPoint& a = ring[i];
-    const ContourPoint& b = ring[(i + 1) % ring.size()];
-    twice += a.x * b.y - b.x * a.y;
-  }
-  return twice / 2;
-}
-
 Ring MakeRing(ContourRing points) {
   Ring r;
   r.points = std::move(points);
@@ -116,6 +106,16 @@ std::vector<BandPolygon> NestRings(std::vector<Ring> rings) {
 }
 
 }  // namespace
+
+double SignedArea(const ContourRing& ring) {
+  double twice = 0.0;
+  for (std::size_t i = 0; i < ring.size(); ++i) {
+    const ContourPoint& a = ring[i];
+    const ContourPoint& b = ring[(i + 1) % ring.size()];
+    twice += a.x * b.y - b.x * a.y;
+  }
+  return twice / 2;
+}
 
 std::vector<ContourBand> BuildBandPolygons(const ContourMesh& mesh, const std::vector<BandEdge>& outlines) {
   std::vector<ContourBand> bands;

@@ -19,6 +19,9 @@
 
 namespace plotvane {
 
+// The shoelace area of a ring: positive counter-clockwise.
+double SignedArea(const ContourRing& ring);
+
 std::vector<ContourBand> BuildBandPolygons(const ContourMesh& mesh, const std::vector<BandEdge>& outlines);
 
 }  // namespace plotvane

@@ -22,9 +22,7 @@ void WriteCsv(const ContourSet& contours, SafeFileWriter& writer) {
         text += lineText;
         text += std::to_string(v + 1);
         text += ',';
-        AppendExact(text, p.x);
-        text += ',';
-        AppendExact(text, p.y);
+        AppendExactPair(text, p.x, p.y);
         text += "\r\n";
         out.spill();
       }

@@ -16,6 +16,13 @@ inline void AppendExact(std::string& out, double value) {
   out.append(buffer, result.ptr);
 }
 
+// "x,y"
+inline void AppendExactPair(std::string& out, double x, double y) {
+  AppendExact(out, x);
+  out += ',';
+  AppendExact(out, y);
+}
+
 inline std::string ExactText(double value) {
   std::string text;
   AppendExact(text, value);

@@ -29,27 +29,33 @@ void AppendPoints(ChunkedText& out, const std::vector<ContourPoint>& points, boo
     const ContourPoint& p = points[i % points.size()];
     if (i > 0) text += ',';
     text += '[';
-    AppendExact(text, p.x);
-    text += ',';
-    AppendExact(text, p.y);
+    AppendExactPair(text, p.x, p.y);
     text += ']';
     out.spill();
   }
   text += ']';
 }
 
+// "geometry":{...}}: the single type for one part, the multi type otherwise;
+// part(i) appends the coordinates of part i.
+template <typename Part>
+void AppendGeometry(ChunkedText& out, std::size_t parts, const char* single, const char* multi, Part&& part) {
+  out.text() += std::string(R"("geometry":{"type":")") + (parts == 1 ? single : multi) + R"(","coordinates":)";
+  if (parts != 1) out.text() += '[';
+  for (std::size_t i = 0; i < parts; ++i) {
+    if (i > 0) out.text() += ',';
+    part(i);
+  }
+  out.text() += parts == 1 ? "}}" : "]}}";
+}
+
 void AppendLevel(ChunkedText& out, const ContourLevel& level) {
   std::string& text = out.text();
   text += R"({"type":"Feature","properties":{"level":)";
   AppendNumber(text, level.value);
-  text += R"(,"index":)" + std::to_string(level.index) + R"(},"geometry":{"type":)";
-  const bool single = level.lines.size() == 1;
-  text += single ? R"("LineString","coordinates":)" : R"("MultiLineString","coordinates":[)";
-  for (std::size_t i = 0; i < level.lines.size(); ++i) {
-    if (i > 0) out.text() += ',';
-    AppendPoints(out, level.lines[i].points, level.lines[i].closed);
-  }
-  out.text() += single ? "}}" : "]}}";
+  text += R"(,"index":)" + std::to_string(level.index) + "},";
+  AppendGeometry(out, level.lines.size(), "LineString", "MultiLineString",
+                 [&](std::size_t i) { AppendPoints(out, level.lines[i].points, level.lines[i].closed); });
 }
 
 void AppendPolygon(ChunkedText& out, const BandPolygon& polygon) {
@@ -68,14 +74,9 @@ void AppendBand(ChunkedText& out, const ContourBand& band) {
   AppendNumber(text, band.lower);
   text += R"(,"upper":)";
   AppendNumber(text, band.upper);
-  text += R"(,"index":)" + std::to_string(band.index) + R"(},"geometry":{"type":)";
-  const bool single = band.polygons.size() == 1;
-  text += single ? R"("Polygon","coordinates":)" : R"("MultiPolygon","coordinates":[)";
-  for (std::size_t i = 0; i < band.polygons.size(); ++i) {
-    if (i > 0) out.text() += ',';
-    AppendPolygon(out, band.polygons[i]);
-  }
-  out.text() += single ? "}}" : "]}}";
+  text += R"(,"index":)" + std::to_string(band.index) + "},";
+  AppendGeometry(out, band.polygons.size(), "Polygon", "MultiPolygon",
+                 [&](std::size_t i) { AppendPolygon(out, band.polygons[i]); });
 }
 
 }  // namespace

@@ -43,13 +43,18 @@ std::size_t LineCount(const ContourSet& set) {
 
 Document Lattice() { return test::ContourDocument(test::LatticeMesh(9, 41), "6", "0.8"); }
 
+// The lattice's contours written to dir/name and what ogrinfo reads in them.
+std::string OgrinfoOfWritten(const ContourSet& set, const TempDir& dir, const std::string& name) {
+  const std::string path = dir.file(name);
+  EXPECT_EQ(WriteContourFile(set, path), "");
+  return ReadWith(std::string(PLOTVANE_OGRINFO) + " -ro -al " + path);
+}
+
 TEST(ContourFiles, GeoJsonReadsBackInOgrinfo) {
   const Document doc = Lattice();
   const ContourSet set = BuildContourSet(doc, doc.settings, true);
-  TempDir dir;
-  const std::string path = dir.file("lines.geojson");
-  ASSERT_EQ(WriteContourFile(set, path), "");
-  const std::string out = ReadWith(std::string(PLOTVANE_OGRINFO) + " -ro -al " + path);
+  const TempDir dir;
+  const std::string out = OgrinfoOfWritten(set, dir, "lines.geojson");
   EXPECT_EQ(Count(out, "OGRFeature\\("), set.levels.size() + set.bands.size());
   std::size_t lineFeatures = 0;
   for (const ContourLevel& level : set.levels) {
@@ -67,10 +72,8 @@ TEST(ContourFiles, GeoJsonReadsBackInOgrinfo) {
 TEST(ContourFiles, DxfReadsBackInOgrinfo) {
   const Document doc = Lattice();
   const ContourSet set = BuildContourSet(doc, doc.settings, false);
-  TempDir dir;
-  const std::string path = dir.file("lines.dxf");
-  ASSERT_EQ(WriteContourFile(set, path), "");
-  const std::string out = ReadWith(std::string(PLOTVANE_OGRINFO) + " -ro -al " + path);
+  const TempDir dir;
+  const std::string out = OgrinfoOfWritten(set, dir, "lines.dxf");
   EXPECT_EQ(Count(out, "OGRFeature\\("), LineCount(set));
   EXPECT_EQ(Count(out, "LINESTRING Z \\("), LineCount(set));
   for (const ContourLevel& level : set.levels) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "contours/BandPolygons.h"
 #include "settings/DrawSettings.h"
 
 namespace plotvane::test {
@@ -133,16 +134,6 @@ double OracleBandArea(const Document& doc, int k) {
     area += std::fabs(SignedArea(ring));
   }
   return area;
-}
-
-double SignedArea(const ContourRing& ring) {
-  double twice = 0.0;
-  for (std::size_t i = 0; i < ring.size(); ++i) {
-    const ContourPoint& a = ring[i];
-    const ContourPoint& b = ring[(i + 1) % ring.size()];
-    twice += a.x * b.y - b.x * a.y;
-  }
-  return twice / 2;
 }
 
 double AreaOf(const ContourBand& band) {

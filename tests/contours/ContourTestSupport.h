@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "contours/BandPolygons.h"
 #include "contours/ContourSet.h"
 #include "data/Document.h"
 #include "tools/ToolMeshes.h"
@@ -43,8 +44,7 @@ bool SameSegments(std::vector<Segment> expected, const std::vector<Segment>& act
 double OracleBandArea(const Document& doc, int k);
 // Outer rings minus holes.
 double AreaOf(const ContourBand& band);
-// Signed area, positive counter-clockwise.
-double SignedArea(const ContourRing& ring);
+using plotvane::SignedArea;
 
 // The level of a document's lines with index k, or nullptr.
 const ContourLevel* LevelOf(const ContourSet& set, int k);
