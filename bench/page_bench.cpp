@@ -12,33 +12,20 @@
 #include <sys/stat.h>
 #include <QGuiApplication>
 #include <QImage>
-#include <map>
 #include <memory>
 
-#include "load/OpenDataFile.h"
 #include "qtplay/PageWriters.h"
 #include "qtplay/QtFonts.h"
 #include "render/PageComposition.h"
 #include "render/emf/EmfWriter.h"
 #include "render/gdi/TextMeasurer.h"
-#include "support/PointGenerators.h"
+#include "support/LoadedDocument.h"
 #include "support/TempDir.h"
 
 namespace plotvane {
 namespace {
 
-// One loaded document per size, shared by the benchmarks.
-Document& LoadedDocument(int count) {
-  static std::map<int, std::unique_ptr<Document>> loaded;
-  auto& doc = loaded[count];
-  if (!doc) {
-    const test::TempDir dir;
-    const std::string path = dir.write("points.txt", test::DataFileText(test::UniformPoints(count, 20261207)));
-    doc = std::make_unique<Document>();
-    OpenDataFile(path, *doc, NullProgress());
-  }
-  return *doc;
-}
+Document& LoadedDocument(int count) { return test::LoadedUniformDocument(count); }
 
 double PeakMegabytes() {
   rusage usage{};

@@ -60,6 +60,8 @@ measure() {  # label, command...
 }
 measure "plotvane-cli info (99 999 points)" "$dir/cli/plotvane-cli" info "$data"
 measure "plotvane-cli grid 1000 x 1000 (99 999 points)" "$dir/cli/plotvane-cli" grid "$data" 0 1 1000 0 1 1000 -o "$results/grid.txt"
+measure "plotvane-cli contours to GeoJSON (99 999 points)" "$dir/cli/plotvane-cli" contours "$data" -o "$results/lines.geojson"
+measure "plotvane-cli info (the load alone, as above)" "$dir/cli/plotvane-cli" info "$data"
 measure "plotvane-cli render to PNG (99 999 points)" "$dir/cli/plotvane-cli" render "$data" -o "$results/page.png"
 head -n 10001 "$data" >"$results/points10000.txt"
 measure "plotvane-cli render to PNG (10 000 points)" "$dir/cli/plotvane-cli" render "$results/points10000.txt" -o "$results/page10000.png"

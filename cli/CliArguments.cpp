@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -10,11 +11,12 @@ namespace {
 constexpr std::array<std::string_view, 7> kOptions = {"--skip-lines", "--skip-prefixes", "--view", "--sq",
                                                       "-o",           "--output",        "--dpi"};
 
-bool IsOption(std::string_view arg) {
-  for (std::string_view name : kOptions) {
-    if (arg == name) return true;
-  }
-  return false;
+// Switches take no value; they are recorded with an empty one.
+constexpr std::array<std::string_view, 1> kSwitches = {"--bands"};
+
+template <std::size_t N>
+bool IsOneOf(std::string_view arg, const std::array<std::string_view, N>& names) {
+  return std::find(names.begin(), names.end(), arg) != names.end();
 }
 
 }  // namespace
@@ -29,7 +31,12 @@ std::optional<Arguments> ParseArguments(int argc, char** argv, std::string& erro
   Arguments args;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (IsOption(arg)) {
+    if (IsOneOf(arg, kSwitches)) {
+      if (!args.options.emplace(arg, std::string()).second) {
+        error = arg + " is given twice";
+        return std::nullopt;
+      }
+    } else if (IsOneOf(arg, kOptions)) {
       if (i + 1 >= argc) {
         error = arg + " needs a value";
         return std::nullopt;

@@ -2,7 +2,8 @@
 // The command line of plotvane-cli: a command, positional arguments and
 // options. An argument is an option only when it is one of the known option
 // names; anything else is positional, so negative numbers ("-40") need no
-// quoting.
+// quoting. A switch (--bands) takes no value and is recorded with an empty
+// one.
 
 #include <map>
 #include <optional>

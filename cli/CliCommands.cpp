@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliLoad.h"
+#include "contours/AsciiGrid.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsBlock.h"
 #include "tools/GridConversion.h"
@@ -43,8 +44,6 @@ void PrintMesh(const Document& doc, std::ostream& out) {
   }
 }
 
-// Loads the file and, for the commands that sample the mesh, applies the
-// settings options; returns an exit status when the command must stop.
 bool ExpectPositional(const Arguments& args, std::size_t count, const char* usage, std::ostream& err) {
   if (args.positional.size() == count) return true;
   err << "usage: plotvane-cli " << usage << '\n';
@@ -113,7 +112,8 @@ int RunGrid(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
   Document doc;
   if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
-  const GridConversionResult result = ConvertToGrid(doc, grid.parameters, *output);
+  const GridConversionResult result = IsAsciiGridName(*output) ? ConvertToAsciiGrid(doc, grid.parameters, *output)
+                                                               : ConvertToGrid(doc, grid.parameters, *output);
   if (!result.ok()) {
     err << "plotvane-cli: " << result.error << '\n';
     return kExitLoadFailed;

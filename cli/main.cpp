@@ -7,6 +7,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/ContoursCommand.h"
 #include "cli/RenderCommand.h"
 
 namespace {
@@ -16,7 +17,8 @@ constexpr const char* kUsage =
     "  info FILE [--skip-lines N] [--skip-prefixes TEXT]\n"
     "  mesh FILE [--skip-lines N] [--skip-prefixes TEXT]\n"
     "  value FILE X Y [--view VIEW.ctv] [--sq LIMIT]\n"
-    "  grid FILE X0 DX NX Y0 DY NY -o OUT [--view VIEW.ctv] [--sq LIMIT]\n"
+    "  grid FILE X0 DX NX Y0 DY NY -o OUT[.asc] [--view VIEW.ctv] [--sq LIMIT]\n"
+    "  contours FILE -o OUT.geojson|.dxf|.csv [--view VIEW.ctv] [--sq LIMIT] [--bands]\n"
     "  render FILE -o OUT.png|.bmp|.svg|.pdf|.emf [--view VIEW.ctv] [--sq LIMIT] [--dpi N]\n";
 
 }  // namespace
@@ -39,6 +41,8 @@ int main(int argc, char** argv) {
     status = RunValue(*args, std::cout, std::cerr);
   } else if (args->command == "grid") {
     status = RunGrid(*args, std::cout, std::cerr);
+  } else if (args->command == "contours") {
+    status = RunContours(*args, std::cout, std::cerr);
   } else if (args->command == "render") {
     status = RunRender(*args, std::cout, std::cerr);
   } else {

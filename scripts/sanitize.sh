@@ -22,7 +22,7 @@ fi
 
 # The core suites: every plotvane_add_test of the core areas, and the hostile suite.
 suites=(hostile_test)
-for area in common settings data mesh tools load cli render; do
+for area in common settings data mesh tools load render contours cli; do
   while read -r name; do suites+=("$name"); done \
     < <(sed -nE 's/^[[:space:]]*plotvane_add_test\(([A-Za-z0-9_]+).*/\1/p' "tests/$area/tests.cmake")
 done

@@ -11,6 +11,8 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   # tests and benchmarks (pdftoppm renders the PDF page in the writer tests)
   libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils
+  # independent readers of the GeoJSON, DXF and ESRI grid files the contour tools write
+  gdal-bin
   # EMF records
   libuemf-dev
   # a metric-compatible Japanese Gothic that stands in for the page font

@@ -16,11 +16,6 @@ namespace {
 // How many grid points pass between progress updates and cancellation checks.
 constexpr std::int64_t kCheckInterval = 4096;
 
-// The grid coordinate k (1-based): double arithmetic, then single precision.
-float GridCoordinate(float origin, float interval, std::int64_t k) {
-  return static_cast<float>(static_cast<double>(origin) + static_cast<double>(k - 1) * interval);
-}
-
 // "X TAB Y TAB Z CR LF" into out; returns its length.
 std::size_t FormatLine(float x, float y, float z, char* out) {
   std::size_t n = static_cast<std::size_t>(FormatSingle(x, out));
@@ -34,6 +29,10 @@ std::size_t FormatLine(float x, float y, float z, char* out) {
 }
 
 }  // namespace
+
+float GridCoordinate(float origin, float interval, std::int64_t k) {
+  return static_cast<float>(static_cast<double>(origin) + static_cast<double>(k - 1) * interval);
+}
 
 GridConversionResult ConvertToGrid(const Document& document, const GridParameters& grid, const std::string& path,
                                    ProgressSink& progress, const std::function<bool()>& cancelRequested) {

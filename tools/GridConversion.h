@@ -16,6 +16,7 @@
 // the target is untouched, and a failed or cancelled conversion leaves no new
 // file (an existing one stays as it was).
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,10 @@ struct GridConversionResult {
 
   bool ok() const { return error.empty(); }
 };
+
+// The grid coordinate k (1-based) of an axis: double arithmetic, then single
+// precision.
+float GridCoordinate(float origin, float interval, std::int64_t k);
 
 // Converts the document's mesh (with its extents, labels and distortion limit
 // sq) on the grid and writes the file at path. The caller has checked that the

@@ -1,0 +1,27 @@
+#pragma once
+// The filled bands as polygons with holes, from their outlines (BandEdges.h).
+//
+// The outer edges of one band are walked into rings: from each edge to one
+// leaving the node it arrives at, until the ring is back at its start. Where
+// a band's region touches itself at a node, more than one edge leaves it and
+// any may be taken; every ring is still closed. Rings are then told apart by
+// their turn: the pieces are clockwise, so an outer boundary is clockwise and
+// a hole counter-clockwise. Each hole goes into the smallest outer ring of
+// its band that contains a point of it (the middle of its first edge, which
+// lies inside that ring or on the shared node of a touching one). Finally the
+// rings are turned round for GeoJSON's right-hand rule (ContourSet.h).
+
+#include <vector>
+
+#include "contours/BandEdges.h"
+#include "contours/ContourMesh.h"
+#include "contours/ContourSet.h"
+
+namespace plotvane {
+
+// The shoelace area of a ring: positive counter-clockwise.
+double SignedArea(const ContourRing& ring);
+
+std::vector<ContourBand> BuildBandPolygons(const ContourMesh& mesh, const std::vector<BandEdge>& outlines);
+
+}  // namespace plotvane

@@ -1,0 +1,54 @@
+// Building the contours and writing them by the file's name. See ContourExport.h.
+
+#include "contours/ContourExport.h"
+
+#include "common/SafeFile.h"
+#include "contours/BandPolygons.h"
+#include "contours/ContourMesh.h"
+#include "contours/CsvWriter.h"
+#include "contours/DxfWriter.h"
+#include "contours/FileExtension.h"
+#include "contours/GeoJsonWriter.h"
+#include "contours/LevelSegments.h"
+#include "contours/PolylineJoin.h"
+
+namespace plotvane {
+
+std::optional<ContourFormat> ContourFormatOf(std::string_view path) {
+  if (HasExtension(path, ".geojson")) return ContourFormat::GeoJson;
+  if (HasExtension(path, ".dxf")) return ContourFormat::Dxf;
+  if (HasExtension(path, ".csv")) return ContourFormat::Csv;
+  return std::nullopt;
+}
+
+ContourSet BuildContourSet(const Document& doc, const DrawSettings& settings, bool withBands) {
+  const ContourMesh mesh(doc, settings);
+  ContourSet contours;
+  contours.levels = JoinLevelSegments(mesh, CollectLevelSegments(mesh));
+  if (withBands) contours.bands = BuildBandPolygons(mesh, CollectBandOutlines(mesh));
+  return contours;
+}
+
+std::string WriteContourFile(const ContourSet& contours, const std::string& path) {
+  const auto format = ContourFormatOf(path);
+  if (!format) return path + ": the name must end in .geojson, .dxf or .csv";
+  SafeFileWriter writer(path);
+  if (!writer.open()) return writer.error();
+  switch (*format) {
+    case ContourFormat::GeoJson: WriteGeoJson(contours, writer); break;
+    case ContourFormat::Dxf: WriteDxf(contours, writer); break;
+    case ContourFormat::Csv: WriteCsv(contours, writer); break;
+  }
+  if (!writer.commit()) return writer.error();
+  return {};
+}
+
+std::string ExportContours(const Document& doc, const DrawSettings& settings, const std::string& path, bool withBands) {
+  const auto format = ContourFormatOf(path);
+  if (!format) return path + ": the name must end in .geojson, .dxf or .csv";
+  if (withBands && *format != ContourFormat::GeoJson) return "the bands are written to .geojson files only";
+  if (!doc.drawable()) return "there is no mesh to draw contours from";
+  return WriteContourFile(BuildContourSet(doc, settings, withBands), path);
+}
+
+}  // namespace plotvane

@@ -1,0 +1,39 @@
+// The mesh in data coordinates with the page's levels. See ContourMesh.h.
+
+#include "contours/ContourMesh.h"
+
+#include <cassert>
+
+#include "render/ContourMap.h"
+#include "render/RenderSettings.h"
+#include "settings/NumberText.h"
+
+namespace plotvane {
+
+ContourMesh::ContourMesh(const Document& doc, const DrawSettings& settings)
+    : ContourMesh(doc, SettingsForDrawing(settings, doc.range), 0) {}
+
+ContourMesh::ContourMesh(const Document& doc, const DrawSettings& s, int)
+    : m_ipt(doc.mesh.ipt), m_hh(doc.mesh.hh), m_nt(doc.mesh.nt), m_lineCount(LineCountOf(s)), m_steps(m_lineCount) {
+  assert(m_nt >= 1 && "the contours need a mesh");
+  m_drawing.hasLimit = !s.sq.empty();
+  m_drawing.limit = NumericPrefixValue(s.sq);
+  m_z1 = NumericPrefixValue(s.Z1);
+  m_z2 = NumericPrefixValue(s.Z2);
+  // The page's levels, from the page's own conversion.
+  m_level = ConvertToMap(doc, s).normZ;
+
+  const PointIndex nn = doc.points.nn;
+  const DataRange& r = doc.range;
+  m_x.resize(static_cast<std::size_t>(nn) + 1, 0.0);
+  m_y.resize(static_cast<std::size_t>(nn) + 1, 0.0);
+  for (PointIndex i = 1; i <= nn; ++i) {
+    // The order of operations of the page's mapping (ContourMap.h).
+    m_x[i] = (r.xMax - r.xMin) * doc.mesh.meshX[i] / 100 + r.xMin;
+    m_y[i] = (r.yMax - r.yMin) * doc.mesh.meshY[i] / 100 + r.yMin;
+  }
+}
+
+double ContourMesh::levelValue(std::int32_t k) const { return m_z1 + k * (m_z2 - m_z1) / m_lineCount; }
+
+}  // namespace plotvane
