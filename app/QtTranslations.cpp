@@ -14,6 +14,7 @@ bool InstallQtTranslations(QCoreApplication& application, const QString& folder)
     delete translator;
     return false;
   }
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   return true;
 }
 

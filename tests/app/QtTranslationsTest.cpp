@@ -1,6 +1,6 @@
 // Qt's own texts in Japanese: the buttons Qt names, in a button box, a message
-// box and the file dialog, whatever the locale; English when the catalogue is
-// missing, with nothing installed.
+// box and Qt's own file dialog, whatever the locale; English and the
+// desktop's dialogs when the catalogue is missing, with nothing installed.
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -45,6 +45,7 @@ void QtTranslationsTest::cleanup() {
     QCoreApplication::removeTranslator(translator);
     delete translator;
   }
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false);
 }
 
 void QtTranslationsTest::standardButtons_data() {
@@ -75,12 +76,12 @@ void QtTranslationsTest::messageBoxButtons() {
   QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
 }
 
-// The widget file dialog, which the program shows where no platform dialog
-// takes its place: its labels come from the same catalogue.
+// The file dialog is Qt's own, not the desktop's, and its labels come from
+// the same catalogue.
 void QtTranslationsTest::fileDialogTexts() {
   QVERIFY(app::InstallQtTranslations(*qApp));
+  QVERIFY(QCoreApplication::testAttribute(Qt::AA_DontUseNativeDialogs));
   QFileDialog dialog;
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   const auto* buttons = dialog.findChild<QDialogButtonBox*>();
   QVERIFY(buttons);
@@ -95,6 +96,7 @@ void QtTranslationsTest::missingCatalogueLeavesEnglish() {
   const test::TempDir empty;
   QVERIFY(!app::InstallQtTranslations(*qApp, QString::fromStdString(empty.path())));
   QVERIFY(qApp->findChildren<QTranslator*>().isEmpty());
+  QVERIFY(!QCoreApplication::testAttribute(Qt::AA_DontUseNativeDialogs));
   QCOMPARE(ButtonText(QDialogButtonBox::Cancel), QStringLiteral("Cancel"));
 }
 
