@@ -23,7 +23,7 @@ PACKAGES=(
   qt6-translations-l10n
   # the Debian package and its checks: dependencies from the linked libraries,
   # desktop entry, AppStream metadata, man pages, lintian
-  dpkg-dev file desktop-file-utils appstream lintian groff-base man-db
+  dpkg-dev file desktop-file-utils appstream shared-mime-info lintian groff-base man-db
   # the icon's PNG sizes, made once from its SVG by dist/make-icons.sh
   librsvg2-bin
 )
