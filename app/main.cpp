@@ -16,6 +16,7 @@
 #include "app/CommandLine.h"
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
+#include "app/QtTranslations.h"
 #include "app/SignalQuit.h"
 #include "app/TempPageFile.h"
 #include "qtplay/QtFonts.h"
@@ -37,6 +38,7 @@ void ScheduleScreenshot(plotvane::app::MainWindow& window, const QString& path) 
 int main(int argc, char** argv) {
   using namespace plotvane;
   QApplication application(argc, argv);
+  app::InstallQtTranslations(application);
   gdi::SetTextMeasurer(std::make_shared<qtplay::QtTextMeasurer>());
 
   app::SignalQuit quitOnSignal;

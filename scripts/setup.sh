@@ -21,6 +21,13 @@ PACKAGES=(
   xvfb xauth
   # sanitizers, fuzzing and leak checks
   clang libclang-rt-14-dev valgrind
+  # Qt's own dialog texts in Japanese (the program loads qtbase_ja at start)
+  qt6-translations-l10n
+  # the Debian package and its checks: dependencies from the linked libraries,
+  # desktop entry, AppStream metadata, man pages, lintian
+  dpkg-dev file desktop-file-utils appstream shared-mime-info lintian groff-base man-db
+  # the icon's PNG sizes, made once from its SVG by dist/make-icons.sh
+  librsvg2-bin
 )
 
 missing=()

@@ -19,6 +19,7 @@ set(PLOTVANE_APP_SUITES
   ValueWindowTest
   GridWindowTest
   ToolMenuTest
+  QtTranslationsTest
   ProgramTest)
 list(TRANSFORM PLOTVANE_APP_SUITES PREPEND app/ OUTPUT_VARIABLE app_suite_sources)
 list(TRANSFORM app_suite_sources APPEND .cpp)
