@@ -14,13 +14,14 @@
 #include "app/CommandLine.h"
 #include "app/FileFilter.h"
 #include "app/ProgressWindow.h"
+#include "contours/AsciiGrid.h"
 #include "tools/GridConversion.h"
 
 namespace plotvane::app {
 namespace {
 
 const QString kSaveTitle = QStringLiteral("格子状データの保存");
-const QString kSaveFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt");
+const QString kSaveFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|ESRI ASCII ｸﾞﾘｯﾄﾞ (*.asc)|*.asc");
 const QString kFileSuffix = QStringLiteral("_格子");
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -120,8 +121,10 @@ void GridWindow::runConversion() {
     CommandGuard::Scope busy(m_guard);
     m_converting = true;
     GridProgress progress(this);
-    result = ConvertToGrid(m_doc, grid.parameters, QFile::encodeName(path).toStdString(), progress,
-                           [&progress] { return progress.cancelled(); });
+    const std::string target = QFile::encodeName(path).toStdString();
+    const auto cancelled = [&progress] { return progress.cancelled(); };
+    result = IsAsciiGridName(target) ? ConvertToAsciiGrid(m_doc, grid.parameters, target, progress, cancelled)
+                                     : ConvertToGrid(m_doc, grid.parameters, target, progress, cancelled);
     m_converting = false;
   }
   emit conversionEnded();

@@ -15,6 +15,7 @@
 #include "app/SkipLinesDialog.h"
 #include "app/TempPageFile.h"
 #include "data/FileTitle.h"
+#include "settings/ViewFile.h"
 
 namespace plotvane::app {
 namespace {
@@ -35,6 +36,7 @@ MainWindow::MainWindow(Dialogs& dialogs, PageComposer composer, std::vector<std:
       m_progress(
           this, [this] { return m_settingsDialog && m_settingsDialog->isVisible(); }, progressDelay) {
   m_ui.setupUi(this);
+  setAcceptDrops(true);
   m_ui.centralwidget->setFixedSize(kClientWidth, kSurfaceAreaHeight);
   m_ui.StatusBar1->setFixedHeight(kStatusBarHeight);
   m_panel1 = new QLabel(m_ui.StatusBar1);
@@ -63,6 +65,7 @@ void MainWindow::connectCommands() {
   connect(m_ui.mnuViewRead, &QAction::triggered, this, &MainWindow::readSettings);
   connect(m_ui.atai, &QAction::triggered, this, &MainWindow::openValueWindow);
   connect(m_ui.koushi, &QAction::triggered, this, &MainWindow::openGridWindow);
+  connect(m_ui.exportContours, &QAction::triggered, this, &MainWindow::exportContours);
   connect(m_ui.mnuVer, &QAction::triggered, this, &MainWindow::showAbout);
   connect(m_ui.Picture2, &PageSurface::mouseMovedMm, this, &MainWindow::showValueUnderCursor);
 }
@@ -70,7 +73,14 @@ void MainWindow::connectCommands() {
 void MainWindow::startUp(const QString& commandLine) {
   m_pageFile = CreateTempPageFileIn(m_pageFileFolders);
   QGuiApplication::clipboard()->clear();
-  if (const std::optional<StartupFile> file = StartupFileOf(commandLine)) {
+  const std::optional<StartupFile> file = StartupFileOf(commandLine);
+  if (file && file->path.endsWith(QLatin1String(".ctv"))) {
+    // A view file (opened from a file manager, say): its settings are read
+    // as 設定の読込 reads them and kept as 設定のコピー keeps them, so that
+    // 設定のペースト puts them onto the data loaded next.
+    ReadViewFile(QFile::encodeName(file->path).toStdString(), m_doc.settings);
+    settingsDialog().ViewCopy();
+  } else if (file) {
     m_doc.fileTitle = file->fileTitle;
     setWindowTitle(StartupCaption(file->fileName));
     openDataFile(file->path);

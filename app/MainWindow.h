@@ -110,6 +110,10 @@ class MainWindow final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A data or contour file dropped on the window opens as データ読込 opens
+  // the file it chose; ignored while a load or a redraw runs.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void connectCommands();
@@ -137,6 +141,7 @@ class MainWindow final : public QMainWindow {
   // MainWindowTools.cpp
   void openValueWindow();
   void openGridWindow();
+  void exportContours();
 
   Ui::MainWindow m_ui;
   QLabel* m_panel1 = nullptr;
@@ -155,6 +160,8 @@ class MainWindow final : public QMainWindow {
   QPointer<GridWindow> m_gridWindow;
   // Where the grid window's save dialog starts: the last grid file saved.
   QString m_gridFilePath;
+  // Where the contour export's save dialog starts: the last file exported.
+  QString m_contourFilePath;
   QPointer<SkipLinesDialog> m_skipLinesDialog;
   std::vector<QPointer<QWidget>> m_loadedWindows;
   bool m_closePending = false;

@@ -3,9 +3,13 @@
 // takes to the screen and the page file.
 
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMimeData>
+#include <QUrl>
 
 #include "app/AboutDialog.h"
 #include "app/CommandLine.h"
@@ -56,6 +60,18 @@ void MainWindow::loadChosenFile(const QString& path, const SkipOptions& skip) {
   m_doc.fileTitle = FileTitleOf(name.toStdString());
   setWindowTitle(MenuLoadCaption(name));
   openDataFile(path, skip);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (!m_guard.busy() && !urls.isEmpty() && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (m_guard.busy() || urls.isEmpty() || !urls.front().isLocalFile()) return;
+  event->acceptProposedAction();
+  loadChosenFile(urls.front().toLocalFile());
 }
 
 void MainWindow::openDataFile(const QString& path, const SkipOptions& skip) {

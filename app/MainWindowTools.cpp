@@ -1,14 +1,24 @@
 // The tools menu: the value at a typed coordinate (ValueWindow) and the grid
 // conversion (GridWindow), both modeless beside the main window. Each is created
 // when first opened and destroyed when closed, so that it opens with empty
-// boxes; a window already open is brought to the front.
+// boxes; a window already open is brought to the front. And the export of the
+// contour lines the map shows, as data for CAD and GIS programs.
 
+#include <QFile>
+
+#include "app/CommandLine.h"
+#include "app/FileFilter.h"
 #include "app/GridWindow.h"
 #include "app/MainWindow.h"
 #include "app/ValueWindow.h"
+#include "contours/ContourExport.h"
+#include "tools/GridConversion.h"
 
 namespace plotvane::app {
 namespace {
+
+const QString kContourTitle = QStringLiteral("等高線データの書き出し");
+const QString kContourFilter = QStringLiteral("GeoJSON (*.geojson)|*.geojson|DXF (*.dxf)|*.dxf|CSV (*.csv)|*.csv");
 
 void Present(QWidget& window) {
   window.show();
@@ -37,6 +47,25 @@ void MainWindow::openGridWindow() {
     registerWindow(m_gridWindow);
   }
   Present(*m_gridWindow);
+}
+
+// What the map shows, with the current settings; nothing before a map.
+void MainWindow::exportContours() {
+  if (m_guard.busy() || !m_doc.drawable()) return;
+  const QString start = m_contourFilePath.isEmpty() ? m_fileDialogPath : m_contourFilePath;
+  const QString proposed = ProposedSavePath(start, QString::fromStdString(m_doc.fileTitle) + ".geojson");
+  const QString path = m_dialogs.saveFile(this, kContourTitle, QtFileFilter(kContourFilter), proposed);
+  if (path.isEmpty()) return;
+  m_contourFilePath = path;
+  std::string error;
+  {
+    CommandGuard::Scope busy(m_guard);
+    error = ExportContours(m_doc, m_doc.settings, QFile::encodeName(path).toStdString(), false);
+  }
+  const std::string_view text = error.empty() ? kGridSaved : std::string_view(error);
+  m_dialogs.message(this, QString::fromLatin1(kProgramTitle),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  closeIfPending();
 }
 
 }  // namespace plotvane::app

@@ -4,9 +4,14 @@
 #include <QPainter>
 
 #include "app/CursorReadout.h"
+#include "qtplay/PageWriters.h"
 #include "qtplay/QtPlayer.h"
 
 namespace plotvane::app {
+namespace {
+// The surface's logical pixels: the page at its natural size on a 96-dpi screen.
+constexpr double kPixelsPerInch = 96.0;
+}  // namespace
 
 PageSurface::PageSurface(QWidget* parent) : QFrame(parent), m_image(kAreaWidth, kAreaHeight, QImage::Format_RGB32) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -19,6 +24,7 @@ PageSurface::PageSurface(QWidget* parent) : QFrame(parent), m_image(kAreaWidth, 
 
 void PageSurface::clear() {
   m_image.fill(Qt::white);
+  m_screenImage = QImage();
   update();
 }
 
@@ -28,13 +34,21 @@ void PageSurface::showPage(const gdi::EnhMetaFile& page) {
     QPainter painter(&m_image);
     qtplay::PlayEnhMetaFile(painter, page, QRectF(0, 0, kAreaWidth, kAreaHeight));
   }
+  const qreal ratio = devicePixelRatioF();
+  m_screenImage = QImage();
+  if (ratio > 1.0 && !page.isNull()) {
+    m_screenImage = qtplay::renderImage(page, kPixelsPerInch * ratio);
+    m_screenImage.setDevicePixelRatio(ratio);
+  }
   repaint();
 }
 
 void PageSurface::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
-  painter.drawImage(contentsRect().topLeft(), m_image);
+  // In logical pixels: the device-pixel ratio of the sharper image maps its
+  // pixels onto the same 597 x 477 area.
+  painter.drawImage(QRectF(contentsRect().topLeft(), QSizeF(kAreaWidth, kAreaHeight)), screenImage());
 }
 
 void PageSurface::mouseMoveEvent(QMouseEvent* event) {

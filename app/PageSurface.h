@@ -6,6 +6,11 @@
 // persistent image of what was played into it, so repainting never draws the
 // page again. Mouse moves over the drawing area are reported in millimetres
 // from its top-left corner, the scale the cursor read-out works in.
+//
+// On a screen with a device-pixel ratio above 1 (a desktop scaled to 150 % or
+// 200 %) the recorded page is also played at the screen's resolution, and
+// that sharper image is what the surface shows; image() stays the 96-dpi
+// picture of 597 x 477 pixels that the clipboard and the bitmap export take.
 
 #include <QFrame>
 #include <QImage>
@@ -29,6 +34,9 @@ class PageSurface final : public QFrame {
   void showPage(const gdi::EnhMetaFile& page);
 
   const QImage& image() const { return m_image; }
+  // What the surface paints: image(), or its sharper twin at the screen's
+  // device-pixel ratio.
+  const QImage& screenImage() const { return m_screenImage.isNull() ? m_image : m_screenImage; }
 
  signals:
   // X and Y in millimetres from the drawing area's top-left corner.
@@ -40,6 +48,7 @@ class PageSurface final : public QFrame {
 
  private:
   QImage m_image;
+  QImage m_screenImage;
 };
 
 }  // namespace plotvane::app

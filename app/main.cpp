@@ -11,7 +11,9 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "app/CommandLine.h"
 #include "app/Dialogs.h"
@@ -33,10 +35,35 @@ void ScheduleScreenshot(plotvane::app::MainWindow& window, const QString& path) 
   });
 }
 
+constexpr const char* kHelp =
+    "usage: plotvane [FILE]\n"
+    "  Opens FILE (a .txt data file, a .ctr contour file, or a .ctv view file\n"
+    "  whose drawing settings are read as 設定の読込 reads them) and shows its\n"
+    "  contour map.\n"
+    "  --help     print this text and end\n"
+    "  --version  print the version and end\n";
+
+// --help and --version alone on the command line answer without a window
+// (and without a display); anything else is the name of a file.
+bool AnswersOption(int argc, char** argv) {
+  if (argc != 2) return false;
+  const std::string_view option = argv[1];
+  if (option == "--help") {
+    std::fputs(kHelp, stdout);
+    return true;
+  }
+  if (option == "--version") {
+    std::printf("plotvane %s\n", PLOTVANE_VERSION);
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace plotvane;
+  if (AnswersOption(argc, argv)) return 0;
   QApplication application(argc, argv);
   app::InstallQtTranslations(application);
   gdi::SetTextMeasurer(std::make_shared<qtplay::QtTextMeasurer>());

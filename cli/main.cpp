@@ -4,6 +4,7 @@
 
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
@@ -26,6 +27,14 @@ constexpr const char* kUsage =
 int main(int argc, char** argv) {
   using namespace plotvane::cli;
   std::ios::sync_with_stdio(false);
+  if (argc == 2 && std::string_view(argv[1]) == "--help") {
+    std::cout << kUsage << "  --help | --version\n";
+    return kExitOk;
+  }
+  if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    std::cout << "plotvane-cli " << PLOTVANE_VERSION << '\n';
+    return kExitOk;
+  }
   std::string error;
   const auto args = ParseArguments(argc, argv, error);
   if (!args) {

@@ -1,8 +1,12 @@
 // The two load commands of the File menu, their file dialog and the skip
 // dialog, and how a failed load is reported.
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUrl>
 
 #include "AppSuites.h"
 #include "AppTestSupport.h"
@@ -28,6 +32,19 @@ std::function<void(QDialog&)> AnswerSkip(const QString& lines, const QString& pr
   };
 }
 
+// Drops the file on the window as a file manager would; whether it was taken.
+bool Drop(QWidget& window, const QString& path) {
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  const QPoint centre = window.rect().center();
+  QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window, &drop);
+  return drop.isAccepted();
+}
+
 bool Blank(const QImage& image) {
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
@@ -51,6 +68,9 @@ class LoadCommandsTest : public test::MainWindowSuite {
   void plainLoadAfterSkipLoadSkipsNothing();
   void failures_data();
   void failures();
+  void droppedFile_data();
+  void droppedFile();
+  void dropWhileBusyIsIgnored();
 };
 
 void LoadCommandsTest::init() {
@@ -188,6 +208,45 @@ void LoadCommandsTest::failures() {
   QCOMPARE(m_window->windowTitle(), "Plotvane  " + name);
   QVERIFY(Blank(m_window->pageSurface()->image()));
   QVERIFY(!m_window->document().drawable());
+}
+
+void LoadCommandsTest::droppedFile_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<bool>("drawn");
+  QTest::addColumn<QString>("message");  // the box titled "Error", or empty
+  QTest::newRow("data file") << "dropped.txt" << true << QString();
+  QTest::newRow("contour file") << "dropped.ctr" << true << QString();
+  QTest::newRow("other kind") << "dropped.png" << false << QStringLiteral("予期せぬ理由で読込に失敗しました。");
+}
+
+// A dropped file opens as データ読込 opens the file it chose: caption, title,
+// the map, or the usual message.
+void LoadCommandsTest::droppedFile() {
+  QFETCH(QString, name);
+  QFETCH(bool, drawn);
+  QFETCH(QString, message);
+  const QString path = QString::fromStdString(test::WriteLatticeFile(*m_dir, name.toStdString()));
+  QVERIFY(Drop(*m_window, path));
+  QVERIFY(m_dialogs->fileRequests.empty());
+  QCOMPARE(m_window->windowTitle(), "Plotvane  " + name);
+  QCOMPARE(m_window->document().drawable(), drawn);
+  QCOMPARE(!Blank(m_window->pageSurface()->image()), drawn);
+  if (message.isEmpty()) {
+    QVERIFY(m_dialogs->messages.empty());
+  } else {
+    QCOMPARE(m_dialogs->messages.size(), std::size_t{1});
+    QCOMPARE(m_dialogs->messages[0].text, message);
+  }
+}
+
+void LoadCommandsTest::dropWhileBusyIsIgnored() {
+  const QString path = QString::fromStdString(test::WriteLatticeFile(*m_dir, "dropped.txt"));
+  {
+    CommandGuard::Scope busy(m_window->guard());
+    QVERIFY(!Drop(*m_window, path));
+  }
+  QVERIFY(!m_window->document().hasData());
+  QCOMPARE(m_window->windowTitle(), QStringLiteral("Plotvane"));
 }
 
 PLOTVANE_APP_SUITE(LoadCommandsTest)

@@ -55,6 +55,7 @@ class MainWindowTest : public QObject {
   void startUpWithoutFile();
   void startUpWithQuotedFile();
   void startUpRelativeName();
+  void startUpWithViewFile();
   void pageFileNextFreeNameAndGoneAfterShutdown();
   void readoutThroughMouseMoves();
   void aboutBox();
@@ -107,7 +108,9 @@ void MainWindowTest::menuBar_data() {
                                                      "mnuViewSave=設定の保存",
                                                      "mnuViewRead=設定の読込"};
   QTest::newRow("tools") << "tool"
-                         << "ツール" << QStringList{"atai=指定座標の値を調べる", "koushi=格子状のデータに変換"};
+                         << "ツール"
+                         << QStringList{"atai=指定座標の値を調べる", "koushi=格子状のデータに変換",
+                                        "exportContours=等高線データの書き出し..."};
   QTest::newRow("help") << "mnuhelp"
                         << "Help" << QStringList{"mnuVer=バージョン情報"};
 }
@@ -193,6 +196,26 @@ void MainWindowTest::startUpRelativeName() {
   QCOMPARE(dialogs.messages.size(), std::size_t{1});
   QCOMPARE(dialogs.messages[0].title, QStringLiteral("Error"));
   QCOMPARE(dialogs.messages[0].text, QStringLiteral("予期せぬ理由で読込に失敗しました。"));
+}
+
+// A view file named on the command line (a file manager's "open with"): its
+// settings are read and kept for 設定のペースト onto the data loaded next.
+void MainWindowTest::startUpWithViewFile() {
+  ScriptedDialogs dialogs;
+  const test::TempDir dir;
+  const std::string view = dir.write(
+      "grey.ctv",
+      "0\r\n250\r\n-10\r\n40\r\n1.25\r\n98.6\r\n12\r\n0.4\r\n 1 \r\n 0 \r\n 0 \r\nFalse\r\nTrue\r\nFalse\r\n");
+  auto window = test::MakeMainWindow(dialogs, dir.path());
+  window->startUp(QString::fromStdString(view));
+  QVERIFY(dialogs.messages.empty());
+  QVERIFY(!window->document().hasData());
+  QCOMPARE(window->windowTitle(), QStringLiteral("Plotvane"));
+  window->openDataFile(QString::fromStdString(test::WriteLatticeFile(dir, "site.txt")));
+  QCOMPARE(window->document().settings.n, std::string("20"));  // a load starts from the defaults
+  window->controls().mnuViewPaste->trigger();
+  QCOMPARE(window->document().settings.n, std::string("12"));
+  QCOMPARE(window->document().settings.fillMode, FillMode::FillGrey);
 }
 
 void MainWindowTest::pageFileNextFreeNameAndGoneAfterShutdown() {

@@ -2,6 +2,7 @@
 // the main window, starts empty after being closed, and the grid window's
 // save dialog starts where the last grid file was saved.
 
+#include <QFile>
 #include <QTest>
 
 #include "AppSuites.h"
@@ -20,6 +21,10 @@ class ToolMenuTest : public test::MainWindowSuite {
   void valueWindowOpensOnceAndStartsEmpty();
   void gridWindowRemembersTheLastFile();
   void shutdownClosesToolWindows();
+  void gridWindowWritesAnAsciiGridForAnAscName();
+  void contourExport_data();
+  void contourExport();
+  void contourExportNeedsAMap();
 
  private:
   template <class Window>
@@ -85,6 +90,70 @@ void ToolMenuTest::shutdownClosesToolWindows() {
   m_window->shutDown();
   QVERIFY(!value);
   QVERIFY(!grid);
+}
+
+void ToolMenuTest::gridWindowWritesAnAsciiGridForAnAscName() {
+  GridWindow* form = openWindow<GridWindow>(m_window->controls().koushi);
+  QVERIFY(form != nullptr);
+  const Ui::GridWindow& ui = form->controls();
+  const QStringList values{"0", "10", "5", "0", "10", "3"};
+  const QList<QLineEdit*> boxes{ui.Text1, ui.Text2, ui.Text3, ui.Text4, ui.Text5, ui.Text6};
+  for (int i = 0; i < boxes.size(); ++i) boxes[i]->setText(values[i]);
+  const QString target = QString::fromStdString(m_dir->path() + "/grid.asc");
+  m_dialogs->fileAnswers = {target};
+  QTest::mouseClick(ui.Command1, Qt::LeftButton);
+  QCOMPARE(m_dialogs->fileRequests.back().filter,
+           QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ (*.txt) (*.txt);;ESRI ASCII ｸﾞﾘｯﾄﾞ (*.asc) (*.asc)"));
+  QCOMPARE(m_dialogs->messages.back().text, QStringLiteral("保存しました。"));
+  QFile file(target);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray text = file.readAll();
+  QVERIFY2(text.startsWith("ncols"), text.left(40).constData());
+  QVERIFY(text.contains("nrows"));
+}
+
+void ToolMenuTest::contourExport_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QByteArray>("start");  // what the written file holds; empty: none is written
+  QTest::addColumn<QString>("message");
+  QTest::newRow("geojson") << "lines.geojson" << QByteArray("FeatureCollection") << QStringLiteral("保存しました。");
+  QTest::newRow("dxf") << "lines.dxf" << QByteArray("SECTION") << QStringLiteral("保存しました。");
+  QTest::newRow("csv") << "lines.csv" << QByteArray("level,line,vertex,x,y") << QStringLiteral("保存しました。");
+  QTest::newRow("other kind") << "lines.txt" << QByteArray() << QString();
+}
+
+// The export writes what the map shows, in the format of the chosen name,
+// and says how it went; the dialog proposes the file title as GeoJSON.
+void ToolMenuTest::contourExport() {
+  QFETCH(QString, name);
+  QFETCH(QByteArray, start);
+  QFETCH(QString, message);
+  const QString target = QString::fromStdString(m_dir->path()) + "/" + name;
+  m_dialogs->fileAnswers = {target};
+  m_window->controls().exportContours->trigger();
+  QCOMPARE(m_dialogs->fileRequests.size(), std::size_t{1});
+  QCOMPARE(m_dialogs->fileRequests[0].title, QStringLiteral("等高線データの書き出し"));
+  QCOMPARE(m_dialogs->fileRequests[0].filter,
+           QStringLiteral("GeoJSON (*.geojson) (*.geojson);;DXF (*.dxf) (*.dxf);;CSV (*.csv) (*.csv)"));
+  QVERIFY(m_dialogs->fileRequests[0].start.endsWith(QStringLiteral("lattice.geojson")));
+  QCOMPARE(m_dialogs->messages.size(), std::size_t{1});
+  if (start.isEmpty()) {
+    QVERIFY(!QFile::exists(target));
+    QVERIFY(m_dialogs->messages[0].text != QStringLiteral("保存しました。"));
+    return;
+  }
+  QCOMPARE(m_dialogs->messages[0].text, message);
+  QFile file(target);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QVERIFY2(file.readAll().contains(start), qPrintable(name));
+}
+
+void ToolMenuTest::contourExportNeedsAMap() {
+  m_window->openDataFile(QString::fromStdString(m_dir->write("bad.txt", "X\tY\tZ\r\n1\tx\t3\r\n")));
+  m_dialogs->messages.clear();
+  m_window->controls().exportContours->trigger();
+  QVERIFY(m_dialogs->fileRequests.empty());
+  QVERIFY(m_dialogs->messages.empty());
 }
 
 PLOTVANE_APP_SUITE(ToolMenuTest)

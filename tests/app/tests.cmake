@@ -20,6 +20,7 @@ set(PLOTVANE_APP_SUITES
   GridWindowTest
   ToolMenuTest
   QtTranslationsTest
+  HighDpiTest
   ProgramTest)
 list(TRANSFORM PLOTVANE_APP_SUITES PREPEND app/ OUTPUT_VARIABLE app_suite_sources)
 list(TRANSFORM app_suite_sources APPEND .cpp)
@@ -34,3 +35,5 @@ foreach(suite IN LISTS PLOTVANE_APP_SUITES)
   set_tests_properties(app.${suite} PROPERTIES TIMEOUT 120
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endforeach()
+# The screen scaled to 200 %.
+set_property(TEST app.HighDpiTest APPEND PROPERTY ENVIRONMENT "QT_SCALE_FACTOR=2")
