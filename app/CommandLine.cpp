@@ -1,16 +1,30 @@
 #include "app/CommandLine.h"
 
+#include <QFile>
+
 #include "data/FileTitle.h"
 
 namespace plotvane::app {
 
-QString CommandLineText(const QStringList& arguments) { return arguments.mid(1).join(QLatin1Char(' ')); }
-
 std::optional<StartupFile> StartupFileOf(const QString& commandLine) {
-  const std::string path = StripCommandLineQuotes(commandLine.toStdString());
+  return StartupFileOf(commandLine.toStdString());
+}
+
+std::optional<StartupFile> StartupFileOf(const std::string& commandLineBytes) {
+  const std::string path = StripCommandLineQuotes(commandLineBytes);
   if (path.empty()) return std::nullopt;
   const std::string name = FileNameOf(path);
-  return StartupFile{QString::fromStdString(path), QString::fromStdString(name), FileTitleOf(name)};
+  return StartupFile{QFile::decodeName(QByteArray::fromStdString(path)), path,
+                     QFile::decodeName(QByteArray::fromStdString(name)), FileTitleOf(name)};
+}
+
+std::string CommandLineBytes(int argc, const char* const* argv) {
+  std::string text;
+  for (int i = 1; i < argc; ++i) {
+    if (i > 1) text += ' ';
+    text += argv[i];
+  }
+  return text;
 }
 
 QString StartupCaption(const QString& fileName) { return QStringLiteral("Plotvane - ") + fileName; }

@@ -13,20 +13,23 @@
 
 namespace plotvane::app {
 
-// The arguments after the program's name, joined with single blanks; empty
-// when there are none.
-QString CommandLineText(const QStringList& arguments);
-
 // The file the start-up opens: the command-line text with one leading and one
 // trailing double quotation mark removed.
 struct StartupFile {
   QString path;           // the stripped text, opened as it stands
+  std::string localPath;  // the same in the file system's bytes
   QString fileName;       // the text after the last "/"
   std::string fileTitle;  // fileName without its extension
 };
 
 // nullopt when the stripped text is empty.
 std::optional<StartupFile> StartupFileOf(const QString& commandLine);
+// The same from the command line's bytes.
+std::optional<StartupFile> StartupFileOf(const std::string& commandLineBytes);
+
+// The arguments after the program's name as the system gave them, joined
+// with single blanks: a name that is not valid UTF-8 keeps its bytes.
+std::string CommandLineBytes(int argc, const char* const* argv);
 
 // The caption after a start-up load: "Plotvane - " + the file's name.
 QString StartupCaption(const QString& fileName);

@@ -70,24 +70,27 @@ void MainWindow::connectCommands() {
   connect(m_ui.Picture2, &PageSurface::mouseMovedMm, this, &MainWindow::showValueUnderCursor);
 }
 
-void MainWindow::startUp(const QString& commandLine) {
+void MainWindow::startUp(const QString& commandLine) { startUpWithBytes(commandLine.toStdString()); }
+
+void MainWindow::startUpWithBytes(const std::string& commandLineBytes) {
   m_pageFile = CreateTempPageFileIn(m_pageFileFolders);
   QGuiApplication::clipboard()->clear();
-  const std::optional<StartupFile> file = StartupFileOf(commandLine);
-  if (file && file->path.endsWith(QLatin1String(".ctv"))) {
+  const QString commandLine = QFile::decodeName(QByteArray::fromStdString(commandLineBytes));
+  const std::optional<StartupFile> file = StartupFileOf(commandLineBytes);
+  if (file && file->localPath.ends_with(".ctv")) {
     // A view file (opened from a file manager, say): its settings are read
     // as 設定の読込 reads them and kept as 設定のコピー keeps them, so that
     // 設定のペースト puts them onto the data loaded next.
-    ReadViewFile(QFile::encodeName(file->path).toStdString(), m_doc.settings);
+    ReadViewFile(file->localPath, m_doc.settings);
     settingsDialog().ViewCopy();
   } else if (file) {
     m_doc.fileTitle = file->fileTitle;
     setWindowTitle(StartupCaption(file->fileName));
-    openDataFile(file->path);
+    openLocalDataFile(file->localPath);
   }
   m_fileDialogPath = commandLine;
   m_viewFileDialogPath = commandLine;
-  m_gridFilePath = QString::fromStdString(StripCommandLineQuotes(commandLine.toStdString()));
+  m_gridFilePath = QFile::decodeName(QByteArray::fromStdString(StripCommandLineQuotes(commandLineBytes)));
 }
 
 void MainWindow::shutDown() {

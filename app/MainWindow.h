@@ -62,6 +62,9 @@ class MainWindow final : public QMainWindow {
 
   // The window's load, with the raw command-line text.
   void startUp(const QString& commandLine);
+  // The same with the command line's bytes as the system gave them: a file
+  // name that is not valid UTF-8 opens byte for byte.
+  void startUpWithBytes(const std::string& commandLine);
   // The window's unload. Runs once; later calls do nothing.
   void shutDown();
   // Closes the window as its close button does. During a load or a redraw
@@ -74,6 +77,8 @@ class MainWindow final : public QMainWindow {
   // blank first, errors in a message box titled "Error", the page drawn on
   // success. The caller has set the caption and fileTitle.
   void openDataFile(const QString& path, const SkipOptions& skip = {});
+  // The same for a path in the file system's bytes.
+  void openLocalDataFile(const std::string& path, const SkipOptions& skip = {});
   // Composes the page, shows it in Picture2 and copies it to the page file;
   // does nothing while errMsg is not empty.
   void redraw();

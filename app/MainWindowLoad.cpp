@@ -75,12 +75,16 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::openDataFile(const QString& path, const SkipOptions& skip) {
+  openLocalDataFile(QFile::encodeName(path).toStdString(), skip);
+}
+
+void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& skip) {
   LoadStatus status = LoadStatus::Meshed;
   {
     CommandGuard::Scope busy(m_guard);
     m_ui.Picture2->clear();
     QCoreApplication::processEvents();
-    status = OpenDataFile(QFile::encodeName(path).toStdString(), m_doc, m_progress, skip);
+    status = OpenDataFile(path, m_doc, m_progress, skip);
     if (status == LoadStatus::Meshed) redraw();
   }
   // Outside the operation, so that a close requested meanwhile can end the

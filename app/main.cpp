@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
   QObject::connect(&quitOnSignal, &app::SignalQuit::requested, &window, &app::MainWindow::requestClose);
   QObject::connect(&window, &app::MainWindow::closed, &application, &QCoreApplication::quit);
 
-  window.startUp(app::CommandLineText(QCoreApplication::arguments()));
+  window.startUpWithBytes(app::CommandLineBytes(argc, argv));
   if (!window.closeRequested()) {
     window.show();
     const QString screenshot = qEnvironmentVariable("PLOTVANE_SCREENSHOT");

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "AppSuites.h"
 #include "app/CommandLine.h"
@@ -109,11 +110,15 @@ void AppUnitsTest::startupFile() {
 }
 
 void AppUnitsTest::commandLineJoinsArguments() {
-  QCOMPARE(CommandLineText({QStringLiteral("plotvane")}), QString());
-  QCOMPARE(CommandLineText({QStringLiteral("plotvane"), QStringLiteral("\"/a b.txt\"")}),
-           QStringLiteral("\"/a b.txt\""));
-  QCOMPARE(CommandLineText({QStringLiteral("plotvane"), QStringLiteral("/my"), QStringLiteral("data.txt")}),
-           QStringLiteral("/my data.txt"));
+  const auto joined = [](std::vector<const char*> argv) {
+    return CommandLineBytes(static_cast<int>(argv.size()), argv.data());
+  };
+  QCOMPARE(joined({"plotvane"}), std::string());
+  QCOMPARE(joined({"plotvane", "\"/a b.txt\""}), std::string("\"/a b.txt\""));
+  QCOMPARE(joined({"plotvane", "/my", "data.txt"}), std::string("/my data.txt"));
+  // Bytes that are not UTF-8 stay as they are, and so does the path opened.
+  QCOMPARE(joined({"plotvane", "/x/data\xff.txt"}), std::string("/x/data\xff.txt"));
+  QCOMPARE(StartupFileOf(std::string("/x/data\xff.txt"))->localPath, std::string("/x/data\xff.txt"));
   QVERIFY(!StartupFileOf(QString()).has_value());
   QVERIFY(!StartupFileOf(QStringLiteral("\"\"")).has_value());
 }

@@ -56,6 +56,7 @@ class MainWindowTest : public QObject {
   void startUpWithQuotedFile();
   void startUpRelativeName();
   void startUpWithViewFile();
+  void startUpWithNameThatIsNotUtf8();
   void pageFileNextFreeNameAndGoneAfterShutdown();
   void readoutThroughMouseMoves();
   void aboutBox();
@@ -216,6 +217,17 @@ void MainWindowTest::startUpWithViewFile() {
   window->controls().mnuViewPaste->trigger();
   QCOMPARE(window->document().settings.n, std::string("12"));
   QCOMPARE(window->document().settings.fillMode, FillMode::FillGrey);
+}
+
+void MainWindowTest::startUpWithNameThatIsNotUtf8() {
+  ScriptedDialogs dialogs;
+  const test::TempDir dir;
+  const std::string path = test::WriteLatticeFile(dir, "data\xff.txt");
+  auto window = test::MakeMainWindow(dialogs, dir.path());
+  window->startUpWithBytes(path);
+  QVERIFY(dialogs.messages.empty());
+  QVERIFY(window->document().drawable());
+  QCOMPARE(window->document().points.nn, 66);
 }
 
 void MainWindowTest::pageFileNextFreeNameAndGoneAfterShutdown() {
