@@ -7,8 +7,8 @@ namespace plotvane::cli {
 namespace {
 
 // Every option takes one value.
-constexpr std::array<std::string_view, 7> kOptions = {"--skip-lines", "--skip-prefixes", "--view", "--sq",
-                                                      "-o",           "--output",        "--dpi"};
+constexpr std::array<std::string_view, 8> kOptions = {"--skip-lines", "--skip-prefixes", "--view", "--sq",
+                                                      "-o",           "--output",        "--dpi",  "--format"};
 
 bool IsOption(std::string_view arg) {
   for (std::string_view name : kOptions) {

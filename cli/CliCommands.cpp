@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliLoad.h"
+#include "cli/OutputTarget.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsBlock.h"
 #include "tools/GridConversion.h"
@@ -124,13 +125,11 @@ int RunGrid(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
   Document doc;
   if (const auto stop = LoadForSampling(args, doc, err)) return *stop;
-  const GridConversionResult result = ConvertToGrid(doc, grid.parameters, *output);
-  if (!result.ok()) {
-    err << "plotvane-cli: " << result.error << '\n';
-    return kExitLoadFailed;
-  }
-  out << *output << '\n';
-  return kExitOk;
+  const auto file = OpenOutput(*output);
+  if (!file->failed()) ConvertToGrid(doc, grid.parameters, *file);
+  const int status = FinishOutput(*file, err);
+  if (status == kExitOk && *output != kStandardOutput) out << *output << '\n';
+  return status;
 }
 
 }  // namespace plotvane::cli

@@ -16,8 +16,9 @@ constexpr const char* kUsage =
     "  info FILE [--skip-lines N] [--skip-prefixes TEXT]\n"
     "  mesh FILE [--skip-lines N] [--skip-prefixes TEXT]\n"
     "  value FILE X Y [--view VIEW.ctv] [--sq LIMIT]\n"
-    "  grid FILE X0 DX NX Y0 DY NY -o OUT [--view VIEW.ctv] [--sq LIMIT]\n"
-    "  render FILE -o OUT.png|.bmp|.svg|.pdf|.emf [--view VIEW.ctv] [--sq LIMIT] [--dpi N]\n";
+    "  grid FILE X0 DX NX Y0 DY NY -o OUT|- [--view VIEW.ctv] [--sq LIMIT]\n"
+    "  render FILE -o OUT.png|.bmp|.svg|.pdf|.emf [--view VIEW.ctv] [--sq LIMIT] [--dpi N]\n"
+    "  render FILE -o - --format png|bmp|svg|pdf|emf [same options]\n";
 
 }  // namespace
 

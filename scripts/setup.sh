@@ -7,10 +7,10 @@ set -euo pipefail
 PACKAGES=(
   # build tools
   build-essential cmake ninja-build pkg-config
-  # Qt 6: core, gui, widgets, svg, printing (PrintSupport is in qt6-base-dev), uic
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  # tests and benchmarks (pdftoppm renders the PDF page in the writer tests)
-  libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils
+  # Qt 6: core, gui, widgets, printing (PrintSupport is in qt6-base-dev), uic
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  # tests and benchmarks (pdftoppm renders the PDF page and rsvg-convert the SVG page in the writer tests)
+  libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils librsvg2-bin
   # EMF records
   libuemf-dev
   # a metric-compatible Japanese Gothic that stands in for the page font

@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "common/Progress.h"
+#include "common/SafeFile.h"
 #include "data/Document.h"
 #include "tools/GridParameters.h"
 
@@ -46,6 +47,12 @@ struct GridConversionResult {
 // done; cancelRequested, when given, is asked every few thousand points and
 // stops the conversion when it returns true.
 GridConversionResult ConvertToGrid(const Document& document, const GridParameters& grid, const std::string& path,
+                                   ProgressSink& progress = NullProgress(),
+                                   const std::function<bool()>& cancelRequested = {});
+// The same into an open writer (standard output, for one), which the caller
+// commits unless the result says the conversion was cancelled; a failed
+// write is recorded in the writer.
+GridConversionResult ConvertToGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
                                    ProgressSink& progress = NullProgress(),
                                    const std::function<bool()>& cancelRequested = {});
 
