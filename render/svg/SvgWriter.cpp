@@ -139,7 +139,7 @@ void SvgSink::definePattern(const gdi::MonoPattern& pattern, std::uint64_t key) 
   m_patterns.emplace(key, id);
   write("<pattern id=\"p" + std::to_string(id) +
         "\" patternUnits=\"userSpaceOnUse\" width=\"8\" height=\"8\">"
-        "<rect width=\"8\" height=\"8\" fill=\"#fff\"/><path d=\"");
+        "<rect width=\"8\" height=\"8\" fill=\"#fff\"/><path shape-rendering=\"crispEdges\" d=\"");
   for (int row = 0; row < 8; ++row) {
     for (int column = 0; column < 8; ++column) {
       if ((pattern[static_cast<std::size_t>(row)] >> (7 - column) & 1) == 0) continue;
@@ -319,11 +319,15 @@ void WriteSvg(const gdi::EnhMetaFile& picture, const SvgFonts& fonts, const Byte
   // and the pattern cells fall on whole units.
   const double boxWidth = std::max(1.0, std::round(width));
   const double boxHeight = std::max(1.0, std::round(height));
+  // Width and height in CSS pixels, 1/96 inch by definition: the page keeps
+  // its size exactly, and a reader at 96 dpi maps one unit onto one pixel
+  // (a width in millimetres, rounded to a decimal, makes readers resample the
+  // whole page by a hair and blur the pattern cells into grey).
   std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"";
-  AppendNumber(head, boxWidth * 25.4 / kPixelsPerInch);
-  head += "mm\" height=\"";
-  AppendNumber(head, boxHeight * 25.4 / kPixelsPerInch);
-  head += "mm\" viewBox=\"0 0 ";
+  AppendNumber(head, boxWidth);
+  head += "\" height=\"";
+  AppendNumber(head, boxHeight);
+  head += "\" viewBox=\"0 0 ";
   AppendNumber(head, boxWidth);
   head += ' ';
   AppendNumber(head, boxHeight);

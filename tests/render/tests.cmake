@@ -1,4 +1,5 @@
-# Suites of the render area: the recorded drawing layer and the metafile writer.
+# Suites of the render area: the recorded drawing layer, the metafile writer
+# and the SVG writer's path data.
 add_library(plotvane_render_testsupport STATIC render/DemoPage.cpp render/TraceSink.cpp)
 target_include_directories(plotvane_render_testsupport PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/render)
 target_link_libraries(plotvane_render_testsupport PUBLIC plotvane::core)
@@ -8,6 +9,7 @@ plotvane_add_test(gdi_recording_test render/RecordingTest.cpp)
 target_link_libraries(gdi_recording_test PRIVATE plotvane_render_testsupport)
 plotvane_add_test(gdi_playback_test render/PlaybackMappingTest.cpp)
 target_link_libraries(gdi_playback_test PRIVATE plotvane_render_testsupport)
+plotvane_add_test(svg_path_data_test render/SvgPathDataTest.cpp)
 plotvane_add_test(emf_writer_test render/EmfWriterTest.cpp)
 target_link_libraries(emf_writer_test PRIVATE plotvane_render_testsupport uemf)
 
