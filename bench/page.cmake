@@ -2,5 +2,5 @@
 if(NOT TARGET benchmark::benchmark)
   find_package(benchmark REQUIRED)
 endif()
-add_executable(page_bench page_bench.cpp)
+add_executable(page_bench page_bench.cpp QtBenchMain.cpp)
 target_link_libraries(page_bench PRIVATE plotvane::qtplay plotvane_testsupport benchmark::benchmark plotvane::options)
