@@ -51,7 +51,6 @@ class SafeFileWriter {
   SaveErrorKind errorKind() const { return m_kind; }
   // The user's message (SaveErrorMessage); empty while nothing failed.
   std::string error() const { return SaveErrorMessage(m_kind, m_path); }
-  const std::string& path() const { return m_path; }
 
  private:
   bool flushBuffer();

@@ -1,8 +1,9 @@
 #pragma once
 // Writing a recorded page to image and document files.
 //
-// Every writer plays the same picture (QtPlayer.h); they differ only in the
-// device. Sizes follow from the picture's frame: the page's 157.95 x 126.20 mm
+// The raster and PDF writers play the same picture (QtPlayer.h) and differ
+// only in the device; the SVG is written from the records themselves
+// (render/svg/SvgWriter.h). Sizes follow from the picture's frame: the page's 157.95 x 126.20 mm
 // frame is 597 x 477 pixels at 96 per inch. A higher resolution draws the
 // same page sharper: positions, pens, text and the pattern cells all scale,
 // so a 192-dpi image looks like the 96-dpi one at twice the pixels.
