@@ -10,16 +10,15 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <QGuiApplication>
 #include <QImage>
 #include <memory>
 
 #include "qtplay/PageWriters.h"
-#include "qtplay/QtFonts.h"
 #include "render/PageComposition.h"
 #include "render/emf/EmfWriter.h"
 #include "render/gdi/TextMeasurer.h"
 #include "support/LoadedDocument.h"
+#include "support/PointGenerators.h"
 #include "support/TempDir.h"
 
 namespace plotvane {
@@ -82,17 +81,3 @@ BENCHMARK(BM_WriteEmf)->Arg(10000)->Arg(99999)->Unit(benchmark::kMillisecond)->U
 
 }  // namespace
 }  // namespace plotvane
-
-// Rasterising needs a QGuiApplication; the offscreen platform needs no display.
-int main(int argc, char** argv) {
-  int qtArgc = 3;
-  char* qtArgv[] = {argv[0], const_cast<char*>("-platform"), const_cast<char*>("offscreen"), nullptr};
-  QGuiApplication app(qtArgc, qtArgv);
-  plotvane::gdi::SetTextMeasurer(std::make_shared<plotvane::qtplay::QtTextMeasurer>());
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  plotvane::gdi::SetTextMeasurer(nullptr);
-  return 0;
-}

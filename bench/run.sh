@@ -65,5 +65,8 @@ measure "plotvane-cli info (the load alone, as above)" "$dir/cli/plotvane-cli" i
 measure "plotvane-cli render to PNG (99 999 points)" "$dir/cli/plotvane-cli" render "$data" -o "$results/page.png"
 head -n 10001 "$data" >"$results/points10000.txt"
 measure "plotvane-cli render to PNG (10 000 points)" "$dir/cli/plotvane-cli" render "$results/points10000.txt" -o "$results/page10000.png"
-"$dir/cli/plotvane-cli" render "$data" -o "$results/page.emf" >/dev/null 2>&1
-printf '%-44s %6.1f MB\n' "EMF of the page (99 999 points)" "$(awk "BEGIN{print $(stat -c %s "$results/page.emf")/1048576}")"
+measure "plotvane-cli render to SVG (99 999 points)" "$dir/cli/plotvane-cli" render "$data" -o "$results/page.svg"
+measure "plotvane-cli render to EMF (99 999 points)" "$dir/cli/plotvane-cli" render "$data" -o "$results/page.emf"
+for kind in emf svg; do
+  printf '%-44s %6.1f MB\n' "${kind^^} of the page (99 999 points)" "$(awk "BEGIN{print $(stat -c %s "$results/page.$kind")/1048576}")"
+done

@@ -8,8 +8,8 @@ namespace plotvane::cli {
 namespace {
 
 // Every option takes one value.
-constexpr std::array<std::string_view, 7> kOptions = {"--skip-lines", "--skip-prefixes", "--view", "--sq",
-                                                      "-o",           "--output",        "--dpi"};
+constexpr std::array<std::string_view, 8> kOptions = {"--skip-lines", "--skip-prefixes", "--view", "--sq",
+                                                      "-o",           "--output",        "--dpi",  "--format"};
 
 // Switches take no value; they are recorded with an empty one.
 constexpr std::array<std::string_view, 1> kSwitches = {"--bands"};

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliLoad.h"
+#include "cli/OutputTarget.h"
 #include "contours/AsciiGrid.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsBlock.h"
@@ -112,14 +113,18 @@ int RunGrid(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
   Document doc;
   if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
-  const GridConversionResult result = IsAsciiGridName(*output) ? ConvertToAsciiGrid(doc, grid.parameters, *output)
-                                                               : ConvertToGrid(doc, grid.parameters, *output);
-  if (!result.ok()) {
-    err << "plotvane-cli: " << result.error << '\n';
-    return kExitLoadFailed;
+  const auto file = OpenOutput(*output);
+  if (!file->failed()) {
+    const GridConversionResult result = IsAsciiGridName(*output) ? ConvertToAsciiGrid(doc, grid.parameters, *file)
+                                                                 : ConvertToGrid(doc, grid.parameters, *file);
+    if (!result.ok()) {
+      err << "plotvane-cli: " << result.error << '\n';
+      return kExitUsage;
+    }
   }
-  out << *output << '\n';
-  return kExitOk;
+  const int status = FinishOutput(*file, err);
+  if (status == kExitOk && *output != kStandardOutput) out << *output << '\n';
+  return status;
 }
 
 }  // namespace plotvane::cli

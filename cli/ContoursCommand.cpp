@@ -27,10 +27,11 @@ int RunContours(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
   Document doc;
   if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
+  // The name, the bands and the mesh are checked: what can still fail is the write.
   const std::string error = ExportContours(doc, doc.settings, *output, bands);
   if (!error.empty()) {
     err << "plotvane-cli: " << error << '\n';
-    return kExitLoadFailed;
+    return kExitWriteFailed;
   }
   out << *output << '\n';
   return kExitOk;

@@ -1,6 +1,5 @@
 #include "cli/RenderCommand.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <array>
 #include <memory>
@@ -9,6 +8,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliLoad.h"
+#include "cli/OutputTarget.h"
 #include "qtplay/PageWriters.h"
 #include "qtplay/QtFonts.h"
 #include "render/PageComposition.h"
@@ -18,13 +18,17 @@
 namespace plotvane::cli {
 namespace {
 
-constexpr const char* kUsage = "render FILE -o OUT [--view VIEW.ctv] [--sq LIMIT] [--dpi N]";
+constexpr const char* kUsage =
+    "render FILE -o OUT [--view VIEW.ctv] [--sq LIMIT] [--dpi N]\n"
+    "       render FILE -o - --format png|bmp|svg|pdf|emf [...]";
 constexpr double kScreenDpi = 96.0;
 constexpr double kMaxDpi = 1200.0;
 
 enum class OutputKind { Png, Bmp, Svg, Pdf, Emf };
 
-std::optional<OutputKind> KindOf(std::string_view path) {
+// The kind named by the output's ending ("x.svg"), or by --format for
+// standard output ("svg").
+std::optional<OutputKind> KindOf(std::string_view path, bool format) {
   struct Ending {
     std::string_view suffix;
     OutputKind kind;
@@ -35,7 +39,7 @@ std::optional<OutputKind> KindOf(std::string_view path) {
                                             {".pdf", OutputKind::Pdf},
                                             {".emf", OutputKind::Emf}}};
   for (const Ending& e : kEndings) {
-    if (path.size() > e.suffix.size() && path.ends_with(e.suffix)) return e.kind;
+    if (format ? path == e.suffix.substr(1) : path.size() > e.suffix.size() && path.ends_with(e.suffix)) return e.kind;
   }
   return std::nullopt;
 }
@@ -62,16 +66,14 @@ class OffscreenGui {
   std::unique_ptr<QGuiApplication> m_app;
 };
 
-QString Write(const gdi::EnhMetaFile& page, const std::string& path, OutputKind kind, double dpi) {
-  const QString name = QFile::decodeName(QByteArray::fromStdString(path));
+void Write(const gdi::EnhMetaFile& page, SafeFileWriter& file, OutputKind kind, double dpi) {
   switch (kind) {
-    case OutputKind::Png: return qtplay::writeImage(page, name, "PNG", dpi);
-    case OutputKind::Bmp: return qtplay::writeImage(page, name, "BMP", dpi);
-    case OutputKind::Svg: return qtplay::writeSvg(page, name);
-    case OutputKind::Pdf: return qtplay::writePdf(page, name);
-    case OutputKind::Emf: return QString::fromStdString(gdi::CopyEnhMetaFileA(page, path));
+    case OutputKind::Png: qtplay::writeImage(page, file, "PNG", dpi); return;
+    case OutputKind::Bmp: qtplay::writeImage(page, file, "BMP", dpi); return;
+    case OutputKind::Svg: qtplay::writeSvg(page, file); return;
+    case OutputKind::Pdf: qtplay::writePdf(page, file); return;
+    case OutputKind::Emf: emf::WriteEnhMetaFile(page, file); return;
   }
-  return {};
 }
 
 // The output's kind and resolution; nullopt (with a message) on a usage error.
@@ -81,9 +83,15 @@ std::optional<std::pair<OutputKind, double>> OutputOptions(const Arguments& args
     err << "usage: plotvane-cli " << kUsage << '\n';
     return std::nullopt;
   }
-  const auto kind = KindOf(*output);
+  const auto format = args.option("--format");
+  if (format.has_value() != (*output == kStandardOutput)) {
+    err << "plotvane-cli: --format is needed with -o - (standard output), and only there\n";
+    return std::nullopt;
+  }
+  const auto kind = format ? KindOf(*format, true) : KindOf(*output, false);
   if (!kind) {
-    err << "plotvane-cli: " << *output << ": the output name must end in .png, .bmp, .svg, .pdf or .emf\n";
+    err << "plotvane-cli: " << (format ? *format : *output)
+        << ": the output name must end in .png, .bmp, .svg, .pdf or .emf (--format: png, bmp, svg, pdf, emf)\n";
     return std::nullopt;
   }
   double dpi = kScreenDpi;
@@ -113,15 +121,14 @@ int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
   Document doc;
   if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
 
-  const OffscreenGui gui;
-  const gdi::EnhMetaFile page = ComposePage(doc, NullProgress());
-  const QString error = Write(page, output, options->first, options->second);
-  if (!error.isEmpty()) {
-    err << "plotvane-cli: " << error.toStdString() << '\n';
-    return kExitLoadFailed;
+  const auto file = OpenOutput(output);
+  if (!file->failed()) {
+    const OffscreenGui gui;
+    Write(ComposePage(doc, NullProgress()), *file, options->first, options->second);
   }
-  out << output << '\n';
-  return kExitOk;
+  const int written = FinishOutput(*file, err);
+  if (written == kExitOk && output != kStandardOutput) out << output << '\n';
+  return written;
 }
 
 }  // namespace plotvane::cli

@@ -3,13 +3,15 @@
 // document.
 //
 //   render FILE -o OUT [--view VIEW.ctv] [--sq LIMIT] [--dpi N]
+//   render FILE -o - --format png|bmp|svg|pdf|emf [...]
 //
 // Loads FILE as the program opens it, applies --view and --sq, composes the
 // page and writes OUT in the format its name ends with (case-sensitive):
 // ".png" or ".bmp" (597 x 477 pixels at the default 96 dpi; --dpi N, 1..1200,
-// renders the same page at N dots per inch), ".svg", ".pdf" or ".emf".
-// Exit status as for the other commands (CliCommands.h); an output that
-// cannot be written gives 1, like a grid file.
+// renders the same page at N dots per inch), ".svg", ".pdf" or ".emf"; or
+// writes it to standard output ("-o -") in the kind --format names. Exit
+// status as for the other commands (CliCommands.h); an output that cannot be
+// written gives 3, like a grid file (OutputTarget.h).
 //
 // Rendering needs a QGuiApplication. RunRender uses the one that exists, or
 // makes one on Qt's offscreen platform for the call (so no display is

@@ -18,9 +18,10 @@ constexpr const char* kUsage =
     "  info FILE [--skip-lines N] [--skip-prefixes TEXT]\n"
     "  mesh FILE [--skip-lines N] [--skip-prefixes TEXT]\n"
     "  value FILE X Y [--view VIEW.ctv] [--sq LIMIT]\n"
-    "  grid FILE X0 DX NX Y0 DY NY -o OUT[.asc] [--view VIEW.ctv] [--sq LIMIT]\n"
+    "  grid FILE X0 DX NX Y0 DY NY -o OUT[.asc]|- [--view VIEW.ctv] [--sq LIMIT]\n"
     "  contours FILE -o OUT.geojson|.dxf|.csv [--view VIEW.ctv] [--sq LIMIT] [--bands]\n"
-    "  render FILE -o OUT.png|.bmp|.svg|.pdf|.emf [--view VIEW.ctv] [--sq LIMIT] [--dpi N]\n";
+    "  render FILE -o OUT.png|.bmp|.svg|.pdf|.emf [--view VIEW.ctv] [--sq LIMIT] [--dpi N]\n"
+    "  render FILE -o - --format png|bmp|svg|pdf|emf [same options]\n";
 
 }  // namespace
 

@@ -1,14 +1,16 @@
-// SafeFileWriter: temporary file, fsync, rename. See SafeFile.h.
+// SafeFileWriter: target policy, temporary file, fsync, rename. See SafeFile.h.
 
 #include "common/SafeFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <vector>
+
+#include "common/SaveTarget.h"
 
 namespace plotvane {
 namespace {
@@ -42,52 +44,44 @@ std::string TemporaryPattern(const std::string& path) {
   return Directory(path) + "/." + base + ".XXXXXX";
 }
 
-// The mode a new file gets from the umask, or the existing target's own.
-mode_t TargetMode(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
 }  // namespace
 
 SafeFileWriter::SafeFileWriter(std::string path) : m_path(std::move(path)) {}
 
+SafeFileWriter::SafeFileWriter(int fd, std::string name) : m_path(std::move(name)), m_fd(fd), m_streaming(true) {}
+
 SafeFileWriter::~SafeFileWriter() { discard(); }
 
-void SafeFileWriter::fail(std::string_view what) {
-  if (m_error.empty()) {
-    m_error = std::string(what) + ": " + std::strerror(errno);
-  }
+void SafeFileWriter::fail(SaveErrorKind kind) {
+  if (m_kind == SaveErrorKind::None) m_kind = kind;
 }
 
+void SafeFileWriter::failWithErrno() { fail(SaveErrorKindOf(errno)); }
+
 bool SafeFileWriter::open() {
-  if (m_path.empty()) {
-    m_error = "no file name";
+  if (m_streaming) return !failed();
+  const SaveTarget target = ResolveSaveTarget(m_path);
+  if (target.refusal != SaveErrorKind::None) {
+    fail(target.refusal);
     return false;
   }
-  struct stat st {};
-  if (::stat(m_path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-    m_error = m_path + ": is a folder";
-    return false;
-  }
-  const std::string pattern = TemporaryPattern(m_path);
+  m_target = target.path;
+  m_mode = target.mode;
+  const std::string pattern = TemporaryPattern(m_target);
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   m_fd = ::mkstemp(name.data());  // mode 0600 until commit
   if (m_fd < 0) {
-    fail(m_path);
+    failWithErrno();
     return false;
   }
   m_tempPath.assign(name.data());
   return true;
 }
 
-void SafeFileWriter::write(std::string_view text) {
-  if (m_fd < 0 || !m_error.empty()) return;
-  m_buffer.append(text);
+void SafeFileWriter::write(std::string_view bytes) {
+  if (m_fd < 0 || failed()) return;
+  m_buffer.append(bytes);
   if (m_buffer.size() >= kFlushThreshold) flushBuffer();
 }
 
@@ -97,7 +91,8 @@ bool SafeFileWriter::flushBuffer() {
     const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      fail(m_path);
+      failWithErrno();
+      m_buffer.clear();
       return false;
     }
     done += static_cast<std::size_t>(n);
@@ -108,16 +103,21 @@ bool SafeFileWriter::flushBuffer() {
 
 bool SafeFileWriter::commit() {
   if (m_fd < 0) {
-    if (m_error.empty()) m_error = m_path + ": not open";
+    fail(SaveErrorKind::Other);
     return false;
   }
-  if (m_error.empty() && flushBuffer()) {
-    if (::fchmod(m_fd, TargetMode(m_path)) != 0 || ::fdatasync(m_fd) != 0) fail(m_path);
+  if (m_streaming) {
+    if (!failed()) flushBuffer();
+    m_fd = -1;
+    return !failed();
   }
-  if (::close(m_fd) != 0) fail(m_path);
+  if (!failed() && flushBuffer()) {
+    if (::fchmod(m_fd, m_mode) != 0 || ::fdatasync(m_fd) != 0) failWithErrno();
+  }
+  if (::close(m_fd) != 0) failWithErrno();
   m_fd = -1;
-  if (m_error.empty() && ::rename(m_tempPath.c_str(), m_path.c_str()) != 0) fail(m_path);
-  if (!m_error.empty()) {
+  if (!failed() && ::rename(m_tempPath.c_str(), m_target.c_str()) != 0) failWithErrno();
+  if (failed()) {
     discard();
     return false;
   }
@@ -126,6 +126,7 @@ bool SafeFileWriter::commit() {
 }
 
 void SafeFileWriter::discard() {
+  if (m_streaming) return;
   if (m_fd >= 0) {
     ::close(m_fd);
     m_fd = -1;
@@ -136,12 +137,16 @@ void SafeFileWriter::discard() {
   }
 }
 
-std::string WriteFileSafely(const std::string& path, std::string_view text) {
+std::string WriteFileSafely(const std::string& path, const std::function<void(SafeFileWriter&)>& write) {
   SafeFileWriter writer(path);
   if (!writer.open()) return writer.error();
-  writer.write(text);
+  write(writer);
   if (!writer.commit()) return writer.error();
   return {};
+}
+
+std::string WriteFileSafely(const std::string& path, std::string_view text) {
+  return WriteFileSafely(path, [text](SafeFileWriter& writer) { writer.write(text); });
 }
 
 }  // namespace plotvane

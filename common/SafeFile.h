@@ -1,48 +1,78 @@
 #pragma once
 // Writing a file so that a failure never destroys what was there before.
 //
-// The text goes to a new temporary file beside the target, created with the
-// user's permissions only; commit() flushes it to disk and renames it over the
-// target in one step. Until then the target is untouched, and a writer that is
-// destroyed without a successful commit removes its temporary file. Nothing is
-// ever written outside the target's own folder.
+// The target is first resolved by the save policy of SaveTarget.h: links are
+// written through, non-regular and read-only targets are refused. The text
+// goes to a new temporary file beside the resolved target, created with the
+// user's permissions only; every write is checked, and commit() flushes the
+// file to disk, gives it the target's mode and renames it over the target in
+// one step. Until then the target is untouched, and a writer that fails or is
+// destroyed without a successful commit removes its temporary file. Nothing
+// is ever written outside the resolved target's own folder.
+//
+// A writer can also stream to a descriptor it does not own (standard output):
+// no temporary, no rename, but the same checked writes and error reports.
+//
+// A failure is kept as a kind (SaveError.h) and reported by error() as the
+// user's Japanese message naming the file as it was given.
 
+#include <sys/types.h>
+
+#include <functional>
 #include <string>
 #include <string_view>
+
+#include "common/SaveError.h"
 
 namespace plotvane {
 
 class SafeFileWriter {
  public:
   explicit SafeFileWriter(std::string path);
+  // Streams to fd, which stays open; name is the file's name in messages.
+  SafeFileWriter(int fd, std::string name);
   ~SafeFileWriter();
   SafeFileWriter(const SafeFileWriter&) = delete;
   SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
-  // Creates the temporary file; false (with error()) when it cannot.
+  // Checks the target and creates the temporary file; false (with error())
+  // when the target is refused or the file cannot be created.
   bool open();
-  // Appends text; failures are remembered and reported by commit().
-  void write(std::string_view text);
+  // Appends bytes; failures are remembered and reported by commit().
+  void write(std::string_view bytes);
+  // Records a failure of the caller's own (an encoder that gave up): commit()
+  // then fails with this kind and leaves the target as it was.
+  void fail(SaveErrorKind kind);
   // Flushes, syncs and renames over the target; false (with error()) on any
   // failure, in which case the target is as it was.
   bool commit();
 
-  const std::string& error() const { return m_error; }
+  bool failed() const { return m_kind != SaveErrorKind::None; }
+  SaveErrorKind errorKind() const { return m_kind; }
+  // The user's message (SaveErrorMessage); empty while nothing failed.
+  std::string error() const { return SaveErrorMessage(m_kind, m_path); }
 
  private:
   bool flushBuffer();
   void discard();
-  void fail(std::string_view what);
+  void failWithErrno();
 
-  std::string m_path;
+  std::string m_path;    // as given, for messages
+  std::string m_target;  // the resolved file that the rename replaces
+  mode_t m_mode = 0;
   std::string m_tempPath;
   std::string m_buffer;
-  std::string m_error;
+  SaveErrorKind m_kind = SaveErrorKind::None;
   int m_fd = -1;
+  bool m_streaming = false;
 };
 
 // Writes the whole text at once through a SafeFileWriter; returns the error
 // message, empty on success.
 std::string WriteFileSafely(const std::string& path, std::string_view text);
+// Opens a writer on path, lets write fill it (an encoder records its own
+// failure with fail()), and commits; returns the error message, empty on
+// success.
+std::string WriteFileSafely(const std::string& path, const std::function<void(SafeFileWriter&)>& write);
 
 }  // namespace plotvane

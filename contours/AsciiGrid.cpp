@@ -68,16 +68,34 @@ void AppendHeader(std::string& text, const Axis& x, const Axis& y, double noData
 
 bool IsAsciiGridName(std::string_view path) { return HasExtension(path, ".asc"); }
 
+namespace {
+
+// Why the grid cannot be written as an ESRI ASCII grid; empty when it can.
+std::string AsciiGridRefusal(const GridParameters& grid) {
+  if (grid.countX <= 0 || grid.countY <= 0) return "an ESRI ASCII grid needs at least one column and one row";
+  if (grid.intervalX == 0 || grid.intervalY == 0) return "an ESRI ASCII grid needs intervals other than 0";
+  return {};
+}
+
+}  // namespace
+
 GridConversionResult ConvertToAsciiGrid(const Document& document, const GridParameters& grid, const std::string& path,
                                         ProgressSink& progress, const std::function<bool()>& cancelRequested) {
-  if (grid.countX <= 0 || grid.countY <= 0) return {"an ESRI ASCII grid needs at least one column and one row"};
-  if (grid.intervalX == 0 || grid.intervalY == 0) return {"an ESRI ASCII grid needs intervals other than 0"};
+  if (std::string refusal = AsciiGridRefusal(grid); !refusal.empty()) return {std::move(refusal)};
+  SafeFileWriter writer(path);
+  if (!writer.open()) return {writer.error()};
+  GridConversionResult result = ConvertToAsciiGrid(document, grid, writer, progress, cancelRequested);
+  if (!result.ok()) return result;
+  if (!writer.commit()) return {writer.error()};
+  return {};
+}
+
+GridConversionResult ConvertToAsciiGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
+                                        ProgressSink& progress, const std::function<bool()>& cancelRequested) {
+  if (std::string refusal = AsciiGridRefusal(grid); !refusal.empty()) return {std::move(refusal)};
   // Columns west to east, rows north to south.
   const Axis x{grid.originX, grid.intervalX, grid.countX, grid.intervalX < 0};
   const Axis y{grid.originY, grid.intervalY, grid.countY, grid.intervalY > 0};
-
-  SafeFileWriter writer(path);
-  if (!writer.open()) return {writer.error()};
   const DistortionLimit limit = ReadDistortionLimit(document.settings.sq);
   const double noData = NoDataValue(document.range);
   std::string noDataText;
@@ -111,7 +129,6 @@ GridConversionResult ConvertToAsciiGrid(const Document& document, const GridPara
     }
     progress.close();
   }
-  if (!writer.commit()) return {writer.error()};
   return {};
 }
 

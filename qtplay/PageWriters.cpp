@@ -2,16 +2,19 @@
 
 #include "qtplay/PageWriters.h"
 
+#include <QFile>
+#include <QFontMetricsF>
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
-#include <QSvgGenerator>
 #include <cmath>
 
+#include "qtplay/QtFonts.h"
 #include "qtplay/QtPlayer.h"
+#include "qtplay/SafeFileDevice.h"
+#include "render/svg/SvgWriter.h"
 
 namespace plotvane::qtplay {
 namespace {
@@ -21,11 +24,24 @@ constexpr double kScreenDpi = 96.0;
 // PDF coordinates are fine enough at this resolution for 0.01 mm geometry.
 constexpr int kPdfDpi = 1200;
 
-QString Failure(const QSaveFile& file, const QString& what) { return file.fileName() + QStringLiteral(": ") + what; }
+// The fonts of the SVG writer: those the player draws with.
+class QtSvgFonts final : public svg::SvgFonts {
+ public:
+  svg::SvgFont font(const gdi::LOGFONT& font, double height) const override {
+    const QFont q = qtFont(font, height);
+    const QFontMetricsF metrics(q);
+    return svg::SvgFont{q.family().toStdString(), static_cast<double>(q.pixelSize()), metrics.ascent(),
+                        metrics.descent()};
+  }
+  double width(const gdi::LOGFONT& font, double height, std::string_view text) const override {
+    const QFontMetricsF metrics(qtFont(font, height));
+    return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  }
+};
 
-QString Commit(QSaveFile& file) {
-  if (!file.commit()) return Failure(file, file.errorString());
-  return {};
+// Writes the file at path (in the file system's encoding) with write.
+QString SaveFile(const QString& path, const std::function<void(SafeFileWriter&)>& write) {
+  return QString::fromStdString(WriteFileSafely(QFile::encodeName(path).toStdString(), write));
 }
 
 }  // namespace
@@ -57,60 +73,52 @@ QImage renderImage(const gdi::EnhMetaFile& picture, double dpi) {
   return image;
 }
 
-QString writeImage(const gdi::EnhMetaFile& picture, const QString& path, const char* format, double dpi) {
+void writeImage(const gdi::EnhMetaFile& picture, SafeFileWriter& file, const char* format, double dpi) {
   const QImage image = renderImage(picture, dpi).convertToFormat(QImage::Format_RGB888);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Failure(file, file.errorString());
-  QImageWriter writer(&file, format);
-  if (!writer.write(image)) {
-    file.cancelWriting();
-    return Failure(file, writer.errorString());
-  }
-  return Commit(file);
+  SafeFileDevice device(file);
+  QImageWriter writer(&device, format);
+  if (!writer.write(image)) file.fail(SaveErrorKind::Other);
 }
 
-QString writeSvg(const gdi::EnhMetaFile& picture, QIODevice& device) {
-  // The view box is the whole-pixel size, so that one unit stays 1/96 inch
-  // and the pattern cells fall on whole units.
-  const QSize size = naturalPixelSize(picture, kScreenDpi);
-  QSvgGenerator generator;
-  generator.setOutputDevice(&device);
-  generator.setResolution(static_cast<int>(kScreenDpi));
-  generator.setSize(size);
-  generator.setViewBox(QRectF(QPointF(0, 0), size));
-  QPainter painter;
-  if (!painter.begin(&generator)) return QStringLiteral("cannot start the SVG");
-  PlayEnhMetaFile(painter, picture, naturalRect(picture, kScreenDpi), PlayOptions{false, 1.0, true});
-  return {};
+QString writeImage(const gdi::EnhMetaFile& picture, const QString& path, const char* format, double dpi) {
+  return SaveFile(path, [&](SafeFileWriter& file) { writeImage(picture, file, format, dpi); });
+}
+
+void writeSvg(const gdi::EnhMetaFile& picture, SafeFileWriter& file) {
+  svg::WriteSvg(picture, QtSvgFonts(), [&file](std::string_view bytes) { file.write(bytes); });
 }
 
 QString writeSvg(const gdi::EnhMetaFile& picture, const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Failure(file, file.errorString());
-  if (const QString error = writeSvg(picture, file); !error.isEmpty()) {
-    file.cancelWriting();
-    return Failure(file, error);
+  return SaveFile(path, [&](SafeFileWriter& file) { writeSvg(picture, file); });
+}
+
+QString writeSvg(const gdi::EnhMetaFile& picture, QIODevice& device) {
+  bool ok = true;
+  svg::WriteSvg(picture, QtSvgFonts(), [&](std::string_view bytes) {
+    ok = ok && device.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+  });
+  if (!ok) return QStringLiteral("cannot write the SVG: ") + device.errorString();
+  return {};
+}
+
+void writePdf(const gdi::EnhMetaFile& picture, SafeFileWriter& file) {
+  SafeFileDevice device(file);
+  const QRectF mm = naturalRect(picture, 25.4);
+  QPdfWriter writer(&device);
+  writer.setResolution(kPdfDpi);
+  writer.setPageSize(QPageSize(mm.size(), QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
+  writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  QPainter painter;
+  if (!painter.begin(&writer)) {
+    file.fail(SaveErrorKind::Other);
+    return;
   }
-  return Commit(file);
+  PlayEnhMetaFile(painter, picture, naturalRect(picture, kPdfDpi), PlayOptions{false, kPdfDpi / kScreenDpi});
+  if (!painter.end()) file.fail(SaveErrorKind::Other);
 }
 
 QString writePdf(const gdi::EnhMetaFile& picture, const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Failure(file, file.errorString());
-  const QRectF mm = naturalRect(picture, 25.4);
-  {
-    QPdfWriter writer(&file);
-    writer.setResolution(kPdfDpi);
-    writer.setPageSize(QPageSize(mm.size(), QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-      file.cancelWriting();
-      return Failure(file, QStringLiteral("cannot start the PDF"));
-    }
-    PlayEnhMetaFile(painter, picture, naturalRect(picture, kPdfDpi), PlayOptions{false, kPdfDpi / kScreenDpi});
-  }
-  return Commit(file);
+  return SaveFile(path, [&](SafeFileWriter& file) { writePdf(picture, file); });
 }
 
 QString printPage(const gdi::EnhMetaFile& picture, QPrinter& printer) {

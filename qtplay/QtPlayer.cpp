@@ -4,11 +4,9 @@
 
 #include <QFontMetricsF>
 #include <QImage>
-#include <QPainterPath>
 #include <QPolygonF>
 #include <cmath>
 #include <map>
-#include <optional>
 #include <vector>
 
 #include "qtplay/PixelSink.h"
@@ -22,8 +20,7 @@ QColor ToColor(gdi::COLORREF c) { return QColor(gdi::GetRValue(c), gdi::GetGValu
 
 class QtSink final : public gdi::PlaybackSink {
  public:
-  QtSink(QPainter& painter, const PlayOptions& options, const QRectF& target)
-      : m_painter(painter), m_options(options), m_target(target.normalized()) {}
+  QtSink(QPainter& painter, const PlayOptions& options) : m_painter(painter), m_options(options) {}
 
   void setPen(const gdi::LOGPEN& pen, double width) override {
     if (pen.style == gdi::PenStyle::PS_NULL) {
@@ -36,7 +33,6 @@ class QtSink final : public gdi::PlaybackSink {
   }
 
   void setBrush(const gdi::LOGBRUSH& brush) override {
-    m_pattern = brush.style == gdi::BrushStyle::BS_PATTERN ? std::optional(brush.pattern) : std::nullopt;
     if (brush.style == gdi::BrushStyle::BS_SOLID) {
       m_painter.setBrush(ToColor(brush.colour));
       return;
@@ -63,10 +59,6 @@ class QtSink final : public gdi::PlaybackSink {
   }
 
   void polygon(std::span<const gdi::PointF> points) override {
-    if (m_pattern && m_options.patternCells) {
-      patternCells(toPolygon(points));
-      return;
-    }
     m_painter.drawPolygon(toPolygon(points), Qt::OddEvenFill);
   }
 
@@ -88,51 +80,13 @@ class QtSink final : public gdi::PlaybackSink {
     return m_polygon;
   }
 
-  void patternCells(const QPolygonF& polygon);
-
   QPainter& m_painter;
   PlayOptions m_options;
-  QRectF m_target;
-  std::optional<gdi::MonoPattern> m_pattern;
   QFont m_font;
   int m_escapement = 0;
   QPolygonF m_polygon;
   std::map<std::uint64_t, QBrush> m_patterns;  // textures made so far, by pattern bits
 };
-
-void QtSink::patternCells(const QPolygonF& polygon) {
-  const QPen pen = m_painter.pen();
-  const QBrush brush = m_painter.brush();
-  m_painter.setPen(Qt::NoPen);
-  m_painter.setBrush(Qt::white);
-  m_painter.drawPolygon(polygon, Qt::OddEvenFill);
-
-  // One path per row of cells, neighbouring cells merged: SVG readers limit
-  // the length of a single path.
-  const double cell = m_options.patternScale;
-  const QRectF area = polygon.boundingRect().intersected(m_target);
-  for (auto row = static_cast<int>(std::floor(area.top() / cell)); row * cell < area.bottom(); ++row) {
-    const std::uint8_t bits = (*m_pattern)[static_cast<std::size_t>(((row % 8) + 8) % 8)];
-    QPainterPath black;
-    double runStart = 0.0;
-    bool inRun = false;
-    const auto first = static_cast<int>(std::floor(area.left() / cell));
-    for (auto column = first;; ++column) {
-      const bool inside = column * cell < area.right();
-      const bool set = inside && (bits >> (7 - ((column % 8) + 8) % 8) & 1) != 0 &&
-                       polygon.containsPoint(QPointF((column + 0.5) * cell, (row + 0.5) * cell), Qt::OddEvenFill);
-      if (set && !inRun) runStart = column * cell;
-      if (!set && inRun) black.addRect(runStart, row * cell, column * cell - runStart, cell);
-      inRun = set;
-      if (!inside) break;
-    }
-    if (!black.isEmpty()) m_painter.fillPath(black, Qt::black);
-  }
-  m_painter.setBrush(Qt::NoBrush);
-  m_painter.setPen(pen);
-  m_painter.drawPolygon(polygon);
-  m_painter.setBrush(brush);
-}
 
 void QtSink::text(const gdi::TextRun& run) {
   const QString text = QString::fromUtf8(run.text.data(), static_cast<qsizetype>(run.text.size()));
@@ -185,7 +139,7 @@ void PlayEnhMetaFile(QPainter& painter, const gdi::EnhMetaFile& picture, const Q
   painter.setRenderHint(QPainter::Antialiasing, !options.raster);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  QtSink sink(painter, options, target);
+  QtSink sink(painter, options);
   const gdi::RectF rect{target.left(), target.top(), target.right(), target.bottom()};
   if (QImage* image = DirectPixels(painter, options)) {
     PixelSink pixels(*image, sink, options.patternScale);

@@ -1,6 +1,7 @@
 #pragma once
-// Playing a recorded picture into a QPainter: the screen, images, SVG, PDF
-// and the printer all go through here.
+// Playing a recorded picture into a QPainter: the screen, images, PDF and
+// the printer all go through here (SVG is written from the records by
+// render/svg/SvgWriter.h).
 //
 // The picture's frame is mapped onto a target rectangle in the painter's
 // coordinates (y downward); see render/gdi/Playback.h for what each recorded
@@ -30,11 +31,6 @@ namespace plotvane::qtplay {
 struct PlayOptions {
   bool raster = true;         // snap to pixels, no antialiasing (see above)
   double patternScale = 1.0;  // painter units per pattern pixel
-  // Draw a pattern fill as a white polygon and a black square for each black
-  // pattern pixel whose centre lies inside it (within the target), as a
-  // raster device would: for outputs that cannot tile a texture. Qt's SVG
-  // generator (6.4) leaves texture brushes out and ignores clipping.
-  bool patternCells = false;
   // Raster output into a 32-bit QImage drawn in plain device pixels (no
   // transform, clipping, opacity or composition mode set on the painter):
   // draw fills and one-pixel lines straight into the pixels (PixelSink.h),

@@ -7,10 +7,10 @@ set -euo pipefail
 PACKAGES=(
   # build tools
   build-essential cmake ninja-build pkg-config
-  # Qt 6: core, gui, widgets, svg, printing (PrintSupport is in qt6-base-dev), uic
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  # tests and benchmarks (pdftoppm renders the PDF page in the writer tests)
-  libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils
+  # Qt 6: core, gui, widgets, printing (PrintSupport is in qt6-base-dev), uic
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  # tests and benchmarks (pdftoppm renders the PDF page and rsvg-convert the SVG page in the writer tests)
+  libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils librsvg2-bin
   # independent readers of the GeoJSON, DXF and ESRI grid files the contour tools write
   gdal-bin
   # EMF records
@@ -26,8 +26,7 @@ PACKAGES=(
   # the Debian package and its checks: dependencies from the linked libraries,
   # desktop entry, AppStream metadata, man pages, lintian
   dpkg-dev file desktop-file-utils appstream shared-mime-info lintian groff-base man-db
-  # the icon's PNG sizes, made once from its SVG by dist/make-icons.sh
-  librsvg2-bin
+  # (librsvg2-bin, above, also makes the icon's PNG sizes once from its SVG: dist/make-icons.sh)
 )
 
 missing=()

@@ -38,6 +38,14 @@ GridConversionResult ConvertToGrid(const Document& document, const GridParameter
                                    ProgressSink& progress, const std::function<bool()>& cancelRequested) {
   SafeFileWriter writer(path);
   if (!writer.open()) return {writer.error()};
+  GridConversionResult result = ConvertToGrid(document, grid, writer, progress, cancelRequested);
+  if (result.cancelled) return result;
+  if (!writer.commit()) return {writer.error()};
+  return {};
+}
+
+GridConversionResult ConvertToGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
+                                   ProgressSink& progress, const std::function<bool()>& cancelRequested) {
   const PointSet& points = document.points;
   writer.write(points.labelX + '\t' + points.labelY + '\t' + points.labelZ + "\r\n");
 
@@ -66,7 +74,6 @@ GridConversionResult ConvertToGrid(const Document& document, const GridParameter
     }
   }
   progress.close();
-  if (!writer.commit()) return {writer.error()};
   return {};
 }
 

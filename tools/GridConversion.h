@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "common/Progress.h"
+#include "common/SafeFile.h"
 #include "data/Document.h"
 #include "tools/GridParameters.h"
 
@@ -51,6 +52,12 @@ float GridCoordinate(float origin, float interval, std::int64_t k);
 // done; cancelRequested, when given, is asked every few thousand points and
 // stops the conversion when it returns true.
 GridConversionResult ConvertToGrid(const Document& document, const GridParameters& grid, const std::string& path,
+                                   ProgressSink& progress = NullProgress(),
+                                   const std::function<bool()>& cancelRequested = {});
+// The same into an open writer (standard output, for one), which the caller
+// commits unless the result says the conversion was cancelled; a failed
+// write is recorded in the writer.
+GridConversionResult ConvertToGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
                                    ProgressSink& progress = NullProgress(),
                                    const std::function<bool()>& cancelRequested = {});
 

@@ -341,17 +341,20 @@ std::string EncodeEnhMetaFile(const gdi::EnhMetaFile& picture) {
   return bytes;
 }
 
+void WriteEnhMetaFile(const gdi::EnhMetaFile& picture, SafeFileWriter& file) {
+  if (picture.isNull()) {
+    file.fail(SaveErrorKind::Other);
+    return;
+  }
+  Encode(picture, [&file](std::string_view record) { file.write(record); });
+}
+
 }  // namespace plotvane::emf
 
 namespace plotvane::gdi {
 
 std::string CopyEnhMetaFileA(const EnhMetaFile& picture, const std::string& path) {
-  if (picture.isNull()) return "no picture to write";
-  SafeFileWriter file(path);
-  if (!file.open()) return file.error();
-  emf::Encode(picture, [&file](std::string_view record) { file.write(record); });
-  if (!file.commit()) return file.error();
-  return {};
+  return WriteFileSafely(path, [&picture](SafeFileWriter& file) { emf::WriteEnhMetaFile(picture, file); });
 }
 
 }  // namespace plotvane::gdi

@@ -24,6 +24,7 @@
 
 #include <string>
 
+#include "common/SafeFile.h"
 #include "render/gdi/EnhMetaFile.h"
 
 namespace plotvane::emf {
@@ -31,6 +32,10 @@ namespace plotvane::emf {
 // The bytes of the metafile of a picture; empty for a null picture. Holds
 // the whole file in memory: for small pictures and tests.
 std::string EncodeEnhMetaFile(const gdi::EnhMetaFile& picture);
+
+// Streams the metafile of a picture into an open writer, which the caller
+// commits; a null picture is recorded as the writer's failure.
+void WriteEnhMetaFile(const gdi::EnhMetaFile& picture, SafeFileWriter& file);
 
 }  // namespace plotvane::emf
 

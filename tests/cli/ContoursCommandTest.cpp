@@ -61,10 +61,10 @@ TEST(CliContours, ExitStatusTellsWhatWentWrong) {
       {{"contours", data, "-o", dir.file("out.csv"), "--bands", "--bands"}, kExitUsage, "given twice"},
       {{"contours", dir.file("missing.txt"), "-o", dir.file("out.csv")}, kExitUsage, "cannot open"},
       {{"contours", flat, "-o", dir.file("out.csv")}, kExitLoadFailed, "flat.txt"},
-      {{"contours", data, "-o", dir.file("no/folder/out.csv")}, kExitLoadFailed, "plotvane-cli:"},
+      {{"contours", data, "-o", dir.file("no/folder/out.csv")}, kExitWriteFailed, "plotvane-cli:"},
       {{"contours", data, "-o", dir.file("out.geojson"), "--bands", "--sq", "0.5"}, kExitOk, ""},
       {{"grid", data, "0", "10", "7", "0", "10", "7", "-o", dir.file("g.asc")}, kExitOk, ""},
-      {{"grid", data, "0", "0", "7", "0", "10", "7", "-o", dir.file("zero.asc")}, kExitLoadFailed, "intervals"},
+      {{"grid", data, "0", "0", "7", "0", "10", "7", "-o", dir.file("zero.asc")}, kExitUsage, "intervals"},
   };
   for (const Case& c : table) {
     const Outcome run = RunWords(c.words);

@@ -108,7 +108,7 @@ TEST(CliRender, RefusesWhatItCannotWrite) {
 
   const std::string unwritable = dir.path() + "/no/such/folder/p.png";
   const RenderRun failed = Render({data, "-o", unwritable});
-  EXPECT_EQ(failed.status, kExitLoadFailed);
+  EXPECT_EQ(failed.status, kExitWriteFailed);
   EXPECT_NE(failed.err.find("p.png"), std::string::npos);
 }
 

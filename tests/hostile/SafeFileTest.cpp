@@ -1,5 +1,6 @@
 // The safe writer under hostile conditions: where its temporary file lives,
-// which permissions files get, symbolic links, and every way a save can fail
+// which permissions files get, symbolic links written through, and every way
+// a save can fail
 // (a missing folder, a read-only folder, a folder as the target, a write that
 // fails part way), each of which must leave the old file as it was and no
 // stray file behind.
@@ -108,29 +109,31 @@ TEST(SafeFile, NewFilesGetTheUsersPermissionsAndOldFilesKeepTheirs) {
   EXPECT_EQ(ReadBytes(page), "new page");
 }
 
-TEST(SafeFile, SymbolicLinkIsReplacedNeverWrittenThrough) {
+TEST(SafeFile, SymbolicLinkIsKeptAndTheFileItLeadsToGetsTheContent) {
   TempDir dir;
   fs::create_directory(dir.file("chosen"));
   fs::create_directory(dir.file("elsewhere"));
-  const std::string outside = dir.write("elsewhere/precious.txt", "keep me");
+  const std::string outside = dir.write("elsewhere/data.txt", "old");
+  ASSERT_EQ(::chmod(outside.c_str(), 0640), 0);
   const std::string link = dir.file("chosen/data.txt");
-  fs::create_symlink(outside, link);
+  fs::create_symlink("../elsewhere/data.txt", link);  // relative: read from the link's folder
   ASSERT_EQ(WriteFileSafely(link, "new"), "");
-  EXPECT_EQ(ReadBytes(outside), "keep me");
-  EXPECT_FALSE(fs::is_symlink(link));
-  EXPECT_EQ(ReadBytes(link), "new");
-  EXPECT_EQ(Entries(dir.file("elsewhere")), std::vector<std::string>{"precious.txt"});
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadBytes(outside), "new");
+  EXPECT_EQ(ModeOf(outside), 0640);
+  EXPECT_EQ(Entries(dir.file("chosen")), std::vector<std::string>{"data.txt"}) << "the temporary was beside the file";
+  EXPECT_EQ(Entries(dir.file("elsewhere")), std::vector<std::string>{"data.txt"});
 }
 
-TEST(SafeFile, DanglingSymbolicLinkCreatesNothingOutsideTheFolder) {
+TEST(SafeFile, DanglingSymbolicLinkCreatesTheFileItNames) {
   TempDir dir;
   fs::create_directory(dir.file("chosen"));
   fs::create_directory(dir.file("elsewhere"));
   const std::string link = dir.file("chosen/data.txt");
   fs::create_symlink(dir.file("elsewhere/new.txt"), link);
   ASSERT_EQ(WriteFileSafely(link, "new"), "");
-  EXPECT_TRUE(Entries(dir.file("elsewhere")).empty());
-  EXPECT_EQ(ReadBytes(link), "new");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadBytes(dir.file("elsewhere/new.txt")), "new");
 }
 
 TEST(SafeFile, DotDotInThePathStaysInTheFolderItNames) {

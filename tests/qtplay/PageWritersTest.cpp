@@ -1,5 +1,6 @@
-// The file writers: PNG and BMP pixels, the SVG and PDF pages read back and
-// rendered, pattern fills surviving every format, and failures reported.
+// The file writers: PNG and BMP pixels, the PDF page read back and rendered,
+// pattern fills surviving every format, and failures reported (the SVG page
+// has its own suite, SvgWriterTest.cpp).
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
-#include <QSvgRenderer>
 #include <cmath>
 
 #include "DemoPage.h"
@@ -83,29 +83,6 @@ TEST_F(Writers, ImageResolutionIsAnOption) {
   const QImage image(file("page300.png"));
   EXPECT_EQ(image.size(), QSize(1866, 1491)) << "157.95 and 126.20 mm at 300 dpi, rounded";
   EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, 300, 0.1);
-}
-
-TEST_F(Writers, SvgRendersBackWithPatternAndColours) {
-  ASSERT_EQ(writeSvg(page, file("page.svg")), QString());
-  QSvgRenderer renderer(file("page.svg"));
-  ASSERT_TRUE(renderer.isValid());
-  EXPECT_EQ(renderer.viewBoxF().size().toSize(), QSize(597, 477));
-  QImage image(597, 477, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  renderer.render(&painter, QRectF(0, 0, 597, 477));
-  painter.end();
-  EXPECT_TRUE(Near(image.pixelColor(MapPixel(2500, 2500)), QColor(0, 0, 255), 8));
-  EXPECT_TRUE(Near(image.pixelColor(MapPixel(2500, 7500)), QColor(255, 0, 0), 8));
-  const PatternShare share = MeasurePattern(image);
-  EXPECT_NEAR(share.black, 16.0 / 64, 0.05) << "a pattern, neither left out nor solid";
-  EXPECT_GT(share.white, 0.5);
-  const QByteArray svg = [&] {
-    QFile f(file("page.svg"));
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-  }();
-  EXPECT_TRUE(svg.contains("width=\"157.9")) << "the page keeps its size in millimetres";
 }
 
 TEST_F(Writers, PdfIsOnePageOfThePagesSizeWithThePattern) {

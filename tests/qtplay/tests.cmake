@@ -3,11 +3,14 @@
 add_executable(qtplay_test
   qtplay/QtTestMain.cpp
   qtplay/QtPlayerTest.cpp
-  qtplay/PageWritersTest.cpp)
+  qtplay/PageWritersTest.cpp
+  qtplay/SvgWriterTest.cpp)
 target_link_libraries(qtplay_test PRIVATE plotvane::qtplay plotvane_render_testsupport plotvane_testsupport
   GTest::gtest plotvane::options)
 find_program(PLOTVANE_PDFTOPPM pdftoppm)
-target_compile_definitions(qtplay_test PRIVATE PLOTVANE_PDFTOPPM="${PLOTVANE_PDFTOPPM}")
+find_program(PLOTVANE_RSVG_CONVERT rsvg-convert)
+target_compile_definitions(qtplay_test PRIVATE PLOTVANE_PDFTOPPM="${PLOTVANE_PDFTOPPM}"
+  PLOTVANE_RSVG_CONVERT="${PLOTVANE_RSVG_CONVERT}")
 gtest_discover_tests(qtplay_test DISCOVERY_TIMEOUT 60
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 

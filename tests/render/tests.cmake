@@ -12,6 +12,7 @@ plotvane_add_test(render_test
   render/GdiObjectsTest.cpp
   render/RecordingTest.cpp
   render/PlaybackMappingTest.cpp
+  render/SvgPathDataTest.cpp
   render/EmfWriterTest.cpp
   render/LevelStylesTest.cpp
   render/TriangleBandsTest.cpp
