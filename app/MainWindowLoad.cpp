@@ -46,25 +46,25 @@ void MainWindow::openDataSkippingLines() {
   SkipLinesDialog& dialog = skipLinesDialog();
   m_dialogs.runModal(dialog);
   if (!dialog.ok() || m_closed) return;
-  loadChosenFile(path, SkipOptions{dialog.skipLines(), dialog.skipPrefixes()});
+  loadChosenFile(path, SkipOptions{dialog.skipLines(), dialog.skipPrefixes()}, dialog.loadOptions());
 }
 
 // The steps both loads share once a file is chosen.
-void MainWindow::loadChosenFile(const QString& path, const SkipOptions& skip) {
+void MainWindow::loadChosenFile(const QString& path, const SkipOptions& skip, const LoadOptions& options) {
   m_fileDialogPath = path;
   const QString name = QFileInfo(path).fileName();
   m_doc.fileTitle = FileTitleOf(name.toStdString());
   setWindowTitle(MenuLoadCaption(name));
-  openDataFile(path, skip);
+  openDataFile(path, skip, options);
 }
 
-void MainWindow::openDataFile(const QString& path, const SkipOptions& skip) {
+void MainWindow::openDataFile(const QString& path, const SkipOptions& skip, const LoadOptions& options) {
   LoadStatus status = LoadStatus::Meshed;
   {
     CommandGuard::Scope busy(m_guard);
     m_ui.Picture2->clear();
     QCoreApplication::processEvents();
-    status = OpenDataFile(QFile::encodeName(path).toStdString(), m_doc, m_progress, skip);
+    status = OpenDataFile(QFile::encodeName(path).toStdString(), m_doc, m_progress, skip, options);
     if (status == LoadStatus::Meshed) redraw();
   }
   // Outside the operation, so that a close requested meanwhile can end the

@@ -3,12 +3,15 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <array>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <string_view>
 
 #include "cli/CliCommands.h"
 #include "cli/CliLoad.h"
+#include "common/Capacity.h"
+#include "contours/ContourLabels.h"
 #include "qtplay/PageWriters.h"
 #include "qtplay/QtFonts.h"
 #include "render/PageComposition.h"
@@ -18,7 +21,8 @@
 namespace plotvane::cli {
 namespace {
 
-constexpr const char* kUsage = "render FILE -o OUT [--view VIEW.ctv] [--sq LIMIT] [--dpi N]";
+constexpr const char* kUsage =
+    "render FILE -o OUT [--view VIEW.ctv] [--sq LIMIT] [--dpi N] [--labels [--label-every M]]";
 constexpr double kScreenDpi = 96.0;
 constexpr double kMaxDpi = 1200.0;
 
@@ -103,6 +107,23 @@ std::optional<std::pair<OutputKind, double>> OutputOptions(const Arguments& args
   return std::pair{*kind, dpi};
 }
 
+// --labels and --label-every M (a whole number from 1); nullopt (with a
+// message) on a usage error.
+std::optional<LabelOptions> LabelOptionsOf(const Arguments& args, std::ostream& err) {
+  LabelOptions labels;
+  labels.show = args.option("--labels").has_value();
+  if (const auto every = args.option("--label-every")) {
+    const auto value = NumberArgument(*every, "--label-every", err);
+    if (!value) return std::nullopt;
+    if (!labels.show || !(*value >= 1 && *value <= capacity::kMaxLevels) || *value != std::floor(*value)) {
+      err << "plotvane-cli: --label-every needs --labels and a whole number from 1 to " << capacity::kMaxLevels << '\n';
+      return std::nullopt;
+    }
+    labels.every = static_cast<std::int32_t>(*value);
+  }
+  return labels;
+}
+
 }  // namespace
 
 int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -112,9 +133,12 @@ int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
 
   Document doc;
   if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
+  const auto labels = LabelOptionsOf(args, err);
+  if (!labels) return kExitUsage;
+  doc.labels = *labels;
 
   const OffscreenGui gui;
-  const gdi::EnhMetaFile page = ComposePage(doc, NullProgress());
+  const gdi::EnhMetaFile page = ComposeLabelledPage(doc, NullProgress());
   const QString error = Write(page, output, options->first, options->second);
   if (!error.isEmpty()) {
     err << "plotvane-cli: " << error.toStdString() << '\n';

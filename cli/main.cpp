@@ -19,7 +19,9 @@ constexpr const char* kUsage =
     "  value FILE X Y [--view VIEW.ctv] [--sq LIMIT]\n"
     "  grid FILE X0 DX NX Y0 DY NY -o OUT[.asc] [--view VIEW.ctv] [--sq LIMIT]\n"
     "  contours FILE -o OUT.geojson|.dxf|.csv [--view VIEW.ctv] [--sq LIMIT] [--bands]\n"
-    "  render FILE -o OUT.png|.bmp|.svg|.pdf|.emf [--view VIEW.ctv] [--sq LIMIT] [--dpi N]\n";
+    "  render FILE -o OUT.png|.bmp|.svg|.pdf|.emf [--view VIEW.ctv] [--sq LIMIT] [--dpi N]\n"
+    "         [--labels [--label-every M]]\n"
+    "  every command: [--interval D [--base B]] [--equal-aspect] [--columns X,Y,Z] [--x-north]\n";
 
 }  // namespace
 
