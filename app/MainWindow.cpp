@@ -152,7 +152,7 @@ void MainWindow::exitProgram() {
 
 SettingsDialog& MainWindow::settingsDialog() {
   if (!m_settingsDialog) {
-    m_settingsDialog = new SettingsDialog(m_doc, m_guard, this);
+    m_settingsDialog = new SettingsDialog(m_doc, m_guard, m_dialogs, this);
     connect(m_settingsDialog, &SettingsDialog::redrawRequested, this, &MainWindow::clearAndRedraw);
     registerWindow(m_settingsDialog);
   }

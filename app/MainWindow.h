@@ -76,9 +76,9 @@ class MainWindow final : public QMainWindow {
   // OpenDataFile with the window's parts: the surface cleared and shown
   // blank first, errors in a message box titled "Error", the page drawn on
   // success. The caller has set the caption and fileTitle.
-  void openDataFile(const QString& path, const SkipOptions& skip = {});
+  void openDataFile(const QString& path, const SkipOptions& skip = {}, const LoadOptions& options = {});
   // The same for a path in the file system's bytes.
-  void openLocalDataFile(const std::string& path, const SkipOptions& skip = {});
+  void openLocalDataFile(const std::string& path, const SkipOptions& skip = {}, const LoadOptions& options = {});
   // Composes the page, shows it in Picture2 and copies it to the page file;
   // does nothing while errMsg is not empty.
   void redraw();
@@ -124,7 +124,7 @@ class MainWindow final : public QMainWindow {
   void connectCommands();
   void closeIfPending();
   void showPage(const gdi::EnhMetaFile& page);
-  void loadChosenFile(const QString& path, const SkipOptions& skip = {});
+  void loadChosenFile(const QString& path, const SkipOptions& skip = {}, const LoadOptions& options = {});
   SkipLinesDialog& skipLinesDialog();
 
   void openData();

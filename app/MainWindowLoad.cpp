@@ -50,16 +50,16 @@ void MainWindow::openDataSkippingLines() {
   SkipLinesDialog& dialog = skipLinesDialog();
   m_dialogs.runModal(dialog);
   if (!dialog.ok() || m_closed) return;
-  loadChosenFile(path, SkipOptions{dialog.skipLines(), dialog.skipPrefixes()});
+  loadChosenFile(path, SkipOptions{dialog.skipLines(), dialog.skipPrefixes()}, dialog.loadOptions());
 }
 
 // The steps both loads share once a file is chosen.
-void MainWindow::loadChosenFile(const QString& path, const SkipOptions& skip) {
+void MainWindow::loadChosenFile(const QString& path, const SkipOptions& skip, const LoadOptions& options) {
   m_fileDialogPath = path;
   const QString name = QFileInfo(path).fileName();
   m_doc.fileTitle = FileTitleOf(name.toStdString());
   setWindowTitle(MenuLoadCaption(name));
-  openDataFile(path, skip);
+  openDataFile(path, skip, options);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -74,17 +74,17 @@ void MainWindow::dropEvent(QDropEvent* event) {
   loadChosenFile(urls.front().toLocalFile());
 }
 
-void MainWindow::openDataFile(const QString& path, const SkipOptions& skip) {
-  openLocalDataFile(QFile::encodeName(path).toStdString(), skip);
+void MainWindow::openDataFile(const QString& path, const SkipOptions& skip, const LoadOptions& options) {
+  openLocalDataFile(QFile::encodeName(path).toStdString(), skip, options);
 }
 
-void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& skip) {
+void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& skip, const LoadOptions& options) {
   LoadStatus status = LoadStatus::Meshed;
   {
     CommandGuard::Scope busy(m_guard);
     m_ui.Picture2->clear();
     QCoreApplication::processEvents();
-    status = OpenDataFile(path, m_doc, m_progress, skip);
+    status = OpenDataFile(path, m_doc, m_progress, skip, options);
     if (status == LoadStatus::Meshed) redraw();
   }
   // Outside the operation, so that a close requested meanwhile can end the

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "app/SettingsHelpers.h"
+
 namespace plotvane::app {
 namespace {
 
@@ -16,10 +18,11 @@ int Check(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(Document& doc, CommandGuard& guard, QWidget* parent)
+SettingsDialog::SettingsDialog(Document& doc, CommandGuard& guard, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_guard(guard) {
   m_ui.setupUi(this);
   setFixedSize(size());
+  m_helpers = new SettingsHelpers(*this, m_ui, doc, dialogs);
   connect(m_ui.Command1, &QPushButton::clicked, this, &SettingsDialog::acceptSettings);
   connect(m_ui.Command2, &QPushButton::clicked, this, &SettingsDialog::cancelSettings);
   connect(m_ui.Command3, &QPushButton::clicked, this, &SettingsDialog::testSettings);
@@ -86,12 +89,14 @@ void SettingsDialog::validateControls() {
   ValidateDrawSettings(s, m_doc.range);
   setControls(s);
   m_doc.settings = s;
+  m_helpers->applyOptions();
 }
 
 void SettingsDialog::showEvent(QShowEvent* event) {
   // The dialog's activation: the controls show the settings in force.
   setControls(m_doc.settings);
   m_snapshot = controlValues();
+  m_helpers->showOptions();
   m_ok = 0;
   QDialog::showEvent(event);
 }
@@ -125,6 +130,7 @@ void SettingsDialog::cancelSettings() {
   if (m_guard.busy()) return;
   setControls(m_snapshot);
   m_doc.settings = m_snapshot;
+  m_helpers->restoreOptions();
   m_ok = 0;
   hide();
   emit redrawRequested();

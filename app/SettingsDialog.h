@@ -36,10 +36,13 @@
 
 namespace plotvane::app {
 
+class SettingsHelpers;
+
 class SettingsDialog final : public QDialog {
   Q_OBJECT
  public:
-  SettingsDialog(Document& doc, CommandGuard& guard, QWidget* parent);
+  // dialogs runs the questions of the helpers (SettingsHelpers.h).
+  SettingsDialog(Document& doc, CommandGuard& guard, Dialogs& dialogs, QWidget* parent);
 
   // 1 after OK or Test, 0 after Cancel and on every activation.
   int ok() const { return m_ok; }
@@ -82,6 +85,7 @@ class SettingsDialog final : public QDialog {
   Ui::SettingsDialog m_ui;
   DrawSettings m_snapshot;
   PasteBuffer m_pasteBuffer;
+  SettingsHelpers* m_helpers;
   int m_ok = 0;
 };
 

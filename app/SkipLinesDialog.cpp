@@ -1,8 +1,13 @@
 #include "app/SkipLinesDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <limits>
+
+#include "app/LoadOptionFields.h"
+#include "data/ColumnChoice.h"
 
 namespace plotvane::app {
 
@@ -19,6 +24,9 @@ std::optional<std::int16_t> SkipLinesFromText(const QString& text) {
 
 SkipLinesDialog::SkipLinesDialog(QWidget* parent) : QDialog(parent) {
   m_ui.setupUi(this);
+  const LoadOptionFields fields = AddLoadOptionFields(*this);
+  m_columns = fields.columns;
+  m_xNorth = fields.xNorth;
   setFixedSize(size());
   connect(m_ui.OKButton, &QPushButton::clicked, this, &SkipLinesDialog::acceptValues);
   connect(m_ui.CancelButton, &QPushButton::clicked, this, &SkipLinesDialog::reject);
@@ -32,6 +40,14 @@ void SkipLinesDialog::acceptValues() {
     m_ui.Text1->selectAll();
     return;
   }
+  const auto columns = ParseColumnChoice(m_columns->text().toStdString());
+  if (!columns) {
+    QApplication::beep();
+    m_columns->setFocus();
+    m_columns->selectAll();
+    return;
+  }
+  m_loadOptions = LoadOptions{*columns, m_xNorth->isChecked()};
   m_skipLines = *lines;
   m_ok = true;
   hide();

@@ -11,13 +11,23 @@
 // the dialog: it beeps and selects the text of Text1 for correction, so a
 // load never runs with a count the user did not give. Cancel, Escape and
 // the frame's close button all cancel.
+//
+// Below these, the load options of the data file (data/DataFileReader.h
+// LoadOptions): ColumnsText, the fields that are X, Y and Z ("1,2,3" at first,
+// data/ColumnChoice.h), and XNorthCheck, "X を北とする" (unchecked at first).
+// OK with a column text that is not three different field numbers 1..100
+// beeps and selects it, as for Text1.
 
 #include <QDialog>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "data/DataFileReader.h"
 #include "ui_SkipLinesDialog.h"
+
+class QCheckBox;
+class QLineEdit;
 
 namespace plotvane::app {
 
@@ -35,6 +45,7 @@ class SkipLinesDialog final : public QDialog {
   // The values OK accepted; meaningful when ok().
   std::int16_t skipLines() const { return m_skipLines; }
   std::string skipPrefixes() const { return m_ui.Text2->text().toStdString(); }
+  LoadOptions loadOptions() const { return m_loadOptions; }
 
   const Ui::SkipLinesDialog& controls() const { return m_ui; }
 
@@ -49,6 +60,9 @@ class SkipLinesDialog final : public QDialog {
   Ui::SkipLinesDialog m_ui;
   bool m_ok = false;
   std::int16_t m_skipLines = 0;
+  QLineEdit* m_columns;
+  QCheckBox* m_xNorth;
+  LoadOptions m_loadOptions;
 };
 
 }  // namespace plotvane::app

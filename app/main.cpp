@@ -21,6 +21,7 @@
 #include "app/QtTranslations.h"
 #include "app/SignalQuit.h"
 #include "app/TempPageFile.h"
+#include "contours/ContourLabels.h"
 #include "qtplay/QtFonts.h"
 #include "render/PageComposition.h"
 #include "render/gdi/TextMeasurer.h"
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
 
   app::SignalQuit quitOnSignal;
   app::QtDialogs dialogs;
-  app::MainWindow window(dialogs, ComposePage, app::PageFileFolders());
+  app::MainWindow window(dialogs, ComposeLabelledPage, app::PageFileFolders());
   QObject::connect(&quitOnSignal, &app::SignalQuit::requested, &window, &app::MainWindow::requestClose);
   QObject::connect(&window, &app::MainWindow::closed, &application, &QCoreApplication::quit);
 

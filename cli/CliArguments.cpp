@@ -8,11 +8,12 @@ namespace plotvane::cli {
 namespace {
 
 // Every option takes one value.
-constexpr std::array<std::string_view, 8> kOptions = {"--skip-lines", "--skip-prefixes", "--view", "--sq",
-                                                      "-o",           "--output",        "--dpi",  "--format"};
+constexpr std::array<std::string_view, 12> kOptions = {"--skip-lines", "--skip-prefixes", "--view",    "--sq",
+                                                       "-o",           "--output",        "--dpi",     "--format",
+                                                       "--interval",   "--base",          "--columns", "--label-every"};
 
 // Switches take no value; they are recorded with an empty one.
-constexpr std::array<std::string_view, 1> kSwitches = {"--bands"};
+constexpr std::array<std::string_view, 4> kSwitches = {"--bands", "--equal-aspect", "--x-north", "--labels"};
 
 template <std::size_t N>
 bool IsOneOf(std::string_view arg, const std::array<std::string_view, N>& names) {

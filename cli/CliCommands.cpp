@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliLoad.h"
+#include "cli/CliSurveyOptions.h"
 #include "cli/OutputTarget.h"
 #include "contours/AsciiGrid.h"
 #include "settings/NumberText.h"
@@ -45,6 +46,13 @@ void PrintMesh(const Document& doc, std::ostream& out) {
   }
 }
 
+// info and mesh print the settings of any load; the survey options need the
+// data's range, so they apply only to a load that meshed.
+std::optional<int> SurveyOptionsAfterLoad(const Arguments& args, Document& doc, LoadStatus status, std::ostream& err) {
+  if (status != LoadStatus::Meshed) return std::nullopt;
+  return ApplySurveyOptions(args, doc, err);
+}
+
 bool ExpectPositional(const Arguments& args, std::size_t count, const char* usage, std::ostream& err) {
   if (args.positional.size() == count) return true;
   err << "usage: plotvane-cli " << usage << '\n';
@@ -58,6 +66,7 @@ int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
   Document doc;
   LoadStatus status = LoadStatus::Meshed;
   if (const auto stop = LoadDataFile(args, doc, status, err)) return *stop;
+  if (const auto stop = SurveyOptionsAfterLoad(args, doc, status, err)) return *stop;
   PrintInfo(doc, out);
   return status == LoadStatus::Meshed ? kExitOk : kExitLoadFailed;
 }
@@ -67,6 +76,7 @@ int RunMesh(const Arguments& args, std::ostream& out, std::ostream& err) {
   Document doc;
   LoadStatus status = LoadStatus::Meshed;
   if (const auto stop = LoadDataFile(args, doc, status, err)) return *stop;
+  if (const auto stop = SurveyOptionsAfterLoad(args, doc, status, err)) return *stop;
   PrintInfo(doc, out);
   PrintMesh(doc, out);
   return status == LoadStatus::Meshed ? kExitOk : kExitLoadFailed;

@@ -1,6 +1,8 @@
 #include "cli/CliLoad.h"
 
 #include "cli/CliCommands.h"
+#include "cli/CliSurveyOptions.h"
+#include "data/ColumnChoice.h"
 #include "data/FileTitle.h"
 #include "settings/NumberText.h"
 #include "settings/ViewFile.h"
@@ -30,9 +32,19 @@ std::optional<int> LoadDataFile(const Arguments& args, Document& doc, LoadStatus
     skip.lines = static_cast<std::int16_t>(*whole);
   }
   if (const auto prefixes = args.option("--skip-prefixes")) skip.prefixes = *prefixes;
+  LoadOptions options;
+  if (const auto columns = args.option("--columns")) {
+    const auto choice = ParseColumnChoice(*columns);
+    if (!choice) {
+      err << "plotvane-cli: --columns must be three different field numbers 1..100, as 2,3,4: " << *columns << '\n';
+      return kExitUsage;
+    }
+    options.columns = *choice;
+  }
+  options.xNorth = args.option("--x-north").has_value();
   doc.fileTitle = FileTitleOf(FileNameOf(path));
 
-  status = OpenDataFile(path, doc, NullProgress(), skip);
+  status = OpenDataFile(path, doc, NullProgress(), skip, options);
   if (status == LoadStatus::CannotOpen) {
     err << "plotvane-cli: cannot open " << path << '\n';
     return kExitUsage;
@@ -63,7 +75,7 @@ std::optional<int> ApplySettingsOptions(const Arguments& args, Document& doc, st
       doc.settings.sq = NumberText(*limit);
     }
   }
-  return std::nullopt;
+  return ApplySurveyOptions(args, doc, err);
 }
 
 std::optional<int> LoadMeshed(const Arguments& args, Document& doc, std::ostream& err) {

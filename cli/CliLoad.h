@@ -11,14 +11,16 @@
 
 namespace plotvane::cli {
 
-// Loads args.positional[0] into doc with --skip-lines and --skip-prefixes.
+// Loads args.positional[0] into doc with --skip-lines, --skip-prefixes,
+// --columns and --x-north (data/DataFileReader.h LoadOptions).
 // Returns an exit status when the command cannot go on (usage error, a file
 // that cannot be opened: message on err); nullopt otherwise, with the load's
 // outcome in status (which may still be a failure).
 std::optional<int> LoadDataFile(const Arguments& args, Document& doc, LoadStatus& status, std::ostream& err);
 
-// Applies --view (read as "設定の読込" reads it) and then --sq. Returns an exit
-// status on a usage error, nullopt otherwise.
+// Applies --view (read as "設定の読込" reads it), then --sq, then the survey
+// options (CliSurveyOptions.h). Returns an exit status on a usage error,
+// nullopt otherwise.
 std::optional<int> ApplySettingsOptions(const Arguments& args, Document& doc, std::ostream& err);
 
 // LoadDataFile, then ApplySettingsOptions, for the commands that need a mesh:

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <array>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -9,6 +10,8 @@
 #include "cli/CliCommands.h"
 #include "cli/CliLoad.h"
 #include "cli/OutputTarget.h"
+#include "common/Capacity.h"
+#include "contours/ContourLabels.h"
 #include "qtplay/PageWriters.h"
 #include "qtplay/QtFonts.h"
 #include "render/PageComposition.h"
@@ -19,7 +22,7 @@ namespace plotvane::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "render FILE -o OUT [--view VIEW.ctv] [--sq LIMIT] [--dpi N]\n"
+    "render FILE -o OUT [--view VIEW.ctv] [--sq LIMIT] [--dpi N] [--labels [--label-every M]]\n"
     "       render FILE -o - --format png|bmp|svg|pdf|emf [...]";
 constexpr double kScreenDpi = 96.0;
 constexpr double kMaxDpi = 1200.0;
@@ -111,6 +114,23 @@ std::optional<std::pair<OutputKind, double>> OutputOptions(const Arguments& args
   return std::pair{*kind, dpi};
 }
 
+// --labels and --label-every M (a whole number from 1); nullopt (with a
+// message) on a usage error.
+std::optional<LabelOptions> LabelOptionsOf(const Arguments& args, std::ostream& err) {
+  LabelOptions labels;
+  labels.show = args.option("--labels").has_value();
+  if (const auto every = args.option("--label-every")) {
+    const auto value = NumberArgument(*every, "--label-every", err);
+    if (!value) return std::nullopt;
+    if (!labels.show || !(*value >= 1 && *value <= capacity::kMaxLevels) || *value != std::floor(*value)) {
+      err << "plotvane-cli: --label-every needs --labels and a whole number from 1 to " << capacity::kMaxLevels << '\n';
+      return std::nullopt;
+    }
+    labels.every = static_cast<std::int32_t>(*value);
+  }
+  return labels;
+}
+
 }  // namespace
 
 int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -120,11 +140,14 @@ int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
 
   Document doc;
   if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
+  const auto labels = LabelOptionsOf(args, err);
+  if (!labels) return kExitUsage;
+  doc.labels = *labels;
 
   const auto file = OpenOutput(output);
   if (!file->failed()) {
     const OffscreenGui gui;
-    Write(ComposePage(doc, NullProgress()), *file, options->first, options->second);
+    Write(ComposeLabelledPage(doc, NullProgress()), *file, options->first, options->second);
   }
   const int written = FinishOutput(*file, err);
   if (written == kExitOk && output != kStandardOutput) out << output << '\n';

@@ -21,7 +21,9 @@ constexpr const char* kUsage =
     "  grid FILE X0 DX NX Y0 DY NY -o OUT[.asc]|- [--view VIEW.ctv] [--sq LIMIT]\n"
     "  contours FILE -o OUT.geojson|.dxf|.csv [--view VIEW.ctv] [--sq LIMIT] [--bands]\n"
     "  render FILE -o OUT.png|.bmp|.svg|.pdf|.emf [--view VIEW.ctv] [--sq LIMIT] [--dpi N]\n"
-    "  render FILE -o - --format png|bmp|svg|pdf|emf [same options]\n";
+    "         [--labels [--label-every M]]\n"
+    "  render FILE -o - --format png|bmp|svg|pdf|emf [same options]\n"
+    "  every command: [--interval D [--base B]] [--equal-aspect] [--columns X,Y,Z] [--x-north]\n";
 
 }  // namespace
 

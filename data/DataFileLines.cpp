@@ -32,15 +32,17 @@ char ChooseSeparator(std::string_view line) {
   return '\t';
 }
 
-int CutFields(std::string_view line, char separator, LineFields& first) {
+int CutFields(std::string_view line, char separator, LineFields& first, const FieldChoice& choice) {
   first = {};
   std::string_view rest = TrimSpaces(line);
   int count = 0;
   for (;;) {
     const auto at = rest.find(separator);
     const std::string_view field = at == std::string_view::npos ? rest : rest.substr(0, at);
-    if (count < static_cast<int>(first.size())) first[static_cast<std::size_t>(count)] = field;
     ++count;
+    for (std::size_t kept = 0; kept < first.size(); ++kept) {
+      if (choice[kept] == count) first[kept] = field;
+    }
     if (at == std::string_view::npos || count > capacity::kMaxFieldsPerLine) return count;
     rest = TrimSpaces(rest.substr(at + 1));
   }
@@ -60,7 +62,7 @@ bool Skipped(std::string_view line, const std::vector<std::string_view>& skipTok
 }  // namespace
 
 bool CollectAcceptedLines(std::string_view text, int skipLines, const std::vector<std::string_view>& skipTokens,
-                          AcceptedLines& out) {
+                          AcceptedLines& out, const FieldChoice& choice) {
   out.lines.clear();
   out.separator = '\t';
   LineCursor cursor(text);
@@ -72,7 +74,7 @@ bool CollectAcceptedLines(std::string_view text, int skipLines, const std::vecto
     if (out.count() == capacity::kMaxAcceptedLines) return false;
     if (out.lines.empty()) out.separator = ChooseSeparator(line);
     LineFields fields;
-    if (CutFields(line, out.separator, fields) > capacity::kMaxFieldsPerLine) return false;
+    if (CutFields(line, out.separator, fields, choice) > capacity::kMaxFieldsPerLine) return false;
     out.lines.push_back(fields);
   }
   return true;

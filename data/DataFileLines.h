@@ -20,18 +20,23 @@
 // - Limits (common/Capacity.h): 100 skip tokens, 100000 accepted lines, 100
 //   fields per line; one more is a failure of the whole read.
 //
-// Only the first three fields of a line are ever interpreted, so only they are
-// kept; the others are counted for the field limit and dropped.
+// Only three fields of a line are ever interpreted, so only they are kept
+// (the first three unless a column choice names others); the others are
+// counted for the field limit and dropped.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 namespace plotvane {
 
-// Fields 1, 2 and 3 of one accepted line (index 0..2), views into the text.
+// The three kept fields of one accepted line (index 0..2), views into the text.
 using LineFields = std::array<std::string_view, 3>;
+// The field numbers (1-based) kept as fields 1, 2 and 3.
+using FieldChoice = std::array<std::int32_t, 3>;
+inline constexpr FieldChoice kFirstThreeFields{1, 2, 3};
 
 struct AcceptedLines {
   char separator = '\t';
@@ -53,15 +58,15 @@ std::optional<std::vector<std::string_view>> ParseSkipTokens(std::string_view sk
 // The separator for a file whose first accepted line is line.
 char ChooseSeparator(std::string_view line);
 
-// Cuts line by separator, puts its first three fields into first (missing ones
-// empty) and returns its number of fields, counting no further than one past
-// the limit.
-int CutFields(std::string_view line, char separator, LineFields& first);
+// Cuts line by separator, puts the fields `choice` names into first (missing
+// ones empty) and returns its number of fields, counting no further than one
+// past the limit.
+int CutFields(std::string_view line, char separator, LineFields& first, const FieldChoice& choice = kFirstThreeFields);
 
 // Filters the lines of text and cuts the accepted ones into out. False when a
 // limit is exceeded (too many accepted lines or fields); out is then
 // incomplete. The views in out point into text.
 bool CollectAcceptedLines(std::string_view text, int skipLines, const std::vector<std::string_view>& skipTokens,
-                          AcceptedLines& out);
+                          AcceptedLines& out, const FieldChoice& choice = kFirstThreeFields);
 
 }  // namespace plotvane

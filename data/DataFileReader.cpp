@@ -17,6 +17,7 @@
 #include <cmath>
 #include <new>
 #include <optional>
+#include <utility>
 
 #include "common/FileBytes.h"
 #include "common/Messages.h"
@@ -111,12 +112,14 @@ ReadStatus Fail(Document& doc, ReadStatus status) {
 
 // Everything after the file has been read: decoding, both phases.
 ReadStatus Interpret(std::string_view bytes, std::string_view name, int skipLines,
-                     const std::vector<std::string_view>& tokens, Document& doc) {
+                     const std::vector<std::string_view>& tokens, const LoadOptions& options, Document& doc) {
   const std::string text = DecodeToUtf8(bytes);
-  AcceptedLines lines;
-  if (!CollectAcceptedLines(text, skipLines, tokens, lines)) return Fail(doc, ReadStatus::Unexpected);
-
   const FileKind kind = KindOf(name);
+  // The column choice is a text data file's; a contour file keeps its own.
+  const FieldChoice choice = kind == FileKind::Text ? options.columns : kFirstThreeFields;
+  AcceptedLines lines;
+  if (!CollectAcceptedLines(text, skipLines, tokens, lines, choice)) return Fail(doc, ReadStatus::Unexpected);
+
   if (kind == FileKind::Other) return ReadStatus::UnknownKind;
   int h = 1;
   if (kind == FileKind::Contour) {
@@ -140,6 +143,10 @@ ReadStatus Interpret(std::string_view bytes, std::string_view name, int skipLine
     return Fail(doc, ReadStatus::InvalidData);
   }
   doc.errMsg.clear();
+  if (kind == FileKind::Text && options.xNorth) {
+    std::swap(points.dataX, points.dataY);
+    std::swap(points.labelX, points.labelY);
+  }
   return ReadStatus::Ok;
 }
 
@@ -147,14 +154,15 @@ ReadStatus Interpret(std::string_view bytes, std::string_view name, int skipLine
 // or a view), or nullopt when the file cannot be read; it runs after the skip
 // tokens have been checked, as the file is opened only then.
 template <typename LoadBytes>
-ReadStatus Read(std::string_view name, const SkipOptions& skip, Document& doc, LoadBytes load) {
+ReadStatus Read(std::string_view name, const SkipOptions& skip, const LoadOptions& options, Document& doc,
+                LoadBytes load) {
   doc.errMsg.clear();
   const auto tokens = ParseSkipTokens(skip.prefixes);
   if (!tokens) return Fail(doc, ReadStatus::Unexpected);
   try {
     const auto bytes = load();
     if (!bytes) return Fail(doc, ReadStatus::CannotOpen);
-    return Interpret(*bytes, name, skip.lines, *tokens, doc);
+    return Interpret(*bytes, name, skip.lines, *tokens, options, doc);
   } catch (const std::bad_alloc&) {
     return Fail(doc, ReadStatus::Unexpected);
   }
@@ -162,12 +170,13 @@ ReadStatus Read(std::string_view name, const SkipOptions& skip, Document& doc, L
 
 }  // namespace
 
-ReadStatus ReadDataBytes(std::string_view bytes, std::string_view name, Document& doc, const SkipOptions& skip) {
-  return Read(name, skip, doc, [bytes] { return std::optional<std::string_view>(bytes); });
+ReadStatus ReadDataBytes(std::string_view bytes, std::string_view name, Document& doc, const SkipOptions& skip,
+                         const LoadOptions& options) {
+  return Read(name, skip, options, doc, [bytes] { return std::optional<std::string_view>(bytes); });
 }
 
-ReadStatus ReadDataFile(const std::string& path, Document& doc, const SkipOptions& skip) {
-  return Read(path, skip, doc, [&path] { return ReadFileBytes(path); });
+ReadStatus ReadDataFile(const std::string& path, Document& doc, const SkipOptions& skip, const LoadOptions& options) {
+  return Read(path, skip, options, doc, [&path] { return ReadFileBytes(path); });
 }
 
 }  // namespace plotvane

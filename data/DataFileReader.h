@@ -23,6 +23,7 @@
 // (common/TextDecoding.h), so labels from UTF-8 and from CP932 files both arrive
 // as UTF-8.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -36,6 +37,20 @@ namespace plotvane {
 struct SkipOptions {
   std::int16_t lines = 0;
   std::string prefixes;
+};
+
+// How a text data file's fields become the points: which fields are X, Y and
+// Z (1-based, any of the first 100; a line that lacks a chosen field has it
+// empty, which is invalid data on a point line), and whether the file's X is
+// north. Survey coordinates (the plane rectangular systems) give X as
+// northing and Y as easting; with xNorth the reader hands the points over in
+// map order, east first, each column with its own name: dataX and labelX are
+// the file's Y column, dataY and labelY its X column. A contour file ignores
+// both (its points are already in map order).
+struct LoadOptions {
+  std::array<std::int32_t, 3> columns{1, 2, 3};
+  bool xNorth = false;
+  bool operator==(const LoadOptions&) const = default;
 };
 
 enum class ReadStatus {
@@ -52,10 +67,12 @@ enum class ReadStatus {
 // only, while what was assigned before the failure stays: the settings a
 // contour file gave, and the labels. The caller resets doc.settings before a
 // load; the reader only writes what the file gives.
-ReadStatus ReadDataFile(const std::string& path, Document& doc, const SkipOptions& skip = {});
+ReadStatus ReadDataFile(const std::string& path, Document& doc, const SkipOptions& skip = {},
+                        const LoadOptions& options = {});
 
 // The same for file bytes already in memory; name decides the kind as the
 // path does above, and nothing is opened, so CannotOpen never comes back.
-ReadStatus ReadDataBytes(std::string_view bytes, std::string_view name, Document& doc, const SkipOptions& skip = {});
+ReadStatus ReadDataBytes(std::string_view bytes, std::string_view name, Document& doc, const SkipOptions& skip = {},
+                         const LoadOptions& options = {});
 
 }  // namespace plotvane

@@ -25,6 +25,7 @@
 #include "common/DataRange.h"
 #include "common/Index.h"
 #include "settings/DrawSettings.h"
+#include "settings/LabelOptions.h"
 #include "settings/PasteBuffer.h"
 
 namespace plotvane {
@@ -64,6 +65,7 @@ struct Document {
 
   DrawSettings settings;
   PasteBuffer pasteBuffer;
+  LabelOptions labels;  // this run's choice; no file keeps it
 
   bool hasData() const { return points.nn != 0; }
   bool drawable() const { return points.nn >= 1 && errMsg.empty() && mesh.nt >= 1; }

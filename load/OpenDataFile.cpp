@@ -76,11 +76,12 @@ bool ShowsErrorMessage(LoadStatus status) {
   return status != LoadStatus::Meshed && status != LoadStatus::NoPoints && status != LoadStatus::Cancelled;
 }
 
-LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& progress, const SkipOptions& skip) {
+LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& progress, const SkipOptions& skip,
+                        const LoadOptions& options) {
   doc.settings = DefaultDrawSettings();
   doc.mesh.clearTriangles();
 
-  const ReadStatus read = ReadDataFile(path, doc, skip);
+  const ReadStatus read = ReadDataFile(path, doc, skip, options);
   if (read == ReadStatus::UnknownKind) {
     // The points of the previous file must not be taken for this one's.
     doc.points = PointSet{};

@@ -35,9 +35,11 @@ enum class LoadStatus {
   Cancelled,   // the user stopped the meshing: no points, no mesh, no message
 };
 
-// Loads path into doc, leaving out the lines `skip` names. The caller
-// has set fileTitle and the window caption.
-LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& progress, const SkipOptions& skip = {});
+// Loads path into doc, leaving out the lines `skip` names and taking the
+// columns `options` names (a text data file only). The caller has set
+// fileTitle and the window caption.
+LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& progress, const SkipOptions& skip = {},
+                        const LoadOptions& options = {});
 
 // Whether the outcome is reported to the user in a message box with errMsg.
 bool ShowsErrorMessage(LoadStatus status);

@@ -11,7 +11,7 @@
 
 namespace plotvane {
 
-gdi::EnhMetaFile ComposePage(Document& doc, ProgressSink& progress) {
+gdi::EnhMetaFile ComposePage(Document& doc, ProgressSink& progress, const MapOverlay& overlay) {
   if (!doc.errMsg.empty()) return {};
   const DrawSettings settings = SettingsForDrawing(doc.settings, doc.range);
   // Built by the first scale for the map, rebuilt identically by the second.
@@ -24,6 +24,7 @@ gdi::EnhMetaFile ComposePage(Document& doc, ProgressSink& progress) {
   gdi::DeviceContext mapContext = gdi::CreateEnhMetaFileA(kMapFrame);
   mapContext.SetMapMode(gdi::MapMode::MM_HIMETRIC);
   DrawContourMap(mapContext, doc, settings, styles, progress);
+  if (overlay) overlay(mapContext, settings);
   gdi::EnhMetaFile map = gdi::CloseEnhMetaFile(mapContext);
 
   gdi::DeviceContext titleContext = gdi::CreateEnhMetaFileA(kTitleFrame);

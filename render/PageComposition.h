@@ -21,8 +21,11 @@
 // (RenderSettings.h), never from the raw settings: values read from a file
 // that the dialog would have refused cannot make the page fail or half-draw.
 
+#include <functional>
+
 #include "common/Progress.h"
 #include "data/Document.h"
+#include "render/gdi/DeviceContext.h"
 #include "render/gdi/EnhMetaFile.h"
 #include "render/gdi/GdiTypes.h"
 
@@ -45,6 +48,11 @@ inline constexpr int kPageScreenHeight = 477;
 // empty (nothing is drawn after a failed load). With no data set (nn = 0)
 // the map square is plain white; scale and title are drawn as usual.
 // Reports progress through the drawing of the map ("描画中です。").
-gdi::EnhMetaFile ComposePage(Document& doc, ProgressSink& progress);
+//
+// overlay, when given, draws into the map picture after the map, with the
+// settings the map was drawn from: what it draws lies over the bands and
+// lines and under the margins' neighbours (the title and the scale).
+using MapOverlay = std::function<void(gdi::DeviceContext& map, const DrawSettings& settings)>;
+gdi::EnhMetaFile ComposePage(Document& doc, ProgressSink& progress, const MapOverlay& overlay = {});
 
 }  // namespace plotvane

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFile>
 
+#include "contours/ContourLabels.h"
 #include "qtplay/QtFonts.h"
 #include "render/PageComposition.h"
 #include "render/gdi/TextMeasurer.h"
@@ -77,7 +78,8 @@ void InstallTextMeasurer() {
 std::unique_ptr<app::MainWindow> MakeMainWindow(ScriptedDialogs& dialogs, const std::string& folder,
                                                 std::chrono::milliseconds progressDelay) {
   InstallTextMeasurer();
-  return std::make_unique<app::MainWindow>(dialogs, ComposePage, std::vector<std::string>{folder}, progressDelay);
+  return std::make_unique<app::MainWindow>(dialogs, ComposeLabelledPage, std::vector<std::string>{folder},
+                                           progressDelay);
 }
 
 void MainWindowSuite::init() {

@@ -9,6 +9,7 @@
 #include "AppSuites.h"
 #include "AppTestSupport.h"
 #include "app/SettingsDialog.h"
+#include "app/SettingsHelpers.h"
 
 using namespace plotvane;
 using namespace plotvane::app;
@@ -73,7 +74,8 @@ void SettingsDialogTest::layout() {
   QFETCH(QString, name);
   QFETCH(QRect, twips);
   const SettingsDialog& form = m_window->settingsDialog();
-  QCOMPARE(form.size(), QSize(4935 / 15, 3120 / 15));
+  // The survey helpers add a column on the right (SettingsHelpersTest).
+  QCOMPARE(form.size(), QSize(4935 / 15 + SettingsHelpers::kColumnWidth, 3120 / 15));
   QCOMPARE(form.windowTitle(), QStringLiteral("描画設定"));
   const QWidget* control = form.findChild<QWidget*>(name);
   QVERIFY(control != nullptr);
@@ -88,8 +90,26 @@ void SettingsDialogTest::keyboardOrder() {
     if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
     w = w->nextInFocusChain();
   } while (w != form.controls().Y1);
-  QCOMPARE(order, (QStringList{"Y1", "Y2", "X1", "X2", "Z2", "Z1", "n", "Command1", "Check2", "Check1", "sq", "Check3",
-                               "Command2", "Command3", "Option1", "Option2", "Option3"}));
+  QCOMPARE(order, (QStringList{"Y1",
+                               "Y2",
+                               "X1",
+                               "X2",
+                               "Z2",
+                               "Z1",
+                               "n",
+                               "Command1",
+                               "Check2",
+                               "Check1",
+                               "sq",
+                               "Check3",
+                               "Command2",
+                               "Command3",
+                               "Option1",
+                               "Option2",
+                               "Option3",
+                               "IntervalButton",
+                               "EqualAspectButton",
+                               "LabelsCheck"}));
 }
 
 // The checks themselves are the core's (ValidateDrawSettingsTest); these rows

@@ -14,6 +14,7 @@ set(PLOTVANE_APP_SUITES
   MainWindowTest
   LoadCommandsTest
   SettingsDialogTest
+  SettingsHelpersTest
   SettingsExchangeTest
   OutputCommandsTest
   ValueWindowTest

@@ -7,6 +7,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CliLoad.h"
 #include "support/TempDir.h"
 
 namespace plotvane::cli {
@@ -131,6 +132,70 @@ TEST(CliGrid, WritesTheGridColumnByColumnWithNegativeNumbers) {
             "40\t-20\t0\r\n40\t0\t40\r\n");
   EXPECT_EQ(Cli({"grid", dir.file("plane.txt"), "-40", "40", "3", "-20", "20", "2"}).status, kExitUsage);
   EXPECT_EQ(Cli({"grid", dir.file("plane.txt"), "a", "40", "3", "-20", "20", "2", "-o", out}).status, kExitUsage);
+}
+
+// The survey options reach every loading command; their arithmetic is the
+// core's (ContourIntervalTest, EqualAspectTest, LoadOptionsTest).
+std::string SettingsOf(const CliRun& run) { return run.out.substr(run.out.find("settings:\n")); }
+
+TEST(CliSurveyOptions, IntervalSetsTheScaleAfterTheView) {
+  TempDir dir;
+  const std::string plane = dir.write("plane.txt", PlaneFile());
+  // Z -80..80 every 7 from 3: -81..80 in 23 bands.
+  const CliRun info = Cli({"info", plane, "--interval", "7", "--base", "3"});
+  EXPECT_EQ(info.status, kExitOk) << info.err;
+  EXPECT_NE(SettingsOf(info).find("  -81\n  80\n  23\n"), std::string::npos) << info.out;
+  // The view's Z1, Z2 and n give way to the interval's; its window stays.
+  const std::string view =
+      dir.write("v.ctv", "-4\r\n4\r\n-2\r\n2\r\n-5\r\n5\r\n10\r\n\r\n 1 \r\n 0 \r\n 0 \r\nTrue\r\nFalse\r\nFalse\r\n");
+  const Arguments args{"value", {plane}, {{"--view", view}, {"--interval", "40"}}};
+  Document doc;
+  std::ostringstream err;
+  ASSERT_FALSE(LoadMeshed(args, doc, err)) << err.str();
+  const DrawSettings& s = doc.settings;
+  EXPECT_EQ(s.X1 + " " + s.X2 + " " + s.Z1 + " " + s.Z2 + " " + s.n, "-4 4 -80 80 4");
+}
+
+TEST(CliSurveyOptions, BadIntervalsAreUsageErrors) {
+  TempDir dir;
+  const std::string plane = dir.write("plane.txt", PlaneFile());
+  const CliRun fine = Cli({"info", plane, "--interval", "0.1"});
+  EXPECT_EQ(fine.status, kExitUsage);
+  EXPECT_NE(fine.err.find("more than 512 bands"), std::string::npos) << fine.err;
+  EXPECT_EQ(Cli({"info", plane, "--interval", "0"}).status, kExitUsage);
+  EXPECT_EQ(Cli({"info", plane, "--interval", "two"}).status, kExitUsage);
+  EXPECT_EQ(Cli({"info", plane, "--base", "1"}).status, kExitUsage);
+  EXPECT_EQ(Cli({"mesh", plane, "--interval", "1", "--base", "x"}).status, kExitUsage);
+}
+
+TEST(CliSurveyOptions, EqualAspectWidensTheNarrowerWindow) {
+  TempDir dir;
+  const CliRun run = Cli({"info", dir.write("plane.txt", PlaneFile()), "--equal-aspect"});
+  EXPECT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_NE(SettingsOf(run).find("settings:\n  -40\n  40\n  -40\n  40\n  -80\n"), std::string::npos) << run.out;
+}
+
+TEST(CliSurveyOptions, XNorthIsTheSwapOfTheFirstTwoColumns) {
+  TempDir dir;
+  const std::string plane = dir.write("plane.txt", PlaneFile());
+  const CliRun xNorth = Cli({"mesh", plane, "--x-north"});
+  EXPECT_EQ(xNorth.status, kExitOk) << xNorth.err;
+  EXPECT_NE(xNorth.out.find("labels: North\tEast\tLevel\n"), std::string::npos) << xNorth.out;
+  EXPECT_NE(xNorth.out.find("range: -20 20 -40 40 -80 80\n"), std::string::npos) << xNorth.out;
+  EXPECT_EQ(Cli({"mesh", plane, "--columns", "2,1,3"}).out, xNorth.out);
+  // Twice swapped is the file's own order.
+  EXPECT_EQ(Cli({"mesh", plane, "--columns", "2,1,3", "--x-north"}).out, Cli({"mesh", plane}).out);
+}
+
+TEST(CliSurveyOptions, ColumnsBeyondTheLinesOrMalformed) {
+  TempDir dir;
+  const std::string plane = dir.write("plane.txt", PlaneFile());
+  const CliRun beyond = Cli({"info", plane, "--columns", "1,2,4"});
+  EXPECT_EQ(beyond.status, kExitLoadFailed);
+  EXPECT_NE(beyond.out.find("error: 不正なデータが含まれています。\n"), std::string::npos);
+  EXPECT_EQ(Cli({"info", plane, "--columns", "1,2"}).status, kExitUsage);
+  EXPECT_EQ(Cli({"info", plane, "--columns", "1,1,3"}).status, kExitUsage);
+  EXPECT_EQ(Cli({"info", plane, "--columns"}).status, kExitUsage);
 }
 
 }  // namespace

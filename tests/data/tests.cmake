@@ -3,4 +3,5 @@ plotvane_add_test(data_test
   data/ReaderTestSupport.cpp
   data/DataFileReaderTest.cpp
   data/DataFileLinesTest.cpp
-  data/ContourFileTest.cpp)
+  data/ContourFileTest.cpp
+  data/LoadOptionsTest.cpp)

@@ -1,0 +1,60 @@
+#pragma once
+// The survey helpers of the drawing-settings dialog, in a column beside its
+// own controls, which keep their places:
+// - "間隔..." (IntervalButton) asks for a contour interval D and base B
+//   (IntervalDialog) and fills Z1, Z2 and n so that every level line falls
+//   on B + kD over the data's Z range (settings/ContourInterval.h); an
+//   interval that would need more than 512 bands is reported in a message
+//   box and changes nothing;
+// - "縦横比を揃える" (EqualAspectButton) widens the narrower of the X and Y
+//   windows the boxes show about its centre (settings/EqualAspect.h), after
+//   checking them as OK does.
+// The helpers only fill the boxes: the user can still edit them, and OK or
+// Test validate as before. Without data they do nothing.
+//
+// Below them a small group "オプション" (OptionsGroup) holds the check box
+// "ラベル表示" (LabelsCheck): contour labels on the page (doc.labels.show), a
+// choice for this run that no view or contour file keeps. Like the settings
+// it shows the value in force when the dialog opens, takes effect with OK or
+// Test, and Cancel puts back what it showed.
+
+#include <QObject>
+
+#include "app/Dialogs.h"
+#include "data/Document.h"
+#include "ui_SettingsDialog.h"
+
+class QDialog;
+class QCheckBox;
+class QPushButton;
+
+namespace plotvane::app {
+
+class SettingsHelpers final : public QObject {
+  Q_OBJECT
+ public:
+  // Widens dialog (already laid out by ui) to hold the helper column.
+  SettingsHelpers(QDialog& dialog, const Ui::SettingsDialog& ui, Document& doc, Dialogs& dialogs);
+
+  // The column's left edge and width in pixels, for more controls below.
+  static constexpr int kColumnLeft = 329;
+  static constexpr int kColumnWidth = 105;
+
+  void askInterval();
+  void equaliseAspect();
+
+  // The dialog's activation, OK or Test, and Cancel, for the options group.
+  void showOptions();
+  void applyOptions();
+  void restoreOptions();
+
+ private:
+  QDialog& m_dialog;
+  const Ui::SettingsDialog& m_ui;
+  Document& m_doc;
+  Dialogs& m_dialogs;
+  QCheckBox* m_labels;
+  bool m_labelsShown = false;
+};
+
+}  // namespace plotvane::app

@@ -1,0 +1,82 @@
+// Drawing the contour labels. See ContourLabels.h.
+
+#include "contours/ContourLabels.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "contours/ContourExport.h"
+#include "contours/LabelPlacement.h"
+#include "render/PageComposition.h"
+#include "settings/NumberText.h"
+
+namespace plotvane {
+namespace {
+
+int Round(double v) { return RoundHalfEven(v).value_or(0); }
+
+gdi::HFONT LabelFont(int escapement) {
+  return gdi::CreateFontA(kLabelFontHeight, 0, escapement, escapement, gdi::FW_DONTCARE, false, false, false,
+                          gdi::DEFAULT_CHARSET, 0, 0, 0, 0, gdi::kPageFontFace);
+}
+
+// The value as the colour scale writes Z1 and Z2: 7 significant digits.
+std::string LevelText(double value) {
+  const auto single = ToSingle(value);
+  return single ? SingleText(*single) : NumberText(value);
+}
+
+// The levels with their lines in map units under the settings' window.
+std::vector<MapLevel> MapLevels(const Document& doc, const DrawSettings& settings) {
+  const double x1 = NumericPrefixValue(settings.X1), x2 = NumericPrefixValue(settings.X2);
+  const double y1 = NumericPrefixValue(settings.Y1), y2 = NumericPrefixValue(settings.Y2);
+  std::vector<MapLevel> levels;
+  for (ContourLevel& level : BuildContourSet(doc, settings, false).levels) {
+    for (ContourLine& line : level.lines) {
+      for (ContourPoint& p : line.points) p = {10000 * (p.x - x1) / (x2 - x1), 10000 * (p.y - y1) / (y2 - y1)};
+    }
+    levels.push_back({level.index, LevelText(level.value), std::move(level.lines)});
+  }
+  return levels;
+}
+
+}  // namespace
+
+void DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawSettings& settings,
+                       const LabelOptions& options) {
+  const std::vector<MapLevel> levels = MapLevels(doc, settings);
+  const std::int32_t lineCount = levels.empty() ? 0 : levels.back().index + 1;
+  const gdi::HFONT upright = LabelFont(0);
+  gdi::HGDIOBJ previous = map.SelectObject(upright);
+  const auto measure = [&map](const std::string& text) {
+    gdi::SIZE size;
+    map.GetTextExtentPoint32A(text, &size);
+    return ContourPoint{static_cast<double>(size.cx), static_cast<double>(size.cy)};
+  };
+  const std::vector<PlacedLabel> labels = PlaceLabels(levels, LabelEvery(options.every, lineCount), measure);
+  for (const PlacedLabel& label : labels) {
+    const ContourPoint size = measure(label.text);
+    const int escapement = Round(label.angle * 10);
+    const double a = escapement / 10.0 * std::numbers::pi / 180;
+    // TextOutA places the top-left corner of the text and turns about it.
+    const double x = label.centre.x - std::cos(a) * size.x / 2 - std::sin(a) * size.y / 2;
+    const double y = label.centre.y - std::sin(a) * size.x / 2 + std::cos(a) * size.y / 2;
+    const gdi::HFONT font = LabelFont(escapement);
+    map.SelectObject(font);
+    map.TextOutA(Round(x), Round(y), label.text);
+    map.SelectObject(upright);
+    gdi::DeleteObject(font);
+  }
+  map.SelectObject(previous);
+  gdi::DeleteObject(upright);
+}
+
+gdi::EnhMetaFile ComposeLabelledPage(Document& doc, ProgressSink& progress) {
+  if (!doc.labels.show || !doc.drawable()) return ComposePage(doc, progress);
+  const LabelOptions options = doc.labels;
+  return ComposePage(doc, progress, [&doc, options](gdi::DeviceContext& map, const DrawSettings& settings) {
+    DrawContourLabels(map, doc, settings, options);
+  });
+}
+
+}  // namespace plotvane
