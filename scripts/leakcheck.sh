@@ -60,6 +60,13 @@ for kind in png bmp svg pdf emf; do
 done
 check render-png-300dpi 0 render "$survey" -o "$work/page-300.png" --dpi 300
 check render-invalid-data 1 render "$work/invalid.txt" -o "$work/invalid.png"
-check render-unwritable 1 render "$survey" -o "$work/missing/page.emf"
-check render-unwritable-png 1 render "$survey" -o "$work/missing/page.png"
+check render-labels 0 render "$survey" -o "$work/labels.svg" --interval 1 --labels
+check render-stdout 0 render "$survey" -o - --format svg
+check render-unwritable 3 render "$survey" -o "$work/missing/page.emf"
+check render-unwritable-png 3 render "$survey" -o "$work/missing/page.png"
+check grid-asc 0 grid "$survey" 0 2 50 0 2 50 -o "$work/grid.asc"
+check contours-bands 0 contours "$survey" -o "$work/lines.geojson" --bands
+check contours-dxf 0 contours "$survey" -o "$work/lines.dxf" --equal-aspect
+check contours-csv 0 contours "$survey" -o "$work/lines.csv" --columns 2,1,3 --x-north
+check contours-unwritable 3 contours "$survey" -o "$work/missing/lines.csv"
 exit "$failed"
