@@ -69,7 +69,8 @@ void MainWindow::openDataFile(const QString& path, const SkipOptions& skip) {
   }
   // Outside the operation, so that a close requested meanwhile can end the
   // program while the box is open.
-  if (ShowsErrorMessage(status)) m_dialogs.message(this, FromUtf8(messages::kErrorTitle), FromUtf8(m_doc.errMsg));
+  const std::string message = LoadMessageText(m_doc, status);
+  if (!message.empty()) m_dialogs.message(this, FromUtf8(messages::kErrorTitle), FromUtf8(message));
   closeIfPending();
 }
 

@@ -7,8 +7,9 @@
 #include <unistd.h>
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <vector>
+
+#include "common/ErrorDetails.h"
 
 namespace plotvane {
 namespace {
@@ -58,19 +59,17 @@ SafeFileWriter::SafeFileWriter(std::string path) : m_path(std::move(path)) {}
 SafeFileWriter::~SafeFileWriter() { discard(); }
 
 void SafeFileWriter::fail(std::string_view what) {
-  if (m_error.empty()) {
-    m_error = std::string(what) + ": " + std::strerror(errno);
-  }
+  if (m_error.empty()) m_error = details::CannotWriteText(what, errno);
 }
 
 bool SafeFileWriter::open() {
   if (m_path.empty()) {
-    m_error = "no file name";
+    m_error = "ファイル名がありません。";
     return false;
   }
   struct stat st {};
   if (::stat(m_path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-    m_error = m_path + ": is a folder";
+    m_error = details::CannotWriteText(m_path, details::SystemErrorText(EISDIR));
     return false;
   }
   const std::string pattern = TemporaryPattern(m_path);
@@ -108,7 +107,7 @@ bool SafeFileWriter::flushBuffer() {
 
 bool SafeFileWriter::commit() {
   if (m_fd < 0) {
-    if (m_error.empty()) m_error = m_path + ": not open";
+    if (m_error.empty()) m_error = details::CannotWriteText(m_path, "ファイルが開かれていません。");
     return false;
   }
   if (m_error.empty() && flushBuffer()) {

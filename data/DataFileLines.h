@@ -24,6 +24,7 @@
 // kept; the others are counted for the field limit and dropped.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -35,7 +36,8 @@ using LineFields = std::array<std::string_view, 3>;
 
 struct AcceptedLines {
   char separator = '\t';
-  std::vector<LineFields> lines;  // accepted line i is lines[i - 1]
+  std::vector<LineFields> lines;      // accepted line i is lines[i - 1]
+  std::vector<std::int64_t> numbers;  // its physical line number, for messages
 
   int count() const { return static_cast<int>(lines.size()); }
   // Field f (1..3) of accepted line i (1-based); empty when the file has no
