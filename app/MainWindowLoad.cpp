@@ -63,6 +63,8 @@ void MainWindow::openDataFile(const QString& path, const SkipOptions& skip) {
   {
     CommandGuard::Scope busy(m_guard);
     m_ui.Picture2->clear();
+    // The read-out belongs to the data it was read from.
+    m_panel1->clear();
     QCoreApplication::processEvents();
     status = OpenDataFile(QFile::encodeName(path).toStdString(), m_doc, m_progress, skip);
     if (status == LoadStatus::Meshed) redraw();
@@ -77,6 +79,8 @@ void MainWindow::openDataFile(const QString& path, const SkipOptions& skip) {
 void MainWindow::redraw() {
   {
     CommandGuard::Scope busy(m_guard);
+    // New settings move the map under the cursor.
+    m_panel1->clear();
     if (m_doc.errMsg.empty()) {
       const gdi::EnhMetaFile page = m_composer(m_doc, m_progress);
       if (!page.isNull()) showPage(page);
@@ -108,6 +112,7 @@ void MainWindow::clearAndRedraw() {
 void MainWindow::editSettings() {
   if (m_guard.busy()) return;
   SettingsDialog& dialog = settingsDialog();
+  m_places->place(dialog);
   m_dialogs.runModal(dialog);
   if (dialog.ok() != 0 && m_doc.hasData() && !m_closed) clearAndRedraw();
 }

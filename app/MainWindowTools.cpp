@@ -1,5 +1,6 @@
 // The tools menu: the value at a typed coordinate (ValueWindow) and the grid
-// conversion (GridWindow), both modeless beside the main window. Each is created
+// conversion (GridWindow), both modeless beside the main window
+// (WindowPlacement.h). Each is created
 // when first opened and destroyed when closed, so that it opens with empty
 // boxes; a window already open is brought to the front.
 
@@ -23,6 +24,7 @@ void MainWindow::openValueWindow() {
   if (!m_valueWindow) {
     m_valueWindow = new ValueWindow(m_doc, m_guard, this);
     registerWindow(m_valueWindow);
+    m_places->place(*m_valueWindow);
   }
   Present(*m_valueWindow);
 }
@@ -35,6 +37,7 @@ void MainWindow::openGridWindow() {
     // Queued: the grid window still shows its message when the signal comes.
     connect(m_gridWindow, &GridWindow::conversionEnded, this, &MainWindow::closeIfPending, Qt::QueuedConnection);
     registerWindow(m_gridWindow);
+    m_places->place(*m_gridWindow);
   }
   Present(*m_gridWindow);
 }

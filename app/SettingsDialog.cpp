@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "app/NumberBoxes.h"
+
 namespace plotvane::app {
 namespace {
 
@@ -19,7 +21,7 @@ int Check(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
 SettingsDialog::SettingsDialog(Document& doc, CommandGuard& guard, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_guard(guard) {
   m_ui.setupUi(this);
-  setFixedSize(size());
+  FitNumberBoxes(*this, {m_ui.X1, m_ui.X2, m_ui.Y1, m_ui.Y2, m_ui.Z1, m_ui.Z2, m_ui.n, m_ui.sq});
   connect(m_ui.Command1, &QPushButton::clicked, this, &SettingsDialog::acceptSettings);
   connect(m_ui.Command2, &QPushButton::clicked, this, &SettingsDialog::cancelSettings);
   connect(m_ui.Command3, &QPushButton::clicked, this, &SettingsDialog::testSettings);

@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <limits>
 
+#include "app/NumberBoxes.h"
+
 namespace plotvane::app {
 
 std::optional<std::int16_t> SkipLinesFromText(const QString& text) {
@@ -20,6 +22,8 @@ std::optional<std::int16_t> SkipLinesFromText(const QString& text) {
 SkipLinesDialog::SkipLinesDialog(QWidget* parent) : QDialog(parent) {
   m_ui.setupUi(this);
   setFixedSize(size());
+  // Its texts are short whole numbers: the box keeps its width.
+  SelectWholeNumberOnFocus(*m_ui.Text1);
   connect(m_ui.OKButton, &QPushButton::clicked, this, &SkipLinesDialog::acceptValues);
   connect(m_ui.CancelButton, &QPushButton::clicked, this, &SkipLinesDialog::reject);
 }

@@ -41,8 +41,6 @@ class OutputCommandsTest : public test::MainWindowSuite {
   void bitmapIsTheScreen();
   void metafileIsThePageFile();
   void vectorAndPngFormats();
-  void otherNamesSaveNothing_data();
-  void otherNamesSaveNothing();
   void pictureSaveBeforeFirstPageAsksNothing();
   void pictureSaveFailureKeepsOldFile();
   void printToPdf();
@@ -157,21 +155,6 @@ void OutputCommandsTest::vectorAndPngFormats() {
   QCOMPARE(QImage(savePicture("page.png")).size(), QSize(597, 477));
   QVERIFY(FileContent(savePicture("page.svg")).contains("<svg"));
   QVERIFY(FileContent(savePicture("page.pdf")).startsWith("%PDF"));
-  QVERIFY(m_dialogs->messages.empty());
-}
-
-void OutputCommandsTest::otherNamesSaveNothing_data() {
-  QTest::addColumn<QString>("name");
-  QTest::newRow("capitals") << "page.BMP";
-  QTest::newRow("no extension") << "page";
-  QTest::newRow("other") << "page.jpg";
-}
-
-void OutputCommandsTest::otherNamesSaveNothing() {
-  QFETCH(QString, name);
-  load();
-  const QString target = savePicture(name.toUtf8().constData());
-  QVERIFY(!QFile::exists(target));
   QVERIFY(m_dialogs->messages.empty());
 }
 

@@ -16,6 +16,9 @@ set(PLOTVANE_APP_SUITES
   SettingsDialogTest
   SettingsExchangeTest
   OutputCommandsTest
+  SaveNamesTest
+  WindowMannersTest
+  WindowPlacementTest
   ValueWindowTest
   GridWindowTest
   ToolMenuTest
@@ -34,3 +37,7 @@ foreach(suite IN LISTS PLOTVANE_APP_SUITES)
   set_tests_properties(app.${suite} PROPERTIES TIMEOUT 120
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endforeach()
+# The windows placed beside the main window need a screen wider than the
+# offscreen platform's own.
+set_tests_properties(app.WindowPlacementTest PROPERTIES ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/app/wide-screen.json;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
