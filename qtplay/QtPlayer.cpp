@@ -13,6 +13,7 @@
 
 #include "qtplay/PixelSink.h"
 #include "qtplay/QtFonts.h"
+#include "qtplay/SpanFill.h"
 #include "render/gdi/Playback.h"
 
 namespace plotvane::qtplay {
@@ -67,6 +68,10 @@ class QtSink final : public gdi::PlaybackSink {
       patternCells(toPolygon(points));
       return;
     }
+    if (m_options.raster) {
+      rasterPolygon(points);
+      return;
+    }
     m_painter.drawPolygon(toPolygon(points), Qt::OddEvenFill);
   }
 
@@ -89,6 +94,7 @@ class QtSink final : public gdi::PlaybackSink {
   }
 
   void patternCells(const QPolygonF& polygon);
+  void rasterPolygon(std::span<const gdi::PointF> points);
 
   QPainter& m_painter;
   PlayOptions m_options;
@@ -97,8 +103,27 @@ class QtSink final : public gdi::PlaybackSink {
   QFont m_font;
   int m_escapement = 0;
   QPolygonF m_polygon;
+  SpanFill m_fill;
   std::map<std::uint64_t, QBrush> m_patterns;  // textures made so far, by pattern bits
 };
+
+// The fill by the pixel-centre rule of SpanFill.h, one row of pixels at a
+// time (QPainter's own rule would take the corners rounded to its fixed
+// point), then the outline through the snapped corners.
+void QtSink::rasterPolygon(std::span<const gdi::PointF> points) {
+  const QBrush brush = m_painter.brush();
+  if (brush.style() != Qt::NoBrush) {
+    // Pieces beyond the target by more than its own size show nowhere.
+    const int height = static_cast<int>(std::ceil(m_target.height()));
+    const int top = static_cast<int>(std::floor(m_target.top())) - height;
+    m_fill.fill(points, top, top + 3 * height + 1,
+                [&](int y, int x0, int x1) { m_painter.fillRect(QRect(x0, y, x1 - x0, 1), brush); });
+  }
+  if (m_painter.pen().style() == Qt::NoPen) return;
+  m_painter.setBrush(Qt::NoBrush);
+  m_painter.drawPolygon(toPolygon(points));
+  m_painter.setBrush(brush);
+}
 
 void QtSink::patternCells(const QPolygonF& polygon) {
   const QPen pen = m_painter.pen();
