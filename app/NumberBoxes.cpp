@@ -10,7 +10,9 @@
 #include <QStyleOptionFrame>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <optional>
 
 namespace plotvane::app {
 namespace {
@@ -65,6 +67,33 @@ class ColumnMap {
   std::map<int, int> m_extra;
 };
 
+// How close a label stands to the box it names.
+constexpr int kLabelGap = 8;
+
+bool SameRows(const QRect& a, const QRect& b) {
+  return a.top() < b.top() + b.height() && b.top() < a.top() + a.height();
+}
+
+// Where a label that names a box goes: one just left of a box on its rows
+// keeps its distance to the box; one just above a box, within its width,
+// keeps its place along the box, in proportion. nullopt for any other
+// control, which moves with its own left edge.
+std::optional<int> labelLeft(const QRect& r, const QList<LayoutItem>& items, int boxWidth, const ColumnMap& map) {
+  for (const LayoutItem& box : items) {
+    if (box.kind != LayoutItem::Kind::NumberBox) continue;
+    const QRect& b = box.rect;
+    const int before = b.left() - (r.left() + r.width());
+    if (SameRows(r, b) && before >= 0 && before <= kLabelGap) return map(b.left()) - (b.left() - r.left());
+    const int above = b.top() - (r.top() + r.height());
+    if (above >= 0 && above <= kLabelGap && r.left() >= b.left() && r.left() + r.width() <= b.left() + b.width()) {
+      const double along = (r.left() + r.width() / 2.0 - b.left()) / b.width();
+      const int width = std::max(boxWidth, b.width());
+      return map(b.left()) + static_cast<int>(std::lround(along * width - r.width() / 2.0));
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int NumberBoxWidth(const QLineEdit& box) {
@@ -96,10 +125,11 @@ QList<QRect> WidenedLayout(const QList<LayoutItem>& items, int boxWidth, int par
   QList<QRect> out;
   for (const LayoutItem& item : items) {
     const QRect& r = item.rect;
-    const int left = map(r.left());
+    int left = map(r.left());
     int width = r.width();
     if (item.kind == LayoutItem::Kind::NumberBox) width = std::max(boxWidth, r.width());
     if (item.kind == LayoutItem::Kind::Stretch) width = map(r.left() + r.width()) - left;
+    if (item.kind == LayoutItem::Kind::Fixed) left = labelLeft(r, items, boxWidth, map).value_or(left);
     out << QRect(left, r.top(), width, r.height());
   }
   out << QRect(0, 0, map(parentWidth), 0);

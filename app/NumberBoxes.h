@@ -16,9 +16,11 @@
 // boxes (boxes sharing a left edge) adds the width its narrowest box lacks at
 // that box's right edge, and every edge beyond it moves by as much. A box
 // then takes its new width from its new left edge; a frame or a line keeps
-// both of its mapped edges, so it stretches over the columns it spans; any
-// other control (a label, a button) moves with its left edge and keeps its
-// width, so that what it shows and where it takes a click stay together.
+// both of its mapped edges, so it stretches over the columns it spans; a
+// label just left of a box keeps its distance to the box, one just above a
+// box its place along it; any other control (a button, an option) moves with
+// its left edge. None but boxes and frames changes width, so that what a
+// control shows and where it takes a click stay together.
 //
 // Focus: a box that gains the focus selects its whole text, so typing
 // replaces it ("0" over "3" gives "0", not "30"); a box that loses it shows
