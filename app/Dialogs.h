@@ -9,11 +9,14 @@
 // first entry is selected. A file dialog returns the chosen full path, or an
 // empty text when the user cancels: every caller treats cancelling as the
 // end of its command. Save dialogs ask before replacing an existing file and
-// never append an extension to the chosen name.
+// never append an extension to the chosen name themselves; they report the
+// filter entry selected, from which ChooseSaveFile (SaveFileName.h) completes
+// a name given without one.
 
 #include <QString>
 
 class QDialog;
+class QMessageBox;
 class QPrinter;
 class QWidget;
 
@@ -25,9 +28,13 @@ class Dialogs {
 
   // start is a file or a folder: the dialog opens there, on that file.
   virtual QString openFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) = 0;
-  virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) = 0;
+  // selectedFilter receives the filter entry selected when the user accepted.
+  virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start,
+                           QString* selectedFilter) = 0;
   // A message box with an OK button and no icon.
   virtual void message(QWidget* parent, const QString& title, const QString& text) = 0;
+  // A question with Yes and No buttons; true for Yes.
+  virtual bool ask(QWidget* parent, const QString& title, const QString& text) = 0;
   // Shows dialog modally; returns once it is hidden again.
   virtual void runModal(QDialog& dialog) = 0;
   // The printer dialog: the user picks the printer, the paper and the
@@ -35,11 +42,17 @@ class Dialogs {
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer, const QString& title) = 0;
 };
 
+// Makes box at least as wide as its title needs: a short text such as
+// "保存しました。" would otherwise leave the title cut to "P…".
+void FitMessageBoxToTitle(QMessageBox& box);
+
 class QtDialogs final : public Dialogs {
  public:
   QString openFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override;
-  QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override;
+  QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start,
+                   QString* selectedFilter) override;
   void message(QWidget* parent, const QString& title, const QString& text) override;
+  bool ask(QWidget* parent, const QString& title, const QString& text) override;
   void runModal(QDialog& dialog) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
 };

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QProgressDialog>
 #include <cmath>
 #include <memory>
@@ -13,7 +14,10 @@
 
 #include "app/CommandLine.h"
 #include "app/FileFilter.h"
+#include "app/NumberBoxes.h"
 #include "app/ProgressWindow.h"
+#include "app/SaveFileName.h"
+#include "app/ToolWindowKeys.h"
 #include "contours/AsciiGrid.h"
 #include "tools/GridConversion.h"
 
@@ -63,7 +67,7 @@ class GridProgress final : public ProgressSink {
 GridWindow::GridWindow(Document& doc, Dialogs& dialogs, CommandGuard& guard, QString dialogPath, QWidget* parent)
     : QWidget(parent, Qt::Dialog), m_doc(doc), m_dialogs(dialogs), m_guard(guard), m_dialogPath(std::move(dialogPath)) {
   m_ui.setupUi(this);
-  setFixedSize(size());
+  FitNumberBoxes(*this, {m_ui.Text1, m_ui.Text2, m_ui.Text3, m_ui.Text4, m_ui.Text5, m_ui.Text6});
   setAttribute(Qt::WA_DeleteOnClose);
   connect(m_ui.Command1, &QPushButton::clicked, this, &GridWindow::runConversion);
   clearFields();
@@ -80,6 +84,10 @@ void GridWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   QWidget::closeEvent(event);
+}
+
+void GridWindow::keyPressEvent(QKeyEvent* event) {
+  if (!HandleToolWindowKey(*this, *m_ui.Command1, *event)) QWidget::keyPressEvent(event);
 }
 
 GridTexts GridWindow::texts() const {
@@ -99,7 +107,7 @@ void GridWindow::report(const QString& text) { m_dialogs.message(this, QString::
 
 void GridWindow::runConversion() {
   if (m_guard.busy()) return;
-  if (m_doc.mesh.nt < 3) return;
+  if (m_doc.mesh.nt < kGridMinTriangles) return;
   const GridParametersRead grid = ReadGridParameters(texts());
   if (grid.status == GridParametersRead::Status::NotNumeric) return;
   // A grid that cannot be computed is reported before the user is asked for
@@ -109,7 +117,7 @@ void GridWindow::runConversion() {
     return;
   }
 
-  const QString path = m_dialogs.saveFile(this, kSaveTitle, QtFileFilter(kSaveFilter), proposedFile());
+  const QString path = ChooseSaveFile(m_dialogs, this, kSaveTitle, QtFileFilter(kSaveFilter), proposedFile());
   if (path.isEmpty()) {
     report(QString::fromUtf8(kDialogCancelled));
     return;

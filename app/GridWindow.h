@@ -60,6 +60,8 @@ class GridWindow final : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Enter presses "変換", Escape closes (ToolWindowKeys.h).
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void clearFields();

@@ -39,6 +39,7 @@ MainWindow::MainWindow(Dialogs& dialogs, PageComposer composer, std::vector<std:
   setAcceptDrops(true);
   m_ui.centralwidget->setFixedSize(kClientWidth, kSurfaceAreaHeight);
   m_ui.StatusBar1->setFixedHeight(kStatusBarHeight);
+  m_places = new WindowPlaces(*this);
   m_panel1 = new QLabel(m_ui.StatusBar1);
   m_panel1->setObjectName(QStringLiteral("Panel1"));
   m_ui.StatusBar1->addWidget(m_panel1, 1);

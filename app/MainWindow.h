@@ -32,6 +32,7 @@
 #include "app/Dialogs.h"
 #include "app/ProgressWindow.h"
 #include "app/TempPageFile.h"
+#include "app/WindowPlacement.h"
 #include "data/DataFileReader.h"
 #include "data/Document.h"
 #include "render/gdi/EnhMetaFile.h"
@@ -168,6 +169,8 @@ class MainWindow final : public QMainWindow {
   // Where the contour export's save dialog starts: the last file exported.
   QString m_contourFilePath;
   QPointer<SkipLinesDialog> m_skipLinesDialog;
+  // Where the settings dialog and the tool windows were last put.
+  WindowPlaces* m_places = nullptr;
   std::vector<QPointer<QWidget>> m_loadedWindows;
   bool m_closePending = false;
   bool m_closed = false;

@@ -83,19 +83,24 @@ void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& s
   {
     CommandGuard::Scope busy(m_guard);
     m_ui.Picture2->clear();
+    // The read-out belongs to the data it was read from.
+    m_panel1->clear();
     QCoreApplication::processEvents();
     status = OpenDataFile(path, m_doc, m_progress, skip, options);
     if (status == LoadStatus::Meshed) redraw();
   }
   // Outside the operation, so that a close requested meanwhile can end the
   // program while the box is open.
-  if (ShowsErrorMessage(status)) m_dialogs.message(this, FromUtf8(messages::kErrorTitle), FromUtf8(m_doc.errMsg));
+  const std::string message = LoadMessageText(m_doc, status);
+  if (!message.empty()) m_dialogs.message(this, FromUtf8(messages::kErrorTitle), FromUtf8(message));
   closeIfPending();
 }
 
 void MainWindow::redraw() {
   {
     CommandGuard::Scope busy(m_guard);
+    // New settings move the map under the cursor.
+    m_panel1->clear();
     if (m_doc.errMsg.empty()) {
       const gdi::EnhMetaFile page = m_composer(m_doc, m_progress);
       if (!page.isNull()) showPage(page);
@@ -127,6 +132,7 @@ void MainWindow::clearAndRedraw() {
 void MainWindow::editSettings() {
   if (m_guard.busy()) return;
   SettingsDialog& dialog = settingsDialog();
+  m_places->place(dialog);
   m_dialogs.runModal(dialog);
   if (dialog.ok() != 0 && m_doc.hasData() && !m_closed) clearAndRedraw();
 }

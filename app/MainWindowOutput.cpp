@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 
 #include "app/CommandLine.h"
@@ -18,6 +19,7 @@
 #include "app/PageClipboard.h"
 #include "app/PageSurface.h"
 #include "app/PictureFile.h"
+#include "app/SaveFileName.h"
 #include "app/SettingsDialog.h"
 #include "data/ContourFileWriter.h"
 #include "qtplay/PageWriters.h"
@@ -34,6 +36,9 @@ const QString kPictureSaveFilter = QStringLiteral(
     "ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ (*.bmp)|*.bmp|拡張ﾒﾀﾌｧｲﾙ (*.emf)|*.emf|PNG ﾌｧｲﾙ (*.png)|*.png|"
     "SVG ﾌｧｲﾙ (*.svg)|*.svg|PDF ﾌｧｲﾙ (*.pdf)|*.pdf");
 const QString kPrintTitle = QStringLiteral("印刷");
+const QString kNoPictureKind = QStringLiteral(
+    "%1 は保存できる画像の種類ではありません。\n"
+    "名前の末尾を .bmp, .emf, .png, .svg, .pdf のいずれかにしてください。");
 
 }  // namespace
 
@@ -43,8 +48,8 @@ void MainWindow::reportSaveFailure(const QString& error) {
 
 void MainWindow::saveData() {
   if (m_guard.busy()) return;
-  const QString path = m_dialogs.saveFile(this, kDataSaveTitle, QtFileFilter(kDataSaveFilter),
-                                          ProposedSavePath(m_fileDialogPath, QString::fromStdString(m_doc.fileTitle)));
+  const QString path = ChooseSaveFile(m_dialogs, this, kDataSaveTitle, QtFileFilter(kDataSaveFilter),
+                                      ProposedSavePath(m_fileDialogPath, QString::fromStdString(m_doc.fileTitle)));
   if (path.isEmpty()) return;
   m_fileDialogPath = path;
   reportSaveFailure(
@@ -54,12 +59,16 @@ void MainWindow::saveData() {
 void MainWindow::savePicture() {
   // Before the first page there is nothing to save.
   if (m_guard.busy() || m_page.isNull()) return;
-  const QString path = m_dialogs.saveFile(this, kPictureSaveTitle, QtFileFilter(kPictureSaveFilter),
-                                          ProposedSavePath(m_fileDialogPath, QString::fromStdString(m_doc.fileTitle)));
+  const QString path = ChooseSaveFile(m_dialogs, this, kPictureSaveTitle, QtFileFilter(kPictureSaveFilter),
+                                      ProposedSavePath(m_fileDialogPath, QString::fromStdString(m_doc.fileTitle)));
   if (path.isEmpty()) return;
   m_fileDialogPath = path;
   const PictureFileKind kind = PictureFileKindOf(path);
-  if (kind == PictureFileKind::None) return;
+  if (kind == PictureFileKind::None) {
+    // A typed name of no kind would otherwise save nothing without a word.
+    reportSaveFailure(kNoPictureKind.arg(QFileInfo(path).fileName()));
+    return;
+  }
   reportSaveFailure(SavePictureFile(m_page, path, kind));
 }
 

@@ -1,5 +1,6 @@
 // The tools menu: the value at a typed coordinate (ValueWindow) and the grid
-// conversion (GridWindow), both modeless beside the main window. Each is created
+// conversion (GridWindow), both modeless beside the main window
+// (WindowPlacement.h). Each is created
 // when first opened and destroyed when closed, so that it opens with empty
 // boxes; a window already open is brought to the front. And the export of the
 // contour lines the map shows, as data for CAD and GIS programs.
@@ -10,6 +11,7 @@
 #include "app/FileFilter.h"
 #include "app/GridWindow.h"
 #include "app/MainWindow.h"
+#include "app/SaveFileName.h"
 #include "app/ValueWindow.h"
 #include "contours/ContourExport.h"
 #include "tools/GridConversion.h"
@@ -33,6 +35,7 @@ void MainWindow::openValueWindow() {
   if (!m_valueWindow) {
     m_valueWindow = new ValueWindow(m_doc, m_guard, this);
     registerWindow(m_valueWindow);
+    m_places->place(*m_valueWindow);
   }
   Present(*m_valueWindow);
 }
@@ -45,6 +48,7 @@ void MainWindow::openGridWindow() {
     // Queued: the grid window still shows its message when the signal comes.
     connect(m_gridWindow, &GridWindow::conversionEnded, this, &MainWindow::closeIfPending, Qt::QueuedConnection);
     registerWindow(m_gridWindow);
+    m_places->place(*m_gridWindow);
   }
   Present(*m_gridWindow);
 }
@@ -54,7 +58,7 @@ void MainWindow::exportContours() {
   if (m_guard.busy() || !m_doc.drawable()) return;
   const QString start = m_contourFilePath.isEmpty() ? m_fileDialogPath : m_contourFilePath;
   const QString proposed = ProposedSavePath(start, QString::fromStdString(m_doc.fileTitle) + ".geojson");
-  const QString path = m_dialogs.saveFile(this, kContourTitle, QtFileFilter(kContourFilter), proposed);
+  const QString path = ChooseSaveFile(m_dialogs, this, kContourTitle, QtFileFilter(kContourFilter), proposed);
   if (path.isEmpty()) return;
   m_contourFilePath = path;
   std::string error;

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "app/NumberBoxes.h"
 #include "app/SettingsHelpers.h"
 
 namespace plotvane::app {
@@ -23,6 +24,7 @@ SettingsDialog::SettingsDialog(Document& doc, CommandGuard& guard, Dialogs& dial
   m_ui.setupUi(this);
   setFixedSize(size());
   m_helpers = new SettingsHelpers(*this, m_ui, doc, dialogs);
+  FitNumberBoxes(*this, {m_ui.X1, m_ui.X2, m_ui.Y1, m_ui.Y2, m_ui.Z1, m_ui.Z2, m_ui.n, m_ui.sq});
   connect(m_ui.Command1, &QPushButton::clicked, this, &SettingsDialog::acceptSettings);
   connect(m_ui.Command2, &QPushButton::clicked, this, &SettingsDialog::cancelSettings);
   connect(m_ui.Command3, &QPushButton::clicked, this, &SettingsDialog::testSettings);

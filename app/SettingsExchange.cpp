@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "app/FileFilter.h"
+#include "app/SaveFileName.h"
 #include "app/SettingsDialog.h"
 #include "settings/ViewFile.h"
 
@@ -23,8 +24,8 @@ void SettingsDialog::ViewCopy() { m_pasteBuffer.copyFrom(m_doc.settings); }
 void SettingsDialog::ViewPaste() { m_pasteBuffer.pasteInto(m_doc.settings); }
 
 QString SettingsDialog::ViewSave(Dialogs& dialogs, QString& startPath) {
-  const QString path = dialogs.saveFile(this, kViewSaveTitle, QtFileFilter(kViewFilter),
-                                        ProposedSavePath(startPath, QString::fromStdString(m_doc.fileTitle)));
+  const QString path = ChooseSaveFile(dialogs, this, kViewSaveTitle, QtFileFilter(kViewFilter),
+                                      ProposedSavePath(startPath, QString::fromStdString(m_doc.fileTitle)));
   if (path.isEmpty()) return {};
   startPath = path;
   return QString::fromStdString(WriteViewFile(QFile::encodeName(path).toStdString(), m_doc.settings));

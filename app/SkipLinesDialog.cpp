@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "app/LoadOptionFields.h"
+#include "app/NumberBoxes.h"
 #include "data/ColumnChoice.h"
 
 namespace plotvane::app {
@@ -28,6 +29,8 @@ SkipLinesDialog::SkipLinesDialog(QWidget* parent) : QDialog(parent) {
   m_columns = fields.columns;
   m_xNorth = fields.xNorth;
   setFixedSize(size());
+  // Its texts are short whole numbers: the box keeps its width.
+  SelectWholeNumberOnFocus(*m_ui.Text1);
   connect(m_ui.OKButton, &QPushButton::clicked, this, &SkipLinesDialog::acceptValues);
   connect(m_ui.CancelButton, &QPushButton::clicked, this, &SkipLinesDialog::reject);
 }

@@ -1,8 +1,11 @@
 #include "app/ValueWindow.h"
 
+#include <QKeyEvent>
 #include <optional>
 #include <string>
 
+#include "app/NumberBoxes.h"
+#include "app/ToolWindowKeys.h"
 #include "settings/NumberText.h"
 #include "tools/MeshValueAt.h"
 
@@ -22,13 +25,17 @@ std::optional<float> Coordinate(const QLineEdit* box) {
 ValueWindow::ValueWindow(Document& doc, CommandGuard& guard, QWidget* parent)
     : QWidget(parent, Qt::Dialog), m_doc(doc), m_guard(guard) {
   m_ui.setupUi(this);
-  setFixedSize(size());
+  FitNumberBoxes(*this, {m_ui.Text1, m_ui.Text2, m_ui.Text3});
   setAttribute(Qt::WA_DeleteOnClose);
   connect(m_ui.Command1, &QPushButton::clicked, this, &ValueWindow::showValue);
   // Any change, typed or pasted, makes the Z on screen stale.
   connect(m_ui.Text1, &QLineEdit::textChanged, m_ui.Text3, &QLineEdit::clear);
   connect(m_ui.Text2, &QLineEdit::textChanged, m_ui.Text3, &QLineEdit::clear);
   clearFields();
+}
+
+void ValueWindow::keyPressEvent(QKeyEvent* event) {
+  if (!HandleToolWindowKey(*this, *m_ui.Command1, *event)) QWidget::keyPressEvent(event);
 }
 
 void ValueWindow::clearFields() {

@@ -35,6 +35,10 @@ class ValueWindow final : public QWidget {
   // The controls, for the tests.
   const Ui::ValueWindow& controls() const { return m_ui; }
 
+ protected:
+  // Enter presses "⇒", Escape closes (ToolWindowKeys.h).
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void clearFields();
   void showValue();

@@ -123,6 +123,12 @@ int RunGrid(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
   Document doc;
   if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
+  // As the grid window, which does nothing for such a mesh.
+  if (doc.mesh.nt < kGridMinTriangles) {
+    err << "plotvane-cli: the mesh has " << doc.mesh.nt << (doc.mesh.nt == 1 ? " triangle" : " triangles")
+        << "; a grid needs at least " << kGridMinTriangles << '\n';
+    return kExitLoadFailed;
+  }
   const auto file = OpenOutput(*output);
   if (!file->failed()) {
     const GridConversionResult result = IsAsciiGridName(*output) ? ConvertToAsciiGrid(doc, grid.parameters, *file)

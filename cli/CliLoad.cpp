@@ -45,14 +45,13 @@ std::optional<int> LoadDataFile(const Arguments& args, Document& doc, LoadStatus
   doc.fileTitle = FileTitleOf(FileNameOf(path));
 
   status = OpenDataFile(path, doc, NullProgress(), skip, options);
-  if (status == LoadStatus::CannotOpen) {
-    err << "plotvane-cli: cannot open " << path << '\n';
-    return kExitUsage;
-  }
+  if (status == LoadStatus::CannotOpen) err << "plotvane-cli: cannot open " << path << '\n';
   if (status == LoadStatus::UnknownKind) {
     err << "plotvane-cli: " << path << " is not a data file: its name must end in .txt or .ctr\n";
-    return kExitUsage;
   }
+  // The error: line keeps the fixed message; what exactly went wrong goes here.
+  if (!doc.errDetail.empty()) err << "plotvane-cli: " << doc.errDetail << '\n';
+  if (status == LoadStatus::CannotOpen || status == LoadStatus::UnknownKind) return kExitUsage;
   return std::nullopt;
 }
 

@@ -30,17 +30,28 @@ class FileDescriptor {
 
 constexpr std::size_t kChunk = 1 << 16;
 
+// Records why the read failed and gives the failed result.
+std::optional<std::string> Failed(FileReadError* error, FileReadError::Kind kind, int systemError = 0) {
+  if (error) *error = FileReadError{kind, systemError};
+  return std::nullopt;
+}
+
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes, Oversize oversize) {
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes, Oversize oversize,
+                                         FileReadError* error) {
+  using Kind = FileReadError::Kind;
+  if (error) *error = {};
   // O_NONBLOCK: opening a FIFO must not wait for a writer that never comes.
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (file.get() < 0) return std::nullopt;
+  if (file.get() < 0) return Failed(error, Kind::System, errno);
   struct stat st {};
-  if (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  if (::fstat(file.get(), &st) != 0) return Failed(error, Kind::System, errno);
+  if (S_ISDIR(st.st_mode)) return Failed(error, Kind::Folder);
+  if (!S_ISREG(st.st_mode)) return Failed(error, Kind::NotRegularFile);
   const bool keepHead = oversize == Oversize::KeepHead;
-  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes && !keepHead) return std::nullopt;
-  if (::fcntl(file.get(), F_SETFL, O_RDONLY) != 0) return std::nullopt;
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes && !keepHead) return Failed(error, Kind::TooLarge);
+  if (::fcntl(file.get(), F_SETFL, O_RDONLY) != 0) return Failed(error, Kind::System, errno);
   try {
     std::string bytes;
     // The size is a hint only: the file may grow or shrink while we read.
@@ -49,7 +60,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
     std::size_t used = 0;
     for (;;) {
       if (used > maxBytes) {  // longer than the bound (or grew past it while read)
-        if (!keepHead) return std::nullopt;
+        if (!keepHead) return Failed(error, Kind::TooLarge);
         used = maxBytes;
         break;
       }
@@ -57,7 +68,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
       const ssize_t n = ::read(file.get(), bytes.data() + used, bytes.size() - used);
       if (n < 0) {
         if (errno == EINTR) continue;
-        return std::nullopt;
+        return Failed(error, Kind::System, errno);
       }
       if (n == 0) break;
       used += static_cast<std::size_t>(n);
@@ -65,7 +76,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
     bytes.resize(used);
     return bytes;
   } catch (const std::bad_alloc&) {
-    return std::nullopt;
+    return Failed(error, Kind::OutOfMemory);
   }
 }
 

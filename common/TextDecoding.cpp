@@ -76,9 +76,32 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
+bool IsUtf8Text(std::string_view bytes) {
+  bool latinLetters = false;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t length = SequenceLength(bytes, i);
+    if (length == 0) return false;
+    if (length > 2) return IsValidUtf8(bytes.substr(i));
+    // C2 xx is U+0080..U+00BF: signs, not letters.
+    if (lead > 0xC2) latinLetters = true;
+    i += length;
+  }
+  return !latinLetters || FromCp932(bytes).find(kReplacement) != std::string::npos;
+}
+
 std::string DecodeToUtf8(std::string_view bytes) {
-  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-  if (IsValidUtf8(bytes)) return std::string(bytes);
+  if (bytes.starts_with(kByteOrderMark)) {
+    bytes.remove_prefix(kByteOrderMark.size());
+    if (IsValidUtf8(bytes)) return std::string(bytes);
+  } else if (IsUtf8Text(bytes)) {
+    return std::string(bytes);
+  }
   return FromCp932(bytes);
 }
 

@@ -2,7 +2,9 @@
 // The contour file (".ctr"): the loaded points together with the drawing
 // settings, so that loading it again restores both.
 //
-//   the fourteen-line settings block (settings/SettingsBlock.h)
+//   the fourteen-line settings block (settings/SettingsBlock.h); an empty
+//   text, and line 1 when it holds a comma or a space, end in a tab, so that
+//   each line reads back as written (see ContourFileWriter.cpp)
 //   an empty line
 //   labelX TAB labelY TAB labelZ
 //   dataX(i) TAB dataY(i) TAB dataZ(i)   for i = 1..nn

@@ -64,10 +64,11 @@ bool Skipped(std::string_view line, const std::vector<std::string_view>& skipTok
 bool CollectAcceptedLines(std::string_view text, int skipLines, const std::vector<std::string_view>& skipTokens,
                           AcceptedLines& out, const FieldChoice& choice) {
   out.lines.clear();
+  out.numbers.clear();
   out.separator = '\t';
   LineCursor cursor(text);
   std::string_view line;
-  long long number = 0;
+  std::int64_t number = 0;
   while (cursor.next(line)) {
     ++number;
     if (line.empty() || number <= skipLines || Skipped(line, skipTokens)) continue;
@@ -76,6 +77,7 @@ bool CollectAcceptedLines(std::string_view text, int skipLines, const std::vecto
     LineFields fields;
     if (CutFields(line, out.separator, fields, choice) > capacity::kMaxFieldsPerLine) return false;
     out.lines.push_back(fields);
+    out.numbers.push_back(number);
   }
   return true;
 }

@@ -40,7 +40,8 @@ inline constexpr FieldChoice kFirstThreeFields{1, 2, 3};
 
 struct AcceptedLines {
   char separator = '\t';
-  std::vector<LineFields> lines;  // accepted line i is lines[i - 1]
+  std::vector<LineFields> lines;      // accepted line i is lines[i - 1]
+  std::vector<std::int64_t> numbers;  // its physical line number, for messages
 
   int count() const { return static_cast<int>(lines.size()); }
   // Field f (1..3) of accepted line i (1-based); empty when the file has no

@@ -19,6 +19,7 @@
 #include <optional>
 #include <utility>
 
+#include "common/ErrorDetails.h"
 #include "common/FileBytes.h"
 #include "common/Messages.h"
 #include "common/TextDecoding.h"
@@ -71,19 +72,22 @@ bool ApplyContourSettings(const AcceptedLines& lines, ContourLayout layout, Draw
 }
 
 // Converts the points after the h header lines; false at the first field
-// that is not a number.
-bool ConvertPoints(const AcceptedLines& lines, int h, PointSet& points) {
+// that is not a number, with the detail naming its line and text.
+bool ConvertPoints(const AcceptedLines& lines, int h, PointSet& points, std::string& detail) {
   points.dataX.resize(static_cast<std::size_t>(points.nn) + 1);
   points.dataY.resize(points.dataX.size());
   points.dataZ.resize(points.dataX.size());
+  const std::array<std::vector<double>*, 3> columns{&points.dataX, &points.dataY, &points.dataZ};
   for (PointIndex i = 1; i <= points.nn; ++i) {
-    const auto x = ParseNumber(lines.field(h + i, 1));
-    const auto y = ParseNumber(lines.field(h + i, 2));
-    const auto z = ParseNumber(lines.field(h + i, 3));
-    if (!x || !y || !z) return false;
-    points.dataX[static_cast<std::size_t>(i)] = *x;
-    points.dataY[static_cast<std::size_t>(i)] = *y;
-    points.dataZ[static_cast<std::size_t>(i)] = *z;
+    for (int column = 1; column <= 3; ++column) {
+      const std::string_view field = lines.field(h + i, column);
+      const auto value = ParseNumber(field);
+      if (!value) {
+        detail = details::InvalidFieldText(lines.numbers[static_cast<std::size_t>(h + i - 1)], column, field);
+        return false;
+      }
+      (*columns[static_cast<std::size_t>(column - 1)])[static_cast<std::size_t>(i)] = *value;
+    }
   }
   return true;
 }
@@ -137,10 +141,13 @@ ReadStatus Interpret(std::string_view bytes, std::string_view name, int skipLine
   points.nn = lines.count() > h ? lines.count() - h : 0;
 
   doc.errMsg = messages::kInvalidData;
-  if (!ConvertPoints(lines, h, points)) return Fail(doc, ReadStatus::InvalidData);
-  if (!RangeIsFinite(points.dataX, points.nn) || !RangeIsFinite(points.dataY, points.nn) ||
-      !RangeIsFinite(points.dataZ, points.nn)) {
-    return Fail(doc, ReadStatus::InvalidData);
+  if (!ConvertPoints(lines, h, points, doc.errDetail)) return Fail(doc, ReadStatus::InvalidData);
+  const std::array<const std::vector<double>*, 3> columns{&points.dataX, &points.dataY, &points.dataZ};
+  for (int column = 1; column <= 3; ++column) {
+    if (!RangeIsFinite(*columns[static_cast<std::size_t>(column - 1)], points.nn)) {
+      doc.errDetail = details::RangeOverflowText(column);
+      return Fail(doc, ReadStatus::InvalidData);
+    }
   }
   doc.errMsg.clear();
   if (kind == FileKind::Text && options.xNorth) {
@@ -151,17 +158,23 @@ ReadStatus Interpret(std::string_view bytes, std::string_view name, int skipLine
 }
 
 // The steps both entry points share. load() gives the file's bytes (a string
-// or a view), or nullopt when the file cannot be read; it runs after the skip
+// or a view), or nullopt with the reason in its argument when the file cannot
+// be read; it runs after the skip
 // tokens have been checked, as the file is opened only then.
 template <typename LoadBytes>
 ReadStatus Read(std::string_view name, const SkipOptions& skip, const LoadOptions& options, Document& doc,
                 LoadBytes load) {
   doc.errMsg.clear();
+  doc.errDetail.clear();
   const auto tokens = ParseSkipTokens(skip.prefixes);
   if (!tokens) return Fail(doc, ReadStatus::Unexpected);
   try {
-    const auto bytes = load();
-    if (!bytes) return Fail(doc, ReadStatus::CannotOpen);
+    FileReadError error;
+    const auto bytes = load(error);
+    if (!bytes) {
+      doc.errDetail = details::CannotReadText(name, error);
+      return Fail(doc, ReadStatus::CannotOpen);
+    }
     return Interpret(*bytes, name, skip.lines, *tokens, options, doc);
   } catch (const std::bad_alloc&) {
     return Fail(doc, ReadStatus::Unexpected);
@@ -172,11 +185,13 @@ ReadStatus Read(std::string_view name, const SkipOptions& skip, const LoadOption
 
 ReadStatus ReadDataBytes(std::string_view bytes, std::string_view name, Document& doc, const SkipOptions& skip,
                          const LoadOptions& options) {
-  return Read(name, skip, options, doc, [bytes] { return std::optional<std::string_view>(bytes); });
+  return Read(name, skip, options, doc, [bytes](FileReadError&) { return std::optional<std::string_view>(bytes); });
 }
 
 ReadStatus ReadDataFile(const std::string& path, Document& doc, const SkipOptions& skip, const LoadOptions& options) {
-  return Read(path, skip, options, doc, [&path] { return ReadFileBytes(path); });
+  return Read(path, skip, options, doc, [&path](FileReadError& error) {
+    return ReadFileBytes(path, capacity::kMaxDataFileBytes, Oversize::Refuse, &error);
+  });
 }
 
 }  // namespace plotvane

@@ -56,14 +56,16 @@ struct LoadOptions {
 enum class ReadStatus {
   Ok,           // doc.points filled (nn may be 0: a header only, or no line at all); errMsg empty
   UnknownKind,  // the name ends neither in ".txt" nor ".ctr": nothing changed, errMsg empty
-  InvalidData,  // a point field is not a number, or a column's range overflows; errMsg = invalid data
-  CannotOpen,   // the file cannot be opened or read; errMsg = unexpected failure
+  InvalidData,  // a point field is not a number, or a column's range overflows; errMsg = invalid data,
+                // errDetail = the line number and the field's text, or the column
+  CannotOpen,   // the file cannot be opened or read; errMsg = unexpected failure, errDetail = the
+                // file and the reason
   Unexpected,   // a limit exceeded or a settings value rejected; errMsg = unexpected failure
 };
 
 // Reads path into doc.points (nn, dataX/Y/Z from index 1, the labels) and,
 // for a contour file, doc.settings, leaving out the lines `skip` names; sets
-// doc.errMsg. On every failure nn is 0 and dataX/Y/Z hold element 0
+// doc.errMsg and doc.errDetail. On every failure nn is 0 and dataX/Y/Z hold element 0
 // only, while what was assigned before the failure stays: the settings a
 // contour file gave, and the labels. The caller resets doc.settings before a
 // load; the reader only writes what the file gives.

@@ -14,7 +14,9 @@
 //   the mesh arrays, listed clockwise with X to the right and Y upward.
 // - hh[k] is the distortion of triangle k, 0 (equilateral) to 1 (no area).
 // - errMsg is empty after a successful load; a data set is drawable when
-//   nn >= 1 and errMsg is empty. Any failed load leaves nt == 0, so no mesh
+//   nn >= 1 and errMsg is empty. errDetail says, beneath errMsg, what exactly
+//   went wrong (common/ErrorDetails.h); errMsg keeps the fixed message that
+//   callers compare. Any failed load leaves nt == 0, so no mesh
 //   of earlier data is ever taken for the new points.
 
 #include <cstdint>
@@ -61,6 +63,7 @@ struct Document {
   DataRange range;
   Mesh mesh;
   std::string errMsg;
+  std::string errDetail;  // the line shown beneath errMsg; may be set while errMsg is empty
   std::string fileTitle;  // the loaded file's name without folder and extension
 
   DrawSettings settings;

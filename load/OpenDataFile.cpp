@@ -1,6 +1,10 @@
 #include "load/OpenDataFile.h"
 
+#include <array>
+#include <utility>
+
 #include "common/Capacity.h"
+#include "common/ErrorDetails.h"
 #include "common/Messages.h"
 #include "data/DataFileReader.h"
 #include "mesh/Distortion.h"
@@ -76,6 +80,12 @@ bool ShowsErrorMessage(LoadStatus status) {
   return status != LoadStatus::Meshed && status != LoadStatus::NoPoints && status != LoadStatus::Cancelled;
 }
 
+std::string LoadMessageText(const Document& doc, LoadStatus status) {
+  if (status == LoadStatus::Meshed || status == LoadStatus::Cancelled) return {};
+  if (doc.errMsg.empty() || doc.errDetail.empty()) return doc.errMsg + doc.errDetail;
+  return doc.errMsg + "\n" + doc.errDetail;
+}
+
 LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& progress, const SkipOptions& skip,
                         const LoadOptions& options) {
   doc.settings = DefaultDrawSettings();
@@ -86,19 +96,27 @@ LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& pr
     // The points of the previous file must not be taken for this one's.
     doc.points = PointSet{};
     doc.errMsg = messages::kUnexpectedReadFailure;
+    doc.errDetail = details::UnknownKindText();
     return LoadStatus::UnknownKind;
   }
   if (read != ReadStatus::Ok) return FromRead(read);
   PointSet& p = doc.points;
-  if (p.nn < 1) return LoadStatus::NoPoints;
+  if (p.nn < 1) {
+    doc.errDetail = details::NoPointsText();
+    return LoadStatus::NoPoints;
+  }
 
   doc.range = RangeOf(p);
   FillMissingSettings(doc.settings, doc.range, capacity::kDefaultLevels);
 
   const DataRange& r = doc.range;
-  if (r.xMax == r.xMin || r.yMax == r.yMin || r.zMax == r.zMin) {
-    doc.errMsg = messages::kUnexpectedReadFailure;
-    return LoadStatus::NoRange;
+  const std::array<std::pair<double, double>, 3> spans{{{r.xMin, r.xMax}, {r.yMin, r.yMax}, {r.zMin, r.zMax}}};
+  for (std::size_t c = 0; c < spans.size(); ++c) {
+    if (spans[c].first == spans[c].second) {
+      doc.errMsg = messages::kUnexpectedReadFailure;
+      doc.errDetail = details::NoRangeText(static_cast<int>(c) + 1, NumberText(spans[c].first));
+      return LoadStatus::NoRange;
+    }
   }
   Normalise(p.dataX, r.xMin, r.xMax, p.nn, doc.mesh.meshX);
   Normalise(p.dataY, r.yMin, r.yMax, p.nn, doc.mesh.meshY);

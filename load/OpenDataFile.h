@@ -8,7 +8,8 @@
 // showing errMsg in a message box titled "Error" when the outcome asks for it.
 //
 // Every failure leaves doc.errMsg set (except a file that is only a header,
-// which loads no point and no message) and no mesh in place: nothing of the
+// which loads no point and leaves errMsg empty), and doc.errDetail says
+// what exactly went wrong where it adds to errMsg and no mesh in place: nothing of the
 // data loaded before is ever drawn or looked up as if it belonged to the new
 // file.
 
@@ -43,5 +44,11 @@ LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& pr
 
 // Whether the outcome is reported to the user in a message box with errMsg.
 bool ShowsErrorMessage(LoadStatus status);
+
+// The text of the message box that reports a load's outcome: errMsg, and
+// errDetail on a line of its own beneath it. A file without data lines has
+// no errMsg but is reported too, by its detail alone. Empty when nothing is
+// to be shown (a mesh in place, a meshing the user stopped).
+std::string LoadMessageText(const Document& doc, LoadStatus status);
 
 }  // namespace plotvane

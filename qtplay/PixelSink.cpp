@@ -4,14 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace plotvane::qtplay {
 namespace {
 
 // Far beyond any image; the fixed-point arithmetic below stays within 64 bits.
 constexpr double kCoordinateLimit = 1 << 26;
-constexpr long long kHalf = 1 << 15;  // half a pixel in 16.16
 
 QRgb Opaque(gdi::COLORREF c) { return qRgb(gdi::GetRValue(c), gdi::GetGValue(c), gdi::GetBValue(c)); }
 
@@ -72,9 +70,9 @@ void PixelSink::polygon(std::span<const gdi::PointF> points) {
     fallback().polygon(points);
     return;
   }
-  const std::span<const gdi::PointF> corners = snap(points);
-  fill(corners);
-  if (m_pen.style != gdi::PenStyle::PS_NULL) m_stroker.path(corners, true);
+  m_fill.fill(points, 0, m_height, [this](int y, int x0, int x1) { span(y, x0, x1); });
+  // The outline follows the corners snapped to pixels, as lines do.
+  if (m_pen.style != gdi::PenStyle::PS_NULL) m_stroker.path(snap(points), true);
 }
 
 void PixelSink::polyline(std::span<const gdi::PointF> points) {
@@ -97,48 +95,9 @@ void PixelSink::line(gdi::PointF from, gdi::PointF to) {
 
 void PixelSink::text(const gdi::TextRun& run) { m_fallback.text(run); }
 
-void PixelSink::fill(std::span<const gdi::PointF> corners) {
-  m_edges.clear();
-  int first = m_height;
-  int last = -1;
-  for (std::size_t i = 0; i < corners.size(); ++i) {
-    gdi::PointF a = corners[i];
-    gdi::PointF b = corners[(i + 1) % corners.size()];
-    if (a.y > b.y) std::swap(a, b);
-    const auto ay = static_cast<long long>(a.y);
-    const auto ax = static_cast<long long>(a.x);
-    // The rows whose middles the edge crosses, within the image.
-    const int top = static_cast<int>(std::max<long long>(ay, 0));
-    const int bottom = static_cast<int>(std::min<long long>(static_cast<long long>(b.y), m_height) - 1);
-    if (top > bottom) continue;
-    const long long start = kHalf + ax * 65536;
-    long long slope = 0;
-    long long x = start;
-    if (b.x != a.x) {
-      slope = static_cast<long long>((b.x - a.x) / (b.y - a.y) * 65536.0);
-      const long long down = (static_cast<long long>(top) - ay) * 65536 + kHalf;  // to the first row's middle
-      x += std::llabs(slope) <= std::numeric_limits<long long>::max() / down
-               ? (slope * down) >> 16
-               : static_cast<long long>(std::floor(static_cast<double>(slope) * static_cast<double>(down) / 65536.0));
-    }
-    m_edges.push_back(Edge{x, slope, top, bottom});
-    first = std::min(first, top);
-    last = std::max(last, bottom);
-  }
-  for (int y = first; y <= last; ++y) {
-    m_crossings.clear();
-    for (const Edge& e : m_edges) {
-      if (y >= e.top && y <= e.bottom) m_crossings.push_back(e.x + e.slope * (y - e.top));
-    }
-    std::sort(m_crossings.begin(), m_crossings.end());
-    // Odd-even: inside from the first crossing to the second, the third to the fourth...
-    for (std::size_t i = 0; i + 1 < m_crossings.size(); i += 2) span(y, m_crossings[i] >> 16, m_crossings[i + 1] >> 16);
-  }
-}
-
-void PixelSink::span(int y, long long x0, long long x1) {
-  const int from = static_cast<int>(std::max<long long>(x0, 0));
-  const int to = static_cast<int>(std::min<long long>(x1, m_width));
+void PixelSink::span(int y, int x0, int x1) {
+  const int from = std::max(x0, 0);
+  const int to = std::min(x1, m_width);
   if (from >= to) return;
   QRgb* pixels = reinterpret_cast<QRgb*>(m_bits + static_cast<qsizetype>(y) * m_stride);
   if (m_brush.style == gdi::BrushStyle::BS_SOLID) {

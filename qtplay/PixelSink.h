@@ -5,12 +5,13 @@
 // A full map is some 600 000 band pieces, most smaller than a pixel at 96
 // dots per inch, each with its own pen and brush. Through QPainter every
 // piece pays for two state changes and the set-up of a fill and a stroke;
-// here a piece costs a few spans. The pixels are the ones QPainter's raster
-// engine gives the raster output (QtPlayer.h: points snapped to whole
-// pixels, no antialiasing), so that the two ways give the same image:
-// - fills by the odd-even rule, scan-converted as the raster engine does it,
-//   in 16.16 fixed point: a pixel is inside when the edges, sampled at the
-//   middle of its row, enclose its centre;
+// here a piece costs a few spans. The pixels are the ones the QPainter
+// output gives the raster output (QtPlayer.h: fills by the same rule, lines
+// and outlines through points snapped to whole pixels, no antialiasing), so
+// that the two ways give the same image:
+// - fills by the rule of SpanFill.h: the pixels whose centres the polygon
+//   encloses, by the odd-even rule, its corners taken exactly, so that
+//   pieces sharing an edge share it in pixels;
 // - pens that round to at most one pixel are drawn by ThinStroker;
 // - pattern brushes are tiled from the image's origin, each pattern pixel
 //   patternScale pixels wide, the pattern pixel under each pixel's centre.
@@ -26,6 +27,7 @@
 #include <QImage>
 #include <vector>
 
+#include "qtplay/SpanFill.h"
 #include "qtplay/ThinStroker.h"
 #include "render/gdi/Playback.h"
 
@@ -47,19 +49,9 @@ class PixelSink final : public gdi::PlaybackSink {
   static bool accepts(const QImage& image);
 
  private:
-  // One edge of a polygon in the rows it crosses: x (16.16) at row top,
-  // stepping by slope per row.
-  struct Edge {
-    long long x;
-    long long slope;
-    int top;
-    int bottom;
-  };
-
   // The points snapped to whole pixels, in m_snapped.
   std::span<const gdi::PointF> snap(std::span<const gdi::PointF> points);
-  void fill(std::span<const gdi::PointF> corners);
-  void span(int y, long long x0, long long x1);
+  void span(int y, int x0, int x1);
   // Hands the pen and brush in effect to the fallback before it draws.
   gdi::PlaybackSink& fallback();
 
@@ -79,8 +71,7 @@ class PixelSink final : public gdi::PlaybackSink {
   bool m_fallbackCurrent = false;  // the fallback has m_pen and m_brush
 
   std::vector<gdi::PointF> m_snapped;
-  std::vector<Edge> m_edges;
-  std::vector<long long> m_crossings;
+  SpanFill m_fill;
 };
 
 }  // namespace plotvane::qtplay

@@ -11,6 +11,7 @@
 
 #include "qtplay/PixelSink.h"
 #include "qtplay/QtFonts.h"
+#include "qtplay/SpanFill.h"
 #include "render/gdi/Playback.h"
 
 namespace plotvane::qtplay {
@@ -20,7 +21,8 @@ QColor ToColor(gdi::COLORREF c) { return QColor(gdi::GetRValue(c), gdi::GetGValu
 
 class QtSink final : public gdi::PlaybackSink {
  public:
-  QtSink(QPainter& painter, const PlayOptions& options) : m_painter(painter), m_options(options) {}
+  QtSink(QPainter& painter, const PlayOptions& options, const QRectF& target)
+      : m_painter(painter), m_options(options), m_target(target.normalized()) {}
 
   void setPen(const gdi::LOGPEN& pen, double width) override {
     if (pen.style == gdi::PenStyle::PS_NULL) {
@@ -59,6 +61,10 @@ class QtSink final : public gdi::PlaybackSink {
   }
 
   void polygon(std::span<const gdi::PointF> points) override {
+    if (m_options.raster) {
+      rasterPolygon(points);
+      return;
+    }
     m_painter.drawPolygon(toPolygon(points), Qt::OddEvenFill);
   }
 
@@ -80,13 +86,35 @@ class QtSink final : public gdi::PlaybackSink {
     return m_polygon;
   }
 
+  void rasterPolygon(std::span<const gdi::PointF> points);
+
   QPainter& m_painter;
   PlayOptions m_options;
+  QRectF m_target;
   QFont m_font;
   int m_escapement = 0;
   QPolygonF m_polygon;
+  SpanFill m_fill;
   std::map<std::uint64_t, QBrush> m_patterns;  // textures made so far, by pattern bits
 };
+
+// The fill by the pixel-centre rule of SpanFill.h, one row of pixels at a
+// time (QPainter's own rule would take the corners rounded to its fixed
+// point), then the outline through the snapped corners.
+void QtSink::rasterPolygon(std::span<const gdi::PointF> points) {
+  const QBrush brush = m_painter.brush();
+  if (brush.style() != Qt::NoBrush) {
+    // Pieces beyond the target by more than its own size show nowhere.
+    const int height = static_cast<int>(std::ceil(m_target.height()));
+    const int top = static_cast<int>(std::floor(m_target.top())) - height;
+    m_fill.fill(points, top, top + 3 * height + 1,
+                [&](int y, int x0, int x1) { m_painter.fillRect(QRect(x0, y, x1 - x0, 1), brush); });
+  }
+  if (m_painter.pen().style() == Qt::NoPen) return;
+  m_painter.setBrush(Qt::NoBrush);
+  m_painter.drawPolygon(toPolygon(points));
+  m_painter.setBrush(brush);
+}
 
 void QtSink::text(const gdi::TextRun& run) {
   const QString text = QString::fromUtf8(run.text.data(), static_cast<qsizetype>(run.text.size()));
@@ -139,7 +167,7 @@ void PlayEnhMetaFile(QPainter& painter, const gdi::EnhMetaFile& picture, const Q
   painter.setRenderHint(QPainter::Antialiasing, !options.raster);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  QtSink sink(painter, options);
+  QtSink sink(painter, options, target);
   const gdi::RectF rect{target.left(), target.top(), target.right(), target.bottom()};
   if (QImage* image = DirectPixels(painter, options)) {
     PixelSink pixels(*image, sink, options.patternScale);

@@ -15,11 +15,13 @@
 // - fonts get pixel sizes in painter units (QtFonts.h), black text on an
 //   opaque white box.
 //
-// Raster output (the screen, PNG, BMP) snaps every point to whole pixels and
-// every pen to a whole number of pixels, at least one, and fills without
-// antialiasing: the map is a mosaic of abutting pieces, and antialiased edges
-// would let the background show through as faint seams between them. Vector
-// output keeps the exact coordinates.
+// Raster output (the screen, PNG, BMP) fills without antialiasing, by the
+// pixel-centre rule of SpanFill.h on the exact corners, so that pieces
+// sharing an edge share it in pixels: the map is a mosaic of abutting pieces,
+// and antialiased edges, or corners rounded one by one, would let the
+// background show through as seams between them. Lines and outlines go
+// through points snapped to whole pixels, with every pen a whole number of
+// pixels wide, at least one. Vector output keeps the exact coordinates.
 
 #include <QPainter>
 #include <QRectF>

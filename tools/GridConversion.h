@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Index.h"
 #include "common/Progress.h"
 #include "common/SafeFile.h"
 #include "data/Document.h"
@@ -34,6 +35,10 @@ inline constexpr std::string_view kGridProgressLabel = "格子状のデータに
 inline constexpr std::string_view kGridCancelled = "変換を中止しました。";
 // The message after a successful conversion.
 inline constexpr std::string_view kGridSaved = "保存しました。";
+
+// The fewest triangles a mesh needs before it is converted to a grid; the
+// grid window does nothing below it, and plotvane-cli grid refuses.
+inline constexpr TriangleIndex kGridMinTriangles = 3;
 
 struct GridConversionResult {
   std::string error;       // the user's message; empty on success

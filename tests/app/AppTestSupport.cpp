@@ -27,13 +27,24 @@ QString ScriptedDialogs::openFile(QWidget*, const QString& title, const QString&
   return NextAnswer(fileAnswers);
 }
 
-QString ScriptedDialogs::saveFile(QWidget*, const QString& title, const QString& filter, const QString& start) {
+QString ScriptedDialogs::saveFile(QWidget*, const QString& title, const QString& filter, const QString& start,
+                                  QString* selectedFilter) {
   fileRequests.push_back({title, filter, start});
+  const QString selected = NextAnswer(selectedFilters);
+  if (selectedFilter) *selectedFilter = selected;
   return NextAnswer(fileAnswers);
 }
 
 void ScriptedDialogs::message(QWidget*, const QString& title, const QString& text) {
   messages.push_back({title, text});
+}
+
+bool ScriptedDialogs::ask(QWidget*, const QString& title, const QString& text) {
+  questions.push_back({title, text});
+  if (askAnswers.empty()) return false;
+  const bool answer = askAnswers.front();
+  askAnswers.pop_front();
+  return answer;
 }
 
 void ScriptedDialogs::runModal(QDialog& dialog) {
@@ -65,6 +76,11 @@ std::string WriteLatticeFile(const TempDir& dir, const std::string& name, int nx
 
 QRect PixelsOfTwips(const QRect& twips) {
   return QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+}
+
+bool KeepsItsPlace(const QRect& actual, const QRect& specified) {
+  return actual.top() == specified.top() && actual.height() == specified.height() &&
+         actual.left() >= specified.left() && actual.width() >= specified.width();
 }
 
 void InstallTextMeasurer() {

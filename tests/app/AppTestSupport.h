@@ -33,8 +33,15 @@ class ScriptedDialogs final : public app::Dialogs {
   };
 
   std::deque<QString> fileAnswers;
+  // The filter entry a save dialog reports as selected, per answer; an empty
+  // or missing one reports none (the dialog's first entry counts then).
+  std::deque<QString> selectedFilters;
   std::vector<FileRequest> fileRequests;
   std::vector<Message> messages;
+  // Answers to Yes/No questions (an empty queue answers No), and the
+  // questions asked.
+  std::deque<bool> askAnswers;
+  std::vector<Message> questions;
   // Runs with the dialog shown; it should end the dialog with a button.
   std::function<void(QDialog&)> modalScript;
   int modalCount = 0;
@@ -46,8 +53,10 @@ class ScriptedDialogs final : public app::Dialogs {
   QStringList printerTitles;
 
   QString openFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override;
-  QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start) override;
+  QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& start,
+                   QString* selectedFilter) override;
   void message(QWidget* parent, const QString& title, const QString& text) override;
+  bool ask(QWidget* parent, const QString& title, const QString& text) override;
   void runModal(QDialog& dialog) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
 };
@@ -58,6 +67,11 @@ std::string WriteLatticeFile(const TempDir& dir, const std::string& name, int nx
 
 // A layout rectangle given in twips, in pixels at 96 dpi (15 twips each).
 QRect PixelsOfTwips(const QRect& twips);
+
+// Whether a control laid out at `specified` keeps its place once the number
+// boxes have been widened (NumberBoxes.h): the same rows, never further left,
+// never narrower.
+bool KeepsItsPlace(const QRect& actual, const QRect& specified);
 
 // Installs the Qt text measurer once (the page's text needs it).
 void InstallTextMeasurer();

@@ -180,16 +180,21 @@ void LoadCommandsTest::failures_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QByteArray>("content");
   QTest::addColumn<QString>("message");
+  // The fixed message first, and beneath it what exactly is wrong.
   QTest::newRow("invalid data") << "bad.txt" << QByteArray("X\tY\tZ\r\n1\t2\tthree\r\n")
-                                << "不正なデータが含まれています。";
+                                << "不正なデータが含まれています。\n2 行目の Z 「three」を数値として読めません。";
   QTest::newRow("too few points") << "two.txt" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n1\t1\t2\r\n")
                                   << "データの数が２個以下です。";
   QTest::newRow("collinear") << "line.txt" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n1\t1\t2\r\n2\t2\t3\r\n3\t3\t4\r\n")
                              << "すべての座標が一本の直線上にあります。";
   QTest::newRow("all Z equal") << "flat.txt" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n1\t0\t1\r\n0\t1\t1\r\n")
-                               << "予期せぬ理由で読込に失敗しました。";
+                               << "予期せぬ理由で読込に失敗しました。\nすべての点の Z が同じ値 (1) です。"
+                                  "X, Y, Z のそれぞれに二つ以上の異なる値が必要です。";
   QTest::newRow("unknown kind") << "data.dat" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n")
-                                << "予期せぬ理由で読込に失敗しました。";
+                                << "予期せぬ理由で読込に失敗しました。\n"
+                                   "読み込めるのは名前が .txt または .ctr で終わるファイルです。";
+  QTest::newRow("header only") << "head.txt" << QByteArray("X\tY\tZ\r\n")
+                               << "データの点がありません。見出しの行のあとにデータの行がありません。";
 }
 
 void LoadCommandsTest::failures() {
@@ -234,8 +239,10 @@ void LoadCommandsTest::droppedFile() {
   if (message.isEmpty()) {
     QVERIFY(m_dialogs->messages.empty());
   } else {
+    // The specified text first; the reason on a second line.
     QCOMPARE(m_dialogs->messages.size(), std::size_t{1});
-    QCOMPARE(m_dialogs->messages[0].text, message);
+    QCOMPARE(m_dialogs->messages[0].text.section('\n', 0, 0), message);
+    QVERIFY(m_dialogs->messages[0].text.contains(QStringLiteral(".txt")));
   }
 }
 

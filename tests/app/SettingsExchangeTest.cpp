@@ -107,9 +107,9 @@ void SettingsExchangeTest::saveWritesTheBlockUnderTheChosenName() {
   m_window->viewFileDialogPath() = QString::fromStdString(m_dir->path());
   DrawSettings& settings = m_window->document().settings;
   settings.sq.clear();
-  // No extension is added to the chosen name.
-  const QString path = QString::fromStdString(m_dir->path() + "/view");
-  m_dialogs->fileAnswers = {path};
+  // A name without an extension gets the filter's (SaveNamesTest).
+  const QString path = QString::fromStdString(m_dir->path() + "/view.ctv");
+  m_dialogs->fileAnswers = {QString::fromStdString(m_dir->path() + "/view")};
   m_window->controls().mnuViewSave->trigger();
   const auto& request = m_dialogs->fileRequests.at(0);
   QCOMPARE(request.title, QStringLiteral("設定の保存"));

@@ -17,6 +17,9 @@ set(PLOTVANE_APP_SUITES
   SettingsHelpersTest
   SettingsExchangeTest
   OutputCommandsTest
+  SaveNamesTest
+  WindowMannersTest
+  WindowPlacementTest
   ValueWindowTest
   GridWindowTest
   ToolMenuTest
@@ -38,3 +41,7 @@ foreach(suite IN LISTS PLOTVANE_APP_SUITES)
 endforeach()
 # The screen scaled to 200 %.
 set_property(TEST app.HighDpiTest APPEND PROPERTY ENVIRONMENT "QT_SCALE_FACTOR=2")
+# The windows placed beside the main window need a screen wider than the
+# offscreen platform's own.
+set_tests_properties(app.WindowPlacementTest PROPERTIES ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/app/wide-screen.json;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")

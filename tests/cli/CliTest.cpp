@@ -82,6 +82,12 @@ TEST(CliInfo, ExitStatusTellsWhatWentWrong) {
   const CliRun invalid = Cli({"info", dir.write("bad.txt", "X Y Z\r\n1 2 x\r\n")});
   EXPECT_EQ(invalid.status, kExitLoadFailed);
   EXPECT_NE(invalid.out.find("error: 不正なデータが含まれています。\n"), std::string::npos);
+  EXPECT_EQ(invalid.err, "plotvane-cli: 2 行目の Z 「x」を数値として読めません。\n");
+  const CliRun absent = Cli({"info", dir.file("absent.txt")});
+  EXPECT_NE(
+      absent.err.find("「" + dir.file("absent.txt") + "」を読み込めません。ファイルまたはフォルダーが見つかりません。"),
+      std::string::npos)
+      << absent.err;
   EXPECT_EQ(Cli({"info", dir.file("absent.txt")}).status, kExitUsage);
   EXPECT_EQ(Cli({"info", dir.write("plane.dat", PlaneFile())}).status, kExitUsage);
   EXPECT_EQ(Cli({"info"}).status, kExitUsage);
@@ -196,6 +202,30 @@ TEST(CliSurveyOptions, ColumnsBeyondTheLinesOrMalformed) {
   EXPECT_EQ(Cli({"info", plane, "--columns", "1,2"}).status, kExitUsage);
   EXPECT_EQ(Cli({"info", plane, "--columns", "1,1,3"}).status, kExitUsage);
   EXPECT_EQ(Cli({"info", plane, "--columns"}).status, kExitUsage);
+}
+
+TEST(CliGrid, RefusesAMeshOfFewerThanThreeTrianglesAsTheWindowDoes) {
+  TempDir dir;
+  struct Row {
+    const char* name;
+    std::string points;
+    int status;
+  };
+  const Row rows[] = {
+      {"OneTriangle", "0 0 1\r\n100 0 2\r\n50 100 3\r\n", kExitLoadFailed},
+      {"TwoTriangles", "0 0 1\r\n100 0 2\r\n100 100 3\r\n0 100 4\r\n", kExitLoadFailed},
+      {"ThreeTriangles", "0 0 1\r\n100 0 2\r\n100 100 3\r\n0 100 4\r\n50 -50 5\r\n", kExitOk},
+  };
+  for (const Row& row : rows) {
+    const std::string out = dir.file(std::string(row.name) + ".out.txt");
+    const CliRun run = Cli({"grid", dir.write(std::string(row.name) + ".txt", "X Y Z\r\n" + row.points), "0", "10", "3",
+                            "0", "10", "3", "-o", out});
+    EXPECT_EQ(run.status, row.status) << row.name << run.err;
+    EXPECT_EQ(test::ReadBytes(out).empty(), row.status != kExitOk) << row.name;
+    if (row.status != kExitOk) {
+      EXPECT_NE(run.err.find("at least 3"), std::string::npos) << row.name << run.err;
+    }
+  }
 }
 
 }  // namespace

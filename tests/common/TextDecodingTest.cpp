@@ -20,31 +20,46 @@ class DecodeCases : public testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeCases, Decodes) { EXPECT_EQ(DecodeToUtf8(GetParam().bytes), GetParam().text); }
 
-INSTANTIATE_TEST_SUITE_P(Bytes, DecodeCases,
-                         testing::Values(DecodeCase{"Ascii", "X\tY\r\n1,2", "X\tY\r\n1,2"}, DecodeCase{"Empty", "", ""},
-                                         DecodeCase{"Utf8", "テスト 経度", "テスト 経度"},
-                                         DecodeCase{"Utf8FourBytes", "\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
-                                         DecodeCase{"ByteOrderMarkDropped",
-                                                    "\xEF\xBB\xBF"
-                                                    "abc",
-                                                    "abc"},
-                                         DecodeCase{"OnlyTheFirstMarkDropped", "\xEF\xBB\xBF\xEF\xBB\xBF",
-                                                    "\xEF\xBB\xBF"},
-                                         DecodeCase{"Cp932", "\x83\x65\x83\x58\x83\x67", "テスト"},
-                                         DecodeCase{"Cp932HalfWidth", "\xB1\xB2\xB3", "ｱｲｳ"},
-                                         DecodeCase{"Cp932AsciiUnchanged", "\\~\x83\x65", "\\~テ"},
-                                         DecodeCase{"Cp932NecExtension", "\x87\x40", "①"},
-                                         DecodeCase{"BadByteReplacedAndLineEndKept", "\x83\r\n1", "\xEF\xBF\xBD\r\n1"},
-                                         DecodeCase{"UndefinedByte",
-                                                    "a\xFF"
-                                                    "b",
-                                                    "a\xEF\xBF\xBD"
-                                                    "b"},
-                                         DecodeCase{"CutOffAtEnd", "a\x83", "a\xEF\xBF\xBD"},
-                                         // Not UTF-8: an overlong form and a surrogate, read as CP932.
-                                         DecodeCase{"OverlongIsNotUtf8", "\xC0\xAF", "ﾀｯ"},
-                                         DecodeCase{"SurrogateIsNotUtf8", "\xED\xA0\x80", "恝\xEF\xBF\xBD"}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, DecodeCases,
+    testing::Values(DecodeCase{"Ascii", "X\tY\r\n1,2", "X\tY\r\n1,2"}, DecodeCase{"Empty", "", ""},
+                    DecodeCase{"Utf8", "テスト 経度", "テスト 経度"},
+                    DecodeCase{"Utf8FourBytes", "\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+                    DecodeCase{"ByteOrderMarkDropped",
+                               "\xEF\xBB\xBF"
+                               "abc",
+                               "abc"},
+                    DecodeCase{"OnlyTheFirstMarkDropped", "\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"},
+                    DecodeCase{"Cp932", "\x83\x65\x83\x58\x83\x67", "テスト"},
+                    DecodeCase{"Cp932HalfWidth", "\xB1\xB2\xB3", "ｱｲｳ"},
+                    DecodeCase{"Cp932AsciiUnchanged", "\\~\x83\x65", "\\~テ"},
+                    DecodeCase{"Cp932NecExtension", "\x87\x40", "①"},
+                    DecodeCase{"BadByteReplacedAndLineEndKept", "\x83\r\n1", "\xEF\xBF\xBD\r\n1"},
+                    DecodeCase{"UndefinedByte",
+                               "a\xFF"
+                               "b",
+                               "a\xEF\xBF\xBD"
+                               "b"},
+                    DecodeCase{"CutOffAtEnd", "a\x83", "a\xEF\xBF\xBD"},
+                    // Not UTF-8: an overlong form and a surrogate, read as CP932.
+                    DecodeCase{"OverlongIsNotUtf8", "\xC0\xAF", "ﾀｯ"},
+                    DecodeCase{"SurrogateIsNotUtf8", "\xED\xA0\x80", "恝\xEF\xBF\xBD"},
+                    // Valid UTF-8 both ways: the rule weighs what each reading gives.
+                    DecodeCase{"HalfWidthKanaPairThatIsValidUtf8", "X\t\xC3\xBD", "X\tﾃｽ"},
+                    DecodeCase{"HalfWidthKanaPairsThatAreValidUtf8", "\xC3\xBD\xC4\xB3", "ﾃｽﾄｳ"},
+                    DecodeCase{"Utf8KanaBesideLatinLetter", "\xC3\xA9 テ", "\xC3\xA9 テ"},
+                    DecodeCase{"Utf8UnitSigns",
+                               "T(\xC2\xB0"
+                               "C)\t\xC2\xB1\xC2\xB5",
+                               "T(\xC2\xB0"
+                               "C)\t\xC2\xB1\xC2\xB5"},
+                    DecodeCase{"Utf8LatinLetterAfterByteOrderMark",
+                               "\xEF\xBB\xBF"
+                               "H\xC3\xB6he",
+                               "H\xC3\xB6he"},
+                    DecodeCase{"Utf8LetterThatCp932CannotRead", "\xC3\xA0\xC3\xA0", "\xC3\xA0\xC3\xA0"},
+                    DecodeCase{"LatinLettersAloneReadAsKana", "\xC3\xA9", "ﾃｩ"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(IsValidUtf8, RejectsMalformedSequences) {
   EXPECT_TRUE(IsValidUtf8("\xF4\x8F\xBF\xBF"));   // U+10FFFF

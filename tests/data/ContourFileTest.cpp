@@ -202,6 +202,59 @@ TEST(ContourFileWriter, RoundTripGivesTheSameSettingsLabelsAndPoints) {
   EXPECT_EQ(ContourFileText(doc.settings, doc.points), test::ReadBytes(path));
 }
 
+// Texts the settings dialog or a view file can hold that a plain line would
+// not give back: the file must load with every line where it was written.
+struct AwkwardText {
+  const char* name;
+  test::TextField field;
+  std::string text;
+  std::string readBack;
+};
+
+class AwkwardTexts : public testing::TestWithParam<AwkwardText> {};
+
+TEST_P(AwkwardTexts, ReadBackWhereTheyWereWritten) {
+  const AwkwardText& row = GetParam();
+  const DrawSettings settings = test::WithTexts(SampleSettings(), {{row.field, row.text}});
+  const test::TempDir dir;
+  for (const int count : {0, 5}) {
+    const PointSet points = SamplePoints(count);
+    const std::string path = dir.file("awkward.ctr");
+    ASSERT_EQ(WriteContourFile(path, settings, points), "");
+    Document doc;
+    ASSERT_EQ(ReadDataFile(path, doc), ReadStatus::Ok) << test::ReadBytes(path);
+    EXPECT_EQ(doc.settings, test::WithTexts(settings, {{row.field, row.readBack}, {&DrawSettings::sq, "inf"}}));
+    EXPECT_EQ(doc.points.labelX, points.labelX);
+    EXPECT_EQ(doc.points.nn, count);
+    EXPECT_EQ(doc.points.dataZ, points.dataZ);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, AwkwardTexts,
+                         testing::Values(AwkwardText{"EmptyFirstLine", &DrawSettings::X1, "", ""},
+                                         AwkwardText{"EmptyMiddleLine", &DrawSettings::Z1, "", ""},
+                                         AwkwardText{"EmptyLevelCount", &DrawSettings::n, "", ""},
+                                         AwkwardText{"BlanksOnly", &DrawSettings::Y2, "   ", ""},
+                                         AwkwardText{"CommaOnFirstLine", &DrawSettings::X1, "1,5", "1,5"},
+                                         AwkwardText{"SpaceOnFirstLine", &DrawSettings::X1, "1 000", "1 000"},
+                                         AwkwardText{"CommaOnLaterLine", &DrawSettings::Y1, "2,5", "2,5"},
+                                         AwkwardText{"OuterSpaces", &DrawSettings::X2, " 7 ", "7"},
+                                         AwkwardText{"TabInside", &DrawSettings::X1, "1\t5", "1 5"},
+                                         AwkwardText{"LineEndInside", &DrawSettings::Z2, "3\r\n4", "3  4"}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ContourFileWriter, AllTextsEmptyAfterAFailedLoadStillLoadBack) {
+  DrawSettings empty = SampleSettings();
+  for (std::string* text : {&empty.X1, &empty.X2, &empty.Y1, &empty.Y2, &empty.Z1, &empty.Z2, &empty.n}) {
+    text->clear();
+  }
+  const std::string text = ContourFileText(empty, SamplePoints(4));
+  const auto [status, doc] = ReadBytesAsFile("empty.ctr", text);
+  ASSERT_EQ(status, ReadStatus::Ok) << text;
+  EXPECT_EQ(doc.settings, test::WithTexts(empty, {{&DrawSettings::sq, "inf"}}));
+  EXPECT_EQ(doc.points.nn, 4);
+}
+
 TEST(ContourFileWriter, NoPointsWritesBlockEmptyLineAndHeader) {
   PointSet none;
   none.labelX = "X";

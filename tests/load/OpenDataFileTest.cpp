@@ -101,13 +101,15 @@ TEST(OpenDataFile, FailuresLeaveNoMeshOfThePreviousData) {
   }
 }
 
-TEST(OpenDataFile, HeaderOnlyLoadsNothingWithoutAMessage) {
+TEST(OpenDataFile, HeaderOnlyLoadsNothingWithoutAnErrorMessage) {
   TempDir dir;
   Document doc;
   EXPECT_EQ(OpenDataFile(dir.write("h.txt", "X\tY\tZ\r\n"), doc, NullProgress()), LoadStatus::NoPoints);
   EXPECT_EQ(doc.points.nn, 0);
   EXPECT_EQ(doc.errMsg, "");
   EXPECT_FALSE(ShowsErrorMessage(LoadStatus::NoPoints));
+  // It is still reported, by its detail (LoadMessageTest).
+  EXPECT_NE(doc.errDetail, "");
 }
 
 TEST(FileTitle, NamesOfALoadedFile) {

@@ -63,13 +63,20 @@ TEST_F(Pixels, AFillCoversThePixelsWhoseCentresAreInside) {
   EXPECT_EQ(image.pixel(2, 2), qRgb(0, 0, 255));
 }
 
-TEST_F(Pixels, PointsSnapToTheNearestPixelCorner) {
+TEST_F(Pixels, AFillTakesItsCornersExactlyAndCentresOnItsTopAndLeftEdges) {
   PixelSink s = sink();
   s.setPen(kNoPen, 0.0);
   s.setBrush(kBlue);
-  const std::array<PointF, 4> square{PointF{1.6, 1.5}, PointF{4.4, 1.5}, PointF{4.4, 3.49}, PointF{1.6, 3.49}};
+  // Centres on the top edge (y 1.5) and the left edge (x 1.5) are inside,
+  // those on the bottom and right edges (y 3.5, x 4.5) outside.
+  const std::array<PointF, 4> square{PointF{1.5, 1.5}, PointF{4.5, 1.5}, PointF{4.5, 3.5}, PointF{1.5, 3.5}};
   s.polygon(square);
-  EXPECT_EQ(rows(6, 5), (std::vector<std::string>{"......", "......", "..##..", "......", "......"}));
+  EXPECT_EQ(rows(6, 5), (std::vector<std::string>{"......", ".###..", ".###..", "......", "......"}));
+  image.fill(Qt::white);
+  // Corners a fraction of a pixel away are not moved onto a pixel corner.
+  const std::array<PointF, 4> inner{PointF{1.6, 1.5}, PointF{4.4, 1.5}, PointF{4.4, 3.49}, PointF{1.6, 3.49}};
+  s.polygon(inner);
+  EXPECT_EQ(rows(6, 5), (std::vector<std::string>{"......", "..##..", "..##..", "......", "......"}));
 }
 
 TEST_F(Pixels, ThinLinesTakeThePixelTheyCrossAtEachColumnsCentre) {

@@ -15,4 +15,4 @@ gtest_discover_tests(qtplay_test DISCOVERY_TIMEOUT 60
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 
 # The direct raster path, and the rendered page with the render command.
-target_sources(qtplay_test PRIVATE qtplay/PixelSinkTest.cpp)
+target_sources(qtplay_test PRIVATE qtplay/PixelSinkTest.cpp qtplay/SpanFillTest.cpp)

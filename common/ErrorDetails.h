@@ -1,0 +1,44 @@
+#pragma once
+// The second line of an error message: what exactly went wrong, in Japanese,
+// with the file, the line or the value concerned.
+//
+// The first line of a message box stays the program's fixed message
+// (common/Messages.h), which callers and tests compare; these texts are
+// shown beneath it, and plotvane-cli prints them on standard error. The
+// operating system's reasons appear here in Japanese too (SystemErrorText),
+// never as the C library's English texts.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "common/FileBytes.h"
+
+namespace plotvane::details {
+
+// The reason for an errno value, as one sentence.
+std::string SystemErrorText(int error);
+
+// Why a file read failed, as one sentence.
+std::string FileReadErrorText(const FileReadError& error);
+
+// "「path」を読み込めません。" and the reason.
+std::string CannotReadText(std::string_view path, const FileReadError& error);
+
+// A point field that is not a number: physical line `line` (1-based), column
+// 1..3 (X, Y, Z), and the field's text (shortened when long).
+std::string InvalidFieldText(std::int64_t line, int column, std::string_view text);
+
+// A column whose values lie too far apart to compute with.
+std::string RangeOverflowText(int column);
+
+// Every point has the same value `value` in column 1..3.
+std::string NoRangeText(int column, std::string_view value);
+
+// The file has no data line (a header alone, or nothing).
+std::string NoPointsText();
+
+// The name ends neither in ".txt" nor in ".ctr".
+std::string UnknownKindText();
+
+}  // namespace plotvane::details
