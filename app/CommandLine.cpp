@@ -6,10 +6,6 @@
 
 namespace plotvane::app {
 
-std::optional<StartupFile> StartupFileOf(const QString& commandLine) {
-  return StartupFileOf(commandLine.toStdString());
-}
-
 std::optional<StartupFile> StartupFileOf(const std::string& commandLineBytes) {
   const std::string path = StripCommandLineQuotes(commandLineBytes);
   if (path.empty()) return std::nullopt;

@@ -22,9 +22,7 @@ struct StartupFile {
   std::string fileTitle;  // fileName without its extension
 };
 
-// nullopt when the stripped text is empty.
-std::optional<StartupFile> StartupFileOf(const QString& commandLine);
-// The same from the command line's bytes.
+// From the command line's bytes; nullopt when the stripped text is empty.
 std::optional<StartupFile> StartupFileOf(const std::string& commandLineBytes);
 
 // The arguments after the program's name as the system gave them, joined

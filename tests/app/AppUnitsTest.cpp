@@ -102,7 +102,7 @@ void AppUnitsTest::startupFile() {
   QFETCH(QString, path);
   QFETCH(QString, fileName);
   QFETCH(QString, fileTitle);
-  const std::optional<StartupFile> file = StartupFileOf(commandLine);
+  const std::optional<StartupFile> file = StartupFileOf(commandLine.toStdString());
   QVERIFY(file.has_value());
   QCOMPARE(file->path, path);
   QCOMPARE(file->fileName, fileName);
@@ -119,8 +119,8 @@ void AppUnitsTest::commandLineJoinsArguments() {
   // Bytes that are not UTF-8 stay as they are, and so does the path opened.
   QCOMPARE(joined({"plotvane", "/x/data\xff.txt"}), std::string("/x/data\xff.txt"));
   QCOMPARE(StartupFileOf(std::string("/x/data\xff.txt"))->localPath, std::string("/x/data\xff.txt"));
-  QVERIFY(!StartupFileOf(QString()).has_value());
-  QVERIFY(!StartupFileOf(QStringLiteral("\"\"")).has_value());
+  QVERIFY(!StartupFileOf(std::string()).has_value());
+  QVERIFY(!StartupFileOf(std::string("\"\"")).has_value());
 }
 
 void AppUnitsTest::captions() {
