@@ -128,9 +128,10 @@ void GridWindow::runConversion() {
   {
     CommandGuard::Scope busy(m_guard);
     m_converting = true;
+    m_cancelRequested = false;
     GridProgress progress(this);
     const std::string target = QFile::encodeName(path).toStdString();
-    const auto cancelled = [&progress] { return progress.cancelled(); };
+    const auto cancelled = [this, &progress] { return m_cancelRequested || progress.cancelled(); };
     result = IsAsciiGridName(target) ? ConvertToAsciiGrid(m_doc, grid.parameters, target, progress, cancelled)
                                      : ConvertToGrid(m_doc, grid.parameters, target, progress, cancelled);
     m_converting = false;

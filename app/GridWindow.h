@@ -49,6 +49,9 @@ class GridWindow final : public QWidget {
   const Ui::GridWindow& controls() const { return m_ui; }
   // The path the save dialog starts from next: the last one chosen.
   const QString& dialogPath() const { return m_dialogPath; }
+  // Stops a conversion in progress as its Cancel button does: the program
+  // asked to end does not wait for a grid of millions of points.
+  void cancelConversion() { m_cancelRequested = true; }
 
  signals:
   // The grid file has been written at path; the window closes next.
@@ -76,6 +79,7 @@ class GridWindow final : public QWidget {
   QString m_dialogPath;
   Ui::GridWindow m_ui;
   bool m_converting = false;
+  bool m_cancelRequested = false;
 };
 
 }  // namespace plotvane::app

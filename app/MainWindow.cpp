@@ -10,6 +10,7 @@
 #include <QStatusBar>
 
 #include "app/CommandLine.h"
+#include "app/GridWindow.h"
 #include "app/PageSurface.h"
 #include "app/SettingsDialog.h"
 #include "app/SkipLinesDialog.h"
@@ -121,6 +122,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // and ask a meshing to stop now rather than after seconds.
     m_closePending = true;
     m_progress.cancel();
+    if (m_gridWindow) m_gridWindow->cancelConversion();
     event->ignore();
     return;
   }

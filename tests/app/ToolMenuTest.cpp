@@ -4,11 +4,13 @@
 
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 
 #include "AppSuites.h"
 #include "AppTestSupport.h"
 #include "app/GridWindow.h"
 #include "app/ValueWindow.h"
+#include "tools/GridConversion.h"
 
 using namespace plotvane;
 using namespace plotvane::app;
@@ -25,6 +27,7 @@ class ToolMenuTest : public test::MainWindowSuite {
   void contourExport_data();
   void contourExport();
   void contourExportNeedsAMap();
+  void closeDuringConversionStopsIt();
 
  private:
   template <class Window>
@@ -154,6 +157,32 @@ void ToolMenuTest::contourExportNeedsAMap() {
   m_window->controls().exportContours->trigger();
   QVERIFY(m_dialogs->fileRequests.empty());
   QVERIFY(m_dialogs->messages.empty());
+}
+
+// A close (the close button, SIGTERM) while a grid of millions of points is
+// converted does not wait for it: the conversion stops as its Cancel would,
+// the chosen file stays as it was, and the program ends.
+void ToolMenuTest::closeDuringConversionStopsIt() {
+  GridWindow* form = openWindow<GridWindow>(m_window->controls().koushi);
+  QVERIFY(form != nullptr);
+  const Ui::GridWindow& ui = form->controls();
+  const QStringList values{"0", "0.01", "4000", "0", "0.01", "2000"};
+  const QList<QLineEdit*> boxes{ui.Text1, ui.Text2, ui.Text3, ui.Text4, ui.Text5, ui.Text6};
+  for (int i = 0; i < boxes.size(); ++i) boxes[i]->setText(values[i]);
+  const std::string target = m_dir->write("big.txt", "kept");
+  m_dialogs->fileAnswers = {QString::fromStdString(target)};
+  bool busyWhenClosed = false;
+  QTimer::singleShot(0, m_window.get(), [&] {
+    busyWhenClosed = m_window->guard().busy();
+    m_window->requestClose();
+  });
+  QTest::mouseClick(ui.Command1, Qt::LeftButton);
+  QCoreApplication::processEvents();
+  QVERIFY(busyWhenClosed);
+  QCOMPARE(m_dialogs->messages.back().text,
+           QString::fromUtf8(kGridCancelled.data(), static_cast<qsizetype>(kGridCancelled.size())));
+  QCOMPARE(test::ReadBytes(target), std::string("kept"));
+  QVERIFY(m_window->closeRequested());
 }
 
 PLOTVANE_APP_SUITE(ToolMenuTest)
