@@ -36,6 +36,17 @@ class ToolMenuTest : public test::MainWindowSuite {
     const QList<Window*> windows = m_window->findChildren<Window*>();
     return windows.size() == 1 ? windows.front() : nullptr;
   }
+
+  // The grid window from the menu, its six boxes filled in their order
+  // (X0, DX, NX, Y0, DY, NY); null when it did not open.
+  GridWindow* openGridWindowWith(const QStringList& values) {
+    GridWindow* form = openWindow<GridWindow>(m_window->controls().koushi);
+    if (form == nullptr) return nullptr;
+    const Ui::GridWindow& ui = form->controls();
+    const QList<QLineEdit*> boxes{ui.Text1, ui.Text2, ui.Text3, ui.Text4, ui.Text5, ui.Text6};
+    for (int i = 0; i < boxes.size(); ++i) boxes[i]->setText(values[i]);
+    return form;
+  }
 };
 
 void ToolMenuTest::init() {
@@ -66,10 +77,9 @@ void ToolMenuTest::valueWindowOpensOnceAndStartsEmpty() {
 
 void ToolMenuTest::gridWindowRemembersTheLastFile() {
   const auto convert = [&](const QString& target) {
-    GridWindow* form = openWindow<GridWindow>(m_window->controls().koushi);
+    GridWindow* form = openGridWindowWith({"2", "2", "2", "2", "2", "2"});
     QVERIFY(form != nullptr);
     const Ui::GridWindow& ui = form->controls();
-    for (QLineEdit* box : {ui.Text1, ui.Text2, ui.Text3, ui.Text4, ui.Text5, ui.Text6}) box->setText("2");
     m_dialogs->fileAnswers = {target};
     QTest::mouseClick(ui.Command1, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -96,12 +106,9 @@ void ToolMenuTest::shutdownClosesToolWindows() {
 }
 
 void ToolMenuTest::gridWindowWritesAnAsciiGridForAnAscName() {
-  GridWindow* form = openWindow<GridWindow>(m_window->controls().koushi);
+  GridWindow* form = openGridWindowWith({"0", "10", "5", "0", "10", "3"});
   QVERIFY(form != nullptr);
   const Ui::GridWindow& ui = form->controls();
-  const QStringList values{"0", "10", "5", "0", "10", "3"};
-  const QList<QLineEdit*> boxes{ui.Text1, ui.Text2, ui.Text3, ui.Text4, ui.Text5, ui.Text6};
-  for (int i = 0; i < boxes.size(); ++i) boxes[i]->setText(values[i]);
   const QString target = QString::fromStdString(m_dir->path() + "/grid.asc");
   m_dialogs->fileAnswers = {target};
   QTest::mouseClick(ui.Command1, Qt::LeftButton);
@@ -163,12 +170,9 @@ void ToolMenuTest::contourExportNeedsAMap() {
 // converted does not wait for it: the conversion stops as its Cancel would,
 // the chosen file stays as it was, and the program ends.
 void ToolMenuTest::closeDuringConversionStopsIt() {
-  GridWindow* form = openWindow<GridWindow>(m_window->controls().koushi);
+  GridWindow* form = openGridWindowWith({"0", "0.01", "4000", "0", "0.01", "2000"});
   QVERIFY(form != nullptr);
   const Ui::GridWindow& ui = form->controls();
-  const QStringList values{"0", "0.01", "4000", "0", "0.01", "2000"};
-  const QList<QLineEdit*> boxes{ui.Text1, ui.Text2, ui.Text3, ui.Text4, ui.Text5, ui.Text6};
-  for (int i = 0; i < boxes.size(); ++i) boxes[i]->setText(values[i]);
   const std::string target = m_dir->write("big.txt", "kept");
   m_dialogs->fileAnswers = {QString::fromStdString(target)};
   bool busyWhenClosed = false;
