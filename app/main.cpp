@@ -21,6 +21,7 @@
 #include "app/QtTranslations.h"
 #include "app/SignalQuit.h"
 #include "app/TempPageFile.h"
+#include "common/AllocatorTuning.h"
 #include "contours/ContourLabels.h"
 #include "qtplay/QtFonts.h"
 #include "render/PageComposition.h"
@@ -65,6 +66,7 @@ bool AnswersOption(int argc, char** argv) {
 int main(int argc, char** argv) {
   using namespace plotvane;
   if (AnswersOption(argc, argv)) return 0;
+  TuneAllocator();
   QApplication application(argc, argv);
   app::InstallQtTranslations(application);
   gdi::SetTextMeasurer(std::make_shared<qtplay::QtTextMeasurer>());

@@ -10,6 +10,7 @@
 #include "cli/CliCommands.h"
 #include "cli/ContoursCommand.h"
 #include "cli/RenderCommand.h"
+#include "common/AllocatorTuning.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv) {
   using namespace plotvane::cli;
+  plotvane::TuneAllocator();
   std::ios::sync_with_stdio(false);
   if (argc == 2 && std::string_view(argv[1]) == "--help") {
     std::cout << kUsage << "  --help | --version\n";
