@@ -3,6 +3,7 @@
 #include "common/TextDecoding.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "common/IconvConverter.h"
 
@@ -13,6 +14,20 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
 bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// The position of the first non-ASCII byte at or after i, or the end: data
+// files are almost all ASCII, so eight bytes are looked at together.
+std::size_t SkipAscii(std::string_view text, std::size_t i) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  while (i + 8 <= text.size()) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if (word & kHighBits) break;
+    i += 8;
+  }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i;
+}
 
 // Length of the well-formed sequence starting at text[i], or 0 when it is not
 // one. The second-byte ranges exclude overlong forms, surrogates and code
@@ -64,11 +79,7 @@ std::string FromCp932(std::string_view bytes) {
 
 bool IsValidUtf8(std::string_view bytes) {
   std::size_t i = 0;
-  while (i < bytes.size()) {
-    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-      ++i;
-      continue;
-    }
+  while ((i = SkipAscii(bytes, i)) < bytes.size()) {
     const std::size_t length = SequenceLength(bytes, i);
     if (length == 0) return false;
     i += length;
@@ -79,12 +90,8 @@ bool IsValidUtf8(std::string_view bytes) {
 bool IsUtf8Text(std::string_view bytes) {
   bool latinLetters = false;
   std::size_t i = 0;
-  while (i < bytes.size()) {
+  while ((i = SkipAscii(bytes, i)) < bytes.size()) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
     const std::size_t length = SequenceLength(bytes, i);
     if (length == 0) return false;
     if (length > 2) return IsValidUtf8(bytes.substr(i));
@@ -103,6 +110,17 @@ std::string DecodeToUtf8(std::string_view bytes) {
     return std::string(bytes);
   }
   return FromCp932(bytes);
+}
+
+std::string DecodeToUtf8(std::string&& bytes) {
+  const std::string_view view(bytes);
+  if (view.starts_with(kByteOrderMark)) {
+    if (!IsValidUtf8(view.substr(kByteOrderMark.size()))) return FromCp932(view.substr(kByteOrderMark.size()));
+    bytes.erase(0, kByteOrderMark.size());
+    return std::move(bytes);
+  }
+  if (IsUtf8Text(view)) return std::move(bytes);
+  return FromCp932(view);
 }
 
 }  // namespace plotvane

@@ -28,6 +28,9 @@ namespace plotvane {
 // A byte that does not convert becomes U+FFFD and decoding carries on with the
 // next byte, so line ends and separators after a damaged character survive.
 std::string DecodeToUtf8(std::string_view bytes);
+// The same, giving the bytes' own buffer back when they are kept unchanged: a
+// data file of megabytes is not copied.
+std::string DecodeToUtf8(std::string&& bytes);
 
 // True when the bytes are well-formed UTF-8 (no overlong forms, no
 // surrogates, nothing above U+10FFFF).

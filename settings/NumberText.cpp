@@ -144,6 +144,35 @@ int FormatGeneral(T value, int digits, char* out, std::size_t capacity) {
   return UppercaseExponent(out, static_cast<int>(result.ptr - out));
 }
 
+// The common form of a data file's numbers, read in one pass without copying:
+// [-+]digits[.digits][(e|E)[-+]digits]. nullopt for anything else, and for a
+// value out of range, so that the full scan decides those; from_chars is
+// correctly rounded, so both ways give the same bits for the same text.
+std::optional<double> ParsePlainNumber(std::string_view body) {
+  const char* p = body.data();
+  const char* const end = p + body.size();
+  const auto digits = [&] {
+    const char* const from = p;
+    while (p != end && IsDigit(*p)) ++p;
+    return p != from;
+  };
+  if (p != end && *p == '+') ++p;
+  const char* const number = p;  // from_chars reads a minus sign but not a plus
+  if (p != end && *p == '-' && number == body.data()) ++p;
+  if (!digits()) return std::nullopt;
+  if (p != end && *p == '.' && (++p, !digits())) return std::nullopt;
+  if (p != end && (*p == 'e' || *p == 'E')) {
+    ++p;
+    if (p != end && (*p == '+' || *p == '-')) ++p;
+    if (!digits()) return std::nullopt;
+  }
+  if (p != end) return std::nullopt;
+  double value = 0.0;
+  const auto [stop, ec] = std::from_chars(number, end, value);
+  if (ec != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
 }  // namespace
 
 double NumericPrefixValue(std::string_view text) {
@@ -159,6 +188,7 @@ std::optional<double> ParseNumber(std::string_view text) {
   while (begin < end && IsBlank(text[begin])) ++begin;
   while (end > begin && IsBlank(text[end - 1])) --end;
   const std::string_view body = text.substr(begin, end - begin);
+  if (const auto plain = ParsePlainNumber(body)) return plain;
   std::size_t pos = 0;
   const NumberParts parts = ScanNumber(body, pos, [](char) { return false; });
   if (pos != body.size()) return std::nullopt;

@@ -18,7 +18,10 @@ struct DecodeCase {
 
 class DecodeCases : public testing::TestWithParam<DecodeCase> {};
 
-TEST_P(DecodeCases, Decodes) { EXPECT_EQ(DecodeToUtf8(GetParam().bytes), GetParam().text); }
+TEST_P(DecodeCases, Decodes) {
+  EXPECT_EQ(DecodeToUtf8(std::string_view(GetParam().bytes)), GetParam().text);
+  EXPECT_EQ(DecodeToUtf8(std::string(GetParam().bytes)), GetParam().text);  // the buffer handed over
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Bytes, DecodeCases,
@@ -41,6 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
                                "a\xEF\xBF\xBD"
                                "b"},
                     DecodeCase{"CutOffAtEnd", "a\x83", "a\xEF\xBF\xBD"},
+                    // Past the first eight-byte blocks of ASCII, at an odd offset.
+                    DecodeCase{"Utf8AfterLongAscii", "X\tY\tZ\r\n0.125\tテ", "X\tY\tZ\r\n0.125\tテ"},
+                    DecodeCase{"Cp932AfterLongAscii", "X\tY\tZ\r\n0.125\t\x83\x65", "X\tY\tZ\r\n0.125\tテ"},
                     // Not UTF-8: an overlong form and a surrogate, read as CP932.
                     DecodeCase{"OverlongIsNotUtf8", "\xC0\xAF", "ﾀｯ"},
                     DecodeCase{"SurrogateIsNotUtf8", "\xED\xA0\x80", "恝\xEF\xBF\xBD"},

@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "settings/NumberText.h"
 
@@ -31,9 +38,40 @@ TEST(ParseNumber, AcceptsOnlyOneWholeNumber) {
   EXPECT_EQ(ParseNumber("+1e3"), 1000.0);
   EXPECT_EQ(ParseNumber("-0.25E-2"), -0.0025);
   EXPECT_EQ(ParseNumber("\t7\t"), 7.0);
-  for (const char* bad : {"", " ", "abc", "1x", "1 2", "inf", "-inf", "nan", "NaN", "0x1p3", "1e", ".", "-", "1,5",
-                          "1e400", "--1", "1..2"}) {
+  for (const char* bad : {"",  " ", "abc", "1x",    "1 2", "inf",  "-inf", "nan", "NaN", "0x1p3", "1e",
+                          ".", "-", "1,5", "1e400", "--1", "1..2", "+-5",  "-+5", "+",   "1e+",   "1.e5x"}) {
     EXPECT_FALSE(ParseNumber(bad).has_value()) << '"' << bad << '"';
+  }
+}
+
+// Data files' plain numbers take a quick path; the full scan of the numeric
+// prefix must read every such text to the same bits, sign of zero included.
+TEST(ParseNumber, QuickPathGivesTheFullScansBits) {
+  std::mt19937_64 random(20261207);
+  std::vector<std::string> texts{"5.",
+                                 ".5",
+                                 "-.5",
+                                 "+5.",
+                                 "-0",
+                                 "+0.0e-0",
+                                 "1E+308",
+                                 "1.7976931348623157e308",
+                                 "2.2250738585072011e-308",
+                                 "00012.5000",
+                                 "-1e-320",
+                                 "123456789012345678901234567890"};
+  const char* const formats[] = {"%.17g", "%.6f", "%.3e", "%+.10E", "%.0f", "%g"};
+  for (int k = 0; k < 3000; ++k) {
+    const double magnitude = std::ldexp(std::uniform_real_distribution<double>(1.0, 2.0)(random),
+                                        std::uniform_int_distribution<int>(-1070, 1020)(random));
+    std::array<char, 400> buf{};
+    std::snprintf(buf.data(), buf.size(), formats[k % 6], k % 2 ? -magnitude : magnitude);
+    texts.emplace_back(buf.data());
+  }
+  for (const std::string& text : texts) {
+    const auto value = ParseNumber(text);
+    ASSERT_TRUE(value.has_value()) << text;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(*value), std::bit_cast<std::uint64_t>(NumericPrefixValue(text))) << text;
   }
 }
 
