@@ -2,6 +2,8 @@
 
 #include "data/DataFileLines.h"
 
+#include <algorithm>
+
 #include "common/Capacity.h"
 #include "common/TextLines.h"
 #include "settings/NumberText.h"
@@ -66,6 +68,11 @@ bool CollectAcceptedLines(std::string_view text, int skipLines, const std::vecto
   out.lines.clear();
   out.numbers.clear();
   out.separator = '\t';
+  // An accepted line takes at least two bytes with its end; reserving for the
+  // most the text can hold spares the tables their regrowth.
+  const auto most = std::min<std::size_t>(text.size() / 2 + 1, capacity::kMaxAcceptedLines);
+  out.lines.reserve(most);
+  out.numbers.reserve(most);
   LineCursor cursor(text);
   std::string_view line;
   std::int64_t number = 0;

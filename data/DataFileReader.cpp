@@ -99,8 +99,9 @@ bool RangeIsFinite(const std::vector<double>& values, PointIndex nn) {
   double low = values[1];
   double high = values[1];
   for (PointIndex i = 2; i <= nn; ++i) {
-    low = std::fmin(low, values[static_cast<std::size_t>(i)]);
-    high = std::fmax(high, values[static_cast<std::size_t>(i)]);
+    const double v = values[static_cast<std::size_t>(i)];  // finite: ParseNumber gives no other
+    if (v < low) low = v;
+    if (v > high) high = v;
   }
   return std::isfinite((high - low) * 100);
 }
@@ -114,10 +115,9 @@ ReadStatus Fail(Document& doc, ReadStatus status) {
   return status;
 }
 
-// Everything after the file has been read: decoding, both phases.
-ReadStatus Interpret(std::string_view bytes, std::string_view name, int skipLines,
+// Everything after the file has been read and decoded: both phases.
+ReadStatus Interpret(const std::string& text, std::string_view name, int skipLines,
                      const std::vector<std::string_view>& tokens, const LoadOptions& options, Document& doc) {
-  const std::string text = DecodeToUtf8(bytes);
   const FileKind kind = KindOf(name);
   // The column choice is a text data file's; a contour file keeps its own.
   const FieldChoice choice = kind == FileKind::Text ? options.columns : kFirstThreeFields;
@@ -170,12 +170,12 @@ ReadStatus Read(std::string_view name, const SkipOptions& skip, const LoadOption
   if (!tokens) return Fail(doc, ReadStatus::Unexpected);
   try {
     FileReadError error;
-    const auto bytes = load(error);
+    auto bytes = load(error);
     if (!bytes) {
       doc.errDetail = details::CannotReadText(name, error);
       return Fail(doc, ReadStatus::CannotOpen);
     }
-    return Interpret(*bytes, name, skip.lines, *tokens, options, doc);
+    return Interpret(DecodeToUtf8(std::move(*bytes)), name, skip.lines, *tokens, options, doc);
   } catch (const std::bad_alloc&) {
     return Fail(doc, ReadStatus::Unexpected);
   }
