@@ -115,7 +115,7 @@ void MainWindow::showPage(const gdi::EnhMetaFile& page) {
   // The page file is what saving, printing and copying read. A failure to
   // write it leaves the previous page there; the page in memory
   // (currentPage) is still this one.
-  if (!pageFilePath().empty()) gdi::CopyEnhMetaFileA(page, pageFilePath());
+  if (!pageFilePath().empty()) gdi::CopyEnhMetaFileA(page, pageFilePath(), Durability::Scratch);
   emit pageShown();
 }
 

@@ -46,7 +46,8 @@ std::string TemporaryPattern(const std::string& path) {
 
 }  // namespace
 
-SafeFileWriter::SafeFileWriter(std::string path) : m_path(std::move(path)) {}
+SafeFileWriter::SafeFileWriter(std::string path, Durability durability)
+    : m_path(std::move(path)), m_durability(durability) {}
 
 SafeFileWriter::SafeFileWriter(int fd, std::string name) : m_path(std::move(name)), m_fd(fd), m_streaming(true) {}
 
@@ -112,7 +113,8 @@ bool SafeFileWriter::commit() {
     return !failed();
   }
   if (!failed() && flushBuffer()) {
-    if (::fchmod(m_fd, m_mode) != 0 || ::fdatasync(m_fd) != 0) failWithErrno();
+    if (::fchmod(m_fd, m_mode) != 0) failWithErrno();
+    if (m_durability == Durability::Synced && !failed() && ::fdatasync(m_fd) != 0) failWithErrno();
   }
   if (::close(m_fd) != 0) failWithErrno();
   m_fd = -1;
@@ -137,8 +139,9 @@ void SafeFileWriter::discard() {
   }
 }
 
-std::string WriteFileSafely(const std::string& path, const std::function<void(SafeFileWriter&)>& write) {
-  SafeFileWriter writer(path);
+std::string WriteFileSafely(const std::string& path, const std::function<void(SafeFileWriter&)>& write,
+                            Durability durability) {
+  SafeFileWriter writer(path, durability);
   if (!writer.open()) return writer.error();
   write(writer);
   if (!writer.commit()) return writer.error();

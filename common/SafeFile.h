@@ -26,9 +26,14 @@
 
 namespace plotvane {
 
+// Whether commit() waits for the bytes to reach the disk. Every file the
+// user names does; a scratch file that nobody needs after a power failure
+// (the page file the program keeps beside itself) need not.
+enum class Durability { Synced, Scratch };
+
 class SafeFileWriter {
  public:
-  explicit SafeFileWriter(std::string path);
+  explicit SafeFileWriter(std::string path, Durability durability = Durability::Synced);
   // Streams to fd, which stays open; name is the file's name in messages.
   SafeFileWriter(int fd, std::string name);
   ~SafeFileWriter();
@@ -43,7 +48,7 @@ class SafeFileWriter {
   // Records a failure of the caller's own (an encoder that gave up): commit()
   // then fails with this kind and leaves the target as it was.
   void fail(SaveErrorKind kind);
-  // Flushes, syncs and renames over the target; false (with error()) on any
+  // Flushes, syncs (unless a scratch file) and renames over the target; false (with error()) on any
   // failure, in which case the target is as it was.
   bool commit();
 
@@ -65,6 +70,7 @@ class SafeFileWriter {
   SaveErrorKind m_kind = SaveErrorKind::None;
   int m_fd = -1;
   bool m_streaming = false;
+  Durability m_durability = Durability::Synced;
 };
 
 // Writes the whole text at once through a SafeFileWriter; returns the error
@@ -73,6 +79,7 @@ std::string WriteFileSafely(const std::string& path, std::string_view text);
 // Opens a writer on path, lets write fill it (an encoder records its own
 // failure with fail()), and commits; returns the error message, empty on
 // success.
-std::string WriteFileSafely(const std::string& path, const std::function<void(SafeFileWriter&)>& write);
+std::string WriteFileSafely(const std::string& path, const std::function<void(SafeFileWriter&)>& write,
+                            Durability durability = Durability::Synced);
 
 }  // namespace plotvane

@@ -66,7 +66,10 @@ class RecordBuffer {
   void begin(Emr type);
   void end();
 
-  void u8(std::uint8_t v) { m_record.push_back(static_cast<char>(v)); }
+  void u8(std::uint8_t v) {
+    const char byte = static_cast<char>(v);
+    put(&byte, 1);
+  }
   void u16(std::uint16_t v);
   void u32(std::uint32_t v);
   void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
@@ -81,8 +84,12 @@ class RecordBuffer {
   std::uint32_t records() const { return m_records; }
 
  private:
+  // Counting alone keeps no bytes: the first pass costs only the lengths.
+  void put(const char* bytes, std::size_t count);
+
   Output m_output;
   std::string m_record;
+  std::size_t m_length = 0;  // of the open record
   std::uint64_t m_size = 0;
   std::uint32_t m_records = 0;
 };

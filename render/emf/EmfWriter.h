@@ -45,7 +45,8 @@ namespace plotvane::gdi {
 // there only once the new one is complete. The records are streamed to the
 // file (a first pass counts them for the header), so a full map's file of
 // tens of megabytes is never held in memory. Returns the error message,
-// empty on success.
-std::string CopyEnhMetaFileA(const EnhMetaFile& picture, const std::string& path);
+// empty on success. A scratch file is not synced to disk (common/SafeFile.h).
+std::string CopyEnhMetaFileA(const EnhMetaFile& picture, const std::string& path,
+                             Durability durability = Durability::Synced);
 
 }  // namespace plotvane::gdi

@@ -104,7 +104,9 @@ TEST(SafeFile, NewFilesGetTheUsersPermissionsAndOldFilesKeepTheirs) {
   const std::string page = dir.write("temp0000.emf", "old page");
   ASSERT_EQ(::chmod(page.c_str(), 0600), 0);
   const Umask mask(0);
-  ASSERT_EQ(WriteFileSafely(page, "new page"), "");
+  ASSERT_EQ(WriteFileSafely(
+                page, [](SafeFileWriter& writer) { writer.write("new page"); }, Durability::Scratch),
+            "");
   EXPECT_EQ(ModeOf(page), 0600) << "a page file made private stays private";
   EXPECT_EQ(ReadBytes(page), "new page");
 }
@@ -196,19 +198,22 @@ TEST(SafeFile, ReadOnlyFolderFailsAndKeepsTheOldFile) {
   EXPECT_EQ(Entries(dir.file("ro")), std::vector<std::string>{"old.txt"});
 }
 
+// A scratch file skips only the sync: a failed write must still be caught.
 TEST(SafeFile, WriteFailingPartWayKeepsTheOldFileAndLeavesNoTemporary) {
-  TempDir dir;
-  const std::string old = dir.write("old.txt", "what was there");
-  SafeFileWriter writer(old);
-  ASSERT_TRUE(writer.open());
-  {
-    const FileSizeLimit limit(4096);
-    for (int i = 0; i < 64; ++i) writer.write(std::string(4096, 'x'));
-    EXPECT_FALSE(writer.commit());
+  for (const Durability durability : {Durability::Synced, Durability::Scratch}) {
+    TempDir dir;
+    const std::string old = dir.write("old.txt", "what was there");
+    SafeFileWriter writer(old, durability);
+    ASSERT_TRUE(writer.open());
+    {
+      const FileSizeLimit limit(4096);
+      for (int i = 0; i < 64; ++i) writer.write(std::string(4096, 'x'));
+      EXPECT_FALSE(writer.commit());
+    }
+    EXPECT_FALSE(writer.error().empty());
+    EXPECT_EQ(ReadBytes(old), "what was there");
+    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"old.txt"});
   }
-  EXPECT_FALSE(writer.error().empty());
-  EXPECT_EQ(ReadBytes(old), "what was there");
-  EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"old.txt"});
 }
 
 TEST(SafeFile, WriterDroppedWithoutCommitLeavesEverythingAsItWas) {
