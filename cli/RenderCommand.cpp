@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <thread>
 
 #include "cli/CliCommands.h"
 #include "cli/CliLoad.h"
@@ -16,6 +17,7 @@
 #include "qtplay/QtFonts.h"
 #include "render/PageComposition.h"
 #include "render/emf/EmfWriter.h"
+#include "render/gdi/GdiObjects.h"
 #include "render/gdi/TextMeasurer.h"
 
 namespace plotvane::cli {
@@ -54,6 +56,12 @@ class OffscreenGui {
     if (QCoreApplication::instance() != nullptr) return;
     m_app = std::make_unique<QGuiApplication>(m_argc, m_argv.data());
     gdi::SetTextMeasurer(std::make_shared<qtplay::QtTextMeasurer>());
+    // The font database is read on first use; one measurement in the page's
+    // face reads it now, while the data loads beside it.
+    gdi::LOGFONT page;
+    page.height = 100;
+    page.faceName = gdi::kPageFontFace;
+    gdi::CurrentTextMeasurer().textWidth(page, u"0");
   }
   ~OffscreenGui() {
     if (m_app) gdi::SetTextMeasurer(nullptr);
@@ -138,17 +146,22 @@ int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
   if (!options) return kExitUsage;
   const std::string output = *args.option("-o");
 
-  Document doc;
-  if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
   const auto labels = LabelOptionsOf(args, err);
   if (!labels) return kExitUsage;
+
+  // The load keeps one core busy for most of the command; the graphics
+  // system and its fonts start on the other meanwhile. Only the loader
+  // writes to err until it is joined.
+  Document doc;
+  std::optional<int> stop;
+  std::thread loader([&] { stop = LoadMeshed(args, doc, err); });
+  const OffscreenGui gui;
+  loader.join();
+  if (stop) return *stop;
   doc.labels = *labels;
 
   const auto file = OpenOutput(output);
-  if (!file->failed()) {
-    const OffscreenGui gui;
-    Write(ComposeLabelledPage(doc, NullProgress()), *file, options->first, options->second);
-  }
+  if (!file->failed()) Write(ComposeLabelledPage(doc, NullProgress()), *file, options->first, options->second);
   const int written = FinishOutput(*file, err);
   if (written == kExitOk && output != kStandardOutput) out << output << '\n';
   return written;

@@ -21,6 +21,9 @@ constexpr std::uintptr_t kHugePage = 2 << 20;
 }  // namespace
 
 void TuneAllocator() {
+  // One heap for every thread: a second heap would be mapped page by page
+  // again, and the programs run at most a couple of threads.
+  mallopt(M_ARENA_MAX, 1);
   mallopt(M_MMAP_THRESHOLD, kLargestHeapRequest);
   mallopt(M_TRIM_THRESHOLD, 2 * kHeapReserve);
   mallopt(M_TOP_PAD, kHeapReserve);
