@@ -106,6 +106,7 @@ void MainWindow::shutDown() {
     }
   }
   m_loadedWindows.clear();
+  m_pageFileWriter.wait();
   m_pageFile.remove();
 }
 

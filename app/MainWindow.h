@@ -30,6 +30,7 @@
 
 #include "app/CommandGuard.h"
 #include "app/Dialogs.h"
+#include "app/PageFileWriter.h"
 #include "app/ProgressWindow.h"
 #include "app/TempPageFile.h"
 #include "app/WindowPlacement.h"
@@ -96,8 +97,12 @@ class MainWindow final : public QMainWindow {
   QString statusText() const;
   // The page last composed; null before the first.
   const gdi::EnhMetaFile& currentPage() const { return m_page; }
-  // The temporary page file; empty when none could be made.
-  const std::string& pageFilePath() const { return m_pageFile.path(); }
+  // The temporary page file, once the page shown is wholly in it; empty when
+  // none could be made.
+  const std::string& pageFilePath() {
+    m_pageFileWriter.wait();
+    return m_pageFile.path();
+  }
   // Where the main window's file dialog (dlgCommonDialog) opens next, and
   // the settings dialog's (CommonDialog1).
   QString& fileDialogPath() { return m_fileDialogPath; }
@@ -159,6 +164,7 @@ class MainWindow final : public QMainWindow {
   ProgressWindow m_progress;
   gdi::EnhMetaFile m_page;
   TempPageFile m_pageFile;
+  PageFileWriter m_pageFileWriter;  // after the file: finishes before the file goes
   QString m_fileDialogPath;
   QString m_viewFileDialogPath;
   QPointer<SettingsDialog> m_settingsDialog;

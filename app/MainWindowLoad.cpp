@@ -22,7 +22,6 @@
 #include "common/Messages.h"
 #include "data/FileTitle.h"
 #include "load/OpenDataFile.h"
-#include "render/emf/EmfWriter.h"
 
 namespace plotvane::app {
 namespace {
@@ -111,11 +110,9 @@ void MainWindow::redraw() {
 
 void MainWindow::showPage(const gdi::EnhMetaFile& page) {
   m_page = page;
+  // The page file is written on its own thread while the screen draws.
+  if (!m_pageFile.path().empty()) m_pageFileWriter.write(page, m_pageFile.path());
   m_ui.Picture2->showPage(page);
-  // The page file is what saving, printing and copying read. A failure to
-  // write it leaves the previous page there; the page in memory
-  // (currentPage) is still this one.
-  if (!pageFilePath().empty()) gdi::CopyEnhMetaFileA(page, pageFilePath(), Durability::Scratch);
   emit pageShown();
 }
 

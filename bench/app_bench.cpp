@@ -12,6 +12,7 @@
 
 #include "AppTestSupport.h"
 #include "app/PageSurface.h"
+#include "common/AllocatorTuning.h"
 #include "support/PointGenerators.h"
 
 namespace plotvane {
@@ -81,6 +82,7 @@ BENCHMARK(BM_MouseMoveReadout)->Unit(benchmark::kMicrosecond);
 }  // namespace plotvane
 
 int main(int argc, char** argv) {
+  plotvane::TuneAllocator();  // as the program does first thing
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   benchmark::Initialize(&argc, argv);

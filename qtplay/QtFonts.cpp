@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <cmath>
+#include <mutex>
 
 namespace plotvane::qtplay {
 namespace {
@@ -26,7 +27,11 @@ constexpr Substitute kSubstitutes[] = {
 
 // Em height per cell height of a family: the cell is ascent + descent.
 double EmPerCell(const QString& family) {
+  // The desktop program measures on two threads: the window's and the page
+  // file writer's.
+  static std::mutex guard;
   static QHash<QString, double> cache;
+  const std::lock_guard lock(guard);
   if (const auto found = cache.constFind(family); found != cache.constEnd()) return *found;
   QFont probe(family);
   probe.setPixelSize(kReferencePixels);

@@ -14,8 +14,11 @@
 #include "AppSuites.h"
 #include "app/CommandLine.h"
 #include "app/FileFilter.h"
+#include "app/PageFileWriter.h"
 #include "app/SkipLinesDialog.h"
 #include "app/TempPageFile.h"
+#include "render/emf/EmfWriter.h"
+#include "render/gdi/DeviceContext.h"
 #include "support/TempDir.h"
 
 using namespace plotvane;
@@ -29,6 +32,13 @@ mode_t ModeOf(const std::string& path) {
 }
 
 bool Exists(const std::string& path) { return std::filesystem::exists(std::filesystem::symlink_status(path)); }
+
+// A page with one line of the given length: pages of different sizes.
+gdi::EnhMetaFile LinePage(std::int32_t length) {
+  gdi::DeviceContext hdc = gdi::CreateEnhMetaFileA(gdi::RECT{0, 0, 10000, 10000});
+  hdc.LineTo(length, length);
+  return gdi::CloseEnhMetaFile(hdc);
+}
 
 std::string PageName(const test::TempDir& dir, int i) {
   return dir.file(QStringLiteral("temp%1.emf").arg(i, 4, 10, QLatin1Char('0')).toStdString());
@@ -53,6 +63,7 @@ class AppUnitsTest : public QObject {
   void pageFileReusesOneWhenAllTaken();
   void pageFileRefusesLinksWhenAllTaken();
   void pageFileFallsBackToNextFolder();
+  void pageFileWriterLeavesTheLastPageWhole();
 };
 
 void AppUnitsTest::qtFileFilter_data() {
@@ -245,6 +256,23 @@ void AppUnitsTest::pageFileFallsBackToNextFolder() {
   TempPageFile file = CreateTempPageFileIn({odd});
   QCOMPARE(file.path(), odd + "/temp0000.emf");
   QVERIFY(Exists(file.path()));
+}
+
+// Pages written one after another on the writer's thread: whoever waits
+// finds the file whole and holding the last page, never an earlier one.
+void AppUnitsTest::pageFileWriterLeavesTheLastPageWhole() {
+  test::TempDir dir;
+  const std::string path = dir.file("temp0000.emf");
+  const gdi::EnhMetaFile last = LinePage(9000);
+  {
+    PageFileWriter writer;
+    for (std::int32_t length = 100; length < 9000; length += 700) writer.write(LinePage(length), path);
+    writer.write(last, path);
+    writer.wait();
+    QCOMPARE(test::ReadBytes(path), emf::EncodeEnhMetaFile(last));
+    writer.write(LinePage(50), path);
+  }  // destruction finishes the write in flight
+  QCOMPARE(test::ReadBytes(path), emf::EncodeEnhMetaFile(LinePage(50)));
 }
 
 PLOTVANE_APP_SUITE(AppUnitsTest)
