@@ -2,6 +2,8 @@
 # Installs every Debian package Plotvane needs to build, test, benchmark and fuzz.
 # Safe to run again: apt-get skips what is already installed.
 # This is the one place the package list lives.
+#   scripts/setup.sh           what the build, the tests and CI need
+#   scripts/setup.sh --bench   also the peers bench/run.sh compares against
 set -euo pipefail
 
 PACKAGES=(
@@ -28,6 +30,11 @@ PACKAGES=(
   dpkg-dev file desktop-file-utils appstream shared-mime-info lintian groff-base man-db
   # (librsvg2-bin, above, also makes the icon's PNG sizes once from its SVG: dist/make-icons.sh)
 )
+
+# The scientific Python stack doing the same jobs as plotvane-cli, for the
+# comparisons of bench/run.sh (bench/peers.py); not needed to build or test.
+BENCH_PACKAGES=(python3-scipy python3-matplotlib)
+if [ "${1:-}" = "--bench" ]; then PACKAGES+=("${BENCH_PACKAGES[@]}"); fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
