@@ -1,8 +1,8 @@
 #include "mesh/MeshSteps.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 
 namespace plotvane {
 
@@ -30,72 +30,74 @@ void PlaceSuperTriangle(MeshPointTable& points, PointIndex nv) {
 
 namespace {
 
-// Below this count the plain pairwise comparison is the quickest.
-constexpr int kPairwiseEdgeLimit = 48;
-
 std::uint64_t EdgeKey(std::int32_t from, std::int32_t to) {
   return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(from)) << 32) | static_cast<std::uint32_t>(to);
 }
 
-// A deleted edge has the key 0, which no edge between two points (numbered
-// from 1) can have, so it never matches.
-void DeletePairwise(std::vector<MeshEdge>& edges, int nedge) {
-  MeshEdge* const e = edges.data();
-  std::array<std::uint64_t, kPairwiseEdgeLimit + 1> key;
-  for (int m = 1; m <= nedge; ++m) key[m] = EdgeKey(e[m].p1, e[m].p2);
-  for (int m = 1; m <= nedge - 1; ++m) {
-    if (key[m] == 0) continue;
-    const std::uint64_t reverse = EdgeKey(e[m].p2, e[m].p1);
-    for (int k = m + 1; k <= nedge; ++k) {
-      if (key[k] == reverse) {
-        key[m] = key[k] = 0;
-        e[m] = MeshEdge{};
-        e[k] = MeshEdge{};
-        break;  // edge m is gone: nothing later can match it
-      }
+// The edges of one direction that no earlier edge has paired with yet, oldest
+// first (linked through next); key 0 marks a free place of the table.
+struct Waiting {
+  std::uint64_t key = 0;
+  int first = 0;
+  int last = 0;
+};
+
+std::size_t PlaceOf(std::uint64_t key, std::size_t mask) {
+  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> 32) & mask;
+}
+
+// Pairing edge m with the first later live reverse edge, for m in order, is
+// the same as pairing each edge k, in order, with the oldest earlier reverse
+// edge still waiting: the edges waiting between the same two points all run
+// the same way, or the later of two would have taken the earlier. So one pass
+// over the edges with a table by direction does it. table: a power of two at
+// least twice nedge, all free; next: nedge + 1 places. A deleted edge has the
+// key 0, which no edge between two points (numbered from 1) can have.
+void PairReverseEdges(MeshEdge* e, int nedge, Waiting* table, std::size_t tableSize, int* next) {
+  const std::size_t mask = tableSize - 1;
+  for (int k = 1; k <= nedge; ++k) {
+    const std::uint64_t key = EdgeKey(e[k].p1, e[k].p2);
+    if (key == 0) continue;
+    const std::uint64_t reverse = EdgeKey(e[k].p2, e[k].p1);
+    std::size_t at = PlaceOf(reverse, mask);
+    while (table[at].key != 0 && table[at].key != reverse) at = (at + 1) & mask;
+    if (table[at].key == reverse && table[at].first != 0) {
+      const int m = table[at].first;
+      table[at].first = next[m];
+      e[m] = MeshEdge{};
+      e[k] = MeshEdge{};
+      continue;
+    }
+    at = PlaceOf(key, mask);
+    while (table[at].key != 0 && table[at].key != key) at = (at + 1) & mask;
+    next[k] = 0;
+    if (table[at].key == 0 || table[at].first == 0) {
+      table[at] = Waiting{key, k, k};
+    } else {
+      next[table[at].last] = k;
+      table[at].last = k;
     }
   }
 }
 
-// The same pairing through a table of the edges by direction: edge m meets the
-// first live reverse edge after it. Entries at or before m, or already deleted,
-// can never be the partner of a later edge either, so each list is walked once.
-void DeleteHashed(std::vector<MeshEdge>& e, int nedge) {
-  struct Occurrences {
-    std::vector<int> at;
-    std::size_t next = 0;
-  };
-  std::unordered_map<std::uint64_t, Occurrences> byDirection;
-  byDirection.reserve(static_cast<std::size_t>(nedge));
-  for (int k = 1; k <= nedge; ++k) {
-    if (e[k].p1 != 0 && e[k].p2 != 0) byDirection[EdgeKey(e[k].p1, e[k].p2)].at.push_back(k);
-  }
-  for (int m = 1; m <= nedge - 1; ++m) {
-    if (e[m].p1 == 0 || e[m].p2 == 0) continue;
-    const auto found = byDirection.find(EdgeKey(e[m].p2, e[m].p1));
-    if (found == byDirection.end()) continue;
-    Occurrences& reverse = found->second;
-    while (reverse.next < reverse.at.size()) {
-      const int k = reverse.at[reverse.next];
-      if (k <= m || e[k].p1 == 0) {
-        ++reverse.next;
-        continue;
-      }
-      e[m] = MeshEdge{};
-      e[k] = MeshEdge{};
-      ++reverse.next;
-      break;
-    }
-  }
-}
+// A cavity has a few dozen edges at most but in degenerate data: for those the
+// tables live on the stack.
+constexpr int kStackEdgeLimit = 64;
 
 }  // namespace
 
 void DeleteSharedEdges(std::vector<MeshEdge>& edges, int nedge) {
-  if (nedge <= kPairwiseEdgeLimit) {
-    DeletePairwise(edges, nedge);
+  std::size_t tableSize = 8;
+  while (tableSize < 2 * static_cast<std::size_t>(nedge)) tableSize *= 2;
+  if (nedge <= kStackEdgeLimit) {
+    std::array<Waiting, 2 * kStackEdgeLimit> table;
+    std::array<int, kStackEdgeLimit + 1> next;
+    std::fill_n(table.begin(), tableSize, Waiting{});
+    PairReverseEdges(edges.data(), nedge, table.data(), tableSize, next.data());
   } else {
-    DeleteHashed(edges, nedge);
+    std::vector<Waiting> table(tableSize);
+    std::vector<int> next(static_cast<std::size_t>(nedge) + 1);
+    PairReverseEdges(edges.data(), nedge, table.data(), tableSize, next.data());
   }
 }
 
