@@ -20,7 +20,8 @@
 // An entry carries its circle, so a query tests it without looking up its
 // triangle. Entries whose circle lies wholly left of the point are dropped for
 // good: points come in ascending X, so no later point can reach them either.
-// So are entries whose triangle is gone, which the caller tells by its tag.
+// So are entries whose triangle is gone, which the caller tells by its tag,
+// and entries a query claims: the caller removes their triangles.
 
 #include <cstdint>
 #include <vector>
@@ -48,7 +49,8 @@ class CircleIndex {
   void insert(const Entry& entry, double xlo);
 
   // Calls claim(entry) for every live entry whose circle holds (xp, yp) by
-  // InCircle. live(entry) tells whether the entry's triangle still exists.
+  // InCircle, and drops it: its triangle is removed. live(entry) tells whether
+  // the entry's triangle still exists.
   template <typename Live, typename Claim>
   void query(double xp, double yp, Live live, Claim claim) {
     const int finest = finestBand(yp);
@@ -71,10 +73,13 @@ class CircleIndex {
     const std::size_t count = band.size();
     std::size_t kept = 0;
     for (std::size_t k = 0; k < count; ++k) {
-      const Entry& e = entries[k];
+      const Entry e = entries[k];
+      entries[kept] = e;
       if (CircleIsLeftOf(xp, e.xc, e.r) || !live(e)) continue;
-      if (InCircle(xp, yp, e.xc, e.yc, e.r)) claim(e);
-      if (kept != k) entries[kept] = e;
+      if (InCircle(xp, yp, e.xc, e.yc, e.r)) {
+        claim(e);
+        continue;
+      }
       ++kept;
     }
     band.resize(kept);
