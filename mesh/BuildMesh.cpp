@@ -30,9 +30,9 @@ struct Circle {
   double xc = 0, yc = 0, r = 0;
 };
 
-// Everything about one triangle but its tag, together so that making, moving
-// and removing it touch one place. Its circle is the one it was made with (or
-// inherited) and travels with it from slot to slot.
+// Everything about one triangle, together so that making, moving and removing
+// it touch one place. Its circle is the one it was made with (or inherited)
+// and travels with it from slot to slot.
 struct Record {
   Circle circle;
   std::int32_t p1 = 0, p2 = 0, p3 = 0;
@@ -66,11 +66,6 @@ class FastMesher {
   MeshPointTable& m_points;
   PointIndex m_nv;
   std::vector<Record> m_records;
-  // The tag of each record changes when its triangle is removed, which makes
-  // the index drop the entries it holds for it. Every entry a search meets is
-  // checked against it, so the tags have a dense table of their own that stays
-  // in the cache.
-  std::vector<std::uint32_t> m_tags;
   std::vector<RecordId> m_free;
   std::vector<RecordId> m_slotRecord;  // the triangle in each slot 1..m_ntri
   // The circles of the slots just above m_ntri, the lowest last: an emptied
@@ -97,7 +92,6 @@ FastMesher::FastMesher(MeshPointTable& points, PointIndex nv)
   // flight while a point is inserted.
   const auto expected = 2 * static_cast<std::size_t>(nv) + 64;
   m_records.reserve(expected);
-  m_tags.reserve(expected);
   m_slotRecord.reserve(expected);
   m_slotRecord.assign(1, 0);
   m_edges.resize(64);
@@ -106,7 +100,6 @@ FastMesher::FastMesher(MeshPointTable& points, PointIndex nv)
 RecordId FastMesher::newRecord(std::int32_t p1, std::int32_t p2, PointIndex i) {
   if (m_free.empty()) {
     m_records.push_back(Record{Circle{}, p1, p2, i});
-    m_tags.push_back(0);
     return static_cast<RecordId>(m_records.size() - 1);
   }
   const RecordId id = m_free.back();
@@ -136,7 +129,7 @@ MeshFault FastMesher::addTriangle(std::int32_t p1, std::int32_t p2, PointIndex i
   r.slot = m_ntri;
   slot(m_ntri) = id;
   // Every later point lies at or right of the newest one.
-  m_index.insert({t.xc, t.yc, t.r, id, m_tags[static_cast<std::size_t>(id)]}, m_points.x[i <= m_nv ? i : 1]);
+  m_index.insert({t.xc, t.yc, t.r, id}, m_points.x[i <= m_nv ? i : 1]);
   return MeshFault::None;
 }
 
@@ -144,14 +137,11 @@ void FastMesher::findCavity(PointIndex i) {
   const double xp = m_points.x[i];
   const double yp = m_points.y[i];
   m_cavity.clear();
-  m_index.query(
-      xp, yp,
-      [&](const CircleIndex::Entry& entry) { return m_tags[static_cast<std::size_t>(entry.record)] == entry.tag; },
-      [&](const CircleIndex::Entry& entry) {
-        Record& r = record(entry.record);
-        r.cavity = i;
-        m_cavity.push_back({r.slot, entry.record});
-      });
+  m_index.query(xp, yp, [&](const CircleIndex::Entry& entry) {
+    Record& r = record(entry.record);
+    r.cavity = i;
+    m_cavity.push_back({r.slot, entry.record});
+  });
   // By slot. A cavity has a handful of triangles: insertion is the quickest.
   for (std::size_t k = 1; k < m_cavity.size(); ++k) {
     const Claimed c = m_cavity[k];
@@ -169,7 +159,6 @@ MeshFault FastMesher::removeRecord(RecordId id) {
   m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{r.p2, r.p3};
   m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{r.p3, r.p1};
   r.slot = 0;
-  ++m_tags[static_cast<std::size_t>(id)];  // its entries in the index are stale from now on
   return MeshFault::None;
 }
 

@@ -45,8 +45,7 @@ void CircleIndex::insert(const Entry& entry, double xlo) {
   const int top = static_cast<int>(m_levels.size()) - 1;
   int level = 0;
   while (level < top && (last >> (2 * level)) - (first >> (2 * level)) > 1) ++level;
-  std::vector<Band>& bands = m_levels[static_cast<std::size_t>(level)];
-  for (int b = first >> (2 * level); b <= last >> (2 * level); ++b) bands[static_cast<std::size_t>(b)].push_back(entry);
+  m_levels[static_cast<std::size_t>(level)][static_cast<std::size_t>(first >> (2 * level))].push_back(entry);
 }
 
 }  // namespace plotvane

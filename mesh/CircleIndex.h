@@ -6,9 +6,9 @@
 // several resolutions: the finest has a power of four bands, each coarser
 // level a quarter as many, the last a single band, so a height's band at any
 // level is its finest band shifted right. A circle is filed at the finest
-// level where the heights it can reach meet at most two bands, under each of
-// them. A point can only be inside a circle filed under its own band at some
-// level, so a query reads one band per level.
+// level where the heights it can reach meet at most two bands, under the lower
+// of them. A point can only be inside a circle filed under its own band or the
+// one below at some level, so a query reads two bands per level.
 //
 // The heights a circle can reach are those of the part of its disc that lies
 // over the X still to come: from the point being inserted to the last point.
@@ -20,8 +20,9 @@
 // An entry carries its circle, so a query tests it without looking up its
 // triangle. Entries whose circle lies wholly left of the point are dropped for
 // good: points come in ascending X, so no later point can reach them either.
-// So are entries whose triangle is gone, which the caller tells by its tag,
-// and entries a query claims: the caller removes their triangles.
+// So are the entries a query claims: the caller removes their triangles. A
+// triangle goes only when a query claims it, and it has one entry, so the
+// index never holds an entry of a triangle that is gone.
 
 #include <cstdint>
 #include <vector>
@@ -32,12 +33,10 @@ namespace plotvane {
 
 class CircleIndex {
  public:
-  // A filed circle, with the caller's record number and the tag the record
-  // had when filed; the caller changes a record's tag when its triangle goes.
+  // A filed circle, with the caller's record number.
   struct Entry {
     double xc, yc, r;
     std::int32_t record;
-    std::uint32_t tag;
   };
 
   // The points to come lie in [xmin, xmax] x [ymin, ymax]. finestBands: about
@@ -48,15 +47,16 @@ class CircleIndex {
   // inserted); a circle that reaches none of them is not filed at all.
   void insert(const Entry& entry, double xlo);
 
-  // Calls claim(entry) for every live entry whose circle holds (xp, yp) by
-  // InCircle, and drops it: its triangle is removed. live(entry) tells whether
-  // the entry's triangle still exists.
-  template <typename Live, typename Claim>
-  void query(double xp, double yp, Live live, Claim claim) {
+  // Calls claim(entry) for every entry whose circle holds (xp, yp) by
+  // InCircle, and drops it: its triangle is removed.
+  template <typename Claim>
+  void query(double xp, double yp, Claim claim) {
     const int finest = finestBand(yp);
-    for (int level = 0; level < static_cast<int>(m_levels.size()); ++level) {
-      sweep(m_levels[static_cast<std::size_t>(level)][static_cast<std::size_t>(finest >> (2 * level))], xp, yp, live,
-            claim);
+    for (std::size_t level = 0; level < m_levels.size(); ++level) {
+      std::vector<Band>& bands = m_levels[level];
+      const auto own = static_cast<std::size_t>(finest >> (2 * level));
+      sweep(bands[own], xp, yp, claim);
+      if (own > 0) sweep(bands[own - 1], xp, yp, claim);
     }
   }
 
@@ -65,9 +65,9 @@ class CircleIndex {
 
   int finestBand(double y) const;
 
-  template <typename Live, typename Claim>
-  static void sweep(Band& band, double xp, double yp, Live& live, Claim& claim) {
-    // Plain pointers: the callbacks cannot touch the band, but the compiler
+  template <typename Claim>
+  static void sweep(Band& band, double xp, double yp, Claim& claim) {
+    // Plain pointers: the callback cannot touch the band, but the compiler
     // cannot know that and would reload the vector at every entry.
     Entry* const entries = band.data();
     const std::size_t count = band.size();
@@ -75,7 +75,7 @@ class CircleIndex {
     for (std::size_t k = 0; k < count; ++k) {
       const Entry e = entries[k];
       entries[kept] = e;
-      if (CircleIsLeftOf(xp, e.xc, e.r) || !live(e)) continue;
+      if (CircleIsLeftOf(xp, e.xc, e.r)) continue;
       if (InCircle(xp, yp, e.xc, e.yc, e.r)) {
         claim(e);
         continue;
