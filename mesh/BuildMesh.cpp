@@ -57,7 +57,8 @@ class FastMesher {
   void findCavity(PointIndex i);
   MeshFault removeCavity();
   MeshFault removeRecord(RecordId id);
-  MeshFault addTriangle(std::int32_t p1, std::int32_t p2, PointIndex i);
+  // Makes a triangle of point i with each live edge 1..m_nedge, in order.
+  MeshFault addTriangles(PointIndex i);
   RecordId newRecord(std::int32_t p1, std::int32_t p2, PointIndex i);
   RecordId& slot(TriangleIndex j) { return m_slotRecord[static_cast<std::size_t>(j)]; }
   void vacate(RecordId leaving) { m_vacated.push_back(record(leaving).circle); }
@@ -77,6 +78,7 @@ class FastMesher {
   CircleIndex m_index;
   std::vector<Claimed> m_cavity;
   std::vector<MeshEdge> m_edges;
+  std::vector<MeshTriangle> m_made;  // the triangles addTriangles is making
   int m_nedge = 0;
   PointIndex m_point = 0;
 };
@@ -112,24 +114,37 @@ RecordId FastMesher::newRecord(std::int32_t p1, std::int32_t p2, PointIndex i) {
   return id;
 }
 
-MeshFault FastMesher::addTriangle(std::int32_t p1, std::int32_t p2, PointIndex i) {
-  if (m_ntri + 1 > capacity::kMeshTriangleSlots) return MeshFault::TableFull;
-  ++m_ntri;
-  if (static_cast<std::size_t>(m_ntri) >= m_slotRecord.size()) m_slotRecord.push_back(0);
-  Circle held;  // the working table starts zeroed
-  if (!m_vacated.empty()) {
-    held = m_vacated.back();
-    m_vacated.pop_back();
+MeshFault FastMesher::addTriangles(PointIndex i) {
+  // The circles first, all of them: each is a chain of divisions, and the
+  // processor overlaps the chains of triangles that do not wait on each other.
+  m_made.clear();
+  for (int m = 1; m <= m_nedge; ++m) {
+    const MeshEdge e = m_edges[static_cast<std::size_t>(m)];
+    if (e.p1 == 0 || e.p2 == 0) continue;
+    if (m_ntri + 1 > capacity::kMeshTriangleSlots) return MeshFault::TableFull;
+    ++m_ntri;
+    Circle held;  // the working table starts zeroed
+    if (!m_vacated.empty()) {
+      held = m_vacated.back();
+      m_vacated.pop_back();
+    }
+    MeshTriangle t{e.p1, e.p2, i, held.xc, held.yc, held.r};
+    if (CircumCircle(m_points, t) == CircleOutcome::Fault) return MeshFault::CircleFault;
+    m_made.push_back(t);
   }
-  MeshTriangle t{p1, p2, i, held.xc, held.yc, held.r};
-  if (CircumCircle(m_points, t) == CircleOutcome::Fault) return MeshFault::CircleFault;
-  const RecordId id = newRecord(p1, p2, i);
-  Record& r = record(id);
-  r.circle = Circle{t.xc, t.yc, t.r};
-  r.slot = m_ntri;
-  slot(m_ntri) = id;
   // Every later point lies at or right of the newest one.
-  m_index.insert({t.xc, t.yc, t.r, id}, m_points.x[i <= m_nv ? i : 1]);
+  const double xlo = m_points.x[i <= m_nv ? i : 1];
+  TriangleIndex j = m_ntri - static_cast<TriangleIndex>(m_made.size());
+  for (const MeshTriangle& t : m_made) {
+    ++j;
+    if (static_cast<std::size_t>(j) >= m_slotRecord.size()) m_slotRecord.push_back(0);
+    const RecordId id = newRecord(t.p1, t.p2, i);
+    Record& r = record(id);
+    r.circle = Circle{t.xc, t.yc, t.r};
+    r.slot = j;
+    slot(j) = id;
+    m_index.insert({t.xc, t.yc, t.r, id}, xlo);
+  }
   return MeshFault::None;
 }
 
@@ -195,19 +210,16 @@ MeshFault FastMesher::insertPoint(PointIndex i) {
   findCavity(i);
   if (const MeshFault f = removeCavity(); f != MeshFault::None) return f;
   DeleteSharedEdges(m_edges, m_nedge);
-  for (int m = 1; m <= m_nedge; ++m) {
-    const MeshEdge e = m_edges[static_cast<std::size_t>(m)];
-    if (e.p1 == 0 || e.p2 == 0) continue;
-    if (const MeshFault f = addTriangle(e.p1, e.p2, i); f != MeshFault::None) return f;
-  }
-  return MeshFault::None;
+  return addTriangles(i);
 }
 
 // Insertions between two questions to the progress sink whether to stop.
 constexpr PointIndex kCancelCheckInterval = 64;
 
 MeshFault FastMesher::insertAll(ProgressSink& progress) {
-  if (const MeshFault f = addTriangle(m_nv + 1, m_nv + 2, m_nv + 3); f != MeshFault::None) return f;
+  m_edges[1] = MeshEdge{m_nv + 1, m_nv + 2};
+  m_nedge = 1;
+  if (const MeshFault f = addTriangles(m_nv + 3); f != MeshFault::None) return f;
   progress.update(10);
   const PointIndex step = ProgressStep(m_nv);
   for (PointIndex i = 1; i <= m_nv; ++i) {
