@@ -30,53 +30,57 @@ void PlaceSuperTriangle(MeshPointTable& points, PointIndex nv) {
 
 namespace {
 
-std::uint64_t EdgeKey(std::int32_t from, std::int32_t to) {
-  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(from)) << 32) | static_cast<std::uint32_t>(to);
-}
-
-// The edges of one direction that no earlier edge has paired with yet, oldest
-// first (linked through next); key 0 marks a free place of the table.
+// The edges between one pair of points that no earlier edge has paired with
+// yet, oldest first (linked through next).
 struct Waiting {
-  std::uint64_t key = 0;
-  int first = 0;
-  int last = 0;
+  int count;
+  int first;
+  int last;
+  bool upward;  // they run from the lower point number to the higher
 };
 
-std::size_t PlaceOf(std::uint64_t key, std::size_t mask) {
-  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> 32) & mask;
+std::size_t PlaceOf(std::uint64_t pair, std::size_t mask) {
+  return static_cast<std::size_t>((pair * 0x9E3779B97F4A7C15u) >> 32) & mask;
 }
 
 // Pairing edge m with the first later live reverse edge, for m in order, is
 // the same as pairing each edge k, in order, with the oldest earlier reverse
 // edge still waiting: the edges waiting between the same two points all run
 // the same way, or the later of two would have taken the earlier. So one pass
-// over the edges with a table by direction does it. table: a power of two at
-// least twice nedge, all free; next: nedge + 1 places. A deleted edge has the
-// key 0, which no edge between two points (numbered from 1) can have.
-void PairReverseEdges(MeshEdge* e, int nedge, Waiting* table, std::size_t tableSize, int* next) {
+// over the edges with a table by pair of points does it. Whether edge k pairs
+// is unpredictable, so both outcomes are written without a branch: an outcome
+// that does not apply writes to place 0 of edges and next, which is unused.
+// pairs: a power of two at least twice nedge of places, all 0; waiting: as
+// many; next: nedge + 1 places.
+void PairReverseEdges(MeshEdge* e, int nedge, std::uint64_t* pairs, Waiting* waiting, std::size_t tableSize,
+                      int* next) {
   const std::size_t mask = tableSize - 1;
   for (int k = 1; k <= nedge; ++k) {
-    const std::uint64_t key = EdgeKey(e[k].p1, e[k].p2);
-    if (key == 0) continue;
-    const std::uint64_t reverse = EdgeKey(e[k].p2, e[k].p1);
-    std::size_t at = PlaceOf(reverse, mask);
-    while (table[at].key != 0 && table[at].key != reverse) at = (at + 1) & mask;
-    if (table[at].key == reverse && table[at].first != 0) {
-      const int m = table[at].first;
-      table[at].first = next[m];
-      e[m] = MeshEdge{};
-      e[k] = MeshEdge{};
-      continue;
+    const std::int32_t a = e[k].p1;
+    const std::int32_t b = e[k].p2;
+    if (a == 0 || b == 0) continue;
+    const bool upward = a < b;
+    const auto low = static_cast<std::uint32_t>(upward ? a : b);
+    const auto high = static_cast<std::uint32_t>(upward ? b : a);
+    const std::uint64_t pair = (std::uint64_t{low} << 32) | high;  // never 0: points are numbered from 1
+    std::size_t at = PlaceOf(pair, mask);
+    while (pairs[at] != 0 && pairs[at] != pair) at = (at + 1) & mask;
+    Waiting& w = waiting[at];
+    if (pairs[at] == 0) {
+      pairs[at] = pair;
+      w = Waiting{0, 0, 0, upward};
     }
-    at = PlaceOf(key, mask);
-    while (table[at].key != 0 && table[at].key != key) at = (at + 1) & mask;
-    next[k] = 0;
-    if (table[at].key == 0 || table[at].first == 0) {
-      table[at] = Waiting{key, k, k};
-    } else {
-      next[table[at].last] = k;
-      table[at].last = k;
-    }
+    // An edge from a point to itself is its own reverse.
+    const bool pairsNow = (w.count > 0) & ((w.upward != upward) | (a == b));
+    const bool joins = !pairsNow & (w.count > 0);
+    const int m = pairsNow ? w.first : 0;
+    e[m] = MeshEdge{};
+    e[pairsNow ? k : 0] = MeshEdge{};
+    next[joins ? w.last : 0] = k;
+    w.first = pairsNow ? next[m] : (joins ? w.first : k);
+    w.last = pairsNow ? w.last : k;
+    w.upward = joins | pairsNow ? w.upward : upward;
+    w.count += pairsNow ? -1 : 1;
   }
 }
 
@@ -90,14 +94,16 @@ void DeleteSharedEdges(std::vector<MeshEdge>& edges, int nedge) {
   std::size_t tableSize = 8;
   while (tableSize < 2 * static_cast<std::size_t>(nedge)) tableSize *= 2;
   if (nedge <= kStackEdgeLimit) {
-    std::array<Waiting, 2 * kStackEdgeLimit> table;
+    std::array<std::uint64_t, 2 * kStackEdgeLimit> pairs;
+    std::array<Waiting, 2 * kStackEdgeLimit> waiting;
     std::array<int, kStackEdgeLimit + 1> next;
-    std::fill_n(table.begin(), tableSize, Waiting{});
-    PairReverseEdges(edges.data(), nedge, table.data(), tableSize, next.data());
+    std::fill_n(pairs.begin(), tableSize, 0);
+    PairReverseEdges(edges.data(), nedge, pairs.data(), waiting.data(), tableSize, next.data());
   } else {
-    std::vector<Waiting> table(tableSize);
+    std::vector<std::uint64_t> pairs(tableSize);
+    std::vector<Waiting> waiting(tableSize);
     std::vector<int> next(static_cast<std::size_t>(nedge) + 1);
-    PairReverseEdges(edges.data(), nedge, table.data(), tableSize, next.data());
+    PairReverseEdges(edges.data(), nedge, pairs.data(), waiting.data(), tableSize, next.data());
   }
 }
 
