@@ -152,11 +152,11 @@ void FastMesher::findCavity(PointIndex i) {
   const double xp = m_points.x[i];
   const double yp = m_points.y[i];
   m_cavity.clear();
-  m_index.query(xp, yp, [&](const CircleIndex::Entry& entry) {
-    Record& r = record(entry.record);
+  for (const RecordId id : m_index.query(xp, yp)) {
+    Record& r = record(id);
     r.cavity = i;
-    m_cavity.push_back({r.slot, entry.record});
-  });
+    m_cavity.push_back({r.slot, id});
+  }
   // By slot. A cavity has a handful of triangles: insertion is the quickest.
   for (std::size_t k = 1; k < m_cavity.size(); ++k) {
     const Claimed c = m_cavity[k];

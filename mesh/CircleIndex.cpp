@@ -51,4 +51,39 @@ void CircleIndex::insert(const Entry& entry, double xlo) {
   m_levels[static_cast<std::size_t>(level)][static_cast<std::size_t>(first >> (2 * level))].push_back(entry);
 }
 
+std::span<const std::int32_t> CircleIndex::query(double xp, double yp) {
+  m_claimedCount = 0;
+  const int finest = finestBand(yp);
+  for (std::size_t level = 0; level < m_levels.size(); ++level) {
+    std::vector<Band>& bands = m_levels[level];
+    const auto own = static_cast<std::size_t>(finest >> (2 * level));
+    sweep(bands[own], xp, yp);
+    if (own > 0) sweep(bands[own - 1], xp, yp);
+  }
+  return {m_claimed.data(), m_claimedCount};
+}
+
+void CircleIndex::sweep(Band& band, double xp, double yp) {
+  // Which entries go and which hold the point is unpredictable, so every entry
+  // is written both to its kept place and to the next answer place, and the
+  // tests only decide which of the counts advances.
+  const std::size_t count = band.size();
+  if (m_claimed.size() < m_claimedCount + count) m_claimed.resize(m_claimedCount + count);
+  Entry* const entries = band.data();
+  std::int32_t* const claimed = m_claimed.data();
+  std::size_t kept = 0;
+  std::size_t found = m_claimedCount;
+  for (std::size_t k = 0; k < count; ++k) {
+    const Entry e = entries[k];
+    entries[kept] = e;
+    claimed[found] = e.record;
+    const bool gone = CircleIsLeftOf(xp, e.xc, e.r);
+    const bool holds = !gone & InCircle(xp, yp, e.xc, e.yc, e.r);
+    found += static_cast<std::size_t>(holds);
+    kept += static_cast<std::size_t>(!gone & !holds);
+  }
+  band.resize(kept);
+  m_claimedCount = found;
+}
+
 }  // namespace plotvane

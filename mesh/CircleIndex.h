@@ -25,6 +25,7 @@
 // index never holds an entry of a triangle that is gone.
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "mesh/CircumCircle.h"
@@ -47,43 +48,15 @@ class CircleIndex {
   // inserted); a circle that reaches none of them is not filed at all.
   void insert(const Entry& entry, double xlo);
 
-  // Calls claim(entry) for every entry whose circle holds (xp, yp) by
-  // InCircle, and drops it: its triangle is removed.
-  template <typename Claim>
-  void query(double xp, double yp, Claim claim) {
-    const int finest = finestBand(yp);
-    for (std::size_t level = 0; level < m_levels.size(); ++level) {
-      std::vector<Band>& bands = m_levels[level];
-      const auto own = static_cast<std::size_t>(finest >> (2 * level));
-      sweep(bands[own], xp, yp, claim);
-      if (own > 0) sweep(bands[own - 1], xp, yp, claim);
-    }
-  }
+  // The records of the entries whose circle holds (xp, yp) by InCircle, which
+  // are dropped: their triangles are removed. Valid until the next query.
+  std::span<const std::int32_t> query(double xp, double yp);
 
  private:
   using Band = std::vector<Entry>;
 
   int finestBand(double y) const;
-
-  template <typename Claim>
-  static void sweep(Band& band, double xp, double yp, Claim& claim) {
-    // Plain pointers: the callback cannot touch the band, but the compiler
-    // cannot know that and would reload the vector at every entry.
-    Entry* const entries = band.data();
-    const std::size_t count = band.size();
-    std::size_t kept = 0;
-    for (std::size_t k = 0; k < count; ++k) {
-      const Entry e = entries[k];
-      entries[kept] = e;
-      if (CircleIsLeftOf(xp, e.xc, e.r)) continue;
-      if (InCircle(xp, yp, e.xc, e.yc, e.r)) {
-        claim(e);
-        continue;
-      }
-      ++kept;
-    }
-    band.resize(kept);
-  }
+  void sweep(Band& band, double xp, double yp);
 
   double m_xmax;
   double m_ymin;
@@ -91,6 +64,8 @@ class CircleIndex {
   double m_scale;  // finest bands per unit of y
   int m_finestCount;
   std::vector<std::vector<Band>> m_levels;  // finest first
+  std::vector<std::int32_t> m_claimed;      // 0..m_claimedCount hold the answer of a query
+  std::size_t m_claimedCount = 0;
 };
 
 }  // namespace plotvane
