@@ -12,10 +12,11 @@
 //
 // The heights a circle can reach are those of the part of its disc that lies
 // over the X still to come: from the point being inserted to the last point.
-// The huge circles of triangles with a super-triangle corner reach into that
-// strip only near the edge of the points, so they too are filed under a few
-// bands. The bounds are widened by a margin far wider than the rounding of
-// InCircle.
+// The huge circles of triangles with a super-triangle corner above or below
+// the points reach into that strip only near the edge of the points, so they
+// too are filed under a few bands; those that face the points still to come
+// reach every height and share the single coarsest band. The bounds are
+// widened by a margin far wider than the rounding of InCircle.
 //
 // An entry carries its circle, so a query tests it without looking up its
 // triangle. Entries whose circle lies wholly left of the point are dropped for
