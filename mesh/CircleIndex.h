@@ -65,7 +65,7 @@ class CircleIndex {
   double m_scale;  // finest bands per unit of y
   int m_finestCount;
   std::vector<std::vector<Band>> m_levels;  // finest first
-  std::vector<std::int32_t> m_claimed;      // 0..m_claimedCount hold the answer of a query
+  std::vector<std::int32_t> m_claimed;      // the first m_claimedCount hold the answer of a query
   std::size_t m_claimedCount = 0;
 };
 
