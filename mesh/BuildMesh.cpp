@@ -31,14 +31,19 @@ struct Circle {
 };
 
 // Everything about one triangle, together so that making, moving and removing
-// it touch one place. Its circle is the one it was made with and travels with
-// it from slot to slot. Its tag changes when the triangle is removed, which
-// makes the index drop the entries it holds for it.
+// it touch one place. Its circle is the one it was made with (or inherited)
+// and travels with it from slot to slot.
 struct Record {
-  MeshTriangle t;
+  Circle circle;
+  std::int32_t p1 = 0, p2 = 0, p3 = 0;
   TriangleIndex slot = 0;  // 0 once removed
-  std::uint32_t tag = 0;
-  PointIndex cavity = 0;  // the point whose cavity last took it
+  PointIndex cavity = 0;   // the point whose cavity last took it
+};
+
+// A triangle of the cavity, with the slot it held when the search found it.
+struct Claimed {
+  TriangleIndex slot;
+  RecordId record;
 };
 
 class FastMesher {
@@ -52,20 +57,28 @@ class FastMesher {
   void findCavity(PointIndex i);
   MeshFault removeCavity();
   MeshFault removeRecord(RecordId id);
-  MeshFault addTriangle(std::int32_t p1, std::int32_t p2, PointIndex i);
-  RecordId newRecord(const MeshTriangle& t);
+  // Makes a triangle of point i with each live edge 1..m_nedge, in order.
+  MeshFault addTriangles(PointIndex i);
+  RecordId newRecord(std::int32_t p1, std::int32_t p2, PointIndex i);
+  RecordId& slot(TriangleIndex j) { return m_slotRecord[static_cast<std::size_t>(j)]; }
+  void vacate(RecordId leaving) { m_vacated.push_back(record(leaving).circle); }
   Record& record(RecordId id) { return m_records[static_cast<std::size_t>(id)]; }
 
   MeshPointTable& m_points;
   PointIndex m_nv;
   std::vector<Record> m_records;
   std::vector<RecordId> m_free;
-  std::vector<RecordId> m_slotRecord;  // record in each slot 1..m_ntri
-  std::vector<Circle> m_slotCircle;    // circle held by each slot, left behind on moves
+  std::vector<RecordId> m_slotRecord;  // the triangle in each slot 1..m_ntri
+  // The circles of the slots just above m_ntri, the lowest last: an emptied
+  // slot keeps the circle of the triangle that left it, and a level triangle
+  // made there inherits it. Slots are emptied and filled only at the top, so
+  // these form a stack; slots above it were never used and hold zeros.
+  std::vector<Circle> m_vacated;
   TriangleIndex m_ntri = 0;
   CircleIndex m_index;
-  std::vector<RecordId> m_cavity;
+  std::vector<Claimed> m_cavity;
   std::vector<MeshEdge> m_edges;
+  std::vector<MeshTriangle> m_made;  // the triangles addTriangles is making
   int m_nedge = 0;
   PointIndex m_point = 0;
 };
@@ -82,42 +95,56 @@ FastMesher::FastMesher(MeshPointTable& points, PointIndex nv)
   const auto expected = 2 * static_cast<std::size_t>(nv) + 64;
   m_records.reserve(expected);
   m_slotRecord.reserve(expected);
-  m_slotCircle.reserve(expected);
   m_slotRecord.assign(1, 0);
-  m_slotCircle.assign(1, Circle{});
   m_edges.resize(64);
 }
 
-RecordId FastMesher::newRecord(const MeshTriangle& t) {
+RecordId FastMesher::newRecord(std::int32_t p1, std::int32_t p2, PointIndex i) {
   if (m_free.empty()) {
-    m_records.push_back(Record{t});
+    m_records.push_back(Record{Circle{}, p1, p2, i});
     return static_cast<RecordId>(m_records.size() - 1);
   }
   const RecordId id = m_free.back();
   m_free.pop_back();
   Record& r = record(id);
-  r.t = t;
+  r.p1 = p1;
+  r.p2 = p2;
+  r.p3 = i;
   r.cavity = 0;
   return id;
 }
 
-MeshFault FastMesher::addTriangle(std::int32_t p1, std::int32_t p2, PointIndex i) {
-  if (m_ntri + 1 > capacity::kMeshTriangleSlots) return MeshFault::TableFull;
-  ++m_ntri;
-  if (static_cast<std::size_t>(m_ntri) >= m_slotRecord.size()) {
-    m_slotRecord.push_back(0);
-    m_slotCircle.push_back(Circle{});  // the working table starts zeroed
+MeshFault FastMesher::addTriangles(PointIndex i) {
+  // The circles first, all of them: each is a chain of divisions, and the
+  // processor overlaps the chains of triangles that do not wait on each other.
+  m_made.clear();
+  for (int m = 1; m <= m_nedge; ++m) {
+    const MeshEdge e = m_edges[static_cast<std::size_t>(m)];
+    if (e.p1 == 0 || e.p2 == 0) continue;
+    if (m_ntri + 1 > capacity::kMeshTriangleSlots) return MeshFault::TableFull;
+    ++m_ntri;
+    Circle held;  // the working table starts zeroed
+    if (!m_vacated.empty()) {
+      held = m_vacated.back();
+      m_vacated.pop_back();
+    }
+    MeshTriangle t{e.p1, e.p2, i, held.xc, held.yc, held.r};
+    if (CircumCircle(m_points, t) == CircleOutcome::Fault) return MeshFault::CircleFault;
+    m_made.push_back(t);
   }
-  Circle& held = m_slotCircle[static_cast<std::size_t>(m_ntri)];
-  MeshTriangle t{p1, p2, i, held.xc, held.yc, held.r};
-  if (CircumCircle(m_points, t) == CircleOutcome::Fault) return MeshFault::CircleFault;
-  held = Circle{t.xc, t.yc, t.r};
-  const RecordId id = newRecord(t);
-  Record& r = record(id);
-  r.slot = m_ntri;
-  m_slotRecord[static_cast<std::size_t>(m_ntri)] = id;
   // Every later point lies at or right of the newest one.
-  m_index.insert({t.xc, t.yc, t.r, id, r.tag}, m_points.x[i <= m_nv ? i : 1]);
+  const double xlo = m_points.x[i <= m_nv ? i : 1];
+  TriangleIndex j = m_ntri - static_cast<TriangleIndex>(m_made.size());
+  for (const MeshTriangle& t : m_made) {
+    ++j;
+    if (static_cast<std::size_t>(j) >= m_slotRecord.size()) m_slotRecord.push_back(0);
+    const RecordId id = newRecord(t.p1, t.p2, i);
+    Record& r = record(id);
+    r.circle = Circle{t.xc, t.yc, t.r};
+    r.slot = j;
+    slot(j) = id;
+    m_index.insert({t.xc, t.yc, t.r, id}, xlo);
+  }
   return MeshFault::None;
 }
 
@@ -125,46 +152,55 @@ void FastMesher::findCavity(PointIndex i) {
   const double xp = m_points.x[i];
   const double yp = m_points.y[i];
   m_cavity.clear();
-  m_index.query(
-      xp, yp, [&](const CircleIndex::Entry& entry) { return record(entry.record).tag == entry.tag; },
-      [&](const CircleIndex::Entry& entry) {
-        record(entry.record).cavity = i;
-        m_cavity.push_back(entry.record);
-      });
-  std::sort(m_cavity.begin(), m_cavity.end(), [&](RecordId a, RecordId b) { return record(a).slot < record(b).slot; });
+  for (const RecordId id : m_index.query(xp, yp)) {
+    Record& r = record(id);
+    r.cavity = i;
+    m_cavity.push_back({r.slot, id});
+  }
+  // By slot. A cavity has a handful of triangles: insertion is the quickest.
+  for (std::size_t k = 1; k < m_cavity.size(); ++k) {
+    const Claimed c = m_cavity[k];
+    std::size_t at = k;
+    for (; at > 0 && m_cavity[at - 1].slot > c.slot; --at) m_cavity[at] = m_cavity[at - 1];
+    m_cavity[at] = c;
+  }
 }
 
 MeshFault FastMesher::removeRecord(RecordId id) {
   if (m_nedge + 3 > capacity::kMeshEdgeSlots) return MeshFault::TableFull;
   if (static_cast<std::size_t>(m_nedge) + 4 > m_edges.size()) m_edges.resize(2 * m_edges.size());
   Record& r = record(id);
-  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{r.t.p1, r.t.p2};
-  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{r.t.p2, r.t.p3};
-  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{r.t.p3, r.t.p1};
+  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{r.p1, r.p2};
+  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{r.p2, r.p3};
+  m_edges[static_cast<std::size_t>(++m_nedge)] = MeshEdge{r.p3, r.p1};
   r.slot = 0;
-  ++r.tag;  // its entries in the index are stale from now on
   return MeshFault::None;
 }
 
 MeshFault FastMesher::removeCavity() {
-  for (const RecordId id : m_cavity) {
-    const TriangleIndex j = record(id).slot;
+  for (const Claimed& c : m_cavity) {
+    const TriangleIndex j = record(c.record).slot;
     if (j == 0) continue;  // pulled from the end and removed already
-    if (const MeshFault f = removeRecord(id); f != MeshFault::None) return f;
+    RecordId removed = c.record;
+    if (const MeshFault f = removeRecord(removed); f != MeshFault::None) return f;
     // The last triangle moves into slot j and is examined at once.
     for (;;) {
       const TriangleIndex last = m_ntri--;
-      if (last == j) break;
-      const RecordId mover = m_slotRecord[static_cast<std::size_t>(last)];
-      m_slotRecord[static_cast<std::size_t>(j)] = mover;
-      m_slotCircle[static_cast<std::size_t>(j)] = m_slotCircle[static_cast<std::size_t>(last)];
+      if (last == j) {
+        vacate(removed);
+        break;
+      }
+      const RecordId mover = slot(last);
+      vacate(mover);
+      slot(j) = mover;
       record(mover).slot = j;
       if (record(mover).cavity != m_point) break;
-      if (const MeshFault f = removeRecord(mover); f != MeshFault::None) return f;
+      removed = mover;
+      if (const MeshFault f = removeRecord(removed); f != MeshFault::None) return f;
     }
   }
   // Only now may the records be reused: the cavity list names them until here.
-  m_free.insert(m_free.end(), m_cavity.begin(), m_cavity.end());
+  for (const Claimed& c : m_cavity) m_free.push_back(c.record);
   return MeshFault::None;
 }
 
@@ -174,19 +210,16 @@ MeshFault FastMesher::insertPoint(PointIndex i) {
   findCavity(i);
   if (const MeshFault f = removeCavity(); f != MeshFault::None) return f;
   DeleteSharedEdges(m_edges, m_nedge);
-  for (int m = 1; m <= m_nedge; ++m) {
-    const MeshEdge e = m_edges[static_cast<std::size_t>(m)];
-    if (e.p1 == 0 || e.p2 == 0) continue;
-    if (const MeshFault f = addTriangle(e.p1, e.p2, i); f != MeshFault::None) return f;
-  }
-  return MeshFault::None;
+  return addTriangles(i);
 }
 
 // Insertions between two questions to the progress sink whether to stop.
 constexpr PointIndex kCancelCheckInterval = 64;
 
 MeshFault FastMesher::insertAll(ProgressSink& progress) {
-  if (const MeshFault f = addTriangle(m_nv + 1, m_nv + 2, m_nv + 3); f != MeshFault::None) return f;
+  m_edges[1] = MeshEdge{m_nv + 1, m_nv + 2};
+  m_nedge = 1;
+  if (const MeshFault f = addTriangles(m_nv + 3); f != MeshFault::None) return f;
   progress.update(10);
   const PointIndex step = ProgressStep(m_nv);
   for (PointIndex i = 1; i <= m_nv; ++i) {
@@ -201,7 +234,7 @@ MeshFault FastMesher::insertAll(ProgressSink& progress) {
 TriangleIndex FastMesher::collect(std::vector<std::int32_t>& ipt) const {
   ipt.assign(3 * static_cast<std::size_t>(m_ntri) + 1, 0);
   for (TriangleIndex k = 1; k <= m_ntri; ++k) {
-    const MeshTriangle& t = m_records[static_cast<std::size_t>(m_slotRecord[static_cast<std::size_t>(k)])].t;
+    const Record& t = m_records[static_cast<std::size_t>(m_slotRecord[static_cast<std::size_t>(k)])];
     const std::size_t at = 3 * static_cast<std::size_t>(k);
     ipt[at - 2] = t.p1;
     ipt[at - 1] = t.p2;

@@ -6,23 +6,27 @@
 // several resolutions: the finest has a power of four bands, each coarser
 // level a quarter as many, the last a single band, so a height's band at any
 // level is its finest band shifted right. A circle is filed at the finest
-// level where the heights it can reach meet at most two bands, under each of
-// them. A point can only be inside a circle filed under its own band at some
-// level, so a query reads one band per level.
+// level where the heights it can reach meet at most two bands, under the lower
+// of them. A point can only be inside a circle filed under its own band or the
+// one below at some level, so a query reads two bands per level.
 //
 // The heights a circle can reach are those of the part of its disc that lies
 // over the X still to come: from the point being inserted to the last point.
-// The huge circles of triangles with a super-triangle corner reach into that
-// strip only near the edge of the points, so they too are filed under a few
-// bands. The bounds are widened by a margin far wider than the rounding of
-// InCircle.
+// The huge circles of triangles with a super-triangle corner above or below
+// the points reach into that strip only near the edge of the points, so they
+// too are filed under a few bands; those that face the points still to come
+// reach every height and share the single coarsest band. The bounds are
+// widened by a margin far wider than the rounding of InCircle.
 //
 // An entry carries its circle, so a query tests it without looking up its
 // triangle. Entries whose circle lies wholly left of the point are dropped for
 // good: points come in ascending X, so no later point can reach them either.
-// So are entries whose triangle is gone, which the caller tells by its tag.
+// So are the entries a query claims: the caller removes their triangles. A
+// triangle goes only when a query claims it, and it has one entry, so the
+// index never holds an entry of a triangle that is gone.
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "mesh/CircumCircle.h"
@@ -31,12 +35,10 @@ namespace plotvane {
 
 class CircleIndex {
  public:
-  // A filed circle, with the caller's record number and the tag the record
-  // had when filed; the caller changes a record's tag when its triangle goes.
+  // A filed circle, with the caller's record number.
   struct Entry {
     double xc, yc, r;
     std::int32_t record;
-    std::uint32_t tag;
   };
 
   // The points to come lie in [xmin, xmax] x [ymin, ymax]. finestBands: about
@@ -47,38 +49,15 @@ class CircleIndex {
   // inserted); a circle that reaches none of them is not filed at all.
   void insert(const Entry& entry, double xlo);
 
-  // Calls claim(entry) for every live entry whose circle holds (xp, yp) by
-  // InCircle. live(entry) tells whether the entry's triangle still exists.
-  template <typename Live, typename Claim>
-  void query(double xp, double yp, Live live, Claim claim) {
-    const int finest = finestBand(yp);
-    for (int level = 0; level < static_cast<int>(m_levels.size()); ++level) {
-      sweep(m_levels[static_cast<std::size_t>(level)][static_cast<std::size_t>(finest >> (2 * level))], xp, yp, live,
-            claim);
-    }
-  }
+  // The records of the entries whose circle holds (xp, yp) by InCircle, which
+  // are dropped: their triangles are removed. Valid until the next query.
+  std::span<const std::int32_t> query(double xp, double yp);
 
  private:
   using Band = std::vector<Entry>;
 
   int finestBand(double y) const;
-
-  template <typename Live, typename Claim>
-  static void sweep(Band& band, double xp, double yp, Live& live, Claim& claim) {
-    // Plain pointers: the callbacks cannot touch the band, but the compiler
-    // cannot know that and would reload the vector at every entry.
-    Entry* const entries = band.data();
-    const std::size_t count = band.size();
-    std::size_t kept = 0;
-    for (std::size_t k = 0; k < count; ++k) {
-      const Entry& e = entries[k];
-      if (CircleIsLeftOf(xp, e.xc, e.r) || !live(e)) continue;
-      if (InCircle(xp, yp, e.xc, e.yc, e.r)) claim(e);
-      if (kept != k) entries[kept] = e;
-      ++kept;
-    }
-    band.resize(kept);
-  }
+  void sweep(Band& band, double xp, double yp);
 
   double m_xmax;
   double m_ymin;
@@ -86,6 +65,8 @@ class CircleIndex {
   double m_scale;  // finest bands per unit of y
   int m_finestCount;
   std::vector<std::vector<Band>> m_levels;  // finest first
+  std::vector<std::int32_t> m_claimed;      // the first m_claimedCount hold the answer of a query
+  std::size_t m_claimedCount = 0;
 };
 
 }  // namespace plotvane

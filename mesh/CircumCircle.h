@@ -25,13 +25,14 @@ enum class CircleOutcome {
 
 CircleOutcome CircumCircle(const MeshPointTable& points, MeshTriangle& t);
 
-// True when (xp, yp) lies inside the circle or on it.
+// True when (xp, yp) lies inside the circle or on it: dx and dy within r, and
+// then the squares. The three conditions are combined without short cuts so
+// that the compiler need not branch on each: a search tests many circles and
+// which of them holds a point is unpredictable.
 inline bool InCircle(double xp, double yp, double xc, double yc, double r) {
   const double dx = xp - xc;
-  if (dx > r) return false;
   const double dy = yp - yc;
-  if (dy > r) return false;
-  return r * r >= dx * dx + dy * dy;
+  return !(dx > r) & !(dy > r) & (r * r >= dx * dx + dy * dy);
 }
 
 // True when no later point (they come in ascending X) can fall inside the circle.

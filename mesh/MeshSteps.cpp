@@ -1,8 +1,8 @@
 #include "mesh/MeshSteps.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 
 namespace plotvane {
 
@@ -30,72 +30,80 @@ void PlaceSuperTriangle(MeshPointTable& points, PointIndex nv) {
 
 namespace {
 
-// Below this count the plain pairwise comparison is the quickest.
-constexpr int kPairwiseEdgeLimit = 48;
+// The edges between one pair of points that no earlier edge has paired with
+// yet, oldest first (linked through next).
+struct Waiting {
+  int count;
+  int first;
+  int last;
+  bool upward;  // they run from the lower point number to the higher
+};
 
-std::uint64_t EdgeKey(std::int32_t from, std::int32_t to) {
-  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(from)) << 32) | static_cast<std::uint32_t>(to);
+std::size_t PlaceOf(std::uint64_t pair, std::size_t mask) {
+  return static_cast<std::size_t>((pair * 0x9E3779B97F4A7C15u) >> 32) & mask;
 }
 
-// A deleted edge has the key 0, which no edge between two points (numbered
-// from 1) can have, so it never matches.
-void DeletePairwise(std::vector<MeshEdge>& edges, int nedge) {
-  MeshEdge* const e = edges.data();
-  std::array<std::uint64_t, kPairwiseEdgeLimit + 1> key;
-  for (int m = 1; m <= nedge; ++m) key[m] = EdgeKey(e[m].p1, e[m].p2);
-  for (int m = 1; m <= nedge - 1; ++m) {
-    if (key[m] == 0) continue;
-    const std::uint64_t reverse = EdgeKey(e[m].p2, e[m].p1);
-    for (int k = m + 1; k <= nedge; ++k) {
-      if (key[k] == reverse) {
-        key[m] = key[k] = 0;
-        e[m] = MeshEdge{};
-        e[k] = MeshEdge{};
-        break;  // edge m is gone: nothing later can match it
-      }
-    }
-  }
-}
-
-// The same pairing through a table of the edges by direction: edge m meets the
-// first live reverse edge after it. Entries at or before m, or already deleted,
-// can never be the partner of a later edge either, so each list is walked once.
-void DeleteHashed(std::vector<MeshEdge>& e, int nedge) {
-  struct Occurrences {
-    std::vector<int> at;
-    std::size_t next = 0;
-  };
-  std::unordered_map<std::uint64_t, Occurrences> byDirection;
-  byDirection.reserve(static_cast<std::size_t>(nedge));
+// Pairing edge m with the first later live reverse edge, for m in order, is
+// the same as pairing each edge k, in order, with the oldest earlier reverse
+// edge still waiting: the edges waiting between the same two points all run
+// the same way, or the later of two would have taken the earlier. So one pass
+// over the edges with a table by pair of points does it. Whether edge k pairs
+// is unpredictable, so both outcomes are written without a branch: an outcome
+// that does not apply writes to place 0 of edges and next, which is unused.
+// pairs: a power of two at least twice nedge of places, all 0; waiting: as
+// many; next: nedge + 1 places.
+void PairReverseEdges(MeshEdge* e, int nedge, std::uint64_t* pairs, Waiting* waiting, std::size_t tableSize,
+                      int* next) {
+  const std::size_t mask = tableSize - 1;
   for (int k = 1; k <= nedge; ++k) {
-    if (e[k].p1 != 0 && e[k].p2 != 0) byDirection[EdgeKey(e[k].p1, e[k].p2)].at.push_back(k);
-  }
-  for (int m = 1; m <= nedge - 1; ++m) {
-    if (e[m].p1 == 0 || e[m].p2 == 0) continue;
-    const auto found = byDirection.find(EdgeKey(e[m].p2, e[m].p1));
-    if (found == byDirection.end()) continue;
-    Occurrences& reverse = found->second;
-    while (reverse.next < reverse.at.size()) {
-      const int k = reverse.at[reverse.next];
-      if (k <= m || e[k].p1 == 0) {
-        ++reverse.next;
-        continue;
-      }
-      e[m] = MeshEdge{};
-      e[k] = MeshEdge{};
-      ++reverse.next;
-      break;
+    const std::int32_t a = e[k].p1;
+    const std::int32_t b = e[k].p2;
+    if (a == 0 || b == 0) continue;
+    const bool upward = a < b;
+    const auto low = static_cast<std::uint32_t>(upward ? a : b);
+    const auto high = static_cast<std::uint32_t>(upward ? b : a);
+    const std::uint64_t pair = (std::uint64_t{low} << 32) | high;  // never 0: points are numbered from 1
+    std::size_t at = PlaceOf(pair, mask);
+    while (pairs[at] != 0 && pairs[at] != pair) at = (at + 1) & mask;
+    Waiting& w = waiting[at];
+    if (pairs[at] == 0) {
+      pairs[at] = pair;
+      w = Waiting{0, 0, 0, upward};
     }
+    // An edge from a point to itself is its own reverse.
+    const bool pairsNow = (w.count > 0) & ((w.upward != upward) | (a == b));
+    const bool joins = !pairsNow & (w.count > 0);
+    const int m = pairsNow ? w.first : 0;
+    e[m] = MeshEdge{};
+    e[pairsNow ? k : 0] = MeshEdge{};
+    next[joins ? w.last : 0] = k;
+    w.first = pairsNow ? next[m] : (joins ? w.first : k);
+    w.last = pairsNow ? w.last : k;
+    w.upward = joins | pairsNow ? w.upward : upward;
+    w.count += pairsNow ? -1 : 1;
   }
 }
+
+// A cavity has a few dozen edges at most but in degenerate data: for those the
+// tables live on the stack.
+constexpr int kStackEdgeLimit = 64;
 
 }  // namespace
 
 void DeleteSharedEdges(std::vector<MeshEdge>& edges, int nedge) {
-  if (nedge <= kPairwiseEdgeLimit) {
-    DeletePairwise(edges, nedge);
+  std::size_t tableSize = 8;
+  while (tableSize < 2 * static_cast<std::size_t>(nedge)) tableSize *= 2;
+  if (nedge <= kStackEdgeLimit) {
+    std::array<std::uint64_t, 2 * kStackEdgeLimit> pairs;
+    std::array<Waiting, 2 * kStackEdgeLimit> waiting;
+    std::array<int, kStackEdgeLimit + 1> next;
+    std::fill_n(pairs.begin(), tableSize, 0);
+    PairReverseEdges(edges.data(), nedge, pairs.data(), waiting.data(), tableSize, next.data());
   } else {
-    DeleteHashed(edges, nedge);
+    std::vector<std::uint64_t> pairs(tableSize);
+    std::vector<Waiting> waiting(tableSize);
+    std::vector<int> next(static_cast<std::size_t>(nedge) + 1);
+    PairReverseEdges(edges.data(), nedge, pairs.data(), waiting.data(), tableSize, next.data());
   }
 }
 

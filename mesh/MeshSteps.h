@@ -18,7 +18,8 @@ void PlaceSuperTriangle(MeshPointTable& points, PointIndex nv);
 
 // Deletes, for edges 1..nedge in order, every edge together with the first
 // later edge that runs the other way between the same points (both become 0).
-// Two copies in the same direction are not a pair. Fast for any count.
+// Two copies in the same direction are not a pair. Linear in the count. Place
+// 0 of edges, unused, may be written with zeros.
 void DeleteSharedEdges(std::vector<MeshEdge>& edges, int nedge);
 
 // Removes every triangle of 1..ntri (corner triples in ipt, 1-based) that

@@ -29,7 +29,11 @@ TriangulateOutcome Triangulate(PointIndex nn, std::vector<double>& x, std::vecto
   if (HasDuplicatePoints(x, y, nn)) {
     return Fail(TriangulateOutcome::DuplicatePoints, messages::kDuplicatePoints, errMsg, progress);
   }
+  // Room for the super-triangle from the start, so that each table is
+  // written once and never moved.
   MeshPointTable points;
+  points.x.reserve(static_cast<std::size_t>(nn) + 4);
+  points.y.reserve(static_cast<std::size_t>(nn) + 4);
   points.x.assign(x.begin(), x.begin() + nn + 1);
   points.y.assign(y.begin(), y.begin() + nn + 1);
   points.x.resize(static_cast<std::size_t>(nn) + 4);
