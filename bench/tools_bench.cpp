@@ -53,7 +53,7 @@ void RunQueries(benchmark::State& state, const test::ToolMesh& t, const char* sq
     benchmark::DoNotOptimize(v);
   }
   state.counters["triangles"] = t.mesh.nt;
-  state.counters["always"] = static_cast<double>(t.mesh.locator->alwaysCount());
+  state.counters["always"] = static_cast<double>(LocatorOf(t.mesh).alwaysCount());
   state.counters["hits"] = benchmark::Counter(values, benchmark::Counter::kAvgIterations);
 }
 

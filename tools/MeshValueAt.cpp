@@ -60,12 +60,14 @@ MeshValue Answer(const DataRange& range, const TriangleTest& found) {
 }  // namespace
 
 MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y) {
-  if (mesh.nt <= 0 || !mesh.locator || mesh.locator->triangleCount() != mesh.nt) return {};
+  if (mesh.nt <= 0) return {};
+  const MeshLocator& index = LocatorOf(mesh);
+  if (index.triangleCount() != mesh.nt) return {};
   const NormalisedPoint p = Normalise(range, X, Y);
   if (!p.valid) return {};
   assert(mesh.hh.size() > static_cast<std::size_t>(mesh.nt) && "hh must hold a distortion per triangle");
   Scan scan{mesh, limit, p.xn, p.yn};
-  mesh.locator->forEachCandidate(p.xn, p.yn, scan);
+  index.forEachCandidate(p.xn, p.yn, scan);
   return Answer(range, scan.found);
 }
 

@@ -12,16 +12,18 @@
 //   value Z = zMin + (zMax - zMin) * zn / 100 rounded to single precision;
 // - Outside when no admitted triangle contains the point.
 //
-// MeshValueAt asks the mesh's spatial index (MeshLocator.h) for the few
-// triangles that can contain the point and tests those in ascending order;
-// MeshValueAtLinear tests every triangle 1..nt in order. Both use the same
-// triangle test and therefore give the same answer, bit for bit.
+// MeshValueAt asks the mesh's spatial index (MeshLocator.h), which the first
+// look-up on a mesh builds, for the few triangles that can contain the point
+// and tests those in ascending order; MeshValueAtLinear tests every triangle
+// 1..nt in order. Both use the same triangle test and therefore give the same
+// answer, bit for bit.
 //
 // A mesh that cannot belong to the current data gives Outside instead of a
-// division by zero: nt == 0, a zero extent in X or Y, and for MeshValueAt a
-// missing locator or one built for another triangle count. A Z outside the
-// single-precision range (or not finite) is no value either: it answers
-// Outside rather than an infinity that no caller can show.
+// division by zero: nt == 0, a zero extent in X or Y, and for MeshValueAt an
+// index built for another triangle count (nt changed without a reset of
+// Mesh::locator). A Z outside the single-precision range (or not finite) is no
+// value either: it answers Outside rather than an infinity that no caller can
+// show.
 
 #include "data/Document.h"
 #include "tools/DistortionLimit.h"
