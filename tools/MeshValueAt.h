@@ -30,6 +30,8 @@
 
 namespace plotvane {
 
+struct TriangleTest;
+
 struct MeshValue {
   enum class Kind { Value, Outside, Degenerate };
   Kind kind = Kind::Outside;
@@ -46,5 +48,16 @@ MeshValue MeshValueAt(const Document& document, float X, float Y);
 
 // The plain scan over every triangle; kept as the reference for the fast path.
 MeshValue MeshValueAtLinear(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y);
+
+// The steps before and after the triangle tests, shared with the grid scan
+// (GridScan.h), which must answer exactly as MeshValueAt does.
+struct NormalisedPoint {
+  bool valid = false;  // false: the extents leave no valid normalisation
+  double xn = 0.0, yn = 0.0;
+};
+NormalisedPoint NormalisePoint(const DataRange& range, float X, float Y);
+// The answer when found is the test of the deciding triangle (a Miss when none
+// accepted the point).
+MeshValue AnswerOf(const DataRange& range, const TriangleTest& found);
 
 }  // namespace plotvane
