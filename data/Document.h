@@ -44,7 +44,8 @@ struct Mesh {
   std::vector<std::int32_t> ipt{0};
   std::vector<double> hh{0.0};
   // The spatial index of the triangles for the value look-up, built by the
-  // first look-up (LocatorOf in tools/MeshLocator.h); empty while nt == 0.
+  // first look-up (LocatorOf in tools/MeshLocator.h) and forgotten with the
+  // triangles.
   LocatorCache locator;
 
   // Forgets the triangles and their index (the point arrays stay as they are).

@@ -3,17 +3,19 @@
 // The grid is cut into blocks of about kBlockPoints points in file order:
 // bands of whole columns, or, when one column is longer than a block, pieces
 // of a column. Blocks are answered by the grid scan (GridScan.h) and formatted
-// two at a time, this thread taking the first and a second thread the next;
-// this thread then writes both in order. Only this thread reports progress,
-// asks for cancellation (the desktop's callback runs window events) and
-// touches the writer, once per block.
+// on two threads, this one taking the even blocks and a second the odd ones;
+// this thread writes them in order. Only this thread reports progress, asks
+// for cancellation (the desktop's callback runs window events) and touches
+// the writer, once per block.
 
 #include "tools/GridConversion.h"
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstring>
 #include <exception>
+#include <semaphore>
 #include <thread>
 #include <vector>
 
@@ -36,13 +38,17 @@ constexpr std::size_t kTextRoom = 16;
 // whole slot.
 constexpr std::size_t kLineRoom = 4 * kTextRoom;
 
+bool TwoCores() {
+  static const bool two = std::thread::hardware_concurrency() >= 2;
+  return two;
+}
+
 // Runs job(0) here and, when count is 2, job(1) on a second thread at the same
 // time (one after the other on a single core). A failure of either is
 // rethrown here once both have ended.
 template <typename Job>
 void InParallel(int count, Job&& job) {
-  static const bool twoCores = std::thread::hardware_concurrency() >= 2;
-  if (count < 2 || !twoCores) {
+  if (count < 2 || !TwoCores()) {
     for (int k = 0; k < count; ++k) job(k);
     return;
   }
@@ -58,6 +64,74 @@ void InParallel(int count, Job&& job) {
     job(0);
   }
   if (failure) std::rethrow_exception(failure);
+}
+
+// One thread's block: its lines, answers and text.
+struct BlockWork {
+  GridLines columns, rows;
+  BlockAnswers answers;
+  std::vector<char> rowTexts;  // kTextRoom bytes per row
+  std::vector<std::uint8_t> rowLengths;
+  std::vector<char> text;  // grows to the largest block's room, never shrinks
+  std::size_t length = 0;  // of the block's lines at the start of text
+  std::int64_t points = 0;
+};
+
+// Calls produce(n, work) for the blocks n = 0..count-1 and consume(n, work) on
+// this thread in the order of n, until consume returns false; returns whether
+// all were consumed. With two cores a second thread produces the odd blocks
+// into two buffers in turn, so it can run one block ahead while this thread
+// produces the even ones and consumes. A failure of either thread is rethrown
+// here once the second has ended.
+template <typename Produce, typename Consume>
+bool InOrder(std::int64_t count, Produce&& produce, Consume&& consume) {
+  std::array<BlockWork, 3> work;  // [0] this thread's, [1] and [2] the second's
+  if (count < 2 || !TwoCores()) {
+    for (std::int64_t n = 0; n < count; ++n) {
+      produce(n, work[0]);
+      if (!consume(n, work[0])) return false;
+    }
+    return true;
+  }
+  auto helperWork = [&](std::int64_t n) -> BlockWork& { return work[1 + (n / 2) % 2]; };
+  std::counting_semaphore<4> free(2), ready(0);
+  std::atomic<bool> stop{false};
+  std::exception_ptr failure;  // written before ready is released
+  const std::jthread helper([&] {
+    for (std::int64_t n = 1; n < count; n += 2) {
+      free.acquire();
+      if (stop.load()) return;
+      try {
+        produce(n, helperWork(n));
+      } catch (...) {
+        failure = std::current_exception();
+        ready.release();
+        return;
+      }
+      ready.release();
+    }
+  });
+  // However this thread leaves, the helper is let go before it is joined.
+  struct Halt {
+    std::atomic<bool>& stop;
+    std::counting_semaphore<4>& free;
+    ~Halt() {
+      stop.store(true);
+      free.release();
+    }
+  } const halt{stop, free};
+  for (std::int64_t n = 0; n < count; ++n) {
+    if (n % 2 == 0) {
+      produce(n, work[0]);
+      if (!consume(n, work[0])) return false;
+      continue;
+    }
+    ready.acquire();
+    if (failure) std::rethrow_exception(failure);
+    if (!consume(n, helperWork(n))) return false;
+    free.release();
+  }
+  return true;
 }
 
 // The grid in file order, cut into blocks.
@@ -102,16 +176,6 @@ struct Conversion {
   double yn(std::int64_t j) const { return NormalisePoint(document.range, 0.0f, y(j)).yn; }
 };
 
-// One thread's block: its lines, answers and text.
-struct BlockWork {
-  GridLines columns, rows;
-  BlockAnswers answers;
-  std::vector<char> rowTexts;  // kTextRoom bytes per row
-  std::vector<std::uint8_t> rowLengths;
-  std::vector<char> text;  // grows to the largest block's room, never shrinks
-  std::size_t length = 0;  // of the block's lines at the start of text
-};
-
 void ConvertBlock(const Conversion& c, const GridBands& bands, std::int64_t runFirst, const Block& block,
                   BlockWork& w) {
   w.columns.clear();
@@ -153,6 +217,7 @@ void ConvertBlock(const Conversion& c, const GridBands& bands, std::int64_t runF
     }
   }
   w.length = static_cast<std::size_t>(out - w.text.data());
+  w.points = block.points();
 }
 
 // The span of normalised X over each band of a run.
@@ -205,31 +270,28 @@ GridConversionResult ConvertToGrid(const Document& document, const GridParameter
              [&](int half) { half == 0 ? triangles.measure(1, split) : triangles.measure(split + 1, nt); });
   const Conversion conversion{document, grid, triangles};
 
-  std::array<BlockWork, 2> work;
   std::vector<double> low, high;
   std::int64_t done = 0;
   for (std::int64_t runFirst = 0; runFirst < layout.bands(); runFirst += kBandsPerRun) {
     const std::int64_t runBands = std::min(kBandsPerRun, layout.bands() - runFirst);
     BandSpans(conversion, layout, runFirst, runBands, low, high);
     const GridBands bands(triangles, low, high);
-    const std::int64_t blocks = runBands * layout.blocksPerBand();
-    for (std::int64_t k = 0; k < blocks; k += 2) {
-      std::array<Block, 2> pair{};
-      const int count = k + 1 < blocks ? 2 : 1;
-      for (int w = 0; w < count; ++w) {
-        const std::int64_t n = k + w;
-        pair[w] = BlockAt(layout, runFirst + n / layout.blocksPerBand(), n % layout.blocksPerBand());
-      }
-      InParallel(count, [&](int w) { ConvertBlock(conversion, bands, runFirst, pair[w], work[w]); });
-      for (int w = 0; w < count; ++w) {
-        writer.write({work[w].text.data(), work[w].length});
-        done += pair[w].points();
-        if (cancelRequested && cancelRequested()) {
-          progress.close();
-          return {std::string(kGridCancelled), true};
-        }
-        progress.update(100.0 * static_cast<double>(done) / total);
-      }
+    const std::int64_t pieces = layout.blocksPerBand();
+    const bool finished = InOrder(
+        runBands * pieces,
+        [&](std::int64_t n, BlockWork& w) {
+          ConvertBlock(conversion, bands, runFirst, BlockAt(layout, runFirst + n / pieces, n % pieces), w);
+        },
+        [&](std::int64_t, const BlockWork& w) {
+          writer.write({w.text.data(), w.length});
+          done += w.points;
+          if (cancelRequested && cancelRequested()) return false;
+          progress.update(100.0 * static_cast<double>(done) / total);
+          return true;
+        });
+    if (!finished) {
+      progress.close();
+      return {std::string(kGridCancelled), true};
     }
   }
   progress.close();

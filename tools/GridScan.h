@@ -6,7 +6,8 @@
 // containment region is bounded by a box (TriangleRegion.h), and since the
 // normalised coordinates of the grid lines are monotonic along each axis
 // (every step from the grid index to xn is), the points inside the box are a
-// range of columns times a range of rows, found by binary search. The
+// range of columns times a range of rows, found by a search that starts where
+// even spacing puts them. The
 // triangle is tested at those points; a point keeps the lowest-numbered
 // admitted triangle whose test accepted it. That is the triangle MeshValueAt
 // decides by, and the test is the same on the same doubles, so every point
