@@ -15,37 +15,42 @@ constexpr std::int32_t kMaxBandsListed = 4;
 
 }  // namespace
 
-PositionRange Reaching(const std::vector<double>& low, const std::vector<double>& high, double lo, double hi) {
+Spans::Spans(const std::vector<double>& low, const std::vector<double>& high)
+    : m_low(low),
+      m_high(high),
+      m_count(static_cast<std::int32_t>(low.size())),
+      m_descending(low.size() > 1 && low.back() < low.front()),
+      m_first(low.empty() ? 0.0 : low.front()),
+      m_scale(low.empty() ? 0.0 : (m_count - 1) / (low.back() - m_first)) {
   assert(low.size() == high.size());
-  const auto n = static_cast<std::int32_t>(low.size());
-  if (n == 0) return {};
-  // Where t falls if the spans are evenly spaced, as grid lines nearly are.
-  const double v0 = low.front(), scale = (n - 1) / (low.back() - v0);
-  auto guess = [&](double t) {
-    const double f = (t - v0) * scale;
-    if (!(f > 0)) return 0;
-    return f < n ? static_cast<std::int32_t>(std::ceil(f)) : n;
-  };
-  // The first position k where before(v[k]) turns false: a few steps from the
-  // guess, else a binary search.
-  auto firstNot = [&](const std::vector<double>& v, std::int32_t k, auto before) {
-    for (int step = 0; step < 4; ++step) {
-      if (k > 0 && !before(v[k - 1])) {
-        --k;
-      } else if (k < n && before(v[k])) {
-        ++k;
-      } else {
-        return k;
-      }
+}
+
+// The first position k where before(v[k]) turns false: a few steps from where
+// even spacing puts t, else a binary search.
+template <typename Before>
+std::int32_t Spans::firstNot(const std::vector<double>& v, double t, Before before) const {
+  const double f = (t - m_first) * m_scale;
+  std::int32_t k = 0;
+  if (f > 0) k = f < m_count ? static_cast<std::int32_t>(std::ceil(f)) : m_count;
+  for (int step = 0; step < 4; ++step) {
+    if (k > 0 && !before(v[k - 1])) {
+      --k;
+    } else if (k < m_count && before(v[k])) {
+      ++k;
+    } else {
+      return k;
     }
-    return static_cast<std::int32_t>(std::partition_point(v.begin(), v.end(), before) - v.begin());
-  };
-  if (n > 1 && low.back() < v0) {
-    return {firstNot(low, guess(hi), [&](double l) { return l > hi; }),
-            firstNot(high, guess(lo), [&](double h) { return h >= lo; })};
   }
-  return {firstNot(high, guess(lo), [&](double h) { return h < lo; }),
-          firstNot(low, guess(hi), [&](double l) { return l <= hi; })};
+  return static_cast<std::int32_t>(std::partition_point(v.begin(), v.end(), before) - v.begin());
+}
+
+PositionRange Spans::reaching(double lo, double hi) const {
+  if (m_descending) {
+    return {firstNot(m_low, hi, [&](double l) { return l > hi; }),
+            firstNot(m_high, lo, [&](double h) { return h >= lo; })};
+  }
+  return {firstNot(m_high, lo, [&](double h) { return h < lo; }),
+          firstNot(m_low, hi, [&](double l) { return l <= hi; })};
 }
 
 GridTriangles::GridTriangles(const Mesh& mesh, const DistortionLimit& limit, TriangleIndex count)
@@ -74,6 +79,7 @@ GridBands::GridBands(const GridTriangles& triangles, const std::vector<double>& 
   // Two passes over the triangles, counting and then filling, each list in
   // ascending order; the bands of a triangle are found again in the second
   // pass rather than kept.
+  const Spans spans(low, high);
   auto forEachListed = [&](auto&& list) {
     for (TriangleIndex i = 1; i <= triangles.count(); ++i) {
       const GridTriangles::Reach reach = triangles.reach(i);
@@ -81,7 +87,7 @@ GridBands::GridBands(const GridTriangles& triangles, const std::vector<double>& 
       PositionRange bands{0, kMaxBandsListed + 1};
       if (reach == GridTriangles::Reach::Box) {
         const RegionBox& box = triangles.box(i);
-        bands = Reaching(low, high, box.xMin, box.xMax);
+        bands = spans.reaching(box.xMin, box.xMax);
         if (bands.empty()) continue;
       }
       list(i, bands);
@@ -111,14 +117,17 @@ void ScanBlock(const GridTriangles& triangles, const GridBands& bands, std::int3
   const std::size_t points = columns.size() * rows.size();
   answers.owner.assign(points, BlockAnswers::kNone);
   answers.found.resize(points);
+  TriangleIndex* const owner = answers.owner.data();
+  TriangleTest* const found = answers.found.data();
   const Mesh& mesh = triangles.mesh();
+  const Spans columnSpans(columns, columns), rowSpans(rows, rows);
   bands.forEachCandidate(band, [&](TriangleIndex i) {
     PositionRange across{0, columnCount}, along{0, rowCount};
     if (triangles.reach(i) == GridTriangles::Reach::Box) {
       const RegionBox& box = triangles.box(i);
-      across = Reaching(columns, columns, box.xMin, box.xMax);
+      across = columnSpans.reaching(box.xMin, box.xMax);
       if (across.empty()) return;
-      along = Reaching(rows, rows, box.yMin, box.yMax);
+      along = rowSpans.reaching(box.yMin, box.yMax);
       if (along.empty()) return;
     }
     const TriangleEdges edges = GatherTriangleEdges(mesh, i);
@@ -126,11 +135,11 @@ void ScanBlock(const GridTriangles& triangles, const GridBands& bands, std::int3
       const std::size_t column = static_cast<std::size_t>(c) * rows.size();
       for (std::int32_t r = along.first; r < along.last; ++r) {
         const std::size_t p = column + static_cast<std::size_t>(r);
-        if (answers.owner[p] <= i) continue;
+        if (owner[p] <= i) continue;
         const TriangleTest test = TestTriangle(mesh, i, edges, columns[c], rows[r]);
         if (test.kind == TriangleTest::Kind::Miss) continue;
-        answers.owner[p] = i;
-        answers.found[p] = test;
+        owner[p] = i;
+        found[p] = test;
       }
     }
   });
