@@ -75,6 +75,7 @@ struct BlockWork {
   std::vector<char> text;  // grows to the largest block's room, never shrinks
   std::size_t length = 0;  // of the block's lines at the start of text
   std::int64_t points = 0;
+  std::exception_ptr failure;  // set when the second thread failed on this block
 };
 
 // Calls produce(n, work) for the blocks n = 0..count-1 and consume(n, work) on
@@ -94,17 +95,19 @@ bool InOrder(std::int64_t count, Produce&& produce, Consume&& consume) {
     return true;
   }
   auto helperWork = [&](std::int64_t n) -> BlockWork& { return work[1 + (n / 2) % 2]; };
+  // ready counts the blocks produced by the second thread, whose buffers this
+  // thread reads after taking their count; free counts the buffers it may fill.
   std::counting_semaphore<4> free(2), ready(0);
   std::atomic<bool> stop{false};
-  std::exception_ptr failure;  // written before ready is released
   const std::jthread helper([&] {
     for (std::int64_t n = 1; n < count; n += 2) {
       free.acquire();
       if (stop.load()) return;
+      BlockWork& w = helperWork(n);
       try {
-        produce(n, helperWork(n));
+        produce(n, w);
       } catch (...) {
-        failure = std::current_exception();
+        w.failure = std::current_exception();
         ready.release();
         return;
       }
@@ -127,8 +130,9 @@ bool InOrder(std::int64_t count, Produce&& produce, Consume&& consume) {
       continue;
     }
     ready.acquire();
-    if (failure) std::rethrow_exception(failure);
-    if (!consume(n, helperWork(n))) return false;
+    BlockWork& w = helperWork(n);
+    if (w.failure) std::rethrow_exception(w.failure);
+    if (!consume(n, w)) return false;
     free.release();
   }
   return true;
