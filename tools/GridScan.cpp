@@ -13,45 +13,65 @@ namespace {
 // band (where its box rejects most blocks at once) than to list in each.
 constexpr std::int32_t kMaxBandsListed = 4;
 
-}  // namespace
+// A half-open range of positions.
+struct PositionRange {
+  std::int32_t first = 0, last = 0;
+  bool empty() const { return first >= last; }
+};
 
-Spans::Spans(const std::vector<double>& low, const std::vector<double>& high)
-    : m_low(low),
-      m_high(high),
-      m_count(static_cast<std::int32_t>(low.size())),
-      m_descending(low.size() > 1 && low.back() < low.front()),
-      m_first(low.empty() ? 0.0 : low.front()),
-      m_scale(low.empty() ? 0.0 : (m_count - 1) / (low.back() - m_first)) {
-  assert(low.size() == high.size());
-}
+// Spans [low[k], high[k]], monotonic in k in the same direction (as grid
+// lines and runs of them are), prepared for many searches.
+class Spans {
+ public:
+  // The vectors must outlive the object.
+  Spans(const std::vector<double>& low, const std::vector<double>& high)
+      : m_low(low),
+        m_high(high),
+        m_count(static_cast<std::int32_t>(low.size())),
+        m_descending(low.size() > 1 && low.back() < low.front()),
+        m_first(low.empty() ? 0.0 : low.front()),
+        m_scale(low.empty() ? 0.0 : (m_count - 1) / (low.back() - m_first)) {
+    assert(low.size() == high.size());
+  }
 
-// The first position k where before(v[k]) turns false: a few steps from where
-// even spacing puts t, else a binary search.
-template <typename Before>
-std::int32_t Spans::firstNot(const std::vector<double>& v, double t, Before before) const {
-  const double f = (t - m_first) * m_scale;
-  std::int32_t k = 0;
-  if (f > 0) k = f < m_count ? static_cast<std::int32_t>(std::ceil(f)) : m_count;
-  for (int step = 0; step < 4; ++step) {
-    if (k > 0 && !before(v[k - 1])) {
-      --k;
-    } else if (k < m_count && before(v[k])) {
-      ++k;
-    } else {
-      return k;
+  // The positions of the spans that reach [lo, hi].
+  PositionRange reaching(double lo, double hi) const {
+    if (m_descending) {
+      return {firstNot(m_low, hi, [&](double l) { return l > hi; }),
+              firstNot(m_high, lo, [&](double h) { return h >= lo; })};
     }
+    return {firstNot(m_high, lo, [&](double h) { return h < lo; }),
+            firstNot(m_low, hi, [&](double l) { return l <= hi; })};
   }
-  return static_cast<std::int32_t>(std::partition_point(v.begin(), v.end(), before) - v.begin());
-}
 
-PositionRange Spans::reaching(double lo, double hi) const {
-  if (m_descending) {
-    return {firstNot(m_low, hi, [&](double l) { return l > hi; }),
-            firstNot(m_high, lo, [&](double h) { return h >= lo; })};
+ private:
+  // The first position k where before(v[k]) turns false: a few steps from
+  // where even spacing puts t, else a binary search.
+  template <typename Before>
+  std::int32_t firstNot(const std::vector<double>& v, double t, Before before) const {
+    const double f = (t - m_first) * m_scale;
+    std::int32_t k = 0;
+    if (f > 0) k = f < m_count ? static_cast<std::int32_t>(std::ceil(f)) : m_count;
+    for (int step = 0; step < 4; ++step) {
+      if (k > 0 && !before(v[k - 1])) {
+        --k;
+      } else if (k < m_count && before(v[k])) {
+        ++k;
+      } else {
+        return k;
+      }
+    }
+    return static_cast<std::int32_t>(std::partition_point(v.begin(), v.end(), before) - v.begin());
   }
-  return {firstNot(m_high, lo, [&](double h) { return h < lo; }),
-          firstNot(m_low, hi, [&](double l) { return l <= hi; })};
-}
+
+  const std::vector<double>& m_low;
+  const std::vector<double>& m_high;
+  std::int32_t m_count;
+  bool m_descending;
+  double m_first, m_scale;  // for the guess where even spacing puts a value
+};
+
+}  // namespace
 
 GridTriangles::GridTriangles(const Mesh& mesh, const DistortionLimit& limit, TriangleIndex count)
     : m_mesh(mesh),

@@ -37,32 +37,6 @@ namespace plotvane {
 // order: ascending, descending or all equal (or all NaN, which no test accepts).
 using GridLines = std::vector<double>;
 
-// A half-open range of positions.
-struct PositionRange {
-  std::int32_t first = 0, last = 0;
-  bool empty() const { return first >= last; }
-};
-
-// Spans [low[k], high[k]], monotonic in k in the same direction (as grid
-// lines and runs of them are), prepared for many searches.
-class Spans {
- public:
-  // The vectors must outlive the object.
-  Spans(const std::vector<double>& low, const std::vector<double>& high);
-  // The positions of the spans that reach [lo, hi].
-  PositionRange reaching(double lo, double hi) const;
-
- private:
-  template <typename Before>
-  std::int32_t firstNot(const std::vector<double>& v, double t, Before before) const;
-
-  const std::vector<double>& m_low;
-  const std::vector<double>& m_high;
-  std::int32_t m_count;
-  bool m_descending;
-  double m_first, m_scale;  // for the guess where even spacing puts a value
-};
-
 class GridTriangles {
  public:
   // How a triangle can reach grid points.
