@@ -56,10 +56,10 @@ MeshValue AnswerOf(const DataRange& range, const TriangleTest& found) {
 
 MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y) {
   if (mesh.nt <= 0) return {};
-  const MeshLocator& index = LocatorOf(mesh);
-  if (index.triangleCount() != mesh.nt) return {};
   const NormalisedPoint p = NormalisePoint(range, X, Y);
   if (!p.valid) return {};
+  const MeshLocator& index = LocatorOf(mesh);
+  if (index.triangleCount() != mesh.nt) return {};
   assert(mesh.hh.size() > static_cast<std::size_t>(mesh.nt) && "hh must hold a distortion per triangle");
   Scan scan{mesh, limit, p.xn, p.yn};
   index.forEachCandidate(p.xn, p.yn, scan);
