@@ -73,7 +73,12 @@ TriangleRegion ContainmentRegion(const TriangleEdges& t) {
     box.xMax = std::max(box.xMax, v.x);
     box.yMax = std::max(box.yMax, v.y);
   }
-  const double size = std::hypot(box.xMax - box.xMin, box.yMax - box.yMin);
+  // The box's diagonal, by the plain root as the edges: its sides are at least
+  // a float step (the vertices differ), so the squares cannot underflow, and a
+  // box too large to square makes the margin infinite, leaving the region
+  // unbounded, which is always safe.
+  const double width = box.xMax - box.xMin, height = box.yMax - box.yMin;
+  const double size = std::sqrt(width * width + height * height);
   const double magnitude =
       std::max({std::fabs(box.xMin), std::fabs(box.yMin), std::fabs(box.xMax), std::fabs(box.yMax)});
   const double margin = kMarginFactor * size / minSine + kMarginFactor * magnitude + kAbsoluteMargin;
