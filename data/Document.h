@@ -20,19 +20,17 @@
 //   of earlier data is ever taken for the new points.
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/DataRange.h"
 #include "common/Index.h"
+#include "data/LocatorCache.h"
 #include "settings/DrawSettings.h"
 #include "settings/LabelOptions.h"
 #include "settings/PasteBuffer.h"
 
 namespace plotvane {
-
-class MeshLocator;
 
 struct PointSet {
   PointIndex nn = 0;
@@ -45,11 +43,12 @@ struct Mesh {
   TriangleIndex nt = 0;
   std::vector<std::int32_t> ipt{0};
   std::vector<double> hh{0.0};
-  // The spatial index of the triangles, built once per mesh for the value
-  // look-up; empty while nt == 0.
-  std::shared_ptr<const MeshLocator> locator;
+  // The spatial index of the triangles for the value look-up, built by the
+  // first look-up (LocatorOf in tools/MeshLocator.h) and forgotten with the
+  // triangles.
+  LocatorCache locator;
 
-  // Forgets the triangles (the point arrays stay as they are).
+  // Forgets the triangles and their index (the point arrays stay as they are).
   void clearTriangles() {
     nt = 0;
     ipt.assign(1, 0);

@@ -97,7 +97,7 @@ void CheckMesh(const Document& doc) {
   const PointIndex nn = doc.points.nn;
   Require(m.nt >= 1 && m.ipt.size() >= static_cast<std::size_t>(3 * m.nt + 1), "ipt holds nt triangles");
   Require(m.hh.size() == static_cast<std::size_t>(m.nt) + 1, "hh holds one distortion per triangle");
-  Require(m.locator && m.locator->triangleCount() == m.nt, "the locator belongs to this mesh");
+  Require(LocatorOf(m).triangleCount() == m.nt, "the locator belongs to this mesh");
   for (std::size_t k = 1; k <= static_cast<std::size_t>(3 * m.nt); ++k) {
     Require(m.ipt[k] >= 1 && m.ipt[k] <= nn, "every vertex index names a point");
   }
@@ -217,7 +217,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(ShowsErrorMessage(status) == !doc.errMsg.empty(), "a message is shown exactly when there is one");
   Require(doc.drawable() == (status == LoadStatus::Meshed), "drawable exactly after a meshed load");
   if (status != LoadStatus::Meshed) {
-    Require(doc.mesh.nt == 0 && !doc.mesh.locator, "a failed load leaves no mesh");
+    Require(doc.mesh.nt == 0 && !doc.mesh.locator.built(), "a failed load leaves no mesh");
     Require(!MeshValueAt(doc, 20.0f, 10.0f).hasValue(), "a failed load answers no look-up");
     if (!doc.errMsg.empty()) Require(ComposePage(doc, NullProgress()).isNull(), "a failed load composes no page");
     return 0;

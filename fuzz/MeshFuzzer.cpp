@@ -24,7 +24,6 @@
 #include "mesh/Distortion.h"
 #include "mesh/Triangulate.h"
 #include "oracle/LiteralMesh.h"
-#include "tools/MeshLocator.h"
 #include "tools/MeshValueAt.h"
 
 namespace plotvane::fuzz {
@@ -111,7 +110,6 @@ void CheckLookUps(const Run& run) {
   mesh.nt = run.nt;
   mesh.ipt = run.ipt;
   TriangleDistortions(mesh.meshX, mesh.meshY, mesh.nt, mesh.ipt, mesh.hh);
-  mesh.locator = MeshLocator::Build(mesh);
   const DataRange range{0, 100, 0, 100, 0, 100};
   for (PointIndex i = 1; i <= run.points.nn(); ++i) {
     Compare(mesh, range, static_cast<float>(mesh.meshX[i]), static_cast<float>(mesh.meshY[i]));

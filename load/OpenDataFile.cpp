@@ -10,7 +10,6 @@
 #include "mesh/Distortion.h"
 #include "mesh/Triangulate.h"
 #include "settings/NumberText.h"
-#include "tools/MeshLocator.h"
 
 namespace plotvane {
 namespace {
@@ -130,8 +129,8 @@ LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& pr
     if (meshed == TriangulateOutcome::Cancelled) doc.points = PointSet{};
     return FromTriangulate(meshed);
   }
+  // The spatial index waits for the first value look-up (MeshLocator.h).
   TriangleDistortions(m.meshX, m.meshY, m.nt, m.ipt, m.hh);
-  m.locator = MeshLocator::Build(m);
   return LoadStatus::Meshed;
 }
 

@@ -1,31 +1,240 @@
-// The grid conversion: see GridConversion.h. One line is formatted into a
-// stack buffer per grid point with a value; the writer buffers the lines, so a
-// million points cost no allocation each.
+// The grid conversion: see GridConversion.h.
+//
+// The grid is cut into blocks of about kBlockPoints points in file order:
+// bands of whole columns, or, when one column is longer than a block, pieces
+// of a column. Blocks are answered by the grid scan (GridScan.h) and formatted
+// on two threads, this one taking the even blocks and a second the odd ones;
+// this thread writes them in order. Only this thread reports progress, asks
+// for cancellation (the desktop's callback runs window events) and touches
+// the writer, once per block.
 
 #include "tools/GridConversion.h"
 
+#include <algorithm>
 #include <array>
+#include <atomic>
+#include <cstring>
+#include <exception>
+#include <semaphore>
+#include <thread>
+#include <vector>
 
 #include "common/SafeFile.h"
 #include "settings/NumberText.h"
+#include "tools/GridScan.h"
 #include "tools/MeshValueAt.h"
 
 namespace plotvane {
 namespace {
 
-// How many grid points pass between progress updates and cancellation checks.
-constexpr std::int64_t kCheckInterval = 4096;
+// Grid points per block: progress and cancellation are checked after each,
+// and each thread keeps one block's answers and text.
+constexpr std::int64_t kBlockPoints = 8192;
+// Bands listed at a time, which bounds the lists however many columns a grid has.
+constexpr std::int64_t kBandsPerRun = 4096;
+// FormatSingle writes at most this many characters.
+constexpr std::size_t kTextRoom = 16;
+// A line: three texts, two TABs and CR LF, with room to copy the last text's
+// whole slot.
+constexpr std::size_t kLineRoom = 4 * kTextRoom;
 
-// "X TAB Y TAB Z CR LF" into out; returns its length.
-std::size_t FormatLine(float x, float y, float z, char* out) {
-  std::size_t n = static_cast<std::size_t>(FormatSingle(x, out));
-  out[n++] = '\t';
-  n += static_cast<std::size_t>(FormatSingle(y, out + n));
-  out[n++] = '\t';
-  n += static_cast<std::size_t>(FormatSingle(z, out + n));
-  out[n++] = '\r';
-  out[n++] = '\n';
-  return n;
+bool TwoCores() {
+  static const bool two = std::thread::hardware_concurrency() >= 2;
+  return two;
+}
+
+// Runs job(0) here and, when count is 2, job(1) on a second thread at the same
+// time (one after the other on a single core). A failure of either is
+// rethrown here once both have ended.
+template <typename Job>
+void InParallel(int count, Job&& job) {
+  if (count < 2 || !TwoCores()) {
+    for (int k = 0; k < count; ++k) job(k);
+    return;
+  }
+  std::exception_ptr failure;
+  {
+    const std::jthread helper([&] {
+      try {
+        job(1);
+      } catch (...) {
+        failure = std::current_exception();
+      }
+    });
+    job(0);
+  }
+  if (failure) std::rethrow_exception(failure);
+}
+
+// One thread's block: its lines, answers and text.
+struct BlockWork {
+  GridLines columns, rows;
+  BlockAnswers answers;
+  std::vector<char> rowTexts;  // kTextRoom bytes per row
+  std::vector<std::uint8_t> rowLengths;
+  std::vector<char> text;  // grows to the largest block's room, never shrinks
+  std::size_t length = 0;  // of the block's lines at the start of text
+  std::int64_t points = 0;
+  std::exception_ptr failure;  // set when the second thread failed on this block
+};
+
+// Calls produce(n, work) for the blocks n = 0..count-1 and consume(n, work) on
+// this thread in the order of n, until consume returns false; returns whether
+// all were consumed. With two cores a second thread produces the odd blocks
+// into two buffers in turn, so it can run one block ahead while this thread
+// produces the even ones and consumes. A failure of either thread is rethrown
+// here once the second has ended.
+template <typename Produce, typename Consume>
+bool InOrder(std::int64_t count, Produce&& produce, Consume&& consume) {
+  std::array<BlockWork, 3> work;  // [0] this thread's, [1] and [2] the second's
+  if (count < 2 || !TwoCores()) {
+    for (std::int64_t n = 0; n < count; ++n) {
+      produce(n, work[0]);
+      if (!consume(n, work[0])) return false;
+    }
+    return true;
+  }
+  auto helperWork = [&](std::int64_t n) -> BlockWork& { return work[1 + (n / 2) % 2]; };
+  // ready counts the blocks produced by the second thread, whose buffers this
+  // thread reads after taking their count; free counts the buffers it may fill.
+  std::counting_semaphore<4> free(2), ready(0);
+  std::atomic<bool> stop{false};
+  const std::jthread helper([&] {
+    for (std::int64_t n = 1; n < count; n += 2) {
+      free.acquire();
+      if (stop.load()) return;
+      BlockWork& w = helperWork(n);
+      try {
+        produce(n, w);
+      } catch (...) {
+        w.failure = std::current_exception();
+        ready.release();
+        return;
+      }
+      ready.release();
+    }
+  });
+  // However this thread leaves, the helper is let go before it is joined.
+  struct Halt {
+    std::atomic<bool>& stop;
+    std::counting_semaphore<4>& free;
+    ~Halt() {
+      stop.store(true);
+      free.release();
+    }
+  } const halt{stop, free};
+  for (std::int64_t n = 0; n < count; ++n) {
+    if (n % 2 == 0) {
+      produce(n, work[0]);
+      if (!consume(n, work[0])) return false;
+      continue;
+    }
+    ready.acquire();
+    BlockWork& w = helperWork(n);
+    if (w.failure) std::rethrow_exception(w.failure);
+    if (!consume(n, w)) return false;
+    free.release();
+  }
+  return true;
+}
+
+// The grid in file order, cut into blocks.
+struct Layout {
+  std::int64_t countX = 0, countY = 0;
+  std::int64_t columnsPerBand = 1, rowsPerBlock = 1;
+
+  Layout(std::int64_t x, std::int64_t y) : countX(x), countY(y) {
+    if (countY > 0) columnsPerBand = std::max<std::int64_t>(1, kBlockPoints / countY);
+    rowsPerBlock = std::clamp<std::int64_t>(countY, 1, kBlockPoints);
+  }
+  std::int64_t bands() const { return (countX + columnsPerBand - 1) / columnsPerBand; }
+  std::int64_t blocksPerBand() const { return (countY + rowsPerBlock - 1) / rowsPerBlock; }
+};
+
+// Grid indices (1-based, half-open) of one block.
+struct Block {
+  std::int64_t band = 0;
+  std::int64_t column0 = 1, column1 = 1, row0 = 1, row1 = 1;
+  std::int64_t points() const { return (column1 - column0) * (row1 - row0); }
+};
+
+Block BlockAt(const Layout& layout, std::int64_t band, std::int64_t piece) {
+  Block b;
+  b.band = band;
+  b.column0 = 1 + band * layout.columnsPerBand;
+  b.column1 = std::min(layout.countX + 1, b.column0 + layout.columnsPerBand);
+  b.row0 = 1 + piece * layout.rowsPerBlock;
+  b.row1 = std::min(layout.countY + 1, b.row0 + layout.rowsPerBlock);
+  return b;
+}
+
+// What every block of one conversion shares, read-only while blocks run.
+struct Conversion {
+  const Document& document;
+  const GridParameters& grid;
+  const GridTriangles& triangles;
+
+  float x(std::int64_t i) const { return GridCoordinate(grid.originX, grid.intervalX, i); }
+  float y(std::int64_t j) const { return GridCoordinate(grid.originY, grid.intervalY, j); }
+  double xn(std::int64_t i) const { return NormalisePoint(document.range, x(i), 0.0f).xn; }
+  double yn(std::int64_t j) const { return NormalisePoint(document.range, 0.0f, y(j)).yn; }
+};
+
+void ConvertBlock(const Conversion& c, const GridBands& bands, std::int64_t runFirst, const Block& block,
+                  BlockWork& w) {
+  w.columns.clear();
+  for (std::int64_t i = block.column0; i < block.column1; ++i) w.columns.push_back(c.xn(i));
+  w.rows.clear();
+  for (std::int64_t j = block.row0; j < block.row1; ++j) w.rows.push_back(c.yn(j));
+  ScanBlock(c.triangles, bands, static_cast<std::int32_t>(block.band - runFirst), w.columns, w.rows, w.answers);
+
+  // Each Y text serves every column of the block, each X text all its rows.
+  // Texts are copied as whole kTextRoom slots and the cursor advanced by
+  // their length, which the room per line allows.
+  const std::size_t rowCount = w.rows.size();
+  w.rowTexts.resize(rowCount * kTextRoom);
+  w.rowLengths.resize(rowCount);
+  for (std::size_t r = 0; r < rowCount; ++r) {
+    const float y = c.y(block.row0 + static_cast<std::int64_t>(r));
+    w.rowLengths[r] = static_cast<std::uint8_t>(FormatSingle(y, &w.rowTexts[r * kTextRoom]));
+  }
+  const std::size_t room = w.columns.size() * rowCount * kLineRoom;
+  if (w.text.size() < room) w.text.resize(room);
+  char* out = w.text.data();
+  std::array<char, kTextRoom> x{};
+  for (std::size_t col = 0; col < w.columns.size(); ++col) {
+    const auto xLength = FormatSingle(c.x(block.column0 + static_cast<std::int64_t>(col)), x.data());
+    for (std::size_t r = 0; r < rowCount; ++r) {
+      const std::size_t p = col * rowCount + r;
+      if (w.answers.owner[p] == BlockAnswers::kNone) continue;
+      const MeshValue value = AnswerOf(c.document.range, w.answers.found[p]);
+      if (!value.hasValue()) continue;
+      std::memcpy(out, x.data(), kTextRoom);
+      out += xLength;
+      *out++ = '\t';
+      std::memcpy(out, &w.rowTexts[r * kTextRoom], kTextRoom);
+      out += w.rowLengths[r];
+      *out++ = '\t';
+      out += FormatSingle(value.z, out);
+      *out++ = '\r';
+      *out++ = '\n';
+    }
+  }
+  w.length = static_cast<std::size_t>(out - w.text.data());
+  w.points = block.points();
+}
+
+// The span of normalised X over each band of a run.
+void BandSpans(const Conversion& c, const Layout& layout, std::int64_t first, std::int64_t count,
+               std::vector<double>& low, std::vector<double>& high) {
+  low.clear();
+  high.clear();
+  for (std::int64_t b = first; b < first + count; ++b) {
+    const Block block = BlockAt(layout, b, 0);
+    const double a = c.xn(block.column0), z = c.xn(block.column1 - 1);
+    low.push_back(std::min(a, z));
+    high.push_back(std::max(a, z));
+  }
 }
 
 }  // namespace
@@ -49,28 +258,44 @@ GridConversionResult ConvertToGrid(const Document& document, const GridParameter
   const PointSet& points = document.points;
   writer.write(points.labelX + '\t' + points.labelY + '\t' + points.labelZ + "\r\n");
 
-  // sq cannot change while the conversion runs, so it is read once.
-  const DistortionLimit limit = ReadDistortionLimit(document.settings.sq);
   // A count of 0 or less on either axis leaves no grid point at all.
   const bool empty = grid.countX <= 0 || grid.countY <= 0;
-  const std::int64_t countX = empty ? 0 : grid.countX;
-  const std::int64_t countY = empty ? 0 : grid.countY;
-  const double total = static_cast<double>(countX) * static_cast<double>(countY);
-  std::array<char, 64> line{};
-  std::int64_t done = 0;
+  const Layout layout(empty ? 0 : grid.countX, empty ? 0 : grid.countY);
+  const double total = static_cast<double>(layout.countX) * static_cast<double>(layout.countY);
   progress.prepare(kGridProgressLabel);
-  for (std::int64_t i = 1; i <= countX; ++i) {
-    const float xg = GridCoordinate(grid.originX, grid.intervalX, i);
-    for (std::int64_t j = 1; j <= countY; ++j) {
-      const float yg = GridCoordinate(grid.originY, grid.intervalY, j);
-      const MeshValue value = MeshValueAt(document.mesh, document.range, limit, xg, yg);
-      if (value.hasValue()) writer.write({line.data(), FormatLine(xg, yg, value.z, line.data())});
-      if (++done % kCheckInterval != 0) continue;
-      if (cancelRequested && cancelRequested()) {
-        progress.close();
-        return {std::string(kGridCancelled), true};
-      }
-      progress.update(100.0 * static_cast<double>(done) / total);
+
+  // sq cannot change while the conversion runs, so it is read once. Extents
+  // that leave no valid normalisation answer nothing, as MeshValueAt does.
+  const bool answerable = !empty && document.mesh.nt > 0 && NormalisePoint(document.range, 0.0f, 0.0f).valid;
+  const TriangleIndex nt = answerable ? document.mesh.nt : 0;
+  GridTriangles triangles(document.mesh, ReadDistortionLimit(document.settings.sq), nt);
+  const TriangleIndex split = nt < kBlockPoints ? nt : nt / 2;
+  InParallel(split < nt ? 2 : 1,
+             [&](int half) { half == 0 ? triangles.measure(1, split) : triangles.measure(split + 1, nt); });
+  const Conversion conversion{document, grid, triangles};
+
+  std::vector<double> low, high;
+  std::int64_t done = 0;
+  for (std::int64_t runFirst = 0; runFirst < layout.bands(); runFirst += kBandsPerRun) {
+    const std::int64_t runBands = std::min(kBandsPerRun, layout.bands() - runFirst);
+    BandSpans(conversion, layout, runFirst, runBands, low, high);
+    const GridBands bands(triangles, low, high);
+    const std::int64_t pieces = layout.blocksPerBand();
+    const bool finished = InOrder(
+        runBands * pieces,
+        [&](std::int64_t n, BlockWork& w) {
+          ConvertBlock(conversion, bands, runFirst, BlockAt(layout, runFirst + n / pieces, n % pieces), w);
+        },
+        [&](std::int64_t, const BlockWork& w) {
+          writer.write({w.text.data(), w.length});
+          done += w.points;
+          if (cancelRequested && cancelRequested()) return false;
+          progress.update(100.0 * static_cast<double>(done) / total);
+          return true;
+        });
+    if (!finished) {
+      progress.close();
+      return {std::string(kGridCancelled), true};
     }
   }
   progress.close();

@@ -55,7 +55,9 @@ float GridCoordinate(float origin, float interval, std::int64_t k);
 // sq) on the grid and writes the file at path. The caller has checked that the
 // mesh has at least three triangles. progress receives the share of grid points
 // done; cancelRequested, when given, is asked every few thousand points and
-// stops the conversion when it returns true.
+// stops the conversion when it returns true. Both are called on the calling
+// thread only, though a second thread shares the work when there are two
+// cores.
 GridConversionResult ConvertToGrid(const Document& document, const GridParameters& grid, const std::string& path,
                                    ProgressSink& progress = NullProgress(),
                                    const std::function<bool()>& cancelRequested = {});

@@ -173,4 +173,8 @@ std::shared_ptr<const MeshLocator> MeshLocator::Build(const Mesh& mesh) {
   return index;
 }
 
+const MeshLocator& LocatorOf(const Mesh& mesh) {
+  return mesh.locator.get([&] { return MeshLocator::Build(mesh); });
+}
+
 }  // namespace plotvane

@@ -13,20 +13,6 @@
 namespace plotvane {
 namespace {
 
-struct NormalisedPoint {
-  bool valid = false;
-  double xn = 0.0, yn = 0.0;
-};
-
-// The point in mesh coordinates; invalid when the extents leave no valid
-// normalisation (the mesh then cannot belong to this data).
-NormalisedPoint Normalise(const DataRange& range, float X, float Y) {
-  const double width = range.xMax - range.xMin;
-  const double height = range.yMax - range.yMin;
-  if (width == 0 || height == 0) return {};
-  return {true, (X - range.xMin) / width * 100.0, (Y - range.yMin) / height * 100.0};
-}
-
 // Turns the winning triangle's normalised value back into data units.
 MeshValue ToDataUnits(const DataRange& range, float zn) {
   const double z = range.zMin + (range.zMax - range.zMin) * zn / 100.0;
@@ -48,7 +34,18 @@ struct Scan {
   }
 };
 
-MeshValue Answer(const DataRange& range, const TriangleTest& found) {
+}  // namespace
+
+// The point in mesh coordinates; invalid when the extents leave no valid
+// normalisation (the mesh then cannot belong to this data).
+NormalisedPoint NormalisePoint(const DataRange& range, float X, float Y) {
+  const double width = range.xMax - range.xMin;
+  const double height = range.yMax - range.yMin;
+  if (width == 0 || height == 0) return {};
+  return {true, (X - range.xMin) / width * 100.0, (Y - range.yMin) / height * 100.0};
+}
+
+MeshValue AnswerOf(const DataRange& range, const TriangleTest& found) {
   switch (found.kind) {
     case TriangleTest::Kind::Hit: return ToDataUnits(range, found.zn);
     case TriangleTest::Kind::Degenerate: return {MeshValue::Kind::Degenerate, 0.0f};
@@ -57,16 +54,16 @@ MeshValue Answer(const DataRange& range, const TriangleTest& found) {
   return {};
 }
 
-}  // namespace
-
 MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y) {
-  if (mesh.nt <= 0 || !mesh.locator || mesh.locator->triangleCount() != mesh.nt) return {};
-  const NormalisedPoint p = Normalise(range, X, Y);
+  if (mesh.nt <= 0) return {};
+  const NormalisedPoint p = NormalisePoint(range, X, Y);
   if (!p.valid) return {};
+  const MeshLocator& index = LocatorOf(mesh);
+  if (index.triangleCount() != mesh.nt) return {};
   assert(mesh.hh.size() > static_cast<std::size_t>(mesh.nt) && "hh must hold a distortion per triangle");
   Scan scan{mesh, limit, p.xn, p.yn};
-  mesh.locator->forEachCandidate(p.xn, p.yn, scan);
-  return Answer(range, scan.found);
+  index.forEachCandidate(p.xn, p.yn, scan);
+  return AnswerOf(range, scan.found);
 }
 
 MeshValue MeshValueAt(const Document& document, float X, float Y) {
@@ -75,14 +72,14 @@ MeshValue MeshValueAt(const Document& document, float X, float Y) {
 
 MeshValue MeshValueAtLinear(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y) {
   if (mesh.nt <= 0) return {};
-  const NormalisedPoint p = Normalise(range, X, Y);
+  const NormalisedPoint p = NormalisePoint(range, X, Y);
   if (!p.valid) return {};
   assert(mesh.hh.size() > static_cast<std::size_t>(mesh.nt) && "hh must hold a distortion per triangle");
   Scan scan{mesh, limit, p.xn, p.yn};
   for (TriangleIndex i = 1; i <= mesh.nt; ++i) {
     if (scan(i)) break;
   }
-  return Answer(range, scan.found);
+  return AnswerOf(range, scan.found);
 }
 
 }  // namespace plotvane

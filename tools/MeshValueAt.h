@@ -12,21 +12,25 @@
 //   value Z = zMin + (zMax - zMin) * zn / 100 rounded to single precision;
 // - Outside when no admitted triangle contains the point.
 //
-// MeshValueAt asks the mesh's spatial index (MeshLocator.h) for the few
-// triangles that can contain the point and tests those in ascending order;
-// MeshValueAtLinear tests every triangle 1..nt in order. Both use the same
-// triangle test and therefore give the same answer, bit for bit.
+// MeshValueAt asks the mesh's spatial index (MeshLocator.h), which the first
+// look-up on a mesh builds, for the few triangles that can contain the point
+// and tests those in ascending order; MeshValueAtLinear tests every triangle
+// 1..nt in order. Both use the same triangle test and therefore give the same
+// answer, bit for bit.
 //
 // A mesh that cannot belong to the current data gives Outside instead of a
-// division by zero: nt == 0, a zero extent in X or Y, and for MeshValueAt a
-// missing locator or one built for another triangle count. A Z outside the
-// single-precision range (or not finite) is no value either: it answers
-// Outside rather than an infinity that no caller can show.
+// division by zero: nt == 0, a zero extent in X or Y, and for MeshValueAt an
+// index built for another triangle count (nt changed without a reset of
+// Mesh::locator). A Z outside the single-precision range (or not finite) is no
+// value either: it answers Outside rather than an infinity that no caller can
+// show.
 
 #include "data/Document.h"
 #include "tools/DistortionLimit.h"
 
 namespace plotvane {
+
+struct TriangleTest;
 
 struct MeshValue {
   enum class Kind { Value, Outside, Degenerate };
@@ -44,5 +48,16 @@ MeshValue MeshValueAt(const Document& document, float X, float Y);
 
 // The plain scan over every triangle; kept as the reference for the fast path.
 MeshValue MeshValueAtLinear(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y);
+
+// The steps before and after the triangle tests, shared with the grid scan
+// (GridScan.h), which must answer exactly as MeshValueAt does.
+struct NormalisedPoint {
+  bool valid = false;  // false: the extents leave no valid normalisation
+  double xn = 0.0, yn = 0.0;
+};
+NormalisedPoint NormalisePoint(const DataRange& range, float X, float Y);
+// The answer when found is the test of the deciding triangle (a Miss when none
+// accepted the point).
+MeshValue AnswerOf(const DataRange& range, const TriangleTest& found);
 
 }  // namespace plotvane

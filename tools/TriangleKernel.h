@@ -60,8 +60,9 @@ struct TriangleTest {
 // Tests triangle i against the normalised point (xn, yn) and, when it contains
 // the point, interpolates the normalised Z. Admission by the distortion limit
 // is the caller's business.
-inline TriangleTest TestTriangle(const Mesh& mesh, TriangleIndex i, double xn, double yn) {
-  const TriangleEdges t = GatherTriangleEdges(mesh, i);
+// t is GatherTriangleEdges(mesh, i), which a caller testing many points
+// gathers once.
+inline TriangleTest TestTriangle(const Mesh& mesh, TriangleIndex i, const TriangleEdges& t, double xn, double yn) {
   const double dx0 = xn - t.x0, dy0 = yn - t.y0;
   const double c1 = t.e1x * dy0 - t.e1y * dx0;
   const double c2 = t.e2x * (yn - t.y1) - t.e2y * (xn - t.x1);
@@ -81,6 +82,10 @@ inline TriangleTest TestTriangle(const Mesh& mesh, TriangleIndex i, double xn, d
   const float z10 = z1 - z0, z20 = z2 - z0;
   const double zn = z0 + s * z10 + tt * z20;
   return {TriangleTest::Kind::Hit, static_cast<float>(zn)};
+}
+
+inline TriangleTest TestTriangle(const Mesh& mesh, TriangleIndex i, double xn, double yn) {
+  return TestTriangle(mesh, i, GatherTriangleEdges(mesh, i), xn, yn);
 }
 
 }  // namespace plotvane

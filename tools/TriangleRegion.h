@@ -24,13 +24,15 @@ namespace plotvane {
 
 struct TriangleEdges;
 
+// Left uninitialised by default, so that a table of one per triangle costs
+// nothing until it is filled.
 struct RegionBox {
-  double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+  double xMin, yMin, xMax, yMax;
 };
 
 struct TriangleRegion {
   bool bounded = false;  // false: the test may accept points anywhere
-  RegionBox box;         // every accepted point lies in it (when bounded)
+  RegionBox box{};       // every accepted point lies in it (when bounded)
 };
 
 TriangleRegion ContainmentRegion(const TriangleEdges& t);

@@ -7,7 +7,6 @@
 
 #include "AppSuites.h"
 #include "app/CursorReadout.h"
-#include "tools/MeshLocator.h"
 #include "tools/ToolMeshes.h"
 
 using namespace plotvane;

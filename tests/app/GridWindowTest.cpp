@@ -44,7 +44,6 @@ Document SquareDocument() {
   doc.mesh.ipt.insert(doc.mesh.ipt.end(), {5, 6, 7});
   doc.mesh.hh.push_back(0.0);
   doc.mesh.nt = 3;
-  test::Reindex(doc.mesh);
   doc.range = t.range;
   doc.fileTitle = "site";
   return doc;

@@ -18,7 +18,7 @@ Document LoadGoodFile(const TempDir& dir, Document& doc) {
 void ExpectNothingOfEarlierDataInUse(const Document& doc, const Document& earlier) {
   EXPECT_FALSE(doc.drawable());
   EXPECT_EQ(doc.mesh.nt, 0);
-  EXPECT_EQ(doc.mesh.locator, nullptr);
+  EXPECT_FALSE(doc.mesh.locator.built());
   int answered = 0;
   for (PointIndex i = 1; i <= earlier.points.nn; ++i) {
     const auto x = static_cast<float>(earlier.points.dataX[i]);

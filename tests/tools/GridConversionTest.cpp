@@ -111,6 +111,29 @@ TEST(GridConversion, PointsInExcludedTrianglesAreLeftOut) {
   EXPECT_EQ(ListedPoints(ReadBytes(path)), (Coordinates{{0, 5}, {10, 5}, {20, 0}, {20, 5}}));
 }
 
+TEST(GridConversion, GridOfManyBlocksIsTheLookUpPointByPoint) {
+  // Enough points for blocks on both threads, with a distortion limit and
+  // parts off the mesh; the second grid's columns are cut into pieces.
+  Document d = SquareDocument();
+  const test::ToolMesh t = test::LatticeMesh(30, 4);
+  d.mesh = t.mesh;
+  d.range = t.range;
+  d.settings.sq = "0.7";
+  TempDir dir;
+  const std::string path = dir.file("grid.txt");
+  for (const GridParameters& grid : {Grid(110, -0.7f, 170, -5, 0.9f, 130), Grid(3, 31, 3, -10, 0.01f, 12000)}) {
+    Coordinates points;
+    for (std::int64_t i = 1; i <= grid.countX; ++i) {
+      for (std::int64_t j = 1; j <= grid.countY; ++j) {
+        points.emplace_back(GridCoordinate(grid.originX, grid.intervalX, i),
+                            GridCoordinate(grid.originY, grid.intervalY, j));
+      }
+    }
+    ASSERT_TRUE(ConvertToGrid(d, grid, path).ok());
+    EXPECT_EQ(ReadBytes(path), ExpectedFile(d, points));
+  }
+}
+
 TEST(GridConversion, EveryLineEndsWithCrLf) {
   const Document d = SquareDocument();
   TempDir dir;

@@ -94,7 +94,7 @@ TEST_P(LocatorOnMeshes, OffersEveryAcceptingTriangleInAscendingOrder) {
   }
   for (const auto& [xn, yn] : points) {
     std::vector<TriangleIndex> offered;
-    t.mesh.locator->forEachCandidate(xn, yn, [&](TriangleIndex i) {
+    LocatorOf(t.mesh).forEachCandidate(xn, yn, [&](TriangleIndex i) {
       offered.push_back(i);
       return false;
     });
@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(Meshes, LocatorOnMeshes, testing::ValuesIn(Cases()),
 
 TEST(MeshLocator, WellShapedTrianglesAreGriddedCompactly) {
   const ToolMesh t = test::LatticeMesh(100, 1);
-  const MeshLocator& index = *t.mesh.locator;
+  const MeshLocator& index = LocatorOf(t.mesh);
   EXPECT_EQ(index.triangleCount(), t.mesh.nt);
   EXPECT_EQ(index.alwaysCount(), 0u);
   EXPECT_LE(index.entryCount(), 8u * static_cast<std::size_t>(t.mesh.nt));
@@ -134,7 +134,7 @@ TEST(MeshLocator, CollinearAndUnboundedTrianglesAreAlwaysOffered) {
                                          {70, 0, 0}},
                                         {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}});
   std::vector<TriangleIndex> offered;
-  t.mesh.locator->forEachCandidate(-1000.0, 1000.0, [&](TriangleIndex i) {
+  LocatorOf(t.mesh).forEachCandidate(-1000.0, 1000.0, [&](TriangleIndex i) {
     offered.push_back(i);
     return false;
   });

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <limits>
+#include <thread>
+#include <vector>
 
 #include "tools/MeshLocator.h"
 #include "tools/MeshValueAt.h"
@@ -201,13 +203,29 @@ TEST(MeshValueAt, MeshNotBelongingToTheDataGivesNoValue) {
   noTriangles.mesh.clearTriangles();
   for (const ToolMesh* m : {&flatX, &flatY, &noTriangles}) EXPECT_EQ(Both(*m, 20, 20).kind, Kind::Outside);
 
-  ToolMesh noLocator = t;
-  noLocator.mesh.locator.reset();
-  EXPECT_EQ(MeshValueAt(noLocator.mesh, noLocator.range, {}, 20, 20).kind, Kind::Outside);
   ToolMesh staleLocator = t;
-  staleLocator.mesh.nt = 1;  // the index still describes two triangles
+  LocatorOf(staleLocator.mesh);
+  staleLocator.mesh.nt = 1;  // changed without a reset: the index still describes two triangles
   EXPECT_EQ(MeshValueAt(staleLocator.mesh, staleLocator.range, {}, 20, 20).kind, Kind::Outside);
   EXPECT_EQ(MeshValueAt(t.mesh, t.range, {}, 20, 20).kind, Kind::Value);
+}
+
+TEST(MeshValueAt, FirstLookUpBuildsTheIndexThatCopiesShareAndClearingForgets) {
+  ToolMesh t = Square(0, 30, 60, 90);
+  EXPECT_FALSE(t.mesh.locator.built());
+  // Two threads asking at once: one builds, both answer.
+  std::vector<std::thread> askers;
+  for (int k = 0; k < 2; ++k)
+    askers.emplace_back([&] { EXPECT_EQ(MeshValueAt(t.mesh, t.range, {}, 20, 20).kind, Kind::Value); });
+  for (std::thread& a : askers) a.join();
+  ASSERT_TRUE(t.mesh.locator.built());
+
+  const ToolMesh copy = t;
+  EXPECT_EQ(&LocatorOf(copy.mesh), &LocatorOf(t.mesh));
+  t.mesh.clearTriangles();
+  EXPECT_FALSE(t.mesh.locator.built());
+  EXPECT_EQ(MeshValueAt(t.mesh, t.range, {}, 20, 20).kind, Kind::Outside);
+  EXPECT_EQ(MeshValueAt(copy.mesh, copy.range, {}, 20, 20).kind, Kind::Value);
 }
 
 TEST(MeshValueAt, ValueBeyondSinglePrecisionIsNoValue) {

@@ -7,7 +7,6 @@
 
 #include "mesh/Distortion.h"
 #include "mesh/Triangulate.h"
-#include "tools/MeshLocator.h"
 
 namespace plotvane::test {
 namespace {
@@ -24,8 +23,6 @@ float FloatSteps(float v, int steps) {
 
 }  // namespace
 
-void Reindex(Mesh& mesh) { mesh.locator = MeshLocator::Build(mesh); }
-
 ToolMesh MakeToolMesh(const std::vector<MeshVertex>& vertices, const std::vector<std::array<int, 3>>& triangles,
                       const DataRange& range) {
   ToolMesh t;
@@ -40,7 +37,6 @@ ToolMesh MakeToolMesh(const std::vector<MeshVertex>& vertices, const std::vector
     t.mesh.hh.push_back(0.0);
   }
   t.mesh.nt = static_cast<TriangleIndex>(triangles.size());
-  Reindex(t.mesh);
   return t;
 }
 
@@ -137,7 +133,6 @@ ToolMesh DelaunayMesh(const Points& points) {
       Triangulate(points.size(), m.meshX, m.meshY, m.meshZ, m.nt, m.ipt, errMsg, NullProgress());
   if (outcome != TriangulateOutcome::Meshed) m.nt = 0;
   TriangleDistortions(m.meshX, m.meshY, m.nt, m.ipt, m.hh);
-  Reindex(m);
   return t;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// Meshes for the look-up tests, in normalised coordinates, with their locator
-// built. Vertices and triangles are given 0-based here and stored 1-based, as
-// the program stores them.
+// Meshes for the look-up tests, in normalised coordinates. Vertices and
+// triangles are given 0-based here and stored 1-based, as the program stores
+// them.
 
 #include <array>
 #include <cstdint>
@@ -37,10 +37,7 @@ ToolMesh LatticeMesh(int n, std::uint32_t seed);
 ToolMesh SliverSoup(int count, std::uint32_t seed);
 
 // The mesh the program builds for these data points: normalised to 0..100,
-// triangulated, rated by TriangleDistortions, indexed; range holds the data extents.
+// triangulated, rated by TriangleDistortions; range holds the data extents.
 ToolMesh DelaunayMesh(const Points& points);
-
-// Rebuilds mesh.locator after the arrays were changed.
-void Reindex(Mesh& mesh);
 
 }  // namespace plotvane::test

@@ -8,5 +8,6 @@ plotvane_add_test(tools_test
   tools/MeshValueAtTest.cpp
   tools/MeshLocatorTest.cpp
   tools/GridParametersTest.cpp
-  tools/GridConversionTest.cpp)
+  tools/GridConversionTest.cpp
+  tools/GridScanTest.cpp)
 target_link_libraries(tools_test PRIVATE plotvane_tooltestsupport)
