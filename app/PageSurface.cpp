@@ -30,7 +30,10 @@ void PageSurface::clear() {
 
 void PageSurface::showPage(const gdi::EnhMetaFile& page) {
   m_image.fill(Qt::white);
-  qtplay::PlayEnhMetaFileIntoImage(m_image, page, QRectF(0, 0, kAreaWidth, kAreaHeight));
+  {
+    QPainter painter(&m_image);
+    qtplay::PlayEnhMetaFile(painter, page, QRectF(0, 0, kAreaWidth, kAreaHeight));
+  }
   const qreal ratio = devicePixelRatioF();
   m_screenImage = QImage();
   if (ratio > 1.0 && !page.isNull()) {

@@ -66,9 +66,10 @@ QImage renderImage(const gdi::EnhMetaFile& picture, double dpi) {
   const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
   image.setDotsPerMeterX(dotsPerMetre);
   image.setDotsPerMeterY(dotsPerMetre);
+  QPainter painter(&image);
   // The frame fills the whole pixels, as on screen: at 96 dpi the image is
   // the window's picture pixel for pixel.
-  PlayEnhMetaFileIntoImage(image, picture, QRectF(QPointF(0, 0), image.size()), PlayOptions{true, dpi / kScreenDpi});
+  PlayEnhMetaFile(painter, picture, QRectF(QPointF(0, 0), image.size()), PlayOptions{true, dpi / kScreenDpi});
   return image;
 }
 

@@ -3,7 +3,6 @@
 #include "qtplay/PixelSink.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace plotvane::qtplay {
@@ -18,18 +17,14 @@ double Snap(double v) { return std::floor(std::clamp(v, -kCoordinateLimit, kCoor
 
 }  // namespace
 
-PixelSink::PixelSink(QImage& image, gdi::PlaybackSink& fallback, double patternScale, const ImageBand& band)
+PixelSink::PixelSink(QImage& image, gdi::PlaybackSink& fallback, double patternScale)
     : m_bits(image.bits()),
       m_stride(image.bytesPerLine()),
       m_width(image.width()),
       m_height(image.height()),
-      m_rowFrom(std::max(band.rowFrom, 0)),
-      m_rowTo(std::min(band.rowTo, image.height())),
-      m_band(band.index),
-      m_gate(band.gate),
       m_fallback(fallback),
       m_patternScale(patternScale),
-      m_stroker(image, m_rowFrom, m_rowTo) {}
+      m_stroker(image) {}
 
 bool PixelSink::accepts(const QImage& image) {
   const QImage::Format format = image.format();
@@ -55,17 +50,13 @@ void PixelSink::setBrush(const gdi::LOGBRUSH& brush) {
 
 void PixelSink::setFont(const gdi::LOGFONT& font, double height) { m_fallback.setFont(font, height); }
 
-gdi::PlaybackSink* PixelSink::fallback() {
-  if (m_gate != nullptr) {
-    m_gate->stop();
-    return nullptr;
-  }
+gdi::PlaybackSink& PixelSink::fallback() {
   if (!m_fallbackCurrent) {
     m_fallback.setPen(m_pen, m_penWidth);
     m_fallback.setBrush(m_brush);
     m_fallbackCurrent = true;
   }
-  return &m_fallback;
+  return m_fallback;
 }
 
 std::span<const gdi::PointF> PixelSink::snap(std::span<const gdi::PointF> points) {
@@ -74,63 +65,35 @@ std::span<const gdi::PointF> PixelSink::snap(std::span<const gdi::PointF> points
   return m_snapped;
 }
 
-bool PixelSink::reachesBand(std::span<const gdi::PointF> snapped) const {
-  if (m_rowFrom == 0 && m_rowTo == m_height) return true;
-  // A cap reaches half a pixel beyond its end; two rows of margin are ample.
-  constexpr double kMargin = 2.0;
-  for (const gdi::PointF& p : snapped) {
-    if (p.y >= m_rowFrom - kMargin && p.y <= m_rowTo + kMargin) return true;
-  }
-  // All beyond the band, but a segment may still cross it.
-  bool above = false;
-  bool below = false;
-  for (const gdi::PointF& p : snapped) {
-    above = above || p.y < m_rowFrom;
-    below = below || p.y > m_rowTo;
-  }
-  return above && below;
-}
-
 void PixelSink::polygon(std::span<const gdi::PointF> points) {
-  if (stopped()) return;
   if (!m_thinPen) {
-    if (gdi::PlaybackSink* other = fallback()) other->polygon(points);
+    fallback().polygon(points);
     return;
   }
-  m_fill.fill(points, m_rowFrom, m_rowTo, [this](int y, int x0, int x1) { span(y, x0, x1); });
-  if (m_pen.style == gdi::PenStyle::PS_NULL) return;
+  m_fill.fill(points, 0, m_height, [this](int y, int x0, int x1) { span(y, x0, x1); });
   // The outline follows the corners snapped to pixels, as lines do.
-  if (const auto snapped = snap(points); reachesBand(snapped)) m_stroker.path(snapped, true);
+  if (m_pen.style != gdi::PenStyle::PS_NULL) m_stroker.path(snap(points), true);
 }
 
 void PixelSink::polyline(std::span<const gdi::PointF> points) {
-  if (stopped()) return;
   if (!m_thinPen) {
-    if (gdi::PlaybackSink* other = fallback()) other->polyline(points);
+    fallback().polyline(points);
     return;
   }
-  if (m_pen.style == gdi::PenStyle::PS_NULL) return;
-  if (const auto snapped = snap(points); reachesBand(snapped)) m_stroker.path(snapped, false);
+  if (m_pen.style != gdi::PenStyle::PS_NULL) m_stroker.path(snap(points), false);
 }
 
 void PixelSink::line(gdi::PointF from, gdi::PointF to) {
-  if (stopped()) return;
   if (!m_thinPen) {
-    if (gdi::PlaybackSink* other = fallback()) other->line(from, to);
+    fallback().line(from, to);
     return;
   }
-  if (m_pen.style == gdi::PenStyle::PS_NULL) return;
-  const std::array<gdi::PointF, 2> ends{gdi::PointF{Snap(from.x), Snap(from.y)}, gdi::PointF{Snap(to.x), Snap(to.y)}};
-  if (reachesBand(ends)) m_stroker.line(ends[0], ends[1]);
+  if (m_pen.style != gdi::PenStyle::PS_NULL) {
+    m_stroker.line(gdi::PointF{Snap(from.x), Snap(from.y)}, gdi::PointF{Snap(to.x), Snap(to.y)});
+  }
 }
 
-void PixelSink::text(const gdi::TextRun& run) {
-  if (m_gate == nullptr) {
-    m_fallback.text(run);
-    return;
-  }
-  m_gate->meet(m_band, m_texts++, [&] { m_fallback.text(run); });
-}
+void PixelSink::text(const gdi::TextRun& run) { m_fallback.text(run); }
 
 void PixelSink::span(int y, int x0, int x1) {
   const int from = std::max(x0, 0);

@@ -19,11 +19,6 @@
 // sink (the QPainter output), which is told the pen and brush in effect only
 // when it has to draw; both write the same image, in order.
 //
-// A sink may be given a band of the image's rows: it then writes those rows
-// only, each pixel as the sink of the whole image would, so that bands can be
-// drawn side by side on several threads; texts and wider pens are then
-// settled with the other bands through their gate (BandGate.h).
-//
 // Requirements, which PlayEnhMetaFile checks before it chooses this path:
 // the image is 32-bit (RGB32, ARGB32 or ARGB32_Premultiplied) and detached,
 // and the painter on it draws in plain device pixels (identity transform, no
@@ -32,27 +27,15 @@
 #include <QImage>
 #include <vector>
 
-#include <climits>
-
-#include "qtplay/BandGate.h"
 #include "qtplay/SpanFill.h"
 #include "qtplay/ThinStroker.h"
 #include "render/gdi/Playback.h"
 
 namespace plotvane::qtplay {
 
-// The rows rowFrom <= y < rowTo of an image, band `index` of those its gate
-// joins; no gate: the whole image in one pass.
-struct ImageBand {
-  int rowFrom = 0;
-  int rowTo = INT_MAX;
-  int index = 0;
-  BandGate* gate = nullptr;
-};
-
 class PixelSink final : public gdi::PlaybackSink {
  public:
-  PixelSink(QImage& image, gdi::PlaybackSink& fallback, double patternScale, const ImageBand& band = {});
+  PixelSink(QImage& image, gdi::PlaybackSink& fallback, double patternScale);
 
   void setPen(const gdi::LOGPEN& pen, double width) override;
   void setBrush(const gdi::LOGBRUSH& brush) override;
@@ -68,24 +51,14 @@ class PixelSink final : public gdi::PlaybackSink {
  private:
   // The points snapped to whole pixels, in m_snapped.
   std::span<const gdi::PointF> snap(std::span<const gdi::PointF> points);
-  // Whether a line through points snapped to pixels (caps included) can
-  // touch the band's rows.
-  bool reachesBand(std::span<const gdi::PointF> snapped) const;
   void span(int y, int x0, int x1);
-  // Hands the pen and brush in effect to the fallback before it draws; null
-  // in a band, which stops the bands instead.
-  gdi::PlaybackSink* fallback();
-  bool stopped() const { return m_gate != nullptr && m_gate->stopped(); }
+  // Hands the pen and brush in effect to the fallback before it draws.
+  gdi::PlaybackSink& fallback();
 
   uchar* m_bits;
   qsizetype m_stride;
   int m_width;
   int m_height;
-  int m_rowFrom;
-  int m_rowTo;
-  int m_band;
-  BandGate* m_gate;
-  std::uint64_t m_texts = 0;  // met at the gate so far
   gdi::PlaybackSink& m_fallback;
   double m_patternScale;
   ThinStroker m_stroker;

@@ -5,14 +5,10 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPolygonF>
-#include <algorithm>
 #include <cmath>
 #include <map>
-#include <memory>
-#include <thread>
 #include <vector>
 
-#include "qtplay/BandGate.h"
 #include "qtplay/PixelSink.h"
 #include "qtplay/QtFonts.h"
 #include "qtplay/SpanFill.h"
@@ -152,38 +148,6 @@ QImage* DirectPixels(QPainter& painter, const PlayOptions& options) {
   return PixelSink::accepts(*image) ? image : nullptr;
 }
 
-void SetRenderHints(QPainter& painter, const PlayOptions& options) {
-  painter.setRenderHint(QPainter::Antialiasing, !options.raster);
-  painter.setRenderHint(QPainter::TextAntialiasing, true);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-}
-
-gdi::RectF RectOf(const QRectF& target) { return {target.left(), target.top(), target.right(), target.bottom()}; }
-
-// The fallback of the bands that draw no text.
-class NoSink final : public gdi::PlaybackSink {
- public:
-  void setPen(const gdi::LOGPEN&, double) override {}
-  void setBrush(const gdi::LOGBRUSH&) override {}
-  void setFont(const gdi::LOGFONT&, double) override {}
-  void polygon(std::span<const gdi::PointF>) override {}
-  void polyline(std::span<const gdi::PointF>) override {}
-  void line(gdi::PointF, gdi::PointF) override {}
-  void text(const gdi::TextRun&) override {}
-};
-
-// Bands of rows drawn side by side: one per core, up to four, none thinner
-// than kMinBandRows (each band walks every record, so more bands than cores
-// only add work).
-constexpr int kMaxBands = 4;
-constexpr int kMinBandRows = 64;
-
-int BandCount(const QImage& image, const PlayOptions& options) {
-  if (!options.raster || !options.directPixels || !PixelSink::accepts(image)) return 1;
-  const int cores = static_cast<int>(std::thread::hardware_concurrency());
-  return std::clamp(std::min(cores, image.height() / kMinBandRows), 1, kMaxBands);
-}
-
 }  // namespace
 
 QImage patternImage(const gdi::MonoPattern& pattern) {
@@ -200,55 +164,18 @@ QImage patternImage(const gdi::MonoPattern& pattern) {
 void PlayEnhMetaFile(QPainter& painter, const gdi::EnhMetaFile& picture, const QRectF& target,
                      const PlayOptions& options) {
   painter.save();
-  SetRenderHints(painter, options);
+  painter.setRenderHint(QPainter::Antialiasing, !options.raster);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   QtSink sink(painter, options, target);
+  const gdi::RectF rect{target.left(), target.top(), target.right(), target.bottom()};
   if (QImage* image = DirectPixels(painter, options)) {
     PixelSink pixels(*image, sink, options.patternScale);
-    gdi::PlayPicture(picture, RectOf(target), pixels);
+    gdi::PlayPicture(picture, rect, pixels);
   } else {
-    gdi::PlayPicture(picture, RectOf(target), sink);
+    gdi::PlayPicture(picture, rect, sink);
   }
   painter.restore();
-}
-
-void PlayEnhMetaFileIntoImage(QImage& image, const gdi::EnhMetaFile& picture, const QRectF& target,
-                              const PlayOptions& options) {
-  const int bands = BandCount(image, options);
-  if (bands == 1) {
-    QPainter painter(&image);
-    PlayEnhMetaFile(painter, picture, target, options);
-    return;
-  }
-  // Everything that touches the QImage object itself happens here, before
-  // the other threads start: from then on they write its pixels only.
-  image.bits();  // detached now
-  const QImage before = image.copy();
-  BandGate gate(bands);
-  QPainter painter(&image);
-  SetRenderHints(painter, options);
-  QtSink texts(painter, options, target);
-  NoSink none;  // the other bands' fallback: texts are band 0's to draw
-  std::vector<std::unique_ptr<PixelSink>> sinks;
-  for (int band = 0; band < bands; ++band) {
-    const ImageBand rows{image.height() * band / bands, image.height() * (band + 1) / bands, band, &gate};
-    gdi::PlaybackSink& fallback = band == 0 ? static_cast<gdi::PlaybackSink&>(texts) : none;
-    sinks.push_back(std::make_unique<PixelSink>(image, fallback, options.patternScale, rows));
-  }
-  const gdi::RectF rect = RectOf(target);
-  std::vector<std::thread> helpers;
-  for (int band = 1; band < bands; ++band) {
-    helpers.emplace_back([&picture, &rect, sink = sinks[static_cast<std::size_t>(band)].get()] {
-      gdi::PlayPicture(picture, rect, *sink);
-    });
-  }
-  gdi::PlayPicture(picture, rect, *sinks[0]);
-  for (std::thread& helper : helpers) helper.join();
-  painter.end();
-  if (!gate.stopped()) return;
-  // A pen wider than a pixel stopped the bands: the whole image in one pass.
-  image = before;
-  QPainter again(&image);
-  PlayEnhMetaFile(again, picture, target, options);
 }
 
 }  // namespace plotvane::qtplay

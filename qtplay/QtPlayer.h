@@ -46,13 +46,6 @@ struct PlayOptions {
 void PlayEnhMetaFile(QPainter& painter, const gdi::EnhMetaFile& picture, const QRectF& target,
                      const PlayOptions& options = {});
 
-// The same into an image's own pixels, the image as the painter's device
-// with nothing set on it: for a 32-bit image and raster output with direct
-// pixels, bands of rows are drawn on several threads at once, each pixel as
-// a single pass draws it.
-void PlayEnhMetaFileIntoImage(QImage& image, const gdi::EnhMetaFile& picture, const QRectF& target,
-                              const PlayOptions& options = {});
-
 // The 8 x 8 texture of a pattern brush: black where the bit is 1, white
 // elsewhere, opaque.
 QImage patternImage(const gdi::MonoPattern& pattern);

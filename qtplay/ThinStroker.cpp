@@ -7,7 +7,6 @@
 
 #include "qtplay/ThinStroker.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -36,13 +35,8 @@ int Rounding(int increment) { return increment > 0 ? 32 : 0; }
 
 }  // namespace
 
-ThinStroker::ThinStroker(QImage& image, int rowFrom, int rowTo)
-    : m_bits(image.bits()),
-      m_stride(image.bytesPerLine()),
-      m_width(image.width()),
-      m_height(image.height()),
-      m_rowFrom(std::max(rowFrom, 0)),
-      m_rowTo(std::min(rowTo, image.height())) {}
+ThinStroker::ThinStroker(QImage& image)
+    : m_bits(image.bits()), m_stride(image.bytesPerLine()), m_width(image.width()), m_height(image.height()) {}
 
 void ThinStroker::line(gdi::PointF from, gdi::PointF to) {
   if (from == to) {

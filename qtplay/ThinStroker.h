@@ -33,9 +33,7 @@ namespace plotvane::qtplay {
 class ThinStroker {
  public:
   // image must be 32 bits per pixel and stay alive while the stroker draws.
-  // Only the rows rowFrom <= y < rowTo are written; the lines are cut and
-  // stepped as for the whole image, so a band of rows gets the same pixels.
-  ThinStroker(QImage& image, int rowFrom, int rowTo);
+  explicit ThinStroker(QImage& image);
 
   void setColour(QRgb colour) { m_colour = colour; }
   void line(gdi::PointF from, gdi::PointF to);
@@ -65,7 +63,7 @@ class ThinStroker {
     m_lastDirection = NoDirection;
   }
   void plot(int x, int y) {
-    if (x >= 0 && y >= m_rowFrom && x < m_width && y < m_rowTo) {
+    if (x >= 0 && y >= 0 && x < m_width && y < m_height) {
       reinterpret_cast<QRgb*>(m_bits + static_cast<qsizetype>(y) * m_stride)[x] = m_colour;
     }
   }
@@ -74,8 +72,6 @@ class ThinStroker {
   qsizetype m_stride;
   int m_width;
   int m_height;
-  int m_rowFrom;
-  int m_rowTo;
   QRgb m_colour = 0;
   Pixel m_lastPixel;
   int m_lastDirection = NoDirection;

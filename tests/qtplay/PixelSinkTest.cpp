@@ -227,42 +227,5 @@ TEST(DirectPixels, APainterWithATransformDrawsThroughQPainter) {
   EXPECT_EQ(Played(picture, true, shifted), Played(picture, false, shifted));
 }
 
-// Pieces, then texts straight and turned across the middle rows, then pieces
-// over them: what bands drawn on several threads must settle between them.
-gdi::EnhMetaFile PiecesUnderAndOverTexts() {
-  const gdi::EnhMetaFile pieces = RandomPieces();
-  gdi::DeviceContext hdc = gdi::CreateEnhMetaFileA(gdi::RECT{0, -10000, 10000, 0});
-  hdc.SetMapMode(gdi::MapMode::MM_HIMETRIC);
-  hdc.PlayEnhMetaFile(pieces, gdi::RECT{0, 0, 10000, -10000});
-  for (const int escapement : {0, 300, 900}) {
-    const gdi::HFONT font = gdi::CreateFontA(-800, 0, escapement, escapement, gdi::FW_DONTCARE, false, false, false,
-                                             gdi::DEFAULT_CHARSET, 0, 0, 0, 0, gdi::kPageFontFace);
-    const gdi::HGDIOBJ old = hdc.SelectObject(font);
-    hdc.TextOutA(1500 + escapement * 6, -4600, "標高 12.5 m");
-    hdc.SelectObject(old);
-    gdi::DeleteObject(font);
-  }
-  hdc.PlayEnhMetaFile(pieces, gdi::RECT{2000, -2000, 8000, -8000});
-  return gdi::CloseEnhMetaFile(hdc);
-}
-
-// At three times the size the pens are wider than a pixel: the bands stop
-// and the image is drawn again in one pass, with the same result.
-TEST(DirectPixels, BandsOnSeveralThreadsGiveTheSinglePassesImage) {
-  const gdi::EnhMetaFile picture = PiecesUnderAndOverTexts();
-  for (const int size : {378, 1134}) {
-    QImage single(size, size, QImage::Format_RGB32);
-    single.fill(Qt::white);
-    QImage banded = single.copy();
-    const QRectF target(0, 0, size, size);
-    {
-      QPainter painter(&single);
-      PlayEnhMetaFile(painter, picture, target);
-    }
-    PlayEnhMetaFileIntoImage(banded, picture, target);
-    EXPECT_EQ(banded, single) << size << " pixels square";
-  }
-}
-
 }  // namespace
 }  // namespace plotvane::qtplay
