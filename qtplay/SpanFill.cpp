@@ -25,9 +25,22 @@ void SpanFill::collectEdges(std::span<const gdi::PointF> corners, int rowFrom, i
   m_edges.clear();
   first = rowTo;
   last = rowFrom - 1;
-  for (std::size_t i = 0; i < corners.size(); ++i) {
-    gdi::PointF a{Held(corners[i].x), Held(corners[i].y)};
-    gdi::PointF b{Held(corners[(i + 1) % corners.size()].x), Held(corners[(i + 1) % corners.size()].y)};
+  if (corners.empty()) return;
+  // Most pieces of a full map are smaller than a pixel and lie between two
+  // rows' middles: no edge of theirs can cross a row's middle, and neither
+  // can one of a piece beyond the rows asked for.
+  double low = corners[0].y;
+  double high = low;
+  for (const gdi::PointF& c : corners) {
+    low = std::min(low, c.y);
+    high = std::max(high, c.y);
+  }
+  const int lowRow = RowFrom(Held(low));
+  const int highRow = RowFrom(Held(high));
+  if (lowRow >= highRow || highRow <= rowFrom || lowRow >= rowTo) return;
+  for (std::size_t i = 0, previous = corners.size() - 1; i < corners.size(); previous = i++) {
+    gdi::PointF a{Held(corners[previous].x), Held(corners[previous].y)};
+    gdi::PointF b{Held(corners[i].x), Held(corners[i].y)};
     if (a.y == b.y) continue;  // crosses no row's middle
     if (a.y > b.y) std::swap(a, b);
     const int top = std::max(RowFrom(a.y), rowFrom);

@@ -36,7 +36,9 @@ void SetTextMeasurer(std::shared_ptr<const TextMeasurer> measurer) {
 }
 
 std::u16string ToUtf16(std::string_view utf8) {
-  static const IconvConverter converter("UTF-16LE", "UTF-8");
+  // One descriptor per thread: iconv keeps state in it, and the desktop
+  // program writes its page file on a thread of its own.
+  static thread_local const IconvConverter converter("UTF-16LE", "UTF-8");
   const std::string bytes = converter.convert(utf8, "\xFD\xFF");  // U+FFFD, little-endian
   std::u16string out(bytes.size() / 2, u'\0');
   for (std::size_t i = 0; i < out.size(); ++i) {
