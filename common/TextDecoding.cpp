@@ -102,25 +102,15 @@ bool IsUtf8Text(std::string_view bytes) {
   return !latinLetters || FromCp932(bytes).find(kReplacement) != std::string::npos;
 }
 
-std::string DecodeToUtf8(std::string_view bytes) {
-  if (bytes.starts_with(kByteOrderMark)) {
-    bytes.remove_prefix(kByteOrderMark.size());
-    if (IsValidUtf8(bytes)) return std::string(bytes);
-  } else if (IsUtf8Text(bytes)) {
-    return std::string(bytes);
-  }
-  return FromCp932(bytes);
-}
+std::string DecodeToUtf8(std::string_view bytes) { return DecodeToUtf8(std::string(bytes)); }
 
 std::string DecodeToUtf8(std::string&& bytes) {
-  const std::string_view view(bytes);
-  if (view.starts_with(kByteOrderMark)) {
-    if (!IsValidUtf8(view.substr(kByteOrderMark.size()))) return FromCp932(view.substr(kByteOrderMark.size()));
-    bytes.erase(0, kByteOrderMark.size());
-    return std::move(bytes);
-  }
-  if (IsUtf8Text(view)) return std::move(bytes);
-  return FromCp932(view);
+  std::string_view text(bytes);
+  const bool marked = text.starts_with(kByteOrderMark);
+  if (marked) text.remove_prefix(kByteOrderMark.size());
+  if (marked ? !IsValidUtf8(text) : !IsUtf8Text(text)) return FromCp932(text);
+  if (marked) bytes.erase(0, kByteOrderMark.size());
+  return std::move(bytes);
 }
 
 }  // namespace plotvane
