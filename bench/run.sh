@@ -53,10 +53,9 @@ with open(sys.argv[1], "w", newline="") as f:
 PY
 done
 
-# best_of LABEL COMMAND...: the best wall time of five runs in seconds, and
-# the peak memory of the last, into $best and $peak_mb.
+# best_of COMMAND...: the best wall time of five runs in seconds, and the
+# peak memory of the last, into $best and $peak_mb.
 best_of() {
-  local label="$1"; shift
   best="" peak_mb=""
   for _ in 1 2 3 4 5; do
     /usr/bin/time -f "%e %M" -o "$results/time" "$@" >/dev/null 2>&1 || { best="failed"; return; }
@@ -71,7 +70,7 @@ peer_python=/usr/bin/python3
 peers=yes
 "$peer_python" -c "import scipy, matplotlib" 2>/dev/null || peers=no
 
-declare -A ours theirs
+declare -A ours
 echo
 printf '%-34s %9s %9s %9s   %s\n' "plotvane-cli (whole process)" "10 000" "31 623" "99 999" "peak memory at 99 999"
 row() {  # label, job name, then the command with POINTS standing for the data file
@@ -79,7 +78,7 @@ row() {  # label, job name, then the command with POINTS standing for the data f
   local line peak=""
   line=$(printf '%-34s' "$label")
   for count in 10000 31623 99999; do
-    best_of "$label" "${@//POINTS/$results/points$count.txt}"
+    best_of "${@//POINTS/$results/points$count.txt}"
     ours[$job,$count]=$best
     line+=$(printf ' %8ss' "$best")
     peak=$peak_mb
@@ -110,8 +109,7 @@ fi
 printf '%-60s %9s %9s %7s  %s\n' "the same job, 99 999 points" "plotvane" "peer" "ratio" "goal"
 peer() {  # label, our job, goal, peer arguments
   local label="$1" job="$2" goal="$3"; shift 3
-  best_of "$label" "$peer_python" bench/peers.py "$@"
-  theirs[$job]=$best
+  best_of "$peer_python" bench/peers.py "$@"
   printf '%-60s %8ss %8ss %7.2f  <= %s\n' "$label" "${ours[$job,99999]}" "$best" \
     "$(awk "BEGIN{print ${ours[$job,99999]} / $best}")" "$goal"
 }

@@ -48,8 +48,8 @@ class SafeFileWriter {
   // Records a failure of the caller's own (an encoder that gave up): commit()
   // then fails with this kind and leaves the target as it was.
   void fail(SaveErrorKind kind);
-  // Flushes, syncs (unless a scratch file) and renames over the target; false (with error()) on any
-  // failure, in which case the target is as it was.
+  // Flushes, syncs (unless a scratch file) and renames over the target; false
+  // (with error()) on any failure, in which case the target is as it was.
   bool commit();
 
   bool failed() const { return m_kind != SaveErrorKind::None; }
