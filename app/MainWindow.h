@@ -34,6 +34,7 @@
 #include "app/ProgressWindow.h"
 #include "app/TempPageFile.h"
 #include "app/WindowPlacement.h"
+#include "common/Failure.h"
 #include "data/DataFileReader.h"
 #include "data/Document.h"
 #include "render/gdi/EnhMetaFile.h"
@@ -148,7 +149,7 @@ class MainWindow final : public QMainWindow {
   void pasteSettings();
   void saveSettings();
   void readSettings();
-  void reportSaveFailure(const QString& error);
+  void reportSaveFailure(const WriteOutcome& failure);
   // MainWindowTools.cpp
   void openValueWindow();
   void openGridWindow();

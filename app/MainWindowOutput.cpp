@@ -18,11 +18,11 @@
 #include "app/MainWindow.h"
 #include "app/PageClipboard.h"
 #include "app/PageSurface.h"
-#include "app/PictureFile.h"
 #include "app/SaveFileName.h"
 #include "app/SettingsDialog.h"
 #include "data/ContourFileWriter.h"
 #include "qtplay/PageWriters.h"
+#include "qtplay/PictureFormats.h"
 
 namespace plotvane::app {
 namespace {
@@ -42,8 +42,8 @@ const QString kNoPictureKind = QStringLiteral(
 
 }  // namespace
 
-void MainWindow::reportSaveFailure(const QString& error) {
-  if (!error.isEmpty()) m_dialogs.message(this, QString::fromUtf8(kProgramTitle), error);
+void MainWindow::reportSaveFailure(const WriteOutcome& failure) {
+  if (failure) m_dialogs.message(this, QString::fromUtf8(kProgramTitle), QString::fromStdString(failure->text()));
 }
 
 void MainWindow::saveData() {
@@ -52,8 +52,7 @@ void MainWindow::saveData() {
                                       ProposedSavePath(m_fileDialogPath, QString::fromStdString(m_doc.fileTitle)));
   if (path.isEmpty()) return;
   m_fileDialogPath = path;
-  reportSaveFailure(
-      QString::fromStdString(WriteContourFile(QFile::encodeName(path).toStdString(), m_doc.settings, m_doc.points)));
+  reportSaveFailure(WriteContourFile(QFile::encodeName(path).toStdString(), m_doc.settings, m_doc.points));
 }
 
 void MainWindow::savePicture() {
@@ -63,30 +62,31 @@ void MainWindow::savePicture() {
                                       ProposedSavePath(m_fileDialogPath, QString::fromStdString(m_doc.fileTitle)));
   if (path.isEmpty()) return;
   m_fileDialogPath = path;
-  const PictureFileKind kind = PictureFileKindOf(path);
-  if (kind == PictureFileKind::None) {
+  const std::string localPath = QFile::encodeName(path).toStdString();
+  const auto format = qtplay::PictureFormatOfPath(localPath);
+  if (!format) {
     // A typed name of no kind would otherwise save nothing without a word.
-    reportSaveFailure(kNoPictureKind.arg(QFileInfo(path).fileName()));
+    m_dialogs.message(this, QString::fromUtf8(kProgramTitle), kNoPictureKind.arg(QFileInfo(path).fileName()));
     return;
   }
-  reportSaveFailure(SavePictureFile(m_page, path, kind));
+  reportSaveFailure(qtplay::SavePicture(m_page, localPath, *format));
 }
 
 void MainWindow::printPage() {
   if (m_guard.busy()) return;
   QPrinter printer(QPrinter::HighResolution);
   if (!m_dialogs.setUpPrinter(this, printer, kPrintTitle)) return;
-  QString error;
+  WriteOutcome failure;
   {
     // The window is repainted where the dialog was before the page is
     // printed; commands chosen meanwhile wait for the printing to end.
     CommandGuard::Scope busy(m_guard);
     activateWindow();
     QCoreApplication::processEvents();
-    if (!m_page.isNull()) error = qtplay::printPage(m_page, printer);
+    if (!m_page.isNull()) failure = qtplay::printPage(m_page, printer);
   }
   closeIfPending();
-  reportSaveFailure(error);
+  reportSaveFailure(failure);
 }
 
 void MainWindow::copyPage() {

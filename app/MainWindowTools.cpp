@@ -61,12 +61,12 @@ void MainWindow::exportContours() {
   const QString path = ChooseSaveFile(m_dialogs, this, kContourTitle, QtFileFilter(kContourFilter), proposed);
   if (path.isEmpty()) return;
   m_contourFilePath = path;
-  std::string error;
+  WriteOutcome failure;
   {
     CommandGuard::Scope busy(m_guard);
-    error = ExportContours(m_doc, m_doc.settings, QFile::encodeName(path).toStdString(), false);
+    failure = ExportContours(m_doc, m_doc.settings, QFile::encodeName(path).toStdString(), false);
   }
-  const std::string_view text = error.empty() ? kGridSaved : std::string_view(error);
+  const std::string_view text = failure ? std::string_view(failure->message) : kGridSaved;
   m_dialogs.message(this, QString::fromLatin1(kProgramTitle),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   closeIfPending();

@@ -30,7 +30,7 @@ QVariant PageMimeData::retrieveData(const QString& mimeType, QMetaType type) con
     if (m_svg.isEmpty()) {
       QBuffer buffer(&m_svg);
       buffer.open(QIODevice::WriteOnly);
-      if (!qtplay::writeSvg(m_page, buffer).isEmpty()) m_svg.clear();
+      if (qtplay::writeSvg(m_page, buffer)) m_svg.clear();
     }
     return m_svg;
   }

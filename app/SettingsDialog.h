@@ -30,6 +30,7 @@
 
 #include "app/CommandGuard.h"
 #include "app/Dialogs.h"
+#include "common/Failure.h"
 #include "data/Document.h"
 #include "settings/PasteBuffer.h"
 #include "ui_SettingsDialog.h"
@@ -59,7 +60,7 @@ class SettingsDialog final : public QDialog {
   void ViewPaste();
   // Returns the error of a write that failed, empty otherwise (cancelling
   // included).
-  QString ViewSave(Dialogs& dialogs, QString& startPath);
+  WriteOutcome ViewSave(Dialogs& dialogs, QString& startPath);
   // A file that cannot be read or stops early changes what it could; the
   // caller redraws either way.
   void ViewRead(Dialogs& dialogs, QString& startPath);

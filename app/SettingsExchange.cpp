@@ -23,12 +23,12 @@ void SettingsDialog::ViewCopy() { m_pasteBuffer.copyFrom(m_doc.settings); }
 // puts the settings into the controls.
 void SettingsDialog::ViewPaste() { m_pasteBuffer.pasteInto(m_doc.settings); }
 
-QString SettingsDialog::ViewSave(Dialogs& dialogs, QString& startPath) {
+WriteOutcome SettingsDialog::ViewSave(Dialogs& dialogs, QString& startPath) {
   const QString path = ChooseSaveFile(dialogs, this, kViewSaveTitle, QtFileFilter(kViewFilter),
                                       ProposedSavePath(startPath, QString::fromStdString(m_doc.fileTitle)));
-  if (path.isEmpty()) return {};
+  if (path.isEmpty()) return std::nullopt;
   startPath = path;
-  return QString::fromStdString(WriteViewFile(QFile::encodeName(path).toStdString(), m_doc.settings));
+  return WriteViewFile(QFile::encodeName(path).toStdString(), m_doc.settings);
 }
 
 void SettingsDialog::ViewRead(Dialogs& dialogs, QString& startPath) {

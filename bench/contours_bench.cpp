@@ -48,8 +48,8 @@ void Export(benchmark::State& state, const char* name, bool bands) {
   const test::TempDir dir;
   const std::string path = dir.file(name);
   for (auto _ : state) {
-    const std::string error = ExportContours(doc, doc.settings, path, bands);
-    if (!error.empty()) state.SkipWithError(error.c_str());
+    const WriteOutcome failure = ExportContours(doc, doc.settings, path, bands);
+    if (failure) state.SkipWithError(failure->message.c_str());
   }
   struct stat st {};
   stat(path.c_str(), &st);

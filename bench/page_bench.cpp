@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "qtplay/PageWriters.h"
+#include "qtplay/PictureFormats.h"
 #include "render/PageComposition.h"
 #include "render/emf/EmfWriter.h"
 #include "render/gdi/TextMeasurer.h"
@@ -58,9 +59,9 @@ BENCHMARK(BM_RasterisePage)->Arg(10000)->Arg(99999)->Unit(benchmark::kMillisecon
 void BM_WritePng(benchmark::State& state) {
   const gdi::EnhMetaFile page = ComposePage(LoadedDocument(static_cast<int>(state.range(0))), NullProgress());
   const test::TempDir dir;
-  const QString path = QString::fromStdString(dir.file("page.png"));
+  const std::string path = dir.file("page.png");
   for (auto _ : state) {
-    if (!qtplay::writeImage(page, path, "PNG").isEmpty()) state.SkipWithError("cannot write the PNG");
+    if (qtplay::SavePicture(page, path, qtplay::PictureFormat::Png)) state.SkipWithError("cannot write the PNG");
   }
 }
 BENCHMARK(BM_WritePng)->Arg(10000)->Arg(99999)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -70,7 +71,7 @@ void BM_WriteEmf(benchmark::State& state) {
   const test::TempDir dir;
   const std::string path = dir.file("page.emf");
   for (auto _ : state) {
-    if (!gdi::CopyEnhMetaFileA(page, path).empty()) state.SkipWithError("cannot write the page file");
+    if (gdi::CopyEnhMetaFileA(page, path)) state.SkipWithError("cannot write the page file");
   }
   struct stat st {};
   stat(path.c_str(), &st);

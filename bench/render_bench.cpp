@@ -129,7 +129,7 @@ void BM_CopyEnhMetaFile(benchmark::State& state) {
   }
   const std::string path = std::string(folder) + "/temp0001.emf";
   for (auto _ : state) {
-    if (!CopyEnhMetaFileA(page, path).empty()) state.SkipWithError("cannot write the page file");
+    if (CopyEnhMetaFileA(page, path)) state.SkipWithError("cannot write the page file");
   }
   struct stat st {};
   stat(path.c_str(), &st);

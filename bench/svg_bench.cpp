@@ -17,6 +17,7 @@
 
 #include "load/OpenDataFile.h"
 #include "qtplay/PageWriters.h"
+#include "qtplay/PictureFormats.h"
 #include "render/PageComposition.h"
 #include "render/emf/EmfWriter.h"
 #include "support/PointGenerators.h"
@@ -59,9 +60,9 @@ void Report(benchmark::State& state, const std::string& path) {
 void BM_PageSvg(benchmark::State& state) {
   const gdi::EnhMetaFile& page = Page(static_cast<int>(state.range(0)));
   const test::TempDir dir;
-  const QString path = QString::fromStdString(dir.file("page.svg"));
+  const std::string path = dir.file("page.svg");
   for (auto _ : state) {
-    if (!qtplay::writeSvg(page, path).isEmpty()) state.SkipWithError("cannot write the SVG");
+    if (qtplay::SavePicture(page, path, qtplay::PictureFormat::Svg)) state.SkipWithError("cannot write the SVG");
   }
   Report(state, dir.file("page.svg"));
 }
@@ -72,7 +73,7 @@ void BM_PageEmf(benchmark::State& state) {
   const test::TempDir dir;
   const std::string path = dir.file("page.emf");
   for (auto _ : state) {
-    if (!gdi::CopyEnhMetaFileA(page, path).empty()) state.SkipWithError("cannot write the metafile");
+    if (gdi::CopyEnhMetaFileA(page, path)) state.SkipWithError("cannot write the metafile");
   }
   Report(state, path);
 }

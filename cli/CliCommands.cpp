@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/CliLoad.h"
-#include "cli/CliSurveyOptions.h"
+#include "cli/ExitStatus.h"
 #include "cli/OutputTarget.h"
 #include "contours/AsciiGrid.h"
 #include "settings/NumberText.h"
@@ -48,53 +48,47 @@ void PrintMesh(const Document& doc, std::ostream& out) {
 
 // info and mesh print the settings of any load; the survey options need the
 // data's range, so they apply only to a load that meshed.
-std::optional<int> SurveyOptionsAfterLoad(const Arguments& args, Document& doc, LoadStatus status, std::ostream& err) {
-  if (status != LoadStatus::Meshed) return std::nullopt;
-  return ApplySurveyOptions(args, doc, err);
-}
-
-bool ExpectPositional(const Arguments& args, std::size_t count, const char* usage, std::ostream& err) {
-  if (args.positional.size() == count) return true;
-  err << "usage: plotvane-cli " << usage << '\n';
-  return false;
+int PrintLoad(const Words& words, bool withMesh, std::ostream& out, std::ostream& err) {
+  LoadArguments load;
+  const auto table = NewOptionTable(withMesh ? "mesh" : "info",
+                                    withMesh ? "Prints what info prints, then the mesh: its points in percent of the "
+                                               "data range and its triangles with their distortion."
+                                             : "Prints what loading FILE found: points, labels, range, triangles, the "
+                                               "error and the settings block.");
+  AddLoadOptions(*table, load);
+  if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
+  Document doc;
+  LoadStatus status = LoadStatus::Meshed;
+  if (const auto stop = LoadDataFile(load, doc, status, err)) return *stop;
+  if (status == LoadStatus::Meshed) {
+    if (const auto stop = ApplySurveyOptions(load, doc, err)) return *stop;
+  }
+  PrintInfo(doc, out);
+  if (withMesh) PrintMesh(doc, out);
+  return status == LoadStatus::Meshed ? kExitOk : kExitLoadFailed;
 }
 
 }  // namespace
 
-int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
-  if (!ExpectPositional(args, 1, "info FILE [--skip-lines N] [--skip-prefixes TEXT]", err)) return kExitUsage;
-  Document doc;
-  LoadStatus status = LoadStatus::Meshed;
-  if (const auto stop = LoadDataFile(args, doc, status, err)) return *stop;
-  if (const auto stop = SurveyOptionsAfterLoad(args, doc, status, err)) return *stop;
-  PrintInfo(doc, out);
-  return status == LoadStatus::Meshed ? kExitOk : kExitLoadFailed;
-}
+int RunInfo(const Words& words, std::ostream& out, std::ostream& err) { return PrintLoad(words, false, out, err); }
 
-int RunMesh(const Arguments& args, std::ostream& out, std::ostream& err) {
-  if (!ExpectPositional(args, 1, "mesh FILE [--skip-lines N] [--skip-prefixes TEXT]", err)) return kExitUsage;
-  Document doc;
-  LoadStatus status = LoadStatus::Meshed;
-  if (const auto stop = LoadDataFile(args, doc, status, err)) return *stop;
-  if (const auto stop = SurveyOptionsAfterLoad(args, doc, status, err)) return *stop;
-  PrintInfo(doc, out);
-  PrintMesh(doc, out);
-  return status == LoadStatus::Meshed ? kExitOk : kExitLoadFailed;
-}
+int RunMesh(const Words& words, std::ostream& out, std::ostream& err) { return PrintLoad(words, true, out, err); }
 
-int RunValue(const Arguments& args, std::ostream& out, std::ostream& err) {
-  if (!ExpectPositional(args, 3, "value FILE X Y [--view VIEW.ctv] [--sq LIMIT]", err)) return kExitUsage;
-  const auto x = NumberArgument(args.positional[1], "X", err);
-  const auto y = NumberArgument(args.positional[2], "Y", err);
-  if (!x || !y) return kExitUsage;
+int RunValue(const Words& words, std::ostream& out, std::ostream& err) {
+  LoadArguments load;
+  ViewArguments view;
+  std::optional<double> x, y;
+  const auto table = NewOptionTable("value", "Prints the value of the surface at X, Y, or Outside or Degenerate.");
+  AddLoadOptions(*table, load);
+  AddNumber(*table, "X", x, "data X")->required();
+  AddNumber(*table, "Y", y, "data Y")->required();
+  AddViewOptions(*table, view);
+  if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
   const auto xs = ToSingle(*x);
   const auto ys = ToSingle(*y);
-  if (!xs || !ys) {
-    err << "plotvane-cli: X and Y must lie within the single-precision range\n";
-    return kExitUsage;
-  }
+  if (!xs || !ys) return UsageError(err, "X and Y must lie within the single-precision range");
   Document doc;
-  if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
+  if (const auto stop = LoadMeshed(load, view, doc, err)) return *stop;
   const MeshValue value = MeshValueAt(doc, *xs, *ys);
   switch (value.kind) {
     case MeshValue::Kind::Value: out << SingleText(value.z) << '\n'; break;
@@ -104,42 +98,47 @@ int RunValue(const Arguments& args, std::ostream& out, std::ostream& err) {
   return kExitOk;
 }
 
-int RunGrid(const Arguments& args, std::ostream& out, std::ostream& err) {
-  static const char* const kUsage = "grid FILE X0 DX NX Y0 DY NY -o OUT [--view VIEW.ctv] [--sq LIMIT]";
-  const auto output = args.option("-o");
-  if (!ExpectPositional(args, 7, kUsage, err) || !output) {
-    if (!output) err << "usage: plotvane-cli " << kUsage << '\n';
-    return kExitUsage;
-  }
-  const auto& p = args.positional;
-  const GridParametersRead grid = ReadGridParameters(GridTexts{p[1], p[2], p[3], p[4], p[5], p[6]});
+int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
+  LoadArguments load;
+  ViewArguments view;
+  GridTexts texts;
+  std::string output;
+  const auto table = NewOptionTable(
+      "grid",
+      "Writes the surface's values on a regular grid: a text file (X, Y, Z columns) or an ESRI ASCII grid "
+      "(.asc); \"-o -\" writes the text to standard output.");
+  AddLoadOptions(*table, load);
+  table->add_option("X0", texts.originX, "first grid X")->required();
+  table->add_option("DX", texts.intervalX, "grid step along X")->required();
+  table->add_option("NX", texts.countX, "number of grid columns")->required();
+  table->add_option("Y0", texts.originY, "first grid Y")->required();
+  table->add_option("DY", texts.intervalY, "grid step along Y")->required();
+  table->add_option("NY", texts.countY, "number of grid rows")->required();
+  table->add_option("-o,--output", output, "the output file, or - for standard output")->required()->type_name("OUT");
+  AddViewOptions(*table, view);
+  if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
+  const GridParametersRead grid = ReadGridParameters(texts);
   if (grid.status != GridParametersRead::Status::Ready) {
-    err << "plotvane-cli: "
-        << (grid.status == GridParametersRead::Status::NotNumeric
-                ? std::string("the six grid parameters must be numbers")
-                : grid.error)
-        << '\n';
-    return kExitUsage;
+    return UsageError(err, grid.status == GridParametersRead::Status::NotNumeric
+                               ? std::string("the six grid parameters must be numbers")
+                               : grid.error);
   }
   Document doc;
-  if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
+  if (const auto stop = LoadMeshed(load, view, doc, err)) return *stop;
   // As the grid window, which does nothing for such a mesh.
   if (doc.mesh.nt < kGridMinTriangles) {
     err << "plotvane-cli: the mesh has " << doc.mesh.nt << (doc.mesh.nt == 1 ? " triangle" : " triangles")
         << "; a grid needs at least " << kGridMinTriangles << '\n';
     return kExitLoadFailed;
   }
-  const auto file = OpenOutput(*output);
+  const auto file = OpenOutput(output);
   if (!file->failed()) {
-    const GridConversionResult result = IsAsciiGridName(*output) ? ConvertToAsciiGrid(doc, grid.parameters, *file)
-                                                                 : ConvertToGrid(doc, grid.parameters, *file);
-    if (!result.ok()) {
-      err << "plotvane-cli: " << result.error << '\n';
-      return kExitUsage;
-    }
+    const GridConversionResult result = IsAsciiGridName(output) ? ConvertToAsciiGrid(doc, grid.parameters, *file)
+                                                                : ConvertToGrid(doc, grid.parameters, *file);
+    if (!result.ok()) return UsageError(err, result.error);
   }
   const int status = FinishOutput(*file, err);
-  if (status == kExitOk && *output != kStandardOutput) out << *output << '\n';
+  if (status == kExitOk && output != kStandardOutput) out << output << '\n';
   return status;
 }
 

@@ -1,91 +1,117 @@
 #include "cli/CliLoad.h"
 
-#include "cli/CliCommands.h"
-#include "cli/CliSurveyOptions.h"
+#include "cli/ExitStatus.h"
+#include "common/Capacity.h"
 #include "data/ColumnChoice.h"
 #include "data/FileTitle.h"
+#include "settings/ContourInterval.h"
+#include "settings/EqualAspect.h"
 #include "settings/NumberText.h"
 #include "settings/ViewFile.h"
 
 namespace plotvane::cli {
 
-std::optional<double> NumberArgument(const std::string& text, const char* what, std::ostream& err) {
-  const auto value = ParseNumber(text);
-  if (!value) err << "plotvane-cli: " << what << " must be a number: " << text << '\n';
-  return value;
+void AddLoadOptions(CLI::App& table, LoadArguments& load) {
+  table.add_option("FILE", load.file, "the data file (.txt) or contour file (.ctr)")->required()->type_name("");
+  table
+      .add_option_function<std::string>(
+          "--skip-lines",
+          [&load](const std::string& text) {
+            load.skip.lines = static_cast<std::int16_t>(*RoundHalfEven(*ParseNumber(text)));
+          },
+          "lines to leave out at the top of the file (-32768..32767)")
+      ->check(CLI::Validator(
+          [](std::string& text) -> std::string {
+            const auto value = ParseNumber(text);
+            const auto whole = value ? RoundHalfEven(*value) : std::nullopt;
+            if (whole && *whole >= -32768 && *whole <= 32767) return {};
+            return "must be a number within -32768..32767: " + text;
+          },
+          ""))
+      ->type_name("N");
+  table.add_option("--skip-prefixes", load.skip.prefixes, "leave out lines that start with any of these characters")
+      ->type_name("TEXT");
+  table
+      .add_option_function<std::string>(
+          "--columns", [&load](const std::string& text) { load.columns.columns = *ParseColumnChoice(text); },
+          "the fields that hold X, Y and Z")
+      ->check(CLI::Validator(
+          [](std::string& text) -> std::string {
+            if (ParseColumnChoice(text)) return {};
+            return "must be three different field numbers 1..100, as 2,3,4: " + text;
+          },
+          ""))
+      ->type_name("X,Y,Z");
+  AddSwitch(table, "--x-north", load.columns.xNorth, "the file's X is north (survey coordinates): swap X and Y");
+  CLI::Option* interval = AddNumber(table, "--interval", load.interval, "contour interval: Z1, Z2 and n from it");
+  AddNumber(table, "--base", load.base, "the level the interval counts from (default 0)")->needs(interval);
+  AddSwitch(table, "--equal-aspect", load.equalAspect, "widen the narrower side of the window to true scale");
 }
 
-std::optional<int> LoadDataFile(const Arguments& args, Document& doc, LoadStatus& status, std::ostream& err) {
-  if (args.positional.empty()) {
-    err << "plotvane-cli: " << args.command << " needs a data file\n";
-    return kExitUsage;
-  }
-  const std::string& path = args.positional[0];
-  SkipOptions skip;
-  if (const auto lines = args.option("--skip-lines")) {
-    const auto value = NumberArgument(*lines, "--skip-lines", err);
-    const auto whole = value ? RoundHalfEven(*value) : std::nullopt;
-    if (!whole || *whole < -32768 || *whole > 32767) {
-      if (value) err << "plotvane-cli: --skip-lines must lie in -32768..32767\n";
-      return kExitUsage;
-    }
-    skip.lines = static_cast<std::int16_t>(*whole);
-  }
-  if (const auto prefixes = args.option("--skip-prefixes")) skip.prefixes = *prefixes;
-  LoadOptions options;
-  if (const auto columns = args.option("--columns")) {
-    const auto choice = ParseColumnChoice(*columns);
-    if (!choice) {
-      err << "plotvane-cli: --columns must be three different field numbers 1..100, as 2,3,4: " << *columns << '\n';
-      return kExitUsage;
-    }
-    options.columns = *choice;
-  }
-  options.xNorth = args.option("--x-north").has_value();
-  doc.fileTitle = FileTitleOf(FileNameOf(path));
+void AddViewOptions(CLI::App& table, ViewArguments& view) {
+  table.add_option("--view", view.view, "drawing settings from a view file (.ctv)")->type_name("VIEW.ctv");
+  table.add_option("--sq", view.sq, "distortion upper limit; an empty text for none")
+      ->check(CLI::Validator(
+          [](std::string& text) -> std::string {
+            if (TrimSpaces(text).empty() || ParseNumber(text)) return {};
+            return "must be a number or empty: " + text;
+          },
+          ""))
+      ->type_name("LIMIT");
+}
 
-  status = OpenDataFile(path, doc, NullProgress(), skip, options);
+std::optional<int> LoadDataFile(const LoadArguments& load, Document& doc, LoadStatus& status, std::ostream& err) {
+  const std::string& path = load.file;
+  doc.fileTitle = FileTitleOf(FileNameOf(path));
+  status = OpenDataFile(path, doc, NullProgress(), load.skip, load.columns);
   if (status == LoadStatus::CannotOpen) err << "plotvane-cli: cannot open " << path << '\n';
   if (status == LoadStatus::UnknownKind) {
     err << "plotvane-cli: " << path << " is not a data file: its name must end in .txt or .ctr\n";
   }
   // The error: line keeps the fixed message; what exactly went wrong goes here.
   if (!doc.errDetail.empty()) err << "plotvane-cli: " << doc.errDetail << '\n';
-  if (status == LoadStatus::CannotOpen || status == LoadStatus::UnknownKind) return kExitUsage;
+  if (status == LoadStatus::CannotOpen) return ExitStatusOf(FailureKind::CannotOpen);
+  if (status == LoadStatus::UnknownKind) return ExitStatusOf(FailureKind::NotDataFile);
   return std::nullopt;
 }
 
-std::optional<int> ApplySettingsOptions(const Arguments& args, Document& doc, std::ostream& err) {
-  if (const auto view = args.option("--view")) {
-    switch (ReadViewFile(*view, doc.settings)) {
+std::optional<int> ApplySurveyOptions(const LoadArguments& load, Document& doc, std::ostream& err) {
+  if (load.interval) {
+    const DataRange& r = doc.range;
+    switch (ApplyContourInterval(doc.settings, *load.interval, load.base.value_or(0.0), r.zMin, r.zMax)) {
+      case IntervalLevels::Status::Ok: break;
+      case IntervalLevels::Status::BadInterval:
+        return UsageError(err, "--interval must be a positive number and --base a finite one");
+      case IntervalLevels::Status::TooManyLevels:
+        return UsageError(err, "--interval " + NumberText(*load.interval) + " gives more than " +
+                                   std::to_string(capacity::kMaxLevels) + " bands over the data's Z range");
+    }
+  }
+  if (load.equalAspect) ApplyEqualAspect(doc.settings, doc.range);
+  return std::nullopt;
+}
+
+std::optional<int> LoadMeshed(const LoadArguments& load, const ViewArguments& view, Document& doc, std::ostream& err) {
+  LoadStatus status = LoadStatus::Meshed;
+  if (const auto stop = LoadDataFile(load, doc, status, err)) return stop;
+  if (status != LoadStatus::Meshed) {
+    err << "plotvane-cli: " << load.file << ": " << (doc.errMsg.empty() ? std::string("no data points") : doc.errMsg)
+        << '\n';
+    return ExitStatusOf(FailureKind::LoadFailed);
+  }
+  if (view.view) {
+    switch (ReadViewFile(*view.view, doc.settings)) {
       case ViewReadStatus::Ok: break;
-      case ViewReadStatus::CannotOpen: err << "plotvane-cli: cannot open " << *view << '\n'; return kExitUsage;
+      case ViewReadStatus::CannotOpen:
+        err << "plotvane-cli: cannot open " << *view.view << '\n';
+        return ExitStatusOf(FailureKind::CannotOpen);
       case ViewReadStatus::BadContent:
-        err << "plotvane-cli: " << *view << ": the settings stop part way; the rest keep their values\n";
+        err << "plotvane-cli: " << *view.view << ": the settings stop part way; the rest keep their values\n";
         break;
     }
   }
-  if (const auto sq = args.option("--sq")) {
-    if (TrimSpaces(*sq).empty()) {
-      doc.settings.sq.clear();
-    } else {
-      const auto limit = NumberArgument(*sq, "--sq", err);
-      if (!limit) return kExitUsage;
-      doc.settings.sq = NumberText(*limit);
-    }
-  }
-  return ApplySurveyOptions(args, doc, err);
-}
-
-std::optional<int> LoadMeshed(const Arguments& args, Document& doc, std::ostream& err) {
-  LoadStatus status = LoadStatus::Meshed;
-  if (const auto stop = LoadDataFile(args, doc, status, err)) return stop;
-  if (status != LoadStatus::Meshed) {
-    err << "plotvane-cli: " << args.positional[0] << ": "
-        << (doc.errMsg.empty() ? std::string("no data points") : doc.errMsg) << '\n';
-    return kExitLoadFailed;
-  }
-  return ApplySettingsOptions(args, doc, err);
+  if (view.sq) doc.settings.sq = TrimSpaces(*view.sq).empty() ? std::string() : NumberText(*ParseNumber(*view.sq));
+  return ApplySurveyOptions(load, doc, err);
 }
 
 }  // namespace plotvane::cli

@@ -1,33 +1,61 @@
 #pragma once
-// Loading the data file named on the command line, exactly as opening it in
-// the program does, and applying the settings options.
+// The options every command that loads a data file takes, and loading the
+// file with them exactly as opening it in the program does.
+//
+//   FILE [--skip-lines N] [--skip-prefixes TEXT] [--columns X,Y,Z] [--x-north]
+//        [--interval D [--base B]] [--equal-aspect]
+// and, for the commands that draw or look up values,
+//   [--view VIEW.ctv] [--sq LIMIT]
+//
+// The settings are applied after the load in a fixed order: --view (read as
+// "設定の読込" reads it), then --sq, then the interval, then the aspect, so
+// that the interval decides Z1, Z2 and n whatever a view file said and the
+// aspect works on the window in force.
 
 #include <optional>
 #include <ostream>
+#include <string>
 
-#include "cli/CliArguments.h"
+#include "cli/OptionTable.h"
+#include "data/DataFileReader.h"
 #include "data/Document.h"
 #include "load/OpenDataFile.h"
 
 namespace plotvane::cli {
 
-// Loads args.positional[0] into doc with --skip-lines, --skip-prefixes,
-// --columns and --x-north (data/DataFileReader.h LoadOptions).
-// Returns an exit status when the command cannot go on (usage error, a file
-// that cannot be opened: message on err); nullopt otherwise, with the load's
-// outcome in status (which may still be a failure).
-std::optional<int> LoadDataFile(const Arguments& args, Document& doc, LoadStatus& status, std::ostream& err);
+struct LoadArguments {
+  std::string file;
+  SkipOptions skip;
+  LoadOptions columns;
+  std::optional<double> interval;
+  std::optional<double> base;
+  bool equalAspect = false;
+};
 
-// Applies --view (read as "設定の読込" reads it), then --sq, then the survey
-// options (CliSurveyOptions.h). Returns an exit status on a usage error,
-// nullopt otherwise.
-std::optional<int> ApplySettingsOptions(const Arguments& args, Document& doc, std::ostream& err);
+struct ViewArguments {
+  std::optional<std::string> view;
+  // Given: a limit, or an empty text for "no limit".
+  std::optional<std::string> sq;
+};
 
-// LoadDataFile, then ApplySettingsOptions, for the commands that need a mesh:
-// a load that ends without one is an exit status (1) with its message on err.
-std::optional<int> LoadMeshed(const Arguments& args, Document& doc, std::ostream& err);
+// Adds FILE and the load options to a command's table.
+void AddLoadOptions(CLI::App& table, LoadArguments& load);
+// Adds --view and --sq.
+void AddViewOptions(CLI::App& table, ViewArguments& view);
 
-// Reads a number argument; nullopt (with a message on err) when not numeric.
-std::optional<double> NumberArgument(const std::string& text, const char* what, std::ostream& err);
+// Loads load.file into doc. Returns the failure that ends the command (a
+// file that cannot be opened or is not a data file; its message printed on
+// err), nullopt otherwise, with the load's outcome in status (which may still
+// be a failure).
+std::optional<int> LoadDataFile(const LoadArguments& load, Document& doc, LoadStatus& status, std::ostream& err);
+
+// Applies the interval and the aspect to a meshed load. Returns an exit
+// status on an interval that does not fit the data (a usage error).
+std::optional<int> ApplySurveyOptions(const LoadArguments& load, Document& doc, std::ostream& err);
+
+// LoadDataFile, then --view, --sq and the survey options, for the commands
+// that need a mesh: a load that ends without one is an exit status (1) with
+// its message on err.
+std::optional<int> LoadMeshed(const LoadArguments& load, const ViewArguments& view, Document& doc, std::ostream& err);
 
 }  // namespace plotvane::cli

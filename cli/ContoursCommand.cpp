@@ -2,38 +2,35 @@
 
 #include "cli/ContoursCommand.h"
 
-#include "cli/CliCommands.h"
 #include "cli/CliLoad.h"
+#include "cli/ExitStatus.h"
 #include "contours/ContourExport.h"
 
 namespace plotvane::cli {
 
-int RunContours(const Arguments& args, std::ostream& out, std::ostream& err) {
-  static const char* const kUsage = "contours FILE -o OUT.geojson|.dxf|.csv [--view VIEW.ctv] [--sq LIMIT] [--bands]";
-  const auto output = args.option("-o");
-  if (args.positional.size() != 1 || !output) {
-    err << "usage: plotvane-cli " << kUsage << '\n';
-    return kExitUsage;
-  }
-  const auto format = ContourFormatOf(*output);
-  if (!format) {
-    err << "plotvane-cli: " << *output << ": the output name must end in .geojson, .dxf or .csv\n";
-    return kExitUsage;
-  }
-  const bool bands = args.option("--bands").has_value();
-  if (bands && *format != ContourFormat::GeoJson) {
-    err << "plotvane-cli: --bands needs a .geojson output\n";
-    return kExitUsage;
-  }
+int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
+  LoadArguments load;
+  ViewArguments view;
+  std::string output;
+  bool bands = false;
+  const auto table =
+      NewOptionTable("contours", "Writes the contour lines the page draws as GeoJSON, DXF or CSV for GIS and CAD.");
+  AddLoadOptions(*table, load);
+  table->add_option("-o,--output", output, "the output file: .geojson, .dxf or .csv")->required()->type_name("OUT");
+  AddViewOptions(*table, view);
+  AddSwitch(*table, "--bands", bands, "add the filled bands as polygons (.geojson only)");
+  if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
+  const auto format = ContourFormatOf(output);
+  if (!format) return UsageError(err, output + ": the output name must end in .geojson, .dxf or .csv");
+  if (bands && *format != ContourFormat::GeoJson) return UsageError(err, "--bands needs a .geojson output");
+
   Document doc;
-  if (const auto stop = LoadMeshed(args, doc, err)) return *stop;
+  if (const auto stop = LoadMeshed(load, view, doc, err)) return *stop;
   // The name, the bands and the mesh are checked: what can still fail is the write.
-  const std::string error = ExportContours(doc, doc.settings, *output, bands);
-  if (!error.empty()) {
-    err << "plotvane-cli: " << error << '\n';
-    return kExitWriteFailed;
+  if (const WriteOutcome failure = ExportContours(doc, doc.settings, output, bands)) {
+    return ReportFailure(*failure, err);
   }
-  out << *output << '\n';
+  out << output << '\n';
   return kExitOk;
 }
 

@@ -2,20 +2,19 @@
 // plotvane-cli contours: the level lines (and bands) of a data file written
 // for CAD and GIS programs.
 //
-//   contours FILE -o OUT [--view VIEW.ctv] [--sq LIMIT] [--bands]
+//   contours FILE -o OUT [load options] [--view VIEW.ctv] [--sq LIMIT] [--bands]
 //
-// Loads FILE as the program opens it, applies --view and --sq, and writes the
-// contours of the triangles the page draws, in the format OUT's name ends
-// with: ".geojson", ".dxf" or ".csv" (ContourExport.h); --bands adds the
-// filled bands as polygons and needs ".geojson". Exit status as for the other
-// commands (CliCommands.h): an output that cannot be written gives 1.
+// Loads FILE as the program opens it, applies the settings options, and
+// writes the contours of the triangles the page draws, in the format OUT's
+// name ends with: ".geojson", ".dxf" or ".csv" (ContourExport.h); --bands
+// adds the filled bands as polygons and needs ".geojson".
 
 #include <ostream>
 
-#include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
 
 namespace plotvane::cli {
 
-int RunContours(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunContours(const Words& words, std::ostream& out, std::ostream& err);
 
 }  // namespace plotvane::cli

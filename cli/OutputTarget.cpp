@@ -4,7 +4,7 @@
 
 #include <unistd.h>
 
-#include "cli/CliCommands.h"
+#include "cli/ExitStatus.h"
 
 namespace plotvane::cli {
 namespace {

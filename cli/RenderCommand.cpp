@@ -5,49 +5,34 @@
 #include <cmath>
 #include <memory>
 #include <optional>
-#include <string_view>
 #include <thread>
+#include <variant>
 
-#include "cli/CliCommands.h"
 #include "cli/CliLoad.h"
+#include "cli/ExitStatus.h"
 #include "cli/OutputTarget.h"
 #include "common/Capacity.h"
 #include "contours/ContourLabels.h"
-#include "qtplay/PageWriters.h"
+#include "qtplay/PictureFormats.h"
 #include "qtplay/QtFonts.h"
-#include "render/PageComposition.h"
-#include "render/emf/EmfWriter.h"
 #include "render/gdi/GdiObjects.h"
 #include "render/gdi/TextMeasurer.h"
 
 namespace plotvane::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "render FILE -o OUT [--view VIEW.ctv] [--sq LIMIT] [--dpi N] [--labels [--label-every M]]\n"
-    "       render FILE -o - --format png|bmp|svg|pdf|emf [...]";
 constexpr double kScreenDpi = 96.0;
 constexpr double kMaxDpi = 1200.0;
 
-enum class OutputKind { Png, Bmp, Svg, Pdf, Emf };
-
-// The kind named by the output's ending ("x.svg"), or by --format for
-// standard output ("svg").
-std::optional<OutputKind> KindOf(std::string_view path, bool format) {
-  struct Ending {
-    std::string_view suffix;
-    OutputKind kind;
-  };
-  constexpr std::array<Ending, 5> kEndings{{{".png", OutputKind::Png},
-                                            {".bmp", OutputKind::Bmp},
-                                            {".svg", OutputKind::Svg},
-                                            {".pdf", OutputKind::Pdf},
-                                            {".emf", OutputKind::Emf}}};
-  for (const Ending& e : kEndings) {
-    if (format ? path == e.suffix.substr(1) : path.size() > e.suffix.size() && path.ends_with(e.suffix)) return e.kind;
-  }
-  return std::nullopt;
-}
+struct RenderOptions {
+  LoadArguments load;
+  ViewArguments view;
+  std::string output;
+  std::optional<std::string> format;
+  std::optional<double> dpi;
+  bool labels = false;
+  std::optional<std::int32_t> labelEvery;
+};
 
 // The QGuiApplication for one command, when the caller has none.
 class OffscreenGui {
@@ -77,93 +62,65 @@ class OffscreenGui {
   std::unique_ptr<QGuiApplication> m_app;
 };
 
-void Write(const gdi::EnhMetaFile& page, SafeFileWriter& file, OutputKind kind, double dpi) {
-  switch (kind) {
-    case OutputKind::Png: qtplay::writeImage(page, file, "PNG", dpi); return;
-    case OutputKind::Bmp: qtplay::writeImage(page, file, "BMP", dpi); return;
-    case OutputKind::Svg: qtplay::writeSvg(page, file); return;
-    case OutputKind::Pdf: qtplay::writePdf(page, file); return;
-    case OutputKind::Emf: emf::WriteEnhMetaFile(page, file); return;
-  }
+std::unique_ptr<CLI::App> RenderTable(RenderOptions& o) {
+  auto table = NewOptionTable("render",
+                              "Writes the page as a picture: .png, .bmp, .svg, .pdf or .emf, chosen by the output "
+                              "name's last three characters, or by --format with \"-o -\" (standard output).");
+  AddLoadOptions(*table, o.load);
+  table->add_option("-o,--output", o.output, "the output file, or - for standard output")->required()->type_name("OUT");
+  table->add_option("--format", o.format, "the picture format for standard output: png, bmp, svg, pdf or emf");
+  AddViewOptions(*table, o.view);
+  AddNumber(*table, "--dpi", o.dpi, "resolution of .png and .bmp output, 1..1200 (default 96)");
+  CLI::Option* labels = AddSwitch(*table, "--labels", o.labels, "write the level's value along the contour lines");
+  AddWholeNumber(*table, "--label-every", o.labelEvery, 1, capacity::kMaxLevels, "label every N-th level")
+      ->needs(labels);
+  return table;
 }
 
-// The output's kind and resolution; nullopt (with a message) on a usage error.
-std::optional<std::pair<OutputKind, double>> OutputOptions(const Arguments& args, std::ostream& err) {
-  const auto output = args.option("-o");
-  if (args.positional.size() != 1 || !output) {
-    err << "usage: plotvane-cli " << kUsage << '\n';
-    return std::nullopt;
+// The picture format of the output; a usage error (its exit status) when
+// the options do not name one or do not fit it.
+std::variant<qtplay::PictureFormat, int> FormatOf(const RenderOptions& o, std::ostream& err) {
+  if (o.format.has_value() != (o.output == kStandardOutput)) {
+    return UsageError(err, "--format is needed with -o - (standard output), and only there");
   }
-  const auto format = args.option("--format");
-  if (format.has_value() != (*output == kStandardOutput)) {
-    err << "plotvane-cli: --format is needed with -o - (standard output), and only there\n";
-    return std::nullopt;
+  const auto format = o.format ? qtplay::PictureFormatNamed(*o.format) : qtplay::PictureFormatOfPath(o.output);
+  if (!format) {
+    return UsageError(err, (o.format ? *o.format : o.output) +
+                               ": the output name must end in png, bmp, svg, pdf or emf (--format: png, bmp, svg, "
+                               "pdf, emf)");
   }
-  const auto kind = format ? KindOf(*format, true) : KindOf(*output, false);
-  if (!kind) {
-    err << "plotvane-cli: " << (format ? *format : *output)
-        << ": the output name must end in .png, .bmp, .svg, .pdf or .emf (--format: png, bmp, svg, pdf, emf)\n";
-    return std::nullopt;
-  }
-  double dpi = kScreenDpi;
-  if (const auto text = args.option("--dpi")) {
-    const auto value = NumberArgument(*text, "--dpi", err);
-    if (!value) return std::nullopt;
-    if (!(*value >= 1.0 && *value <= kMaxDpi)) {
-      err << "plotvane-cli: --dpi must lie in 1..1200\n";
-      return std::nullopt;
-    }
-    if (*kind != OutputKind::Png && *kind != OutputKind::Bmp) {
-      err << "plotvane-cli: --dpi applies to .png and .bmp output only\n";
-      return std::nullopt;
-    }
-    dpi = *value;
-  }
-  return std::pair{*kind, dpi};
-}
-
-// --labels and --label-every M (a whole number from 1); nullopt (with a
-// message) on a usage error.
-std::optional<LabelOptions> LabelOptionsOf(const Arguments& args, std::ostream& err) {
-  LabelOptions labels;
-  labels.show = args.option("--labels").has_value();
-  if (const auto every = args.option("--label-every")) {
-    const auto value = NumberArgument(*every, "--label-every", err);
-    if (!value) return std::nullopt;
-    if (!labels.show || !(*value >= 1 && *value <= capacity::kMaxLevels) || *value != std::floor(*value)) {
-      err << "plotvane-cli: --label-every needs --labels and a whole number from 1 to " << capacity::kMaxLevels << '\n';
-      return std::nullopt;
-    }
-    labels.every = static_cast<std::int32_t>(*value);
-  }
-  return labels;
+  if (o.dpi && !(*o.dpi >= 1.0 && *o.dpi <= kMaxDpi)) return UsageError(err, "--dpi must lie in 1..1200");
+  if (o.dpi && !qtplay::IsRaster(*format)) return UsageError(err, "--dpi applies to .png and .bmp output only");
+  return *format;
 }
 
 }  // namespace
 
-int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
-  const auto options = OutputOptions(args, err);
-  if (!options) return kExitUsage;
-  const std::string output = *args.option("-o");
-
-  const auto labels = LabelOptionsOf(args, err);
-  if (!labels) return kExitUsage;
+int RunRender(const Words& words, std::ostream& out, std::ostream& err) {
+  RenderOptions o;
+  const auto table = RenderTable(o);
+  if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
+  const auto format = FormatOf(o, err);
+  if (const int* status = std::get_if<int>(&format)) return *status;
 
   // The load keeps one core busy for most of the command; the graphics
   // system and its fonts start on the other meanwhile. Only the loader
   // writes to err until it is joined.
   Document doc;
   std::optional<int> stop;
-  std::thread loader([&] { stop = LoadMeshed(args, doc, err); });
+  std::thread loader([&] { stop = LoadMeshed(o.load, o.view, doc, err); });
   const OffscreenGui gui;
   loader.join();
   if (stop) return *stop;
-  doc.labels = *labels;
+  doc.labels = LabelOptions{o.labels, o.labelEvery.value_or(0)};
 
-  const auto file = OpenOutput(output);
-  if (!file->failed()) Write(ComposeLabelledPage(doc, NullProgress()), *file, options->first, options->second);
+  const auto file = OpenOutput(o.output);
+  if (!file->failed()) {
+    qtplay::WritePicture(ComposeLabelledPage(doc, NullProgress()), *file, std::get<qtplay::PictureFormat>(format),
+                         o.dpi.value_or(kScreenDpi));
+  }
   const int written = FinishOutput(*file, err);
-  if (written == kExitOk && output != kStandardOutput) out << output << '\n';
+  if (written == kExitOk && o.output != kStandardOutput) out << o.output << '\n';
   return written;
 }
 

@@ -2,16 +2,16 @@
 // plotvane-cli render: the page of a data file written as an image or a
 // document.
 //
-//   render FILE -o OUT [--view VIEW.ctv] [--sq LIMIT] [--dpi N]
+//   render FILE -o OUT [load options] [--view VIEW.ctv] [--sq LIMIT] [--dpi N]
+//          [--labels [--label-every M]]
 //   render FILE -o - --format png|bmp|svg|pdf|emf [...]
 //
-// Loads FILE as the program opens it, applies --view and --sq, composes the
-// page and writes OUT in the format its name ends with (case-sensitive):
-// ".png" or ".bmp" (597 x 477 pixels at the default 96 dpi; --dpi N, 1..1200,
-// renders the same page at N dots per inch), ".svg", ".pdf" or ".emf"; or
-// writes it to standard output ("-o -") in the kind --format names. Exit
-// status as for the other commands (CliCommands.h); an output that cannot be
-// written gives 3, like a grid file (OutputTarget.h).
+// Loads FILE as the program opens it, applies the settings options, composes
+// the page and writes OUT in the format its name selects
+// (qtplay/PictureFormats.h): png or bmp (597 x 477 pixels at the default
+// 96 dpi; --dpi N, 1..1200, renders the same page at N dots per inch), svg,
+// pdf or emf; or writes it to standard output ("-o -") in the format
+// --format names.
 //
 // Rendering needs a QGuiApplication. RunRender uses the one that exists, or
 // makes one on Qt's offscreen platform for the call (so no display is
@@ -19,10 +19,10 @@
 
 #include <ostream>
 
-#include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
 
 namespace plotvane::cli {
 
-int RunRender(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunRender(const Words& words, std::ostream& out, std::ostream& err);
 
 }  // namespace plotvane::cli

@@ -13,6 +13,13 @@
 #include "contours/PolylineJoin.h"
 
 namespace plotvane {
+namespace {
+
+Failure UnknownName(const std::string& path) {
+  return Failure{FailureKind::Usage, path + ": the name must end in .geojson, .dxf or .csv", {}};
+}
+
+}  // namespace
 
 std::optional<ContourFormat> ContourFormatOf(std::string_view path) {
   if (HasExtension(path, ".geojson")) return ContourFormat::GeoJson;
@@ -29,25 +36,28 @@ ContourSet BuildContourSet(const Document& doc, const DrawSettings& settings, bo
   return contours;
 }
 
-std::string WriteContourFile(const ContourSet& contours, const std::string& path) {
+WriteOutcome WriteContourFile(const ContourSet& contours, const std::string& path) {
   const auto format = ContourFormatOf(path);
-  if (!format) return path + ": the name must end in .geojson, .dxf or .csv";
+  if (!format) return UnknownName(path);
   SafeFileWriter writer(path);
-  if (!writer.open()) return writer.error();
+  if (!writer.open()) return WriteFailureOf(writer.error());
   switch (*format) {
     case ContourFormat::GeoJson: WriteGeoJson(contours, writer); break;
     case ContourFormat::Dxf: WriteDxf(contours, writer); break;
     case ContourFormat::Csv: WriteCsv(contours, writer); break;
   }
-  if (!writer.commit()) return writer.error();
-  return {};
+  if (!writer.commit()) return WriteFailureOf(writer.error());
+  return std::nullopt;
 }
 
-std::string ExportContours(const Document& doc, const DrawSettings& settings, const std::string& path, bool withBands) {
+WriteOutcome ExportContours(const Document& doc, const DrawSettings& settings, const std::string& path,
+                            bool withBands) {
   const auto format = ContourFormatOf(path);
-  if (!format) return path + ": the name must end in .geojson, .dxf or .csv";
-  if (withBands && *format != ContourFormat::GeoJson) return "the bands are written to .geojson files only";
-  if (!doc.drawable()) return "there is no mesh to draw contours from";
+  if (!format) return UnknownName(path);
+  if (withBands && *format != ContourFormat::GeoJson) {
+    return Failure{FailureKind::Usage, "the bands are written to .geojson files only", {}};
+  }
+  if (!doc.drawable()) return Failure{FailureKind::LoadFailed, "there is no mesh to draw contours from", {}};
   return WriteContourFile(BuildContourSet(doc, settings, withBands), path);
 }
 

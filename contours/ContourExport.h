@@ -3,7 +3,7 @@
 // contours, and from the contours to a file of the kind its name asks for.
 //
 // A window or the command line needs one call:
-//   std::string error = ExportContours(doc, doc.settings, path, withBands);
+//   WriteOutcome failure = ExportContours(doc, doc.settings, path, withBands);
 // which builds the contour set (levels, lines and, on request, bands) of the
 // triangles the page draws for these settings and writes it through the safe
 // writer: the target is replaced only by a complete file. The kind follows
@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Failure.h"
 #include "contours/ContourSet.h"
 #include "data/Document.h"
 #include "settings/DrawSettings.h"
@@ -29,13 +30,14 @@ std::optional<ContourFormat> ContourFormatOf(std::string_view path);
 // RenderSettings.h). doc must be drawable (Document::drawable).
 ContourSet BuildContourSet(const Document& doc, const DrawSettings& settings, bool withBands);
 
-// Writes the contours to path in the format of its name. Returns the user's
-// message, empty on success.
-std::string WriteContourFile(const ContourSet& contours, const std::string& path);
+// Writes the contours to path in the format of its name. Returns the
+// failure, none on success.
+WriteOutcome WriteContourFile(const ContourSet& contours, const std::string& path);
 
 // BuildContourSet and WriteContourFile in one, after checking that doc has a
 // mesh, that the name's format is known and that bands are asked for only in
-// GeoJSON. Returns the user's message, empty on success.
-std::string ExportContours(const Document& doc, const DrawSettings& settings, const std::string& path, bool withBands);
+// GeoJSON. Returns the failure (a name or a band request that cannot be
+// written is a usage failure, a missing mesh a load failure), none on success.
+WriteOutcome ExportContours(const Document& doc, const DrawSettings& settings, const std::string& path, bool withBands);
 
 }  // namespace plotvane

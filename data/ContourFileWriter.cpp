@@ -61,8 +61,8 @@ std::string ContourFileText(const DrawSettings& settings, const PointSet& points
   return text;
 }
 
-std::string WriteContourFile(const std::string& path, const DrawSettings& settings, const PointSet& points) {
-  return WriteFileSafely(path, ContourFileText(settings, points));
+WriteOutcome WriteContourFile(const std::string& path, const DrawSettings& settings, const PointSet& points) {
+  return WriteFailureOf(WriteFileSafely(path, ContourFileText(settings, points)));
 }
 
 }  // namespace plotvane

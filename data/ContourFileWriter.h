@@ -15,6 +15,8 @@
 
 #include <string>
 
+#include "common/Failure.h"
+
 #include "data/Document.h"
 
 namespace plotvane {
@@ -24,7 +26,7 @@ std::string ContourFileText(const DrawSettings& settings, const PointSet& points
 
 // Writes ContourFileText to path, under exactly that name (no extension is
 // added), replacing an existing file only once the new one is complete.
-// Returns the error message, empty on success.
-std::string WriteContourFile(const std::string& path, const DrawSettings& settings, const PointSet& points);
+// Returns the failure, none on success.
+WriteOutcome WriteContourFile(const std::string& path, const DrawSettings& settings, const PointSet& points);
 
 }  // namespace plotvane

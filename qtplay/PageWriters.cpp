@@ -2,7 +2,6 @@
 
 #include "qtplay/PageWriters.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QImageWriter>
 #include <QPageSize>
@@ -38,11 +37,6 @@ class QtSvgFonts final : public svg::SvgFonts {
     return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   }
 };
-
-// Writes the file at path (in the file system's encoding) with write.
-QString SaveFile(const QString& path, const std::function<void(SafeFileWriter&)>& write) {
-  return QString::fromStdString(WriteFileSafely(QFile::encodeName(path).toStdString(), write));
-}
 
 }  // namespace
 
@@ -80,25 +74,17 @@ void writeImage(const gdi::EnhMetaFile& picture, SafeFileWriter& file, const cha
   if (!writer.write(image)) file.fail(SaveErrorKind::Other);
 }
 
-QString writeImage(const gdi::EnhMetaFile& picture, const QString& path, const char* format, double dpi) {
-  return SaveFile(path, [&](SafeFileWriter& file) { writeImage(picture, file, format, dpi); });
-}
-
 void writeSvg(const gdi::EnhMetaFile& picture, SafeFileWriter& file) {
   svg::WriteSvg(picture, QtSvgFonts(), [&file](std::string_view bytes) { file.write(bytes); });
 }
 
-QString writeSvg(const gdi::EnhMetaFile& picture, const QString& path) {
-  return SaveFile(path, [&](SafeFileWriter& file) { writeSvg(picture, file); });
-}
-
-QString writeSvg(const gdi::EnhMetaFile& picture, QIODevice& device) {
+WriteOutcome writeSvg(const gdi::EnhMetaFile& picture, QIODevice& device) {
   bool ok = true;
   svg::WriteSvg(picture, QtSvgFonts(), [&](std::string_view bytes) {
     ok = ok && device.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
   });
-  if (!ok) return QStringLiteral("cannot write the SVG: ") + device.errorString();
-  return {};
+  if (!ok) return WriteFailureOf("cannot write the SVG: " + device.errorString().toStdString());
+  return std::nullopt;
 }
 
 void writePdf(const gdi::EnhMetaFile& picture, SafeFileWriter& file) {
@@ -117,19 +103,15 @@ void writePdf(const gdi::EnhMetaFile& picture, SafeFileWriter& file) {
   if (!painter.end()) file.fail(SaveErrorKind::Other);
 }
 
-QString writePdf(const gdi::EnhMetaFile& picture, const QString& path) {
-  return SaveFile(path, [&](SafeFileWriter& file) { writePdf(picture, file); });
-}
-
-QString printPage(const gdi::EnhMetaFile& picture, QPrinter& printer) {
+WriteOutcome printPage(const gdi::EnhMetaFile& picture, QPrinter& printer) {
   // The painter's origin is the top-left of the printable area; its units
   // are the printer's dots.
   QPainter painter;
-  if (!painter.begin(&printer)) return QStringLiteral("cannot start printing");
+  if (!painter.begin(&printer)) return WriteFailureOf("cannot start printing");
   const double dpi = printer.resolution();
   PlayEnhMetaFile(painter, picture, naturalRect(picture, dpi), PlayOptions{false, dpi / kScreenDpi});
-  if (!painter.end()) return QStringLiteral("the printer did not take the page");
-  return {};
+  if (!painter.end()) return WriteFailureOf("the printer did not take the page");
+  return std::nullopt;
 }
 
 }  // namespace plotvane::qtplay

@@ -8,12 +8,9 @@
 // same page sharper: positions, pens, text and the pattern cells all scale,
 // so a 192-dpi image looks like the 96-dpi one at twice the pixels.
 //
-// Every writer has two forms. One streams into a SafeFileWriter that the
-// caller opened and commits (standard output, for the command line); a
-// failure, of the disk or of the encoder, is recorded in that writer. The
-// other writes the file at a path (its name in the file system's encoding)
-// through the safe writer, replacing an existing file only by a complete new
-// one, and returns the user's message (SaveError.h), empty on success.
+// Every writer streams into a SafeFileWriter that the caller opened and
+// commits (PictureFormats.h writes files at a path with them); a failure, of
+// the disk or of the encoder, is recorded in that writer.
 // Everything here needs a QGuiApplication.
 
 #include <QImage>
@@ -21,6 +18,7 @@
 #include <QSize>
 #include <QString>
 
+#include "common/Failure.h"
 #include "common/SafeFile.h"
 #include "render/gdi/EnhMetaFile.h"
 
@@ -41,19 +39,16 @@ QImage renderImage(const gdi::EnhMetaFile& picture, double dpi = 96.0);
 
 // PNG or BMP (`format` "PNG" or "BMP", 24-bit colour) of renderImage.
 void writeImage(const gdi::EnhMetaFile& picture, SafeFileWriter& file, const char* format, double dpi = 96.0);
-QString writeImage(const gdi::EnhMetaFile& picture, const QString& path, const char* format, double dpi = 96.0);
 // SVG in pixels of 1/96 inch, so that the page keeps its size in millimetres
 // (render/svg/SvgWriter.h, with the fonts the player draws with).
 void writeSvg(const gdi::EnhMetaFile& picture, SafeFileWriter& file);
-QString writeSvg(const gdi::EnhMetaFile& picture, const QString& path);
 // The same SVG into an open device (the clipboard's data, for one); the
-// error message names the device's failure.
-QString writeSvg(const gdi::EnhMetaFile& picture, QIODevice& device);
+// failure's message names the device's error.
+WriteOutcome writeSvg(const gdi::EnhMetaFile& picture, QIODevice& device);
 // PDF of one page exactly the size of the frame, no margins.
 void writePdf(const gdi::EnhMetaFile& picture, SafeFileWriter& file);
-QString writePdf(const gdi::EnhMetaFile& picture, const QString& path);
 // One printed page: the picture at its natural size with its top-left at the
 // top-left corner of the printable area, in vector form.
-QString printPage(const gdi::EnhMetaFile& picture, QPrinter& printer);
+WriteOutcome printPage(const gdi::EnhMetaFile& picture, QPrinter& printer);
 
 }  // namespace plotvane::qtplay

@@ -11,6 +11,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   # Qt 6: core, gui, widgets, printing (PrintSupport is in qt6-base-dev), uic
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # command-line options of plotvane-cli (header-only)
+  libcli11-dev
   # tests and benchmarks (pdftoppm renders the PDF page and rsvg-convert the SVG page in the writer tests)
   libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils librsvg2-bin
   # independent readers of the GeoJSON, DXF and ESRI grid files the contour tools write

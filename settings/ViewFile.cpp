@@ -83,8 +83,8 @@ void NormaliseLimit(std::string& sq) {
 
 }  // namespace
 
-std::string WriteViewFile(const std::string& path, const DrawSettings& settings) {
-  return WriteFileSafely(path, SettingsBlockText(settings));
+WriteOutcome WriteViewFile(const std::string& path, const DrawSettings& settings) {
+  return WriteFailureOf(WriteFileSafely(path, SettingsBlockText(settings)));
 }
 
 ViewReadStatus ReadViewText(std::string_view text, DrawSettings& settings) {

@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Failure.h"
 #include "settings/DrawSettings.h"
 
 namespace plotvane {
@@ -30,8 +31,8 @@ enum class ViewReadStatus {
 };
 
 // Writes the fourteen lines to path, under exactly that name, through a safe
-// replace. Returns the error message, empty on success.
-std::string WriteViewFile(const std::string& path, const DrawSettings& settings);
+// replace. Returns the failure, none on success.
+WriteOutcome WriteViewFile(const std::string& path, const DrawSettings& settings);
 
 // Reads a settings block from text (UTF-8) into settings.
 ViewReadStatus ReadViewText(std::string_view text, DrawSettings& settings);

@@ -353,9 +353,9 @@ void WriteEnhMetaFile(const gdi::EnhMetaFile& picture, SafeFileWriter& file) {
 
 namespace plotvane::gdi {
 
-std::string CopyEnhMetaFileA(const EnhMetaFile& picture, const std::string& path, Durability durability) {
-  return WriteFileSafely(
-      path, [&picture](SafeFileWriter& file) { emf::WriteEnhMetaFile(picture, file); }, durability);
+WriteOutcome CopyEnhMetaFileA(const EnhMetaFile& picture, const std::string& path, Durability durability) {
+  return WriteFailureOf(WriteFileSafely(
+      path, [&picture](SafeFileWriter& file) { emf::WriteEnhMetaFile(picture, file); }, durability));
 }
 
 }  // namespace plotvane::gdi

@@ -24,6 +24,7 @@
 
 #include <string>
 
+#include "common/Failure.h"
 #include "common/SafeFile.h"
 #include "render/gdi/EnhMetaFile.h"
 
@@ -44,9 +45,9 @@ namespace plotvane::gdi {
 // Writes the picture as an enhanced metafile at path, replacing the file
 // there only once the new one is complete. The records are streamed to the
 // file (a first pass counts them for the header), so a full map's file of
-// tens of megabytes is never held in memory. Returns the error message,
-// empty on success. A scratch file is not synced to disk (common/SafeFile.h).
-std::string CopyEnhMetaFileA(const EnhMetaFile& picture, const std::string& path,
-                             Durability durability = Durability::Synced);
+// tens of megabytes is never held in memory. Returns the failure, none on
+// success. A scratch file is not synced to disk (common/SafeFile.h).
+WriteOutcome CopyEnhMetaFileA(const EnhMetaFile& picture, const std::string& path,
+                              Durability durability = Durability::Synced);
 
 }  // namespace plotvane::gdi

@@ -5,8 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "cli/CliArguments.h"
-#include "cli/CliCommands.h"
+#include "CliRun.h"
 #include "cli/CliLoad.h"
 #include "support/TempDir.h"
 
@@ -14,32 +13,6 @@ namespace plotvane::cli {
 namespace {
 
 using test::TempDir;
-
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-CliRun Cli(std::vector<std::string> words) {
-  std::vector<char*> argv{const_cast<char*>("plotvane-cli")};
-  for (std::string& w : words) argv.push_back(w.data());
-  std::string error;
-  const auto args = ParseArguments(static_cast<int>(argv.size()), argv.data(), error);
-  CliRun run;
-  if (!args) {
-    run.status = kExitUsage;
-    run.err = error;
-    return run;
-  }
-  std::ostringstream out, err;
-  if (args->command == "info") run.status = RunInfo(*args, out, err);
-  if (args->command == "mesh") run.status = RunMesh(*args, out, err);
-  if (args->command == "value") run.status = RunValue(*args, out, err);
-  if (args->command == "grid") run.status = RunGrid(*args, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
 
 // A plane z = x + 2y over a 5 x 5 lattice from -40 to 40 and -20 to 20.
 std::string PlaneFile() {
@@ -95,6 +68,54 @@ TEST(CliInfo, ExitStatusTellsWhatWentWrong) {
   EXPECT_EQ(Cli({"info", dir.write("q.txt", PlaneFile()), "--skip-lines", "40000"}).status, kExitUsage);
 }
 
+// Each command's table is read in full before the file is opened: the file
+// here does not exist, yet every message names the option at fault.
+TEST(CliOptions, UsageErrorsNameTheOptionBeforeAnyFileIsOpened) {
+  TempDir dir;
+  const std::string missing = dir.file("missing.txt");
+  struct Row {
+    std::vector<std::string> args;
+    const char* names;
+  };
+  const Row rows[] = {
+      {{"info", missing, "--dpi", "300"}, "--dpi is not an option"},
+      {{"grid", missing, "0", "1", "2", "0", "1", "2", "-o", "g.txt", "--labels"}, "--labels is not an option"},
+      {{"mesh", missing, "--view", "v.ctv"}, "--view is not an option"},
+      {{"info", missing, "--base", "3"}, "--base requires --interval"},
+      {{"info", missing, "--interval", "two"}, "--interval: must be a number: two"},
+      {{"value", missing, "1", "y"}, "Y: must be a number: y"},
+      {{"value", missing, "1", "2", "3"}, "unexpected argument: 3"},
+      {{"render", missing, "-o", "p.png", "--dpi"}, "--dpi: 1 required"},
+      {{"render", missing, "-o", "p.svg", "--dpi", "300"}, "--dpi applies to .png and .bmp"},
+      {{"render", missing, "-o", "p.png", "--label-every", "2"}, "--label-every requires --labels"},
+      {{"render", missing, "-o", "p.png", "--labels", "--label-every", "2.5"}, "--label-every: must be a whole number"},
+      {{"render", missing, "-o", "p.png", "--format", "png"}, "--format is needed with -o -"},
+      {{"contours", missing, "-o", "c.geojson", "--sq", "1", "--sq", "2"}, "--sq: At Most 1"},
+      {{"info", missing, "--skip-lines", "40000"}, "--skip-lines: must be a number within"},
+      {{"info", missing, "--columns", "1,1,3"}, "--columns: must be three different field numbers"},
+      {{"survey", missing}, "unknown command: survey"},
+  };
+  for (const Row& row : rows) {
+    const CliRun run = Cli(row.args);
+    EXPECT_EQ(run.status, kExitUsage) << row.names;
+    EXPECT_NE(run.err.find(row.names), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("cannot open"), std::string::npos) << run.err;
+  }
+}
+
+TEST(CliOptions, EachCommandPrintsItsOwnUsage) {
+  for (const char* command : {"info", "mesh", "value", "grid", "contours", "render"}) {
+    const CliRun run = Cli({command, "--help"});
+    EXPECT_EQ(run.status, kExitOk) << command;
+    EXPECT_NE(run.out.find(std::string("Usage: plotvane-cli ") + command + " [OPTIONS] FILE"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("--columns"), std::string::npos) << command;
+  }
+  const CliRun all = Cli({"--help"});
+  EXPECT_EQ(all.status, kExitOk);
+  EXPECT_NE(all.out.find("  render FILE -o "), std::string::npos) << all.out;
+}
+
 TEST(CliMesh, ListsVerticesInMeshOrderAndTriangles) {
   TempDir dir;
   const CliRun run = Cli({"mesh", dir.write("tri.txt", "X Y Z\r\n0 0 1\r\n100 0 2\r\n50 100 3\r\n")});
@@ -110,6 +131,7 @@ TEST(CliValue, InterpolatesAndReportsPointsOffTheMesh) {
   EXPECT_EQ(Cli({"value", path, "-30", "5"}).out, "-20\n");  // the plane is reproduced exactly
   EXPECT_EQ(Cli({"value", path, "12.5", "-7.5"}).out, "-2.5\n");
   EXPECT_EQ(Cli({"value", path, "-41", "0"}).out, "Outside\n");
+  EXPECT_EQ(Cli({"value", path, "-.5", "-.5"}).out, "-1.5\n");  // no leading zero: still a number, not an option
   // A limit of 0 leaves out every triangle.
   EXPECT_EQ(Cli({"value", path, "0", "0", "--sq", "0"}).out, "Outside\n");
   EXPECT_EQ(Cli({"value", path, "x", "0"}).status, kExitUsage);
@@ -154,10 +176,14 @@ TEST(CliSurveyOptions, IntervalSetsTheScaleAfterTheView) {
   // The view's Z1, Z2 and n give way to the interval's; its window stays.
   const std::string view =
       dir.write("v.ctv", "-4\r\n4\r\n-2\r\n2\r\n-5\r\n5\r\n10\r\n\r\n 1 \r\n 0 \r\n 0 \r\nTrue\r\nFalse\r\nFalse\r\n");
-  const Arguments args{"value", {plane}, {{"--view", view}, {"--interval", "40"}}};
+  LoadArguments load;
+  load.file = plane;
+  load.interval = 40;
+  ViewArguments viewOptions;
+  viewOptions.view = view;
   Document doc;
   std::ostringstream err;
-  ASSERT_FALSE(LoadMeshed(args, doc, err)) << err.str();
+  ASSERT_FALSE(LoadMeshed(load, viewOptions, doc, err)) << err.str();
   const DrawSettings& s = doc.settings;
   EXPECT_EQ(s.X1 + " " + s.X2 + " " + s.Z1 + " " + s.Z2 + " " + s.n, "-4 4 -80 80 4");
 }

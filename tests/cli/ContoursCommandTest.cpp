@@ -7,31 +7,13 @@
 #include <sstream>
 #include <vector>
 
-#include "cli/CliArguments.h"
-#include "cli/CliCommands.h"
-#include "cli/ContoursCommand.h"
+#include "CliRun.h"
 #include "support/TempDir.h"
 
 namespace plotvane::cli {
 namespace {
 
 using test::TempDir;
-
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
-Outcome RunWords(std::vector<std::string> words) {
-  std::vector<char*> argv{const_cast<char*>("plotvane-cli")};
-  for (std::string& w : words) argv.push_back(w.data());
-  std::string error;
-  const auto args = ParseArguments(static_cast<int>(argv.size()), argv.data(), error);
-  if (!args) return {kExitUsage, "", error};
-  std::ostringstream out, err;
-  const int status = args->command == "grid" ? RunGrid(*args, out, err) : RunContours(*args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 // A cone: Z falls from the centre of a 7 x 7 lattice.
 std::string ConeFile() {
@@ -55,10 +37,10 @@ TEST(CliContours, ExitStatusTellsWhatWentWrong) {
     const char* message;  // part of the message on standard error
   };
   const std::vector<Case> table{
-      {{"contours", data}, kExitUsage, "usage:"},
+      {{"contours", data}, kExitUsage, "--output is required"},
       {{"contours", data, "-o", dir.file("out.txt")}, kExitUsage, ".geojson, .dxf or .csv"},
       {{"contours", data, "-o", dir.file("out.dxf"), "--bands"}, kExitUsage, "--bands needs a .geojson"},
-      {{"contours", data, "-o", dir.file("out.csv"), "--bands", "--bands"}, kExitUsage, "given twice"},
+      {{"contours", data, "-o", dir.file("out.csv"), "--bands", "--bands"}, kExitUsage, "--bands: At Most 1"},
       {{"contours", dir.file("missing.txt"), "-o", dir.file("out.csv")}, kExitUsage, "cannot open"},
       {{"contours", flat, "-o", dir.file("out.csv")}, kExitLoadFailed, "flat.txt"},
       {{"contours", data, "-o", dir.file("no/folder/out.csv")}, kExitWriteFailed, "plotvane-cli:"},
@@ -67,7 +49,7 @@ TEST(CliContours, ExitStatusTellsWhatWentWrong) {
       {{"grid", data, "0", "0", "7", "0", "10", "7", "-o", dir.file("zero.asc")}, kExitUsage, "intervals"},
   };
   for (const Case& c : table) {
-    const Outcome run = RunWords(c.words);
+    const CliRun run = Cli(c.words);
     EXPECT_EQ(run.status, c.status) << c.words[2] << " " << run.err;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
   }
@@ -84,7 +66,7 @@ TEST(CliContours, WritesEachFormatAndNamesTheFile) {
   };
   for (const Case& c : {Case{"c.geojson", "{\"type\":\"FeatureCollection\""}, Case{"c.dxf", "  0\r\nSECTION"},
                         Case{"c.csv", "level,line,vertex,x,y\r\n"}}) {
-    const Outcome run = RunWords({"contours", data, "-o", dir.file(c.name)});
+    const CliRun run = Cli({"contours", data, "-o", dir.file(c.name)});
     EXPECT_EQ(run.status, kExitOk) << run.err;
     EXPECT_EQ(run.out, dir.file(c.name) + "\n");
     EXPECT_EQ(test::ReadBytes(dir.file(c.name)).rfind(c.begins, 0), 0u) << c.name;
@@ -97,7 +79,7 @@ TEST(CliContours, WritesEachFormatAndNamesTheFile) {
 TEST(CliGrid, AscNameWritesAnEsriGrid) {
   TempDir dir;
   const std::string data = dir.write("cone.txt", ConeFile());
-  const Outcome run = RunWords({"grid", data, "0", "10", "7", "0", "10", "7", "-o", dir.file("g.asc")});
+  const CliRun run = Cli({"grid", data, "0", "10", "7", "0", "10", "7", "-o", dir.file("g.asc")});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   const std::string text = test::ReadBytes(dir.file("g.asc"));
   EXPECT_EQ(

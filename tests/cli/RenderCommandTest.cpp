@@ -7,9 +7,7 @@
 #include <sstream>
 #include <vector>
 
-#include "cli/CliArguments.h"
-#include "cli/CliCommands.h"
-#include "cli/RenderCommand.h"
+#include "CliRun.h"
 #include "common/FileBytes.h"
 #include "support/TempDir.h"
 
@@ -18,23 +16,9 @@ namespace {
 
 using test::TempDir;
 
-struct RenderRun {
-  int status = -1;
-  std::string out, err;
-};
-
-RenderRun Render(std::vector<std::string> words) {
-  std::vector<char*> argv{const_cast<char*>("plotvane-cli"), const_cast<char*>("render")};
-  for (std::string& w : words) argv.push_back(w.data());
-  std::string error;
-  const auto args = ParseArguments(static_cast<int>(argv.size()), argv.data(), error);
-  if (!args) return {kExitUsage, "", error};
-  std::ostringstream out, err;
-  RenderRun run;
-  run.status = RunRender(*args, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  return run;
+CliRun Render(std::vector<std::string> words) {
+  words.insert(words.begin(), "render");
+  return Cli(words);
 }
 
 // Z rising with X over a 6 x 6 lattice.
@@ -64,7 +48,7 @@ TEST(CliRender, ImagesAreTheScreenPageOrSharper) {
   TempDir dir;
   const std::string data = dir.write("ramp.txt", RampFile());
   const std::string png = dir.path() + "/page.png";
-  const RenderRun run = Render({data, "-o", png});
+  const CliRun run = Render({data, "-o", png});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   EXPECT_EQ(run.out, png + "\n");
   const QImage image(QString::fromStdString(png));
@@ -102,12 +86,12 @@ TEST(CliRender, RefusesWhatItCannotWrite) {
   EXPECT_EQ(Render({data, "-o", dir.path() + "/p.png", "--dpi", "5000"}).status, kExitUsage);
   EXPECT_EQ(Render({dir.path() + "/missing.txt", "-o", dir.path() + "/p.png"}).status, kExitUsage);
 
-  const RenderRun invalid = Render({dir.write("bad.txt", "X\tY\tZ\r\n1\tx\t2\r\n"), "-o", dir.path() + "/p.png"});
+  const CliRun invalid = Render({dir.write("bad.txt", "X\tY\tZ\r\n1\tx\t2\r\n"), "-o", dir.path() + "/p.png"});
   EXPECT_EQ(invalid.status, kExitLoadFailed);
   EXPECT_FALSE(invalid.err.empty());
 
   const std::string unwritable = dir.path() + "/no/such/folder/p.png";
-  const RenderRun failed = Render({data, "-o", unwritable});
+  const CliRun failed = Render({data, "-o", unwritable});
   EXPECT_EQ(failed.status, kExitWriteFailed);
   EXPECT_NE(failed.err.find("p.png"), std::string::npos);
 }

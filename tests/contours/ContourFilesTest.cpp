@@ -46,7 +46,7 @@ Document Lattice() { return test::ContourDocument(test::LatticeMesh(9, 41), "6",
 // The lattice's contours written to dir/name and what ogrinfo reads in them.
 std::string OgrinfoOfWritten(const ContourSet& set, const TempDir& dir, const std::string& name) {
   const std::string path = dir.file(name);
-  EXPECT_EQ(WriteContourFile(set, path), "");
+  EXPECT_FALSE(WriteContourFile(set, path));
   return ReadWith(std::string(PLOTVANE_OGRINFO) + " -ro -al " + path);
 }
 
@@ -97,7 +97,7 @@ TEST(ContourFiles, CsvNumbersReadBackExactly) {
   const ContourSet set = BuildContourSet(doc, doc.settings, false);
   TempDir dir;
   const std::string path = dir.file("lines.csv");
-  ASSERT_EQ(WriteContourFile(set, path), "");
+  ASSERT_FALSE(WriteContourFile(set, path));
   std::istringstream in(test::ReadBytes(path));
   std::string row;
   std::getline(in, row);
@@ -129,12 +129,12 @@ TEST(ContourFiles, CsvNumbersReadBackExactly) {
 TEST(ContourFiles, ExportRefusesWhatItCannotWrite) {
   const Document doc = Lattice();
   TempDir dir;
-  EXPECT_NE(ExportContours(doc, doc.settings, dir.file("lines.txt"), false), "");
-  EXPECT_NE(ExportContours(doc, doc.settings, dir.file("lines.dxf"), true), "");
-  EXPECT_NE(ExportContours(Document{}, doc.settings, dir.file("lines.geojson"), false), "");
-  EXPECT_NE(ExportContours(doc, doc.settings, dir.file("missing/lines.geojson"), false), "");
+  EXPECT_TRUE(ExportContours(doc, doc.settings, dir.file("lines.txt"), false));
+  EXPECT_TRUE(ExportContours(doc, doc.settings, dir.file("lines.dxf"), true));
+  EXPECT_TRUE(ExportContours(Document{}, doc.settings, dir.file("lines.geojson"), false));
+  EXPECT_TRUE(ExportContours(doc, doc.settings, dir.file("missing/lines.geojson"), false));
   EXPECT_FALSE(std::filesystem::exists(dir.file("lines.dxf")));
-  EXPECT_EQ(ExportContours(doc, doc.settings, dir.file("LINES.GeoJSON"), false), "");
+  EXPECT_FALSE(ExportContours(doc, doc.settings, dir.file("LINES.GeoJSON"), false));
 }
 
 // The ESRI grid: gdal_translate lists every cell's centre and value, which

@@ -85,7 +85,8 @@ TEST_F(FullDiskCore, ContourFileKeepsTheOldFile) {
   const std::string target = disk.file("survey.ctr");
   ASSERT_EQ(WriteFileSafely(target, kOld), "");
   ASSERT_TRUE(disk.fill(4096));
-  EXPECT_EQ(WriteContourFile(target, doc.settings, doc.points), SaveErrorMessage(SaveErrorKind::NoSpace, target));
+  EXPECT_EQ(WriteContourFile(target, doc.settings, doc.points).value_or(Failure{}).message,
+            SaveErrorMessage(SaveErrorKind::NoSpace, target));
   EXPECT_EQ(ReadBytes(target), kOld);
   EXPECT_EQ(disk.entries(), std::vector<std::string>{"survey.ctr"});
 }
@@ -94,7 +95,8 @@ TEST_F(FullDiskCore, ViewFileKeepsTheOldFile) {
   const std::string target = disk.file("view.ctv");
   ASSERT_EQ(WriteFileSafely(target, kOld), "");
   ASSERT_TRUE(disk.fill(0));  // the view file is smaller than a page
-  EXPECT_EQ(WriteViewFile(target, doc.settings), SaveErrorMessage(SaveErrorKind::NoSpace, target));
+  EXPECT_EQ(WriteViewFile(target, doc.settings).value_or(Failure{}).message,
+            SaveErrorMessage(SaveErrorKind::NoSpace, target));
   EXPECT_EQ(ReadBytes(target), kOld);
   EXPECT_EQ(disk.entries(), std::vector<std::string>{"view.ctv"});
 }

@@ -57,7 +57,7 @@ void DrawAndExport(Document& doc, const test::TempDir& dir, int round) {
   doc.settings.selectFillMode(round % 3 == 0 ? FillMode::FillPattern : FillMode::FillColour);
   const gdi::EnhMetaFile redrawn = ComposePage(doc, NullProgress());
   ASSERT_FALSE(redrawn.isNull());
-  ASSERT_EQ(gdi::CopyEnhMetaFileA(redrawn, dir.file("page.emf")), "");
+  ASSERT_FALSE(gdi::CopyEnhMetaFileA(redrawn, dir.file("page.emf")));
   ASSERT_GT(std::filesystem::file_size(dir.file("page.emf")), 0u);
 }
 
@@ -75,7 +75,7 @@ void Round(Document& doc, const test::TempDir& dir, const std::string& survey, i
   }
   ASSERT_GT(values, 0);
   ASSERT_TRUE(ConvertToGrid(doc, GridParameters{0, 3, 25, 0, 3, 25}, dir.file("grid.txt")).ok());
-  ASSERT_EQ(WriteViewFile(dir.file("view.ctv"), doc.settings), "");
+  ASSERT_FALSE(WriteViewFile(dir.file("view.ctv"), doc.settings));
   ASSERT_EQ(ReadViewFile(dir.file("view.ctv"), doc.settings), ViewReadStatus::Ok);
   ASSERT_EQ(OpenDataFile(dir.file("missing.txt"), doc, NullProgress()), LoadStatus::CannotOpen);
   ASSERT_TRUE(ComposePage(doc, NullProgress()).isNull());

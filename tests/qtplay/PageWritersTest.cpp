@@ -12,6 +12,7 @@
 
 #include "DemoPage.h"
 #include "qtplay/PageWriters.h"
+#include "qtplay/PictureFormats.h"
 #include "support/TempDir.h"
 
 namespace plotvane::qtplay {
@@ -57,7 +58,7 @@ class Writers : public ::testing::Test {
 };
 
 TEST_F(Writers, PngHoldsTheScreenImage) {
-  ASSERT_EQ(writeImage(page, file("page.png"), "PNG"), QString());
+  ASSERT_FALSE(SavePicture(page, dir.file("page.png"), PictureFormat::Png));
   const QImage image(file("page.png"));
   ASSERT_EQ(image.size(), QSize(597, 477));
   EXPECT_EQ(image.pixelColor(MapPixel(2500, 2500)), QColor(0, 0, 255));
@@ -66,7 +67,7 @@ TEST_F(Writers, PngHoldsTheScreenImage) {
 }
 
 TEST_F(Writers, BmpIsTwentyFourBitWithThePatternIntact) {
-  ASSERT_EQ(writeImage(page, file("page.bmp"), "BMP"), QString());
+  ASSERT_FALSE(SavePicture(page, dir.file("page.bmp"), PictureFormat::Bmp));
   const std::string bytes = test::ReadBytes(dir.file("page.bmp"));
   ASSERT_GT(bytes.size(), 54u);
   EXPECT_EQ(bytes.substr(0, 2), "BM");
@@ -79,7 +80,7 @@ TEST_F(Writers, BmpIsTwentyFourBitWithThePatternIntact) {
 }
 
 TEST_F(Writers, ImageResolutionIsAnOption) {
-  ASSERT_EQ(writeImage(page, file("page300.png"), "PNG", 300), QString());
+  ASSERT_FALSE(SavePicture(page, dir.file("page300.png"), PictureFormat::Png, 300));
   const QImage image(file("page300.png"));
   EXPECT_EQ(image.size(), QSize(1866, 1491)) << "157.95 and 126.20 mm at 300 dpi, rounded";
   EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, 300, 0.1);
@@ -90,7 +91,7 @@ TEST_F(Writers, PdfIsOnePageOfThePagesSizeWithThePattern) {
   if (pdftoppm.isEmpty() || pdftoppm.endsWith(QStringLiteral("NOTFOUND"))) {
     GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
   }
-  ASSERT_EQ(writePdf(page, file("page.pdf")), QString());
+  ASSERT_FALSE(SavePicture(page, dir.file("page.pdf"), PictureFormat::Pdf));
   EXPECT_EQ(test::ReadBytes(dir.file("page.pdf")).substr(0, 5), "%PDF-");
   QProcess convert;
   // At twice the pattern's resolution, so each pattern pixel covers whole
@@ -110,16 +111,28 @@ TEST_F(Writers, PdfIsOnePageOfThePagesSizeWithThePattern) {
 }
 
 TEST_F(Writers, FailuresAreReportedAndLeaveNoFile) {
-  EXPECT_NE(writeImage(page, file("missing/page.png"), "PNG"), QString());
-  EXPECT_NE(writeSvg(page, file("missing/page.svg")), QString());
-  EXPECT_NE(writePdf(page, file("missing/page.pdf")), QString());
+  EXPECT_TRUE(SavePicture(page, dir.file("missing/page.png"), PictureFormat::Png));
+  EXPECT_TRUE(SavePicture(page, dir.file("missing/page.svg"), PictureFormat::Svg));
+  EXPECT_TRUE(SavePicture(page, dir.file("missing/page.pdf"), PictureFormat::Pdf));
   EXPECT_FALSE(QFile::exists(file("missing")));
 }
 
 TEST_F(Writers, AnExistingFileIsReplacedWhole) {
   const std::string path = dir.write("page.png", std::string(100000, 'x'));
-  ASSERT_EQ(writeImage(page, QString::fromStdString(path), "PNG"), QString());
+  ASSERT_FALSE(SavePicture(page, path, PictureFormat::Png));
   EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(597, 477));
+}
+
+// The desktop program and the command line pick the format by one rule: the
+// name's last three characters as typed; standard output by the bare name.
+TEST(PictureFormats, OneRuleForEveryFrontEnd) {
+  using F = std::optional<PictureFormat>;
+  EXPECT_EQ(PictureFormatOfPath("map.png"), F(PictureFormat::Png));
+  EXPECT_EQ(PictureFormatOfPath("dir.d/mapemf"), F(PictureFormat::Emf));
+  EXPECT_EQ(PictureFormatOfPath("map.PNG"), F());
+  EXPECT_EQ(PictureFormatOfPath("pd"), F());
+  EXPECT_EQ(PictureFormatNamed("svg"), F(PictureFormat::Svg));
+  EXPECT_EQ(PictureFormatNamed(".svg"), F());
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "DemoPage.h"
 #include "load/OpenDataFile.h"
 #include "qtplay/PageWriters.h"
+#include "qtplay/PictureFormats.h"
 #include "render/PageComposition.h"
 #include "render/emf/EmfWriter.h"
 #include "support/PointGenerators.h"
@@ -56,7 +57,7 @@ class SvgPage : public ::testing::Test {
 
 TEST_F(SvgPage, DemoPageReadsBackAsThePng) {
   const gdi::EnhMetaFile page = test::MakeDemoPage();
-  ASSERT_EQ(writeSvg(page, QString::fromStdString(dir.file("page.svg"))), QString());
+  ASSERT_FALSE(SavePicture(page, dir.file("page.svg"), PictureFormat::Svg));
   const std::string svg = test::ReadBytes(dir.file("page.svg"));
   EXPECT_NE(svg.find("width=\"597\" height=\"477\" viewBox=\"0 0 597 477\""), std::string::npos)
       << "the page keeps its size, 597 x 477 units of 1/96 inch (157.95625 x 126.20625 mm)";
@@ -82,7 +83,7 @@ TEST_F(SvgPage, DemoPageReadsBackAsThePng) {
 
 TEST_F(SvgPage, LongTitleIsClippedToItsBoxAndMarkupInItIsText) {
   const gdi::EnhMetaFile page = pageWithTitle("W<&>\"'\xff" + std::string(300, 'W'));
-  ASSERT_EQ(writeSvg(page, QString::fromStdString(dir.file("title.svg"))), QString());
+  ASSERT_FALSE(SavePicture(page, dir.file("title.svg"), PictureFormat::Svg));
   const QImage images[] = {readBack(dir.file("title.svg")), renderImage(page)};
   // The title's box spans the map's width, 2300..12300 of the page's 15795.
   const int left = static_cast<int>(std::floor(2300.0 * 597 / 15795));
@@ -102,17 +103,17 @@ TEST_F(SvgPage, LongTitleIsClippedToItsBoxAndMarkupInItIsText) {
 
 TEST_F(SvgPage, ClipboardBytesEqualTheFile) {
   const gdi::EnhMetaFile page = test::MakeDemoPage();
-  ASSERT_EQ(writeSvg(page, QString::fromStdString(dir.file("page.svg"))), QString());
+  ASSERT_FALSE(SavePicture(page, dir.file("page.svg"), PictureFormat::Svg));
   QByteArray bytes;
   QBuffer buffer(&bytes);
   ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
-  ASSERT_EQ(writeSvg(page, buffer), QString());
+  ASSERT_FALSE(writeSvg(page, buffer));
   EXPECT_EQ(bytes.toStdString(), test::ReadBytes(dir.file("page.svg")));
 }
 
 TEST_F(SvgPage, MapOfManyPiecesStaysNearTheSizeOfItsMetafile) {
   const gdi::EnhMetaFile page = pageWithTitle("Z");
-  ASSERT_EQ(writeSvg(page, QString::fromStdString(dir.file("map.svg"))), QString());
+  ASSERT_FALSE(SavePicture(page, dir.file("map.svg"), PictureFormat::Svg));
   const double svg = static_cast<double>(test::ReadBytes(dir.file("map.svg")).size());
   const double emf = static_cast<double>(emf::EncodeEnhMetaFile(page).size());
   EXPECT_LT(svg, 1.5 * emf) << "one path per run of one style, compact path data";

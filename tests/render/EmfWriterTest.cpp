@@ -280,10 +280,10 @@ TEST(EmfWriter, CopyWritesTheEncodedBytesOrReportsWhyNot) {
   const test::TempDir dir;
   const EnhMetaFile page = test::MakeDemoPage();
   const std::string path = dir.file("temp0001.emf");
-  EXPECT_EQ(CopyEnhMetaFileA(page, path), "");
+  EXPECT_FALSE(CopyEnhMetaFileA(page, path));
   EXPECT_EQ(test::ReadBytes(path), EncodeEnhMetaFile(page));
-  EXPECT_NE(CopyEnhMetaFileA(page, dir.file("missing/folder.emf")), "");
-  EXPECT_NE(CopyEnhMetaFileA(EnhMetaFile(), dir.file("none.emf")), "");
+  EXPECT_TRUE(CopyEnhMetaFileA(page, dir.file("missing/folder.emf")));
+  EXPECT_TRUE(CopyEnhMetaFileA(EnhMetaFile(), dir.file("none.emf")));
   EXPECT_EQ(test::ReadBytes(dir.file("none.emf")), "");
 }
 

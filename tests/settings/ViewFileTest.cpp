@@ -122,7 +122,7 @@ TEST(ViewFile, SaveThenReadGivesTheSameSettings) {
                      .fillMode = FillMode::FillGrey};
   const test::TempDir dir;
   const std::string path = dir.file("view");  // no extension is added
-  ASSERT_EQ(WriteViewFile(path, saved), "");
+  ASSERT_FALSE(WriteViewFile(path, saved));
   EXPECT_EQ(test::ReadBytes(path), SettingsBlockText(saved));
 
   DrawSettings read;
@@ -131,7 +131,7 @@ TEST(ViewFile, SaveThenReadGivesTheSameSettings) {
   EXPECT_EQ(read, saved);
 
   saved.sq.clear();
-  ASSERT_EQ(WriteViewFile(path, saved), "");
+  ASSERT_FALSE(WriteViewFile(path, saved));
   ASSERT_EQ(ReadViewFile(path, read), ViewReadStatus::Ok);
   EXPECT_EQ(read.sq, "");
 }
