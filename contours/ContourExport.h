@@ -14,8 +14,8 @@
 #include <string>
 #include <string_view>
 
-#include "contours/ContourSet.h"
 #include "data/Document.h"
+#include "levels/ContourSet.h"
 #include "settings/DrawSettings.h"
 
 namespace plotvane {
