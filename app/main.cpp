@@ -22,8 +22,8 @@
 #include "app/SignalQuit.h"
 #include "app/TempPageFile.h"
 #include "common/AllocatorTuning.h"
-#include "contours/ContourLabels.h"
 #include "qtplay/QtFonts.h"
+#include "render/LabelledPage.h"
 #include "render/PageComposition.h"
 #include "render/gdi/TextMeasurer.h"
 

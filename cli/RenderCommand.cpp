@@ -12,9 +12,9 @@
 #include "cli/ExitStatus.h"
 #include "cli/OutputTarget.h"
 #include "common/Capacity.h"
-#include "contours/ContourLabels.h"
 #include "qtplay/PictureFormats.h"
 #include "qtplay/QtFonts.h"
+#include "render/LabelledPage.h"
 #include "render/gdi/GdiObjects.h"
 #include "render/gdi/TextMeasurer.h"
 

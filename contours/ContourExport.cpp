@@ -3,14 +3,14 @@
 #include "contours/ContourExport.h"
 
 #include "common/SafeFile.h"
-#include "contours/BandPolygons.h"
-#include "contours/ContourMesh.h"
 #include "contours/CsvWriter.h"
 #include "contours/DxfWriter.h"
 #include "contours/FileExtension.h"
 #include "contours/GeoJsonWriter.h"
-#include "contours/LevelSegments.h"
-#include "contours/PolylineJoin.h"
+#include "levels/BandPolygons.h"
+#include "levels/LevelSegments.h"
+#include "levels/PolylineJoin.h"
+#include "render/ContourMesh.h"
 
 namespace plotvane {
 namespace {

@@ -15,8 +15,8 @@
 #include <string_view>
 
 #include "common/Failure.h"
-#include "contours/ContourSet.h"
 #include "data/Document.h"
+#include "levels/ContourSet.h"
 #include "settings/DrawSettings.h"
 
 namespace plotvane {

@@ -7,7 +7,7 @@
 // exact form (ExactNumber.h); UTF-8 (plain ASCII), rows ending in CR LF.
 
 #include "common/SafeFile.h"
-#include "contours/ContourSet.h"
+#include "levels/ContourSet.h"
 
 namespace plotvane {
 

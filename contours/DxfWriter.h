@@ -13,7 +13,7 @@
 // Group codes are right-aligned in three columns, lines end in CR LF.
 
 #include "common/SafeFile.h"
-#include "contours/ContourSet.h"
+#include "levels/ContourSet.h"
 
 namespace plotvane {
 

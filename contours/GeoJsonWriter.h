@@ -12,7 +12,7 @@
 // ending in CR LF.
 
 #include "common/SafeFile.h"
-#include "contours/ContourSet.h"
+#include "levels/ContourSet.h"
 
 namespace plotvane {
 

@@ -3,8 +3,8 @@
 #include "render/ContourMap.h"
 
 #include "common/Messages.h"
+#include "levels/TriangleBands.h"
 #include "render/RenderSettings.h"
-#include "render/TriangleBands.h"
 #include "settings/NumberText.h"
 
 namespace plotvane {

@@ -6,8 +6,8 @@
 #include <array>
 #include <cassert>
 
+#include "levels/TriangleBands.h"
 #include "render/Patterns.h"
-#include "render/TriangleBands.h"
 
 namespace plotvane {
 namespace {
@@ -60,6 +60,12 @@ class PassProgress {
   double m_span;
 };
 
+// The piece as a polygon of the picture.
+Quad ToQuad(const BandPiece& piece) {
+  return {POINT{piece[0].x, piece[0].y}, POINT{piece[1].x, piece[1].y}, POINT{piece[2].x, piece[2].y},
+          POINT{piece[3].x, piece[3].y}};
+}
+
 SortedTriangle TriangleAt(const MapPoints& points, const std::vector<std::int32_t>& ipt, TriangleIndex i) {
   std::int32_t ia = ipt[3 * i - 2];
   std::int32_t ib = ipt[3 * i - 1];
@@ -85,7 +91,7 @@ void FillPass(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh
           hdc.SelectObject(style.pen);
           hdc.SelectObject(style.brush);
         }
-        hdc.Polygon(piece);
+        hdc.Polygon(ToQuad(piece));
       });
     }
     progress.after(i);
@@ -93,7 +99,7 @@ void FillPass(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh
 }
 
 // P to Q and back with the pen in effect.
-void DrawSegment(gdi::DeviceContext& hdc, POINT P, POINT Q) {
+void DrawSegment(gdi::DeviceContext& hdc, MapPoint P, MapPoint Q) {
   hdc.MoveToEx(P.x, P.y);
   hdc.LineTo(Q.x, Q.y);
   hdc.LineTo(P.x, P.y);
@@ -112,7 +118,7 @@ void LinePass(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh
     }
     const SortedTriangle t = TriangleAt(points, mesh.ipt, i);
     if (drawing.contourLines) {
-      ForEachLevelSegment(t, steps, [&](POINT P, POINT Q, std::int32_t) {
+      ForEachLevelSegment(t, steps, [&](MapPoint P, MapPoint Q, std::int32_t) {
         const gdi::HPEN pen = gdi::CreatePen(gdi::PenStyle::PS_SOLID, kLineWidth, kBlack);
         hdc.SelectObject(pen);
         DrawSegment(hdc, P, Q);
@@ -120,7 +126,7 @@ void LinePass(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh
       });
     } else if (lineCount == bandCount) {
       // Each band boundary is drawn over in the colour of the band below it.
-      ForEachLevelSegment(t, steps, [&](POINT P, POINT Q, std::int32_t k) {
+      ForEachLevelSegment(t, steps, [&](MapPoint P, MapPoint Q, std::int32_t k) {
         const LevelStyle& style = styles.forLevel(k - 1, LevelCount);
         hdc.SelectObject(style.pen);
         hdc.SelectObject(style.brush);

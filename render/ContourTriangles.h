@@ -37,6 +37,7 @@
 #include "common/Index.h"
 #include "common/Progress.h"
 #include "data/Document.h"
+#include "levels/DistortionTest.h"
 #include "render/LevelStyles.h"
 #include "render/gdi/DeviceContext.h"
 
@@ -49,16 +50,12 @@ struct MapPoints {
   std::vector<double> normZ{0.0};
 };
 
-// What the triangle drawing takes from the drawing settings.
-struct TriangleDrawing {
-  bool hasLimit = false;  // sq is not empty
-  double limit = 0.0;     // the value of sq
+// What the triangle drawing takes from the drawing settings: the distortion
+// test and what to draw.
+struct TriangleDrawing : DistortionTest {
   bool contourLines = true;
   bool triangleEdges = false;
   bool patternFill = false;
-
-  // The distortion test: sq given and its value not above hh.
-  bool skips(double hh) const { return hasLimit && limit <= hh; }
 };
 
 // Draws the map. mesh gives nt, ipt (vertex numbers into points) and hh.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that every folder includes only its own headers and those of the
 # layers it links (the same list as the folders' CMakeLists.txt):
-#   common -> settings, mesh -> data -> tools -> load -> render -> contours, qtplay -> cli, app
+#   common -> settings, mesh -> data -> levels -> tools -> load -> render -> contours, qtplay -> cli, app
 # Prints each include that crosses a layer the wrong way; exits 1 if any does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,13 +11,14 @@ declare -A allowed=(
   [settings]="common settings"
   [mesh]="common mesh"
   [data]="common settings mesh data"
+  [levels]="common settings mesh data levels"
   [tools]="common settings mesh data tools"
   [load]="common settings mesh data tools load"
-  [render]="common settings mesh data render"
-  [contours]="common settings mesh data tools render contours"
+  [render]="common settings mesh data levels render"
+  [contours]="common settings mesh data levels tools render contours"
   [qtplay]="common settings mesh data render qtplay"
-  [cli]="common settings mesh data tools load render contours qtplay cli"
-  [app]="common settings mesh data tools load render contours qtplay app"
+  [cli]="common settings mesh data levels tools load render contours qtplay cli"
+  [app]="common settings mesh data levels tools load render contours qtplay app"
 )
 
 status=0

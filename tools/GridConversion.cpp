@@ -3,23 +3,20 @@
 // The grid is cut into blocks of about kBlockPoints points in file order:
 // bands of whole columns, or, when one column is longer than a block, pieces
 // of a column. Blocks are answered by the grid scan (GridScan.h) and formatted
-// on two threads, this one taking the even blocks and a second the odd ones;
-// this thread writes them in order. Only this thread reports progress, asks
-// for cancellation (the desktop's callback runs window events) and touches
-// the writer, once per block.
+// on two threads and written in order on this one (common/OrderedPipeline.h).
+// Only this thread reports progress, asks for cancellation (the desktop's
+// callback runs window events) and touches the writer, once per block.
 
 #include "tools/GridConversion.h"
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cstring>
-#include <exception>
-#include <semaphore>
-#include <thread>
 #include <vector>
 
+#include "common/OrderedPipeline.h"
 #include "common/SafeFile.h"
+#include "common/TwoThreads.h"
 #include "settings/NumberText.h"
 #include "tools/GridScan.h"
 #include "tools/MeshValueAt.h"
@@ -38,35 +35,7 @@ constexpr std::size_t kTextRoom = 16;
 // whole slot.
 constexpr std::size_t kLineRoom = 4 * kTextRoom;
 
-bool TwoCores() {
-  static const bool two = std::thread::hardware_concurrency() >= 2;
-  return two;
-}
-
-// Runs job(0) here and, when count is 2, job(1) on a second thread at the same
-// time (one after the other on a single core). A failure of either is
-// rethrown here once both have ended.
-template <typename Job>
-void InParallel(int count, Job&& job) {
-  if (count < 2 || !TwoCores()) {
-    for (int k = 0; k < count; ++k) job(k);
-    return;
-  }
-  std::exception_ptr failure;
-  {
-    const std::jthread helper([&] {
-      try {
-        job(1);
-      } catch (...) {
-        failure = std::current_exception();
-      }
-    });
-    job(0);
-  }
-  if (failure) std::rethrow_exception(failure);
-}
-
-// One thread's block: its lines, answers and text.
+// One block's lines, answers and text, in a buffer the pipeline reuses.
 struct BlockWork {
   GridLines columns, rows;
   BlockAnswers answers;
@@ -75,68 +44,7 @@ struct BlockWork {
   std::vector<char> text;  // grows to the largest block's room, never shrinks
   std::size_t length = 0;  // of the block's lines at the start of text
   std::int64_t points = 0;
-  std::exception_ptr failure;  // set when the second thread failed on this block
 };
-
-// Calls produce(n, work) for the blocks n = 0..count-1 and consume(n, work) on
-// this thread in the order of n, until consume returns false; returns whether
-// all were consumed. With two cores a second thread produces the odd blocks
-// into two buffers in turn, so it can run one block ahead while this thread
-// produces the even ones and consumes. A failure of either thread is rethrown
-// here once the second has ended.
-template <typename Produce, typename Consume>
-bool InOrder(std::int64_t count, Produce&& produce, Consume&& consume) {
-  std::array<BlockWork, 3> work;  // [0] this thread's, [1] and [2] the second's
-  if (count < 2 || !TwoCores()) {
-    for (std::int64_t n = 0; n < count; ++n) {
-      produce(n, work[0]);
-      if (!consume(n, work[0])) return false;
-    }
-    return true;
-  }
-  auto helperWork = [&](std::int64_t n) -> BlockWork& { return work[1 + (n / 2) % 2]; };
-  // ready counts the blocks produced by the second thread, whose buffers this
-  // thread reads after taking their count; free counts the buffers it may fill.
-  std::counting_semaphore<4> free(2), ready(0);
-  std::atomic<bool> stop{false};
-  const std::jthread helper([&] {
-    for (std::int64_t n = 1; n < count; n += 2) {
-      free.acquire();
-      if (stop.load()) return;
-      BlockWork& w = helperWork(n);
-      try {
-        produce(n, w);
-      } catch (...) {
-        w.failure = std::current_exception();
-        ready.release();
-        return;
-      }
-      ready.release();
-    }
-  });
-  // However this thread leaves, the helper is let go before it is joined.
-  struct Halt {
-    std::atomic<bool>& stop;
-    std::counting_semaphore<4>& free;
-    ~Halt() {
-      stop.store(true);
-      free.release();
-    }
-  } const halt{stop, free};
-  for (std::int64_t n = 0; n < count; ++n) {
-    if (n % 2 == 0) {
-      produce(n, work[0]);
-      if (!consume(n, work[0])) return false;
-      continue;
-    }
-    ready.acquire();
-    BlockWork& w = helperWork(n);
-    if (w.failure) std::rethrow_exception(w.failure);
-    if (!consume(n, w)) return false;
-    free.release();
-  }
-  return true;
-}
 
 // The grid in file order, cut into blocks.
 struct Layout {
@@ -281,7 +189,7 @@ GridConversionResult ConvertToGrid(const Document& document, const GridParameter
     BandSpans(conversion, layout, runFirst, runBands, low, high);
     const GridBands bands(triangles, low, high);
     const std::int64_t pieces = layout.blocksPerBand();
-    const bool finished = InOrder(
+    const bool finished = RunOrderedPipeline<BlockWork>(
         runBands * pieces,
         [&](std::int64_t n, BlockWork& w) {
           ConvertBlock(conversion, bands, runFirst, BlockAt(layout, runFirst + n / pieces, n % pieces), w);

@@ -4,8 +4,8 @@
 #include <QEvent>
 #include <QFile>
 
-#include "contours/ContourLabels.h"
 #include "qtplay/QtFonts.h"
+#include "render/LabelledPage.h"
 #include "render/PageComposition.h"
 #include "render/gdi/TextMeasurer.h"
 #include "support/PointGenerators.h"

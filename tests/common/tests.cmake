@@ -1,2 +1,2 @@
 # Suites of the common area.
-plotvane_add_test(common_test common/TextDecodingTest.cpp common/ErrorDetailsTest.cpp)
+plotvane_add_test(common_test common/TextDecodingTest.cpp common/ErrorDetailsTest.cpp common/OrderedPipelineTest.cpp)

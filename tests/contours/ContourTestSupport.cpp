@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "contours/BandPolygons.h"
+#include "levels/BandPolygons.h"
 #include "settings/DrawSettings.h"
 
 namespace plotvane::test {

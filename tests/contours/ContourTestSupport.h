@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "contours/BandPolygons.h"
-#include "contours/ContourSet.h"
 #include "data/Document.h"
+#include "levels/BandPolygons.h"
+#include "levels/ContourSet.h"
 #include "tools/ToolMeshes.h"
 
 namespace plotvane::test {

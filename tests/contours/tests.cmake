@@ -7,7 +7,7 @@ find_program(PLOTVANE_OGRINFO ogrinfo REQUIRED)
 find_program(PLOTVANE_GDALINFO gdalinfo REQUIRED)
 find_program(PLOTVANE_GDAL_TRANSLATE gdal_translate REQUIRED)
 plotvane_add_test(contours_test contours/ContourLinesTest.cpp contours/BandPolygonsTest.cpp
-  contours/ContourFilesTest.cpp contours/LabelPlacementTest.cpp)
+  contours/ContourFilesTest.cpp)
 target_link_libraries(contours_test PRIVATE plotvane_contourtestsupport)
 target_compile_definitions(contours_test PRIVATE PLOTVANE_OGRINFO="${PLOTVANE_OGRINFO}"
   PLOTVANE_GDALINFO="${PLOTVANE_GDALINFO}" PLOTVANE_GDAL_TRANSLATE="${PLOTVANE_GDAL_TRANSLATE}")

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "RecordedCalls.h"
+#include "levels/TriangleBands.h"
 #include "render/ContourMap.h"
 #include "render/RenderSettings.h"
-#include "render/TriangleBands.h"
 
 namespace plotvane {
 namespace {

@@ -9,10 +9,10 @@
 
 #include "RecordedCalls.h"
 #include "RenderTestData.h"
+#include "levels/TriangleBands.h"
 #include "render/PageComposition.h"
 #include "render/Patterns.h"
 #include "render/RenderSettings.h"
-#include "render/TriangleBands.h"
 
 namespace plotvane {
 namespace {

@@ -15,7 +15,6 @@ plotvane_add_test(render_test
   render/SvgPathDataTest.cpp
   render/EmfWriterTest.cpp
   render/LevelStylesTest.cpp
-  render/TriangleBandsTest.cpp
   render/ContourTrianglesTest.cpp
   render/ContourMapTest.cpp
   render/ColourScaleTest.cpp

@@ -1,6 +1,6 @@
 // Placing contour labels. See LabelPlacement.h.
 
-#include "contours/LabelPlacement.h"
+#include "levels/LabelPlacement.h"
 
 #include <algorithm>
 #include <array>

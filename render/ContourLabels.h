@@ -1,19 +1,13 @@
 #pragma once
 // Contour labels on the page: the level values written along the joined
-// contour lines (PolylineJoin, the lines of the contour export) at the places
+// contour lines (PolylineJoin.h, the lines of the contour export) at the places
 // LabelPlacement.h chooses, upright, in the page font at 8 points, each on
 // its own white box that breaks the line under the text. They are drawn into
 // the map picture, so the screen, the page file and every image, SVG, PDF
 // and EMF show the same labels.
-//
-// ComposeLabelledPage is the page composition of the program and of
-// plotvane-cli render: ComposePage, with the labels drawn over the map when
-// doc.labels.show is set and the data set is drawable.
 
-#include "common/Progress.h"
 #include "data/Document.h"
 #include "render/gdi/DeviceContext.h"
-#include "render/gdi/EnhMetaFile.h"
 #include "settings/DrawSettings.h"
 #include "settings/LabelOptions.h"
 
@@ -26,7 +20,5 @@ inline constexpr int kLabelFontHeight = 282;
 // MM_HIMETRIC) for settings (SettingsForDrawing's) and options.every.
 void DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawSettings& settings,
                        const LabelOptions& options);
-
-gdi::EnhMetaFile ComposeLabelledPage(Document& doc, ProgressSink& progress);
 
 }  // namespace plotvane

@@ -13,15 +13,15 @@
 
 #include <vector>
 
-#include "contours/BandEdges.h"
-#include "contours/ContourMesh.h"
-#include "contours/ContourSet.h"
+#include "levels/BandEdges.h"
+#include "levels/ContourSet.h"
+#include "levels/LevelMesh.h"
 
 namespace plotvane {
 
 // The shoelace area of a ring: positive counter-clockwise.
 double SignedArea(const ContourRing& ring);
 
-std::vector<ContourBand> BuildBandPolygons(const ContourMesh& mesh, const std::vector<BandEdge>& outlines);
+std::vector<ContourBand> BuildBandPolygons(const LevelMesh& mesh, const std::vector<BandEdge>& outlines);
 
 }  // namespace plotvane

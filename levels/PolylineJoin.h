@@ -15,14 +15,14 @@
 
 #include <vector>
 
-#include "contours/ContourMesh.h"
-#include "contours/ContourSet.h"
-#include "contours/LevelSegments.h"
+#include "levels/ContourSet.h"
+#include "levels/LevelMesh.h"
+#include "levels/LevelSegments.h"
 
 namespace plotvane {
 
 // The levels with their polylines, by ascending line; consecutive equal
 // points are merged and lines left without length dropped (ContourSet.h).
-std::vector<ContourLevel> JoinLevelSegments(const ContourMesh& mesh, const std::vector<LevelSegment>& segments);
+std::vector<ContourLevel> JoinLevelSegments(const LevelMesh& mesh, const std::vector<LevelSegment>& segments);
 
 }  // namespace plotvane

@@ -41,13 +41,19 @@
 #include <cmath>
 #include <cstdint>
 
-#include "render/gdi/GdiTypes.h"
-
 namespace plotvane {
 
 inline constexpr std::int32_t kMapCoordinateLimit = 1 << 30;
 inline constexpr std::int32_t kBandMargin = 1024;
 
+// A position in map units. The level geometry has its own point type so that
+// the contour export, which shares it, need not know the drawing layer; the
+// page copies these into the points of its pictures.
+struct MapPoint {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  friend bool operator==(const MapPoint&, const MapPoint&) = default;
+};
 // A map position rounded to the nearest unit, halves to even, held within
 // +-kMapCoordinateLimit; 0 when v is not a number.
 inline std::int32_t RoundMapUnit(double v) {
@@ -84,7 +90,7 @@ struct MapVertex {
   std::int32_t x = 0;
   std::int32_t y = 0;
   double z = 0.0;
-  gdi::POINT point() const { return gdi::POINT{x, y}; }
+  MapPoint point() const { return MapPoint{x, y}; }
 };
 
 // The vertices sorted by level, A >= B >= C.
@@ -92,7 +98,7 @@ struct SortedTriangle {
   MapVertex A, B, C;
 };
 
-using BandPiece = std::array<gdi::POINT, 4>;
+using BandPiece = std::array<MapPoint, 4>;
 
 // Exchanges two values (vertex numbers, in the sort of a triangle).
 inline void SwapValues(std::int32_t& a, std::int32_t& b) {
@@ -115,8 +121,8 @@ void SortByLevel(std::int32_t& ia, std::int32_t& ib, std::int32_t& ic, const Lev
 inline double Fraction(double L, double z0, double z1) { return z1 == z0 ? 0.5 : (L - z0) / (z1 - z0); }
 
 // round((1 - f) x from + f x to), per coordinate.
-inline gdi::POINT Between(const MapVertex& from, const MapVertex& to, double f) {
-  return gdi::POINT{RoundMapUnit((1 - f) * from.x + f * to.x), RoundMapUnit((1 - f) * from.y + f * to.y)};
+inline MapPoint Between(const MapVertex& from, const MapVertex& to, double f) {
+  return MapPoint{RoundMapUnit((1 - f) * from.x + f * to.x), RoundMapUnit((1 - f) * from.y + f * to.y)};
 }
 
 // M, the point on A-C at B's level; the midpoint of A-C for a flat A-C.
@@ -132,10 +138,10 @@ inline MapVertex SplitPoint(const SortedTriangle& t) {
                    RoundMapUnit((static_cast<double>(A.y) + C.y) / 2), B.z};
 }
 
-// Calls fill(const BandPiece&, std::int32_t band) for every piece of the
+// Calls onPiece(const BandPiece&, std::int32_t band) for every piece of the
 // triangle in drawing order (see above).
-template <typename Fill>
-void ForEachBandPiece(const SortedTriangle& t, const LevelSteps& steps, Fill&& fill) {
+template <typename OnPiece>
+void ForEachBandPiece(const SortedTriangle& t, const LevelSteps& steps, OnPiece&& onPiece) {
   const MapVertex& A = t.A;
   const MapVertex& B = t.B;
   const MapVertex& C = t.C;
@@ -144,36 +150,36 @@ void ForEachBandPiece(const SortedTriangle& t, const LevelSteps& steps, Fill&& f
   const std::int32_t kB = steps.band(B.z);
   const std::int32_t kC = steps.band(C.z);
 
-  gdi::POINT P1 = A.point();
-  gdi::POINT P2 = A.point();
+  MapPoint P1 = A.point();
+  MapPoint P2 = A.point();
   std::int32_t k = kA;
   for (std::int32_t j = kA - kB; j >= 1; --j) {
     const double f = Fraction(steps.line(kB + j), A.z, B.z);
-    const gdi::POINT Q1 = Between(A, B, f);
-    const gdi::POINT Q2 = Between(A, M, f);
-    fill(BandPiece{P1, P2, Q2, Q1}, k);
+    const MapPoint Q1 = Between(A, B, f);
+    const MapPoint Q2 = Between(A, M, f);
+    onPiece(BandPiece{P1, P2, Q2, Q1}, k);
     P1 = Q1;
     P2 = Q2;
     k = kB + j - 1;
   }
-  fill(BandPiece{P1, P2, M.point(), B.point()}, k);
+  onPiece(BandPiece{P1, P2, M.point(), B.point()}, k);
 
   P1 = B.point();
   P2 = M.point();
   k = kB;
   for (std::int32_t j = kB - kC; j >= 1; --j) {
     const double f = Fraction(steps.line(kC + j), C.z, B.z);
-    const gdi::POINT Q1 = Between(C, B, f);
-    const gdi::POINT Q2 = Between(C, M, f);
-    fill(BandPiece{P1, P2, Q2, Q1}, k);
+    const MapPoint Q1 = Between(C, B, f);
+    const MapPoint Q2 = Between(C, M, f);
+    onPiece(BandPiece{P1, P2, Q2, Q1}, k);
     P1 = Q1;
     P2 = Q2;
     k = kC + j - 1;
   }
-  fill(BandPiece{P1, P2, C.point(), P1}, k);
+  onPiece(BandPiece{P1, P2, C.point(), P1}, k);
 }
 
-// Calls segment(gdi::POINT P, gdi::POINT Q, std::int32_t line) for every
+// Calls segment(MapPoint P, MapPoint Q, std::int32_t line) for every
 // level line that crosses the triangle: lines kB + 1..kA across the upper
 // part (P on A-B, Q on A-C), from the top down, then kC + 1..kB across the
 // lower part (P on C-B, Q on C-A). A line that only touches the lowest

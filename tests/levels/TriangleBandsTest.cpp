@@ -6,12 +6,10 @@
 #include <limits>
 #include <vector>
 
-#include "render/TriangleBands.h"
+#include "levels/TriangleBands.h"
 
 namespace plotvane {
 namespace {
-
-using gdi::POINT;
 
 struct Piece {
   BandPiece corners;
@@ -25,13 +23,15 @@ std::vector<Piece> Pieces(const SortedTriangle& t, std::int32_t count) {
 }
 
 struct Segment {
-  POINT P, Q;
+  MapPoint P, Q;
   std::int32_t line;
 };
 
 std::vector<Segment> Segments(const SortedTriangle& t, std::int32_t count) {
   std::vector<Segment> segments;
-  ForEachLevelSegment(t, LevelSteps(count), [&](POINT P, POINT Q, std::int32_t k) { segments.push_back({P, Q, k}); });
+  ForEachLevelSegment(t, LevelSteps(count), [&](MapPoint P, MapPoint Q, std::int32_t k) {
+    segments.push_back({P, Q, k});
+  });
   return segments;
 }
 
@@ -91,7 +91,7 @@ TEST(SwapValues, ExchangesTheTwo) {
 TEST(BandPieces, ATriangleInOneBandIsTwoPieces) {
   const SortedTriangle t{{0, 1000, 0.58}, {1000, 0, 0.55}, {0, 0, 0.51}};
   // M on A-C at B's level: y = (0.04 x 1000 + 0.03 x 0) / 0.07 = 571.4.
-  const POINT A{0, 1000}, B{1000, 0}, C{0, 0}, M{0, 571};
+  const MapPoint A{0, 1000}, B{1000, 0}, C{0, 0}, M{0, 571};
   const std::vector<Piece> pieces = Pieces(t, 10);
   ASSERT_EQ(pieces.size(), 2u);
   EXPECT_EQ(pieces[0].corners, (BandPiece{A, A, M, B}));
@@ -104,15 +104,15 @@ TEST(BandPieces, AFlatTriangleIsSplitAtTheMidpointOfAC) {
   const SortedTriangle t{{0, 0, 0.42}, {3, 7, 0.42}, {5, 0, 0.42}};
   const std::vector<Piece> pieces = Pieces(t, 10);
   ASSERT_EQ(pieces.size(), 2u);
-  const POINT M{2, 0};  // (0 + 5) / 2 = 2.5, to the even unit
-  EXPECT_EQ(pieces[0].corners, (BandPiece{POINT{0, 0}, POINT{0, 0}, M, POINT{3, 7}}));
-  EXPECT_EQ(pieces[1].corners, (BandPiece{POINT{3, 7}, M, POINT{5, 0}, POINT{3, 7}}));
+  const MapPoint M{2, 0};  // (0 + 5) / 2 = 2.5, to the even unit
+  EXPECT_EQ(pieces[0].corners, (BandPiece{MapPoint{0, 0}, MapPoint{0, 0}, M, MapPoint{3, 7}}));
+  EXPECT_EQ(pieces[1].corners, (BandPiece{MapPoint{3, 7}, M, MapPoint{5, 0}, MapPoint{3, 7}}));
   EXPECT_EQ(pieces[1].band, 4);
   EXPECT_TRUE(Segments(t, 10).empty()) << "a flat triangle has no level lines";
 }
 
 // Level of a point on the segment from p (level zp) to q (level zq).
-double LevelOn(POINT at, POINT p, double zp, POINT q, double zq) {
+double LevelOn(MapPoint at, MapPoint p, double zp, MapPoint q, double zq) {
   const double length = std::hypot(q.x - p.x, q.y - p.y);
   return zp + (zq - zp) * std::hypot(at.x - p.x, at.y - p.y) / length;
 }
@@ -120,8 +120,8 @@ double LevelOn(POINT at, POINT p, double zp, POINT q, double zq) {
 class ManyBands : public ::testing::Test {
  protected:
   const SortedTriangle t{{0, 10000, 0.95}, {10000, 0, 0.55}, {0, 0, 0.05}};
-  const POINT A{0, 10000}, B{10000, 0}, C{0, 0};
-  const POINT M{0, 5556};  // (0.5 x 10000) / 0.9
+  const MapPoint A{0, 10000}, B{10000, 0}, C{0, 0};
+  const MapPoint M{0, 5556};  // (0.5 x 10000) / 0.9
 };
 
 TEST_F(ManyBands, StripsRunFromTheTopBandDownAndShareTheirEdges) {
@@ -186,7 +186,7 @@ TEST(BandPieces, AVertexAtTheTopOfTheWindowStartsWithAnEmptyStripAboveIt) {
   const std::vector<Piece> pieces = Pieces(t, 200);
   ASSERT_GE(pieces.size(), 2u);
   EXPECT_EQ(pieces[0].band, 200);
-  EXPECT_EQ(pieces[0].corners, (BandPiece{POINT{0, 1000}, POINT{0, 1000}, POINT{0, 1000}, POINT{0, 1000}}));
+  EXPECT_EQ(pieces[0].corners, (BandPiece{MapPoint{0, 1000}, MapPoint{0, 1000}, MapPoint{0, 1000}, MapPoint{0, 1000}}));
   EXPECT_EQ(pieces[1].band, 199);
 }
 

@@ -3,7 +3,7 @@
 // that names it independently of the triangle it was reached from.
 //
 // A vertex belongs to the upper side of line k when its band is at least k
-// (ContourMesh::band), as in the page's drawing: line k crosses the edge u-w
+// (LevelMesh::band), as in the page's drawing: line k crosses the edge u-w
 // exactly when one end is on the upper side and the other is not, and
 // crosses a triangle when its three vertices are not all on one side. So
 // every crossed edge holds exactly one point of each line crossing it, and
@@ -25,7 +25,7 @@
 #include <cassert>
 #include <cstdint>
 
-#include "contours/ContourMesh.h"
+#include "levels/LevelMesh.h"
 
 namespace plotvane {
 
@@ -52,7 +52,7 @@ struct CrossingNode {
 };
 
 // The point of line k on the edge from hi (band >= k) to lo (band < k).
-inline CrossingNode LineCrossing(const ContourMesh& mesh, std::int32_t hi, std::int32_t lo, std::int32_t k) {
+inline CrossingNode LineCrossing(const LevelMesh& mesh, std::int32_t hi, std::int32_t lo, std::int32_t k) {
   const double f = std::clamp(Fraction(mesh.steps().line(k), mesh.level(hi), mesh.level(lo)), 0.0, 1.0);
   if (f == 0.0) return {VertexNode(hi), mesh.x(hi), mesh.y(hi)};
   if (f == 1.0) return {VertexNode(lo), mesh.x(lo), mesh.y(lo)};

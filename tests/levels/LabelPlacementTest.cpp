@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "contours/LabelPlacement.h"
+#include "levels/LabelPlacement.h"
 
 namespace plotvane {
 namespace {

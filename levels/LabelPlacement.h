@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "contours/ContourSet.h"
+#include "levels/ContourSet.h"
 
 namespace plotvane {
 

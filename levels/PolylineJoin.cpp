@@ -1,6 +1,6 @@
 // Chains of segments into polylines. See PolylineJoin.h.
 
-#include "contours/PolylineJoin.h"
+#include "levels/PolylineJoin.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -101,7 +101,7 @@ bool Tidy(ContourLine& line) {
 
 }  // namespace
 
-std::vector<ContourLevel> JoinLevelSegments(const ContourMesh& mesh, const std::vector<LevelSegment>& segments) {
+std::vector<ContourLevel> JoinLevelSegments(const LevelMesh& mesh, const std::vector<LevelSegment>& segments) {
   if (segments.empty()) return {};
   // Bucket by line: count, then place (two passes, no per-line vectors).
   const auto [low, high] = std::minmax_element(segments.begin(), segments.end(),

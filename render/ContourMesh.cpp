@@ -1,6 +1,6 @@
 // The mesh in data coordinates with the page's levels. See ContourMesh.h.
 
-#include "contours/ContourMesh.h"
+#include "render/ContourMesh.h"
 
 #include <cassert>
 
@@ -14,7 +14,7 @@ ContourMesh::ContourMesh(const Document& doc, const DrawSettings& settings)
     : ContourMesh(doc, SettingsForDrawing(settings, doc.range), 0) {}
 
 ContourMesh::ContourMesh(const Document& doc, const DrawSettings& s, int)
-    : m_ipt(doc.mesh.ipt), m_hh(doc.mesh.hh), m_nt(doc.mesh.nt), m_lineCount(LineCountOf(s)), m_steps(m_lineCount) {
+    : LevelMesh(doc.mesh.ipt, doc.mesh.hh, doc.mesh.nt, LineCountOf(s)) {
   assert(m_nt >= 1 && "the contours need a mesh");
   m_drawing.hasLimit = !s.sq.empty();
   m_drawing.limit = NumericPrefixValue(s.sq);
@@ -33,7 +33,5 @@ ContourMesh::ContourMesh(const Document& doc, const DrawSettings& s, int)
     m_y[i] = (r.yMax - r.yMin) * doc.mesh.meshY[i] / 100 + r.yMin;
   }
 }
-
-double ContourMesh::levelValue(std::int32_t k) const { return m_z1 + k * (m_z2 - m_z1) / m_lineCount; }
 
 }  // namespace plotvane

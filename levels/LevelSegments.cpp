@@ -1,6 +1,6 @@
 // The segments of the level lines, triangle by triangle. See LevelSegments.h.
 
-#include "contours/LevelSegments.h"
+#include "levels/LevelSegments.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +12,7 @@ namespace {
 constexpr bool IsVertex(NodeKey key) { return (key & kVertexMarker) == kVertexMarker; }
 
 // The segments of one triangle, appended to out.
-void TriangleSegments(const ContourMesh& mesh, TriangleIndex t, std::vector<LevelSegment>& out) {
+void TriangleSegments(const LevelMesh& mesh, TriangleIndex t, std::vector<LevelSegment>& out) {
   const std::array<std::int32_t, 3> v{mesh.vertex(t, 0), mesh.vertex(t, 1), mesh.vertex(t, 2)};
   const std::array<std::int32_t, 3> band{mesh.band(v[0]), mesh.band(v[1]), mesh.band(v[2])};
   const auto [lowest, highest] = std::minmax({band[0], band[1], band[2]});
@@ -60,7 +60,7 @@ void DropRepeatedEdges(std::vector<LevelSegment>& segments) {
 
 }  // namespace
 
-std::vector<LevelSegment> CollectLevelSegments(const ContourMesh& mesh) {
+std::vector<LevelSegment> CollectLevelSegments(const LevelMesh& mesh) {
   std::vector<LevelSegment> segments;
   segments.reserve(static_cast<std::size_t>(mesh.triangleCount()));
   for (TriangleIndex t = 1; t <= mesh.triangleCount(); ++t) {

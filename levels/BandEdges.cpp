@@ -1,6 +1,6 @@
 // The pieces of the bands and their outer edges. See BandEdges.h.
 
-#include "contours/BandEdges.h"
+#include "levels/BandEdges.h"
 
 #include <algorithm>
 #include <array>
@@ -12,10 +12,10 @@ namespace {
 // A piece has at most two crossings per edge and three vertices.
 using PieceNodes = std::vector<CrossingNode>;
 
-CrossingNode VertexCrossing(const ContourMesh& mesh, std::int32_t v) { return {VertexNode(v), mesh.x(v), mesh.y(v)}; }
+CrossingNode VertexCrossing(const LevelMesh& mesh, std::int32_t v) { return {VertexNode(v), mesh.x(v), mesh.y(v)}; }
 
 // The nodes of band k's piece along the edge p -> q, p itself first.
-void EdgeNodes(const ContourMesh& mesh, std::int32_t p, std::int32_t q, std::int32_t k, PieceNodes& nodes) {
+void EdgeNodes(const LevelMesh& mesh, std::int32_t p, std::int32_t q, std::int32_t k, PieceNodes& nodes) {
   const std::int32_t bp = mesh.band(p), bq = mesh.band(q);
   if (bp == k) nodes.push_back(VertexCrossing(mesh, p));
   // Line m crosses the edge when it lies in (min band, max band].
@@ -29,7 +29,7 @@ void EdgeNodes(const ContourMesh& mesh, std::int32_t p, std::int32_t q, std::int
   }
 }
 
-void TrianglePieces(const ContourMesh& mesh, TriangleIndex t, std::vector<BandEdge>& out, PieceNodes& nodes) {
+void TrianglePieces(const LevelMesh& mesh, TriangleIndex t, std::vector<BandEdge>& out, PieceNodes& nodes) {
   const std::array<std::int32_t, 3> v{mesh.vertex(t, 0), mesh.vertex(t, 1), mesh.vertex(t, 2)};
   const auto [lowest, highest] = std::minmax({mesh.band(v[0]), mesh.band(v[1]), mesh.band(v[2])});
   for (std::int32_t k = lowest; k <= highest; ++k) {
@@ -79,7 +79,7 @@ std::vector<BandEdge> CancelInnerEdges(const std::vector<BandEdge>& edges) {
 
 }  // namespace
 
-std::vector<BandEdge> CollectBandOutlines(const ContourMesh& mesh) {
+std::vector<BandEdge> CollectBandOutlines(const LevelMesh& mesh) {
   std::vector<BandEdge> edges;
   PieceNodes nodes;
   for (TriangleIndex t = 1; t <= mesh.triangleCount(); ++t) {

@@ -1,13 +1,14 @@
 // Drawing the contour labels. See ContourLabels.h.
 
-#include "contours/ContourLabels.h"
+#include "render/ContourLabels.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "contours/ContourExport.h"
-#include "contours/LabelPlacement.h"
-#include "render/PageComposition.h"
+#include "levels/LabelPlacement.h"
+#include "levels/LevelSegments.h"
+#include "levels/PolylineJoin.h"
+#include "render/ContourMesh.h"
 #include "settings/NumberText.h"
 
 namespace plotvane {
@@ -31,7 +32,8 @@ std::vector<MapLevel> MapLevels(const Document& doc, const DrawSettings& setting
   const double x1 = NumericPrefixValue(settings.X1), x2 = NumericPrefixValue(settings.X2);
   const double y1 = NumericPrefixValue(settings.Y1), y2 = NumericPrefixValue(settings.Y2);
   std::vector<MapLevel> levels;
-  for (ContourLevel& level : BuildContourSet(doc, settings, false).levels) {
+  const ContourMesh mesh(doc, settings);
+  for (ContourLevel& level : JoinLevelSegments(mesh, CollectLevelSegments(mesh))) {
     for (ContourLine& line : level.lines) {
       for (ContourPoint& p : line.points) p = {10000 * (p.x - x1) / (x2 - x1), 10000 * (p.y - y1) / (y2 - y1)};
     }
@@ -69,14 +71,6 @@ void DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawS
   }
   map.SelectObject(previous);
   gdi::DeleteObject(upright);
-}
-
-gdi::EnhMetaFile ComposeLabelledPage(Document& doc, ProgressSink& progress) {
-  if (!doc.labels.show || !doc.drawable()) return ComposePage(doc, progress);
-  const LabelOptions options = doc.labels;
-  return ComposePage(doc, progress, [&doc, options](gdi::DeviceContext& map, const DrawSettings& settings) {
-    DrawContourLabels(map, doc, settings, options);
-  });
 }
 
 }  // namespace plotvane

@@ -18,8 +18,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "contours/ContourMesh.h"
-#include "contours/LevelCrossing.h"
+#include "levels/LevelCrossing.h"
+#include "levels/LevelMesh.h"
 
 namespace plotvane {
 
@@ -30,6 +30,6 @@ struct LevelSegment {
 
 // Every segment of every line, in triangle order (lines ascending within a
 // triangle), degenerate ones removed as above.
-std::vector<LevelSegment> CollectLevelSegments(const ContourMesh& mesh);
+std::vector<LevelSegment> CollectLevelSegments(const LevelMesh& mesh);
 
 }  // namespace plotvane

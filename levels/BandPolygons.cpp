@@ -1,6 +1,6 @@
 // Band outlines into polygons with holes. See BandPolygons.h.
 
-#include "contours/BandPolygons.h"
+#include "levels/BandPolygons.h"
 
 #include <algorithm>
 #include <limits>
@@ -117,7 +117,7 @@ double SignedArea(const ContourRing& ring) {
   return twice / 2;
 }
 
-std::vector<ContourBand> BuildBandPolygons(const ContourMesh& mesh, const std::vector<BandEdge>& outlines) {
+std::vector<ContourBand> BuildBandPolygons(const LevelMesh& mesh, const std::vector<BandEdge>& outlines) {
   std::vector<ContourBand> bands;
   for (std::size_t first = 0; first < outlines.size();) {
     std::size_t last = first;

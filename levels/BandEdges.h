@@ -17,8 +17,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "contours/ContourMesh.h"
-#include "contours/LevelCrossing.h"
+#include "levels/LevelCrossing.h"
+#include "levels/LevelMesh.h"
 
 namespace plotvane {
 
@@ -29,6 +29,6 @@ struct BandEdge {
 
 // The outer edges of every band, sorted by band and then by the key of the
 // node they leave.
-std::vector<BandEdge> CollectBandOutlines(const ContourMesh& mesh);
+std::vector<BandEdge> CollectBandOutlines(const LevelMesh& mesh);
 
 }  // namespace plotvane

@@ -1,0 +1,18 @@
+// The page with its contour labels. See LabelledPage.h.
+
+#include "render/LabelledPage.h"
+
+#include "render/ContourLabels.h"
+#include "render/PageComposition.h"
+
+namespace plotvane {
+
+gdi::EnhMetaFile ComposeLabelledPage(Document& doc, ProgressSink& progress) {
+  if (!doc.labels.show || !doc.drawable()) return ComposePage(doc, progress);
+  const LabelOptions options = doc.labels;
+  return ComposePage(doc, progress, [&doc, options](gdi::DeviceContext& map, const DrawSettings& settings) {
+    DrawContourLabels(map, doc, settings, options);
+  });
+}
+
+}  // namespace plotvane

@@ -1,0 +1,15 @@
+#pragma once
+// The page composition of the program and of plotvane-cli render:
+// ComposePage (PageComposition.h), with the contour labels (ContourLabels.h)
+// drawn over the map when doc.labels.show is set and the data set is
+// drawable.
+
+#include "common/Progress.h"
+#include "data/Document.h"
+#include "render/gdi/EnhMetaFile.h"
+
+namespace plotvane {
+
+gdi::EnhMetaFile ComposeLabelledPage(Document& doc, ProgressSink& progress);
+
+}  // namespace plotvane
