@@ -1,5 +1,11 @@
 #pragma once
-// Ending the program cleanly on SIGTERM and SIGINT.
+// Ending the program cleanly on SIGTERM, SIGINT, SIGHUP and SIGQUIT.
+//
+// The four all mean "stop now" from outside: a kill, Ctrl+C in the terminal
+// that started the program, that terminal closing, Ctrl+\ there. Each ends
+// the program the same way, so that none of them leaves the page file
+// behind; SIGQUIT gives up its core dump, which a user of this program has
+// no use for.
 //
 // A signal handler may do almost nothing, so it writes one byte into a socket
 // pair; a QSocketNotifier on the other end turns the byte into the signal
@@ -9,7 +15,7 @@
 // starts waits in the socket until events are first processed.
 //
 // One instance per process; the handlers are restored to the default when
-// it is destroyed.
+// it is destroyed. A program started by nohup keeps ignoring SIGHUP.
 
 #include <QObject>
 

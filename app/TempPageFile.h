@@ -16,9 +16,11 @@
 //
 // Ownership: beside its page file a running program holds an exclusive lock
 // on "tempNNNN.emf.lock" (the page file itself is replaced at every page, so
-// it cannot carry the lock). A program that was killed leaves both files
-// behind with nobody holding the lock; the next start removes such leftovers
-// in the folder before choosing a name.
+// it cannot carry the lock). SIGTERM, SIGINT, SIGHUP and SIGQUIT close the
+// program the normal way, which removes both (SignalQuit.h); a program that
+// was killed outright (SIGKILL, a crash, a power cut) leaves both files
+// behind with nobody holding the lock, and the next start removes such
+// leftovers in the folder before choosing a name.
 //
 // Folders and paths are bytes, as the file system has them: a folder whose
 // name is not valid UTF-8 is used as it is, and no folder ever stands for

@@ -8,9 +8,9 @@
 
 #include <cerrno>
 #include <climits>
-#include <vector>
 
 #include "common/SaveTarget.h"
+#include "common/TemporaryFileCleanup.h"
 
 namespace plotvane {
 namespace {
@@ -61,22 +61,19 @@ void SafeFileWriter::failWithErrno() { fail(SaveErrorKindOf(errno)); }
 
 bool SafeFileWriter::open() {
   if (m_streaming) return !failed();
-  const SaveTarget target = ResolveSaveTarget(m_path);
-  if (target.refusal != SaveErrorKind::None) {
-    fail(target.refusal);
+  m_target = ResolveSaveTarget(m_path);
+  if (m_target.refusal != SaveErrorKind::None) {
+    fail(m_target.refusal);
     return false;
   }
-  m_target = target.path;
-  m_mode = target.mode;
-  const std::string pattern = TemporaryPattern(m_target);
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  m_fd = ::mkstemp(name.data());  // mode 0600 until commit
-  if (m_fd < 0) {
+  TemporaryFile temporary = CreateTemporaryFile(TemporaryPattern(m_target.path));  // mode 0600 until commit
+  if (temporary.fd < 0) {
     failWithErrno();
     return false;
   }
-  m_tempPath.assign(name.data());
+  m_fd = temporary.fd;
+  m_tempPath = std::move(temporary.path);
+  m_tempSlot = temporary.slot;
   return true;
 }
 
@@ -113,18 +110,34 @@ bool SafeFileWriter::commit() {
     return !failed();
   }
   if (!failed() && flushBuffer()) {
-    if (::fchmod(m_fd, m_mode) != 0) failWithErrno();
+    keepOwner();
+    // After the owner: a change of owner clears the set-user and set-group
+    // bits, which the target's mode may have.
+    if (!failed() && ::fchmod(m_fd, m_target.mode) != 0) failWithErrno();
     if (m_durability == Durability::Synced && !failed() && ::fdatasync(m_fd) != 0) failWithErrno();
   }
   if (::close(m_fd) != 0) failWithErrno();
   m_fd = -1;
-  if (!failed() && ::rename(m_tempPath.c_str(), m_target.c_str()) != 0) failWithErrno();
+  if (!failed() && ::rename(m_tempPath.c_str(), m_target.path.c_str()) != 0) failWithErrno();
   if (failed()) {
     discard();
     return false;
   }
+  ForgetTemporaryFile(m_tempSlot);
+  m_tempSlot = -1;
   m_tempPath.clear();
   return true;
+}
+
+// Only root may give a file away; another user may still give it the
+// target's group when a member of it. What the process may not do leaves the
+// replacement the user's own, as any new file of theirs would be.
+void SafeFileWriter::keepOwner() {
+  if (m_target.owner == static_cast<uid_t>(-1)) return;
+  if (::fchown(m_fd, m_target.owner, m_target.group) == 0) return;
+  if (errno == EPERM && ::fchown(m_fd, static_cast<uid_t>(-1), m_target.group) == 0) return;
+  // EINVAL: an owner that has no number in this user namespace.
+  if (errno != EPERM && errno != EINVAL) failWithErrno();
 }
 
 void SafeFileWriter::discard() {
@@ -135,6 +148,8 @@ void SafeFileWriter::discard() {
   }
   if (!m_tempPath.empty()) {
     ::unlink(m_tempPath.c_str());
+    ForgetTemporaryFile(m_tempSlot);
+    m_tempSlot = -1;
     m_tempPath.clear();
   }
 }

@@ -1,14 +1,16 @@
 #pragma once
 // Writing a file so that a failure never destroys what was there before.
 //
-// The target is first resolved by the save policy of SaveTarget.h: links are
-// written through, non-regular and read-only targets are refused. The text
-// goes to a new temporary file beside the resolved target, created with the
-// user's permissions only; every write is checked, and commit() flushes the
-// file to disk, gives it the target's mode and renames it over the target in
-// one step. Until then the target is untouched, and a writer that fails or is
-// destroyed without a successful commit removes its temporary file. Nothing
-// is ever written outside the resolved target's own folder.
+// The target is first resolved by the save policy of SaveTarget.h: symbolic
+// links are written through; non-regular, read-only and hard-linked targets
+// are refused. The text goes to a new temporary file beside the resolved
+// target, created with the user's permissions only; every write is checked,
+// and commit() flushes the file to disk, gives it the target's owner, group
+// and mode and renames it over the target in one step. Until then the target
+// is untouched, and a writer that fails or is destroyed without a successful
+// commit removes its temporary file, as does the process when a signal ends
+// it (TemporaryFileCleanup.h). Nothing is ever written outside the resolved
+// target's own folder.
 //
 // A writer can also stream to a descriptor it does not own (standard output):
 // no temporary, no rename, but the same checked writes and error reports.
@@ -23,6 +25,7 @@
 #include <string_view>
 
 #include "common/SaveError.h"
+#include "common/SaveTarget.h"
 
 namespace plotvane {
 
@@ -59,13 +62,14 @@ class SafeFileWriter {
 
  private:
   bool flushBuffer();
+  void keepOwner();
   void discard();
   void failWithErrno();
 
-  std::string m_path;    // as given, for messages
-  std::string m_target;  // the resolved file that the rename replaces
-  mode_t m_mode = 0;
+  std::string m_path;   // as given, for messages
+  SaveTarget m_target;  // the resolved file that the rename replaces
   std::string m_tempPath;
+  int m_tempSlot = -1;  // the temporary's entry for the signal handler
   std::string m_buffer;
   SaveErrorKind m_kind = SaveErrorKind::None;
   int m_fd = -1;

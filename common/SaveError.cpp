@@ -30,6 +30,8 @@ std::string_view SaveErrorReason(SaveErrorKind kind) {
     case SaveErrorKind::NotRegular: return "通常のファイルではないため保存できませんでした。";
     case SaveErrorKind::ReadOnly: return "読み取り専用のため保存できませんでした。";
     case SaveErrorKind::NoFolder: return "保存先のフォルダが見つからないため保存できませんでした。";
+    case SaveErrorKind::HardLinked:
+      return "ほかの名前（ハードリンク）からも使われているファイルのため保存できませんでした。";
     case SaveErrorKind::Other: return "保存できませんでした。";
   }
   return "保存できませんでした。";

@@ -5,8 +5,8 @@
 // window can say in Japanese what went wrong and which file it was: the
 // message is the reason followed by the file's name on its own line. The
 // kinds follow the system's error codes (SaveErrorKindOf) or the target
-// policy of SafeFileWriter (a target that is not a regular file, or is
-// read-only).
+// policy of SafeFileWriter (a target that is not a regular file, is
+// read-only, or has other names).
 
 #include <string>
 #include <string_view>
@@ -20,6 +20,7 @@ enum class SaveErrorKind {
   NotRegular,  // the target is a folder, a device, a FIFO or a socket
   ReadOnly,    // the target file or its file system is read-only
   NoFolder,    // the folder of the target does not exist
+  HardLinked,  // the target file has other names (hard links) that would keep the old content
   Other,       // anything else (the program's own failure, an I/O error)
 };
 

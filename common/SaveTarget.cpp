@@ -34,7 +34,9 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-SaveTarget Refused(std::string path, SaveErrorKind kind) { return SaveTarget{std::move(path), kind, 0}; }
+SaveTarget Refused(std::string path, SaveErrorKind kind) {
+  return SaveTarget{.path = std::move(path), .refusal = kind};
+}
 
 }  // namespace
 
@@ -44,7 +46,7 @@ SaveTarget ResolveSaveTarget(const std::string& path) {
   for (int links = 0; links <= kMaxLinks; ++links) {
     struct stat st {};
     if (::lstat(current.c_str(), &st) != 0) {
-      if (errno == ENOENT) return SaveTarget{current, SaveErrorKind::None, NewFileMode()};
+      if (errno == ENOENT) return SaveTarget{.path = current, .mode = NewFileMode()};
       return Refused(current, SaveErrorKindOf(errno));
     }
     if (S_ISLNK(st.st_mode)) {
@@ -56,7 +58,9 @@ SaveTarget ResolveSaveTarget(const std::string& path) {
     if (!S_ISREG(st.st_mode)) return Refused(current, SaveErrorKind::NotRegular);
     if ((st.st_mode & 0222) == 0) return Refused(current, SaveErrorKind::ReadOnly);
     if (::access(current.c_str(), W_OK) != 0) return Refused(current, SaveErrorKindOf(errno));
-    return SaveTarget{current, SaveErrorKind::None, static_cast<mode_t>(st.st_mode & 07777)};
+    if (st.st_nlink > 1) return Refused(current, SaveErrorKind::HardLinked);
+    return SaveTarget{
+        .path = current, .mode = static_cast<mode_t>(st.st_mode & 07777), .owner = st.st_uid, .group = st.st_gid};
   }
   return Refused(current, SaveErrorKind::Other);
 }
