@@ -1,5 +1,6 @@
 #include "app/CursorReadout.h"
 
+#include "settings/DrawParameters.h"
 #include "settings/NumberText.h"
 #include "tools/MeshValueAt.h"
 
@@ -7,7 +8,7 @@ namespace plotvane::app {
 namespace {
 
 // An empty setting stands for the data's own extent.
-double Edge(const std::string& text, double extent) { return text.empty() ? extent : NumericPrefixValue(text); }
+double Edge(const std::string& text, double value, double extent) { return text.empty() ? extent : value; }
 
 }  // namespace
 
@@ -22,10 +23,11 @@ std::optional<std::string> CursorReadout(const Document& doc, float X, float Y) 
 
   const DrawSettings& s = doc.settings;
   const DataRange& r = doc.range;
-  const double XL = Edge(s.X1, r.xMin);
-  const double XR = Edge(s.X2, r.xMax);
-  const double YB = Edge(s.Y1, r.yMin);
-  const double YT = Edge(s.Y2, r.yMax);
+  const MapWindow w = ReadDrawParameters(s).window;
+  const double XL = Edge(s.X1, w.x1, r.xMin);
+  const double XR = Edge(s.X2, w.x2, r.xMax);
+  const double YB = Edge(s.Y1, w.y1, r.yMin);
+  const double YT = Edge(s.Y2, w.y2, r.yMax);
   const float Xm = static_cast<float>(XL + u * (XR - XL) / 100.0);
   const float Ym = static_cast<float>(YB + v * (YT - YB) / 100.0);
 

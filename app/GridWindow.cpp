@@ -124,7 +124,7 @@ void GridWindow::runConversion() {
   }
   m_dialogPath = path;
 
-  GridConversionResult result;
+  WriteOutcome failure;
   {
     CommandGuard::Scope busy(m_guard);
     m_converting = true;
@@ -132,13 +132,13 @@ void GridWindow::runConversion() {
     GridProgress progress(this);
     const std::string target = QFile::encodeName(path).toStdString();
     const auto cancelled = [this, &progress] { return m_cancelRequested || progress.cancelled(); };
-    result = IsAsciiGridName(target) ? ConvertToAsciiGrid(m_doc, grid.parameters, target, progress, cancelled)
-                                     : ConvertToGrid(m_doc, grid.parameters, target, progress, cancelled);
+    failure = IsAsciiGridName(target) ? ConvertToAsciiGrid(m_doc, grid.parameters, target, progress, cancelled)
+                                      : ConvertToGrid(m_doc, grid.parameters, target, progress, cancelled);
     m_converting = false;
   }
   emit conversionEnded();
-  if (!result.ok()) {
-    report(FromUtf8(result.error));
+  if (failure) {
+    report(FromUtf8(failure->message));
     return;
   }
 

@@ -9,6 +9,7 @@
 
 #include <random>
 
+#include "support/SettingsTestSupport.h"
 #include "support/TempDir.h"
 #include "tools/GridConversion.h"
 #include "tools/MeshLocator.h"
@@ -44,7 +45,7 @@ std::vector<std::pair<float, float>> QueriesInside(const DataRange& r, int count
 template <typename LookUp>
 void RunQueries(benchmark::State& state, const test::ToolMesh& t, const char* sq, LookUp lookUp) {
   const auto queries = QueriesInside(t.range, 1 << 16);
-  const DistortionLimit limit = ReadDistortionLimit(sq);
+  const DistortionLimit limit = ReadDistortionLimit(test::WithLimit(sq));
   std::size_t k = 0;
   int values = 0;
   for (auto _ : state) {
@@ -98,8 +99,8 @@ void ConvertGrid(benchmark::State& state, const test::ToolMesh& t) {
   test::TempDir dir;
   const std::string path = dir.file("grid.txt");
   for (auto _ : state) {
-    const GridConversionResult result = ConvertToGrid(d, grid, path);
-    if (!result.ok()) state.SkipWithError(result.error.c_str());
+    const WriteOutcome result = ConvertToGrid(d, grid, path);
+    if (result) state.SkipWithError(result->message.c_str());
   }
   state.counters["bytes"] = static_cast<double>(test::ReadBytes(path).size());
 }

@@ -65,7 +65,8 @@ int PrintLoad(const Words& words, bool withMesh, std::ostream& out, std::ostream
   }
   PrintInfo(doc, out);
   if (withMesh) PrintMesh(doc, out);
-  return status == LoadStatus::Meshed ? kExitOk : kExitLoadFailed;
+  const std::optional<Failure> failure = LoadFailureOf(status, doc);
+  return failure ? ExitStatusOf(failure->kind) : kExitOk;
 }
 
 }  // namespace
@@ -133,9 +134,9 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
   }
   const auto file = OpenOutput(output);
   if (!file->failed()) {
-    const GridConversionResult result = IsAsciiGridName(output) ? ConvertToAsciiGrid(doc, grid.parameters, *file)
-                                                                : ConvertToGrid(doc, grid.parameters, *file);
-    if (!result.ok()) return UsageError(err, result.error);
+    const WriteOutcome failure = IsAsciiGridName(output) ? ConvertToAsciiGrid(doc, grid.parameters, *file)
+                                                         : ConvertToGrid(doc, grid.parameters, *file);
+    if (failure) return ReportFailure(*failure, err);
   }
   const int status = FinishOutput(*file, err);
   if (status == kExitOk && output != kStandardOutput) out << output << '\n';

@@ -70,8 +70,12 @@ std::optional<int> LoadDataFile(const LoadArguments& load, Document& doc, LoadSt
   }
   // The error: line keeps the fixed message; what exactly went wrong goes here.
   if (!doc.errDetail.empty()) err << "plotvane-cli: " << doc.errDetail << '\n';
-  if (status == LoadStatus::CannotOpen) return ExitStatusOf(FailureKind::CannotOpen);
-  if (status == LoadStatus::UnknownKind) return ExitStatusOf(FailureKind::NotDataFile);
+  // A file that cannot be read ends the command here; a load failure of the
+  // data is the caller's to report with what it read.
+  const std::optional<Failure> failure = LoadFailureOf(status, doc);
+  if (failure && (failure->kind == FailureKind::CannotOpen || failure->kind == FailureKind::NotDataFile)) {
+    return ExitStatusOf(failure->kind);
+  }
   return std::nullopt;
 }
 
@@ -94,10 +98,10 @@ std::optional<int> ApplySurveyOptions(const LoadArguments& load, Document& doc, 
 std::optional<int> LoadMeshed(const LoadArguments& load, const ViewArguments& view, Document& doc, std::ostream& err) {
   LoadStatus status = LoadStatus::Meshed;
   if (const auto stop = LoadDataFile(load, doc, status, err)) return stop;
-  if (status != LoadStatus::Meshed) {
+  if (const std::optional<Failure> failure = LoadFailureOf(status, doc)) {
     err << "plotvane-cli: " << load.file << ": " << (doc.errMsg.empty() ? std::string("no data points") : doc.errMsg)
         << '\n';
-    return ExitStatusOf(FailureKind::LoadFailed);
+    return ExitStatusOf(failure->kind);
   }
   if (view.view) {
     switch (ReadViewFile(*view.view, doc.settings)) {

@@ -71,32 +71,32 @@ bool IsAsciiGridName(std::string_view path) { return HasExtension(path, ".asc");
 namespace {
 
 // Why the grid cannot be written as an ESRI ASCII grid; empty when it can.
-std::string AsciiGridRefusal(const GridParameters& grid) {
-  if (grid.countX <= 0 || grid.countY <= 0) return "an ESRI ASCII grid needs at least one column and one row";
-  if (grid.intervalX == 0 || grid.intervalY == 0) return "an ESRI ASCII grid needs intervals other than 0";
-  return {};
+WriteOutcome AsciiGridRefusal(const GridParameters& grid) {
+  const auto refusal = [](const char* why) { return Failure{FailureKind::Usage, why, {}}; };
+  if (grid.countX <= 0 || grid.countY <= 0) return refusal("an ESRI ASCII grid needs at least one column and one row");
+  if (grid.intervalX == 0 || grid.intervalY == 0) return refusal("an ESRI ASCII grid needs intervals other than 0");
+  return std::nullopt;
 }
 
 }  // namespace
 
-GridConversionResult ConvertToAsciiGrid(const Document& document, const GridParameters& grid, const std::string& path,
-                                        ProgressSink& progress, const std::function<bool()>& cancelRequested) {
-  if (std::string refusal = AsciiGridRefusal(grid); !refusal.empty()) return {std::move(refusal)};
+WriteOutcome ConvertToAsciiGrid(const Document& document, const GridParameters& grid, const std::string& path,
+                                ProgressSink& progress, const std::function<bool()>& cancelRequested) {
+  if (WriteOutcome refusal = AsciiGridRefusal(grid)) return refusal;
   SafeFileWriter writer(path);
-  if (!writer.open()) return {writer.error()};
-  GridConversionResult result = ConvertToAsciiGrid(document, grid, writer, progress, cancelRequested);
-  if (!result.ok()) return result;
-  if (!writer.commit()) return {writer.error()};
-  return {};
+  if (!writer.open()) return WriteFailureOf(writer.error());
+  if (WriteOutcome failure = ConvertToAsciiGrid(document, grid, writer, progress, cancelRequested)) return failure;
+  if (!writer.commit()) return WriteFailureOf(writer.error());
+  return std::nullopt;
 }
 
-GridConversionResult ConvertToAsciiGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
-                                        ProgressSink& progress, const std::function<bool()>& cancelRequested) {
-  if (std::string refusal = AsciiGridRefusal(grid); !refusal.empty()) return {std::move(refusal)};
+WriteOutcome ConvertToAsciiGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
+                                ProgressSink& progress, const std::function<bool()>& cancelRequested) {
+  if (WriteOutcome refusal = AsciiGridRefusal(grid)) return refusal;
   // Columns west to east, rows north to south.
   const Axis x{grid.originX, grid.intervalX, grid.countX, grid.intervalX < 0};
   const Axis y{grid.originY, grid.intervalY, grid.countY, grid.intervalY > 0};
-  const DistortionLimit limit = ReadDistortionLimit(document.settings.sq);
+  const DistortionLimit limit = ReadDistortionLimit(document.settings);
   const double noData = NoDataValue(document.range);
   std::string noDataText;
   AppendExact(noDataText, noData);
@@ -121,7 +121,7 @@ GridConversionResult ConvertToAsciiGrid(const Document& document, const GridPara
         if (++done % kCheckInterval != 0) continue;
         if (cancelRequested && cancelRequested()) {
           progress.close();
-          return {std::string(kGridCancelled), true};
+          return GridCancelled();
         }
         progress.update(100.0 * static_cast<double>(done) / total);
       }
@@ -129,7 +129,7 @@ GridConversionResult ConvertToAsciiGrid(const Document& document, const GridPara
     }
     progress.close();
   }
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace plotvane

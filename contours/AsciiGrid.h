@@ -43,13 +43,13 @@ namespace plotvane {
 bool IsAsciiGridName(std::string_view path);
 
 // As ConvertToGrid (GridConversion.h), writing the ESRI ASCII grid at path.
-GridConversionResult ConvertToAsciiGrid(const Document& document, const GridParameters& grid, const std::string& path,
-                                        ProgressSink& progress = NullProgress(),
-                                        const std::function<bool()>& cancelRequested = {});
+WriteOutcome ConvertToAsciiGrid(const Document& document, const GridParameters& grid, const std::string& path,
+                                ProgressSink& progress = NullProgress(),
+                                const std::function<bool()>& cancelRequested = {});
 // The same into an open writer (standard output, for one), which the caller
 // commits when the result is ok; a failed write is recorded in the writer.
-GridConversionResult ConvertToAsciiGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
-                                        ProgressSink& progress = NullProgress(),
-                                        const std::function<bool()>& cancelRequested = {});
+WriteOutcome ConvertToAsciiGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
+                                ProgressSink& progress = NullProgress(),
+                                const std::function<bool()>& cancelRequested = {});
 
 }  // namespace plotvane

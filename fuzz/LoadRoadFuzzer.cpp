@@ -223,7 +223,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   CheckMesh(doc);
-  CheckLookUps(doc, ReadDistortionLimit(sq), queries);
+  DrawSettings chosenLimit;
+  chosenLimit.sq = sq;
+  CheckLookUps(doc, ReadDistortionLimit(chosenLimit), queries);
   // The chosen limit hides triangles on the page too; without one, a
   // contour file's own limit stays.
   if (!sq.empty()) doc.settings.sq = sq;

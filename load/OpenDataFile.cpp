@@ -79,10 +79,19 @@ bool ShowsErrorMessage(LoadStatus status) {
   return status != LoadStatus::Meshed && status != LoadStatus::NoPoints && status != LoadStatus::Cancelled;
 }
 
+std::optional<Failure> LoadFailureOf(LoadStatus status, const Document& doc) {
+  if (status == LoadStatus::Meshed) return std::nullopt;
+  const FailureKind kind = status == LoadStatus::CannotOpen    ? FailureKind::CannotOpen
+                           : status == LoadStatus::UnknownKind ? FailureKind::NotDataFile
+                           : status == LoadStatus::Cancelled   ? FailureKind::Cancelled
+                                                               : FailureKind::LoadFailed;
+  if (doc.errMsg.empty()) return Failure{kind, doc.errDetail, {}};
+  return Failure{kind, doc.errMsg, doc.errDetail};
+}
+
 std::string LoadMessageText(const Document& doc, LoadStatus status) {
-  if (status == LoadStatus::Meshed || status == LoadStatus::Cancelled) return {};
-  if (doc.errMsg.empty() || doc.errDetail.empty()) return doc.errMsg + doc.errDetail;
-  return doc.errMsg + "\n" + doc.errDetail;
+  const std::optional<Failure> failure = LoadFailureOf(status, doc);
+  return failure && failure->kind != FailureKind::Cancelled ? failure->text() : std::string();
 }
 
 LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& progress, const SkipOptions& skip,

@@ -13,8 +13,10 @@
 // data loaded before is ever drawn or looked up as if it belonged to the new
 // file.
 
+#include <optional>
 #include <string>
 
+#include "common/Failure.h"
 #include "common/Progress.h"
 #include "data/DataFileReader.h"
 #include "data/Document.h"
@@ -44,6 +46,13 @@ LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& pr
 
 // Whether the outcome is reported to the user in a message box with errMsg.
 bool ShowsErrorMessage(LoadStatus status);
+
+// The failure of a load that did not end with a mesh, in the form every
+// writer reports one (common/Failure.h): errMsg with errDetail as its detail;
+// a file without data lines, which has no errMsg, by its detail alone. The
+// kind tells a file that cannot be opened, a name that is not a data file's,
+// a stopped meshing and every other failure apart. None for a mesh in place.
+std::optional<Failure> LoadFailureOf(LoadStatus status, const Document& doc);
 
 // The text of the message box that reports a load's outcome: errMsg, and
 // errDetail on a line of its own beneath it. A file without data lines has

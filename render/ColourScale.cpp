@@ -60,10 +60,11 @@ void FillSegment(gdi::DeviceContext& hdc, std::int32_t k, std::int32_t bandCount
 
 }  // namespace
 
-void DrawScale(gdi::DeviceContext& hdc, const DrawSettings& settings, LevelStyles& styles) {
-  const std::int32_t bandCount = BandCountOf(settings);
-  assert(bandCount >= kMinBandCount && bandCount <= kMaxBandCount && "the settings come from SettingsForDrawing");
-  const bool pattern = settings.fillMode == FillMode::FillPattern;
+void DrawScale(gdi::DeviceContext& hdc, const DrawParameters& parameters, LevelStyles& styles) {
+  const std::int32_t bandCount = parameters.bandCount;
+  assert(bandCount >= kMinBandCount && bandCount <= kMaxBandCount && "the parameters come from SettingsForDrawing");
+  const FillMode fillMode = parameters.fillMode;
+  const bool pattern = fillMode == FillMode::FillPattern;
 
   const gdi::HPEN bracketPen = gdi::CreatePen(gdi::PenStyle::PS_SOLID, kBracketPenWidth, gdi::RGB(0, 0, 0));
   hdc.SelectObject(bracketPen);
@@ -72,7 +73,7 @@ void DrawScale(gdi::DeviceContext& hdc, const DrawSettings& settings, LevelStyle
 
   styles.release();
   for (std::int32_t k = 0; k < bandCount; ++k) {
-    const LevelStyle& style = styles.addBand(bandCount, settings.fillMode);
+    const LevelStyle& style = styles.addBand(bandCount, fillMode);
     FillSegment(hdc, k, bandCount, pattern, style);
   }
   styles.buildReserved();

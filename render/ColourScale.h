@@ -26,12 +26,12 @@
 
 #include "render/LevelStyles.h"
 #include "render/gdi/DeviceContext.h"
-#include "settings/DrawSettings.h"
+#include "settings/DrawParameters.h"
 
 namespace plotvane {
 
 // settings must be SettingsForDrawing's (RenderSettings.h): the band count
 // then lies within 2..1000.
-void DrawScale(gdi::DeviceContext& hdc, const DrawSettings& settings, LevelStyles& styles);
+void DrawScale(gdi::DeviceContext& hdc, const DrawParameters& parameters, LevelStyles& styles);
 
 }  // namespace plotvane

@@ -28,11 +28,10 @@ std::string LevelText(double value) {
 }
 
 // The levels with their lines in map units under the settings' window.
-std::vector<MapLevel> MapLevels(const Document& doc, const DrawSettings& settings) {
-  const double x1 = NumericPrefixValue(settings.X1), x2 = NumericPrefixValue(settings.X2);
-  const double y1 = NumericPrefixValue(settings.Y1), y2 = NumericPrefixValue(settings.Y2);
+std::vector<MapLevel> MapLevels(const Document& doc, const DrawParameters& parameters) {
+  const auto [x1, x2, y1, y2] = parameters.window;
   std::vector<MapLevel> levels;
-  const ContourMesh mesh(doc, settings);
+  const ContourMesh mesh(doc, parameters);
   for (ContourLevel& level : JoinLevelSegments(mesh, CollectLevelSegments(mesh))) {
     for (ContourLine& line : level.lines) {
       for (ContourPoint& p : line.points) p = {10000 * (p.x - x1) / (x2 - x1), 10000 * (p.y - y1) / (y2 - y1)};
@@ -44,9 +43,9 @@ std::vector<MapLevel> MapLevels(const Document& doc, const DrawSettings& setting
 
 }  // namespace
 
-void DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawSettings& settings,
+void DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawParameters& parameters,
                        const LabelOptions& options) {
-  const std::vector<MapLevel> levels = MapLevels(doc, settings);
+  const std::vector<MapLevel> levels = MapLevels(doc, parameters);
   const std::int32_t lineCount = levels.empty() ? 0 : levels.back().index + 1;
   const gdi::HFONT upright = LabelFont(0);
   gdi::HGDIOBJ previous = map.SelectObject(upright);

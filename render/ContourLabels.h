@@ -8,7 +8,7 @@
 
 #include "data/Document.h"
 #include "render/gdi/DeviceContext.h"
-#include "settings/DrawSettings.h"
+#include "settings/DrawParameters.h"
 #include "settings/LabelOptions.h"
 
 namespace plotvane {
@@ -18,7 +18,7 @@ inline constexpr int kLabelFontHeight = 282;
 
 // Draws the labels of doc's contour lines into map (the map picture,
 // MM_HIMETRIC) for settings (SettingsForDrawing's) and options.every.
-void DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawSettings& settings,
+void DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawParameters& parameters,
                        const LabelOptions& options);
 
 }  // namespace plotvane

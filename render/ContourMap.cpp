@@ -4,21 +4,19 @@
 
 #include "common/Messages.h"
 #include "levels/TriangleBands.h"
-#include "render/RenderSettings.h"
-#include "settings/NumberText.h"
 
 namespace plotvane {
 
-MapPoints ConvertToMap(const Document& doc, const DrawSettings& settings) {
+MapPoints ConvertToMap(const Document& doc, const DrawParameters& parameters) {
   const PointIndex nn = doc.points.nn;
   const Mesh& mesh = doc.mesh;
   const DataRange& r = doc.range;
-  const double X1 = NumericPrefixValue(settings.X1);
-  const double X2 = NumericPrefixValue(settings.X2);
-  const double Y1 = NumericPrefixValue(settings.Y1);
-  const double Y2 = NumericPrefixValue(settings.Y2);
-  const double Z1 = NumericPrefixValue(settings.Z1);
-  const double Z2 = NumericPrefixValue(settings.Z2);
+  const double X1 = parameters.window.x1;
+  const double X2 = parameters.window.x2;
+  const double Y1 = parameters.window.y1;
+  const double Y2 = parameters.window.y2;
+  const double Z1 = parameters.z1;
+  const double Z2 = parameters.z2;
 
   MapPoints map;
   map.mapX.resize(static_cast<std::size_t>(nn) + 1, 0);
@@ -35,18 +33,18 @@ MapPoints ConvertToMap(const Document& doc, const DrawSettings& settings) {
   return map;
 }
 
-std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const DrawSettings& settings,
+std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const DrawParameters& parameters,
                             const LevelStyles& styles, ProgressSink& progress) {
   progress.prepare(messages::kProgressDrawing);
-  const MapPoints map = ConvertToMap(doc, settings);
+  const MapPoints map = ConvertToMap(doc, parameters);
   TriangleDrawing drawing;
-  drawing.hasLimit = !settings.sq.empty();
-  drawing.limit = NumericPrefixValue(settings.sq);
-  drawing.contourLines = settings.ContourLines == 1;
-  drawing.triangleEdges = settings.TriangleEdges == 1;
-  drawing.patternFill = settings.fillMode == FillMode::FillPattern;
+  drawing.hasLimit = parameters.distortionLimit.has_value();
+  drawing.limit = parameters.distortionLimit.value_or(0.0);
+  drawing.contourLines = parameters.contourLines;
+  drawing.triangleEdges = parameters.triangleEdges;
+  drawing.patternFill = parameters.fillMode == FillMode::FillPattern;
   std::int32_t levelCount = 0;
-  DrawContourTriangles(hdc, map, doc.mesh, LineCountOf(settings), BandCountOf(settings), drawing, styles, levelCount,
+  DrawContourTriangles(hdc, map, doc.mesh, parameters.lineCount, parameters.bandCount, drawing, styles, levelCount,
                        progress);
   progress.close();
   return levelCount;

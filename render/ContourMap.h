@@ -15,28 +15,27 @@
 // proportions. Points outside the window land outside 0..10000 and are drawn
 // like all others; the margin masks hide what lies outside the square.
 //
-// The settings are read as the numeric-prefix values of their texts; the
-// number of contour levels is n rounded (LineCountOf) and the number of fill
-// bands 200 with continuous colouring, else the same (BandCountOf).
+// The parameters are those of the settings the page is drawn from
+// (ParametersForDrawing, RenderSettings.h).
 
 #include "common/Progress.h"
 #include "data/Document.h"
 #include "render/ContourTriangles.h"
 #include "render/LevelStyles.h"
 #include "render/gdi/DeviceContext.h"
-#include "settings/DrawSettings.h"
+#include "settings/DrawParameters.h"
 
 namespace plotvane {
 
 // The mesh's points in map units and levels under the settings' window.
-MapPoints ConvertToMap(const Document& doc, const DrawSettings& settings);
+MapPoints ConvertToMap(const Document& doc, const DrawParameters& parameters);
 
 // Draws the map of doc into hdc (the map picture, MM_HIMETRIC) with the
-// settings, which must be SettingsForDrawing's (RenderSettings.h), and the
+// parameters, which must be ParametersForDrawing's (RenderSettings.h), and the
 // style tables built for them. Prepares the progress with "描画中です。",
 // closes it at the end. Returns the level count the drawing ends with: the
 // number of contour levels. nn = 0 or nt = 0 gives a plain white map.
-std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const DrawSettings& settings,
+std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const DrawParameters& parameters,
                             const LevelStyles& styles, ProgressSink& progress);
 
 }  // namespace plotvane

@@ -6,22 +6,21 @@
 
 #include "render/ContourMap.h"
 #include "render/RenderSettings.h"
-#include "settings/NumberText.h"
 
 namespace plotvane {
 
 ContourMesh::ContourMesh(const Document& doc, const DrawSettings& settings)
-    : ContourMesh(doc, SettingsForDrawing(settings, doc.range), 0) {}
+    : ContourMesh(doc, ParametersForDrawing(settings, doc.range)) {}
 
-ContourMesh::ContourMesh(const Document& doc, const DrawSettings& s, int)
-    : LevelMesh(doc.mesh.ipt, doc.mesh.hh, doc.mesh.nt, LineCountOf(s)) {
+ContourMesh::ContourMesh(const Document& doc, const DrawParameters& p)
+    : LevelMesh(doc.mesh.ipt, doc.mesh.hh, doc.mesh.nt, p.lineCount) {
   assert(m_nt >= 1 && "the contours need a mesh");
-  m_drawing.hasLimit = !s.sq.empty();
-  m_drawing.limit = NumericPrefixValue(s.sq);
-  m_z1 = NumericPrefixValue(s.Z1);
-  m_z2 = NumericPrefixValue(s.Z2);
+  m_drawing.hasLimit = p.distortionLimit.has_value();
+  m_drawing.limit = p.distortionLimit.value_or(0.0);
+  m_z1 = p.z1;
+  m_z2 = p.z2;
   // The page's levels, from the page's own conversion.
-  m_level = ConvertToMap(doc, s).normZ;
+  m_level = ConvertToMap(doc, p).normZ;
 
   const PointIndex nn = doc.points.nn;
   const DataRange& r = doc.range;

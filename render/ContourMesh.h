@@ -9,13 +9,13 @@
 //   cut the data.
 // - level(v) is the page's normalised level (ContourMap.h), and a triangle
 //   takes part only when the page draws it (sq empty or hh below its value).
-// - The settings are read as the page reads them (SettingsForDrawing), so the
-//   levels are those of the page for the same settings, whatever a file put
-//   into them; the number of levels is at least kMinBandCount.
+// - The settings are read as the page reads them (ParametersForDrawing), so
+//   the levels are those of the page for the same settings, whatever a file
+//   put into them; the number of levels is at least kMinBandCount.
 
 #include "data/Document.h"
 #include "levels/LevelMesh.h"
-#include "settings/DrawSettings.h"
+#include "settings/DrawParameters.h"
 
 namespace plotvane {
 
@@ -24,10 +24,8 @@ class ContourMesh : public LevelMesh {
   // doc must hold a mesh (nt >= 1); settings are the document's drawing
   // settings (any texts: they are read as the page reads them).
   ContourMesh(const Document& doc, const DrawSettings& settings);
-
- private:
-  // s: the settings as the page draws from them.
-  ContourMesh(const Document& doc, const DrawSettings& s, int);
+  // parameters: those the page is drawn from (ParametersForDrawing).
+  ContourMesh(const Document& doc, const DrawParameters& parameters);
 };
 
 }  // namespace plotvane

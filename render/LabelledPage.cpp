@@ -10,8 +10,8 @@ namespace plotvane {
 gdi::EnhMetaFile ComposeLabelledPage(Document& doc, ProgressSink& progress) {
   if (!doc.labels.show || !doc.drawable()) return ComposePage(doc, progress);
   const LabelOptions options = doc.labels;
-  return ComposePage(doc, progress, [&doc, options](gdi::DeviceContext& map, const DrawSettings& settings) {
-    DrawContourLabels(map, doc, settings, options);
+  return ComposePage(doc, progress, [&doc, options](gdi::DeviceContext& map, const DrawParameters& parameters) {
+    DrawContourLabels(map, doc, parameters, options);
   });
 }
 

@@ -14,22 +14,23 @@ namespace plotvane {
 gdi::EnhMetaFile ComposePage(Document& doc, ProgressSink& progress, const MapOverlay& overlay) {
   if (!doc.errMsg.empty()) return {};
   const DrawSettings settings = SettingsForDrawing(doc.settings, doc.range);
+  const DrawParameters parameters = ReadDrawParameters(settings);
   // Built by the first scale for the map, rebuilt identically by the second.
   LevelStyles styles;
 
   gdi::DeviceContext page = gdi::CreateEnhMetaFileA(kPageFrame);
   page.SetMapMode(gdi::MapMode::MM_HIMETRIC);
-  DrawScale(page, settings, styles);
+  DrawScale(page, parameters, styles);
 
   gdi::DeviceContext mapContext = gdi::CreateEnhMetaFileA(kMapFrame);
   mapContext.SetMapMode(gdi::MapMode::MM_HIMETRIC);
-  DrawContourMap(mapContext, doc, settings, styles, progress);
-  if (overlay) overlay(mapContext, settings);
+  DrawContourMap(mapContext, doc, parameters, styles, progress);
+  if (overlay) overlay(mapContext, parameters);
   gdi::EnhMetaFile map = gdi::CloseEnhMetaFile(mapContext);
 
   gdi::DeviceContext titleContext = gdi::CreateEnhMetaFileA(kTitleFrame);
   titleContext.SetMapMode(gdi::MapMode::MM_TEXT);
-  DrawTitle(titleContext, doc.points, settings);
+  DrawTitle(titleContext, doc.points, settings, parameters);
   gdi::EnhMetaFile title = gdi::CloseEnhMetaFile(titleContext);
 
   // Playback does not clip: the map's background and margins, one map width
@@ -39,7 +40,7 @@ gdi::EnhMetaFile ComposePage(Document& doc, ProgressSink& progress, const MapOve
   page.PlayEnhMetaFile(title, kTitleOnPage);
   gdi::DeleteEnhMetaFile(title);
 
-  DrawScale(page, settings, styles);
+  DrawScale(page, parameters, styles);
   return gdi::CloseEnhMetaFile(page);
 }
 

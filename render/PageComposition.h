@@ -28,6 +28,7 @@
 #include "render/gdi/DeviceContext.h"
 #include "render/gdi/EnhMetaFile.h"
 #include "render/gdi/GdiTypes.h"
+#include "settings/DrawParameters.h"
 
 namespace plotvane {
 
@@ -50,9 +51,9 @@ inline constexpr int kPageScreenHeight = 477;
 // Reports progress through the drawing of the map ("描画中です。").
 //
 // overlay, when given, draws into the map picture after the map, with the
-// settings the map was drawn from: what it draws lies over the bands and
+// parameters the map was drawn from: what it draws lies over the bands and
 // lines and under the margins' neighbours (the title and the scale).
-using MapOverlay = std::function<void(gdi::DeviceContext& map, const DrawSettings& settings)>;
+using MapOverlay = std::function<void(gdi::DeviceContext& map, const DrawParameters& parameters)>;
 gdi::EnhMetaFile ComposePage(Document& doc, ProgressSink& progress, const MapOverlay& overlay = {});
 
 }  // namespace plotvane

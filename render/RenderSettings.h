@@ -11,37 +11,27 @@
 // keeps its text exactly: the page's labels show what the map draws, and
 // settings the dialog accepted draw exactly as given.
 //
-// Counts, from the settings' texts:
-// - the number of contour levels is n by the numeric-prefix rule, rounded
-//   to a whole number with halves to even;
-// - the number of fill bands is 200 with continuous colouring, otherwise the
-//   same as the number of levels.
+// The numbers of the checked copy are read by ReadDrawParameters
+// (settings/DrawParameters.h), like every other reading of the settings.
 
 #include <cstdint>
 
 #include "data/Document.h"
-#include "settings/DrawSettings.h"
+#include "settings/DrawParameters.h"
 
 namespace plotvane {
 
 // Band counts the level style tables hold.
 inline constexpr std::int32_t kMinBandCount = 2;
 inline constexpr std::int32_t kMaxBandCount = 1000;
-// Bands of continuous colouring.
-inline constexpr std::int32_t kContinuousBands = 200;
 
-// The copy of the settings the page is drawn from (see above). After it:
-// NumericPrefixValue(X1) != NumericPrefixValue(X2), likewise Y;
-// NumericPrefixValue(Z2) > NumericPrefixValue(Z1) whenever the data range
-// rises in Z; LineCountOf lies within kMinBandCount..kMaxBandCount; sq is
-// empty or numeric.
+// The copy of the settings the page is drawn from (see above). Its
+// parameters have: window.x1 != window.x2, likewise y; z2 > z1 whenever the
+// data range rises in Z; lineCount within kMinBandCount..kMaxBandCount; a
+// distortion limit exactly when sq is not empty.
 DrawSettings SettingsForDrawing(const DrawSettings& settings, const DataRange& range);
 
-// The number of contour levels of the settings; 0 when n does not round
-// into 32 bits.
-std::int32_t LineCountOf(const DrawSettings& settings);
-// The number of fill bands: kContinuousBands with continuous colouring,
-// LineCountOf otherwise.
-std::int32_t BandCountOf(const DrawSettings& settings);
+// The parameters of SettingsForDrawing's copy.
+DrawParameters ParametersForDrawing(const DrawSettings& settings, const DataRange& range);
 
 }  // namespace plotvane

@@ -17,8 +17,7 @@ gdi::HFONT PageFont(int height, int escapement) {
                           gdi::DEFAULT_CHARSET, 0, 0, 0, 0, gdi::kPageFontFace);
 }
 
-std::string ZValueText(const std::string& text) {
-  const double value = NumericPrefixValue(text);
+std::string ZValueText(double value) {
   const auto single = ToSingle(value);
   return single ? SingleText(*single) : NumberText(value);
 }
@@ -30,7 +29,8 @@ struct Label {
 };
 
 // The rows of the label font, in drawing order.
-std::array<Label, 7> Labels(const PointSet& points, const DrawSettings& s, double k, double fh) {
+std::array<Label, 7> Labels(const PointSet& points, const DrawSettings& s, const DrawParameters& p, double k,
+                            double fh) {
   const gdi::RECT lowRow{0, Px(11085 * k - fh / 2), 0, Px(11085 * k + fh / 2)};
   const gdi::RECT highRow{0, Px(1085 * k - fh / 2), 0, Px(1085 * k + fh / 2)};
   auto row = [](const gdi::RECT& r, double left, double right) {
@@ -45,14 +45,15 @@ std::array<Label, 7> Labels(const PointSet& points, const DrawSettings& s, doubl
       {s.X2, gdi::RECT{Px(11300 * k), xTop, Px(13300 * k), xBottom}, gdi::DT_CENTER},
       {points.labelX, gdi::RECT{Px(2300 * k), Px(11620 * k + 1.2 * fh), Px(12300 * k), Px(11620 * k + 2.2 * fh)},
        gdi::DT_CENTER},
-      {ZValueText(s.Z1), row(lowRow, 13900 * k, 18900 * k), gdi::DT_LEFT},
-      {ZValueText(s.Z2), row(highRow, 13900 * k, 18900 * k), gdi::DT_LEFT},
+      {ZValueText(p.z1), row(lowRow, 13900 * k, 18900 * k), gdi::DT_LEFT},
+      {ZValueText(p.z2), row(highRow, 13900 * k, 18900 * k), gdi::DT_LEFT},
   }};
 }
 
 }  // namespace
 
-void DrawTitle(gdi::DeviceContext& hdc, const PointSet& points, const DrawSettings& settings) {
+void DrawTitle(gdi::DeviceContext& hdc, const PointSet& points, const DrawSettings& settings,
+               const DrawParameters& parameters) {
   const double k = static_cast<double>(hdc.GetDeviceCaps(gdi::DeviceCap::HORZRES)) /
                    hdc.GetDeviceCaps(gdi::DeviceCap::HORZSIZE) / 100;
   const double pt = k * 25.4 / 72 * 100;
@@ -68,7 +69,7 @@ void DrawTitle(gdi::DeviceContext& hdc, const PointSet& points, const DrawSettin
   const int labelHeight = Px(pt * 9);
   const gdi::HFONT labelFont = PageFont(labelHeight, 0);
   previous = hdc.SelectObject(labelFont);
-  for (const Label& label : Labels(points, settings, k, labelHeight))
+  for (const Label& label : Labels(points, settings, parameters, k, labelHeight))
     hdc.DrawTextA(label.text, label.rect, label.format);
   hdc.SelectObject(previous);
   gdi::DeleteObject(labelFont);

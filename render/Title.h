@@ -32,10 +32,11 @@
 
 #include "data/Document.h"
 #include "render/gdi/DeviceContext.h"
-#include "settings/DrawSettings.h"
+#include "settings/DrawParameters.h"
 
 namespace plotvane {
 
-void DrawTitle(gdi::DeviceContext& hdc, const PointSet& points, const DrawSettings& settings);
+void DrawTitle(gdi::DeviceContext& hdc, const PointSet& points, const DrawSettings& settings,
+               const DrawParameters& parameters);
 
 }  // namespace plotvane

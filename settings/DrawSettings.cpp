@@ -4,6 +4,7 @@
 
 #include "common/Capacity.h"
 #include "common/DataRange.h"
+#include "settings/DrawParameters.h"
 #include "settings/NumberText.h"
 
 namespace plotvane {
@@ -43,22 +44,23 @@ void ValidateDrawSettings(DrawSettings& s, const DataRange& range) {
   }
 
   // Equal ends leave no range; X and Y may run backwards (a mirrored map), Z may not.
-  if (NumericPrefixValue(s.X2) == NumericPrefixValue(s.X1)) {
+  // Each check below replaces only fields the later ones do not read.
+  const DrawParameters p = ReadDrawParameters(s);
+  if (p.window.x2 == p.window.x1) {
     s.X1 = NumberText(range.xMin);
     s.X2 = NumberText(range.xMax);
   }
-  if (NumericPrefixValue(s.Y2) == NumericPrefixValue(s.Y1)) {
+  if (p.window.y2 == p.window.y1) {
     s.Y1 = NumberText(range.yMin);
     s.Y2 = NumberText(range.yMax);
   }
-  if (!(NumericPrefixValue(s.Z2) > NumericPrefixValue(s.Z1))) {
+  if (!(p.z2 > p.z1)) {
     s.Z1 = NumberText(range.zMin);
     s.Z2 = NumberText(range.zMax);
   }
 
-  const double levels = NumericPrefixValue(s.n);
-  if (levels < capacity::kMinLevels) s.n = NumberText(capacity::kMinLevels);
-  if (NumericPrefixValue(s.n) > capacity::kMaxLevels) s.n = NumberText(capacity::kMaxLevels);
+  if (p.levels < capacity::kMinLevels) s.n = NumberText(capacity::kMinLevels);
+  if (p.levels > capacity::kMaxLevels) s.n = NumberText(capacity::kMaxLevels);
 }
 
 }  // namespace plotvane

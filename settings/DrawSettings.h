@@ -2,8 +2,8 @@
 // The fourteen drawing settings.
 //
 // The eight numeric fields are kept as text, exactly as the user typed them or
-// a file gave them; consumers convert them with NumericPrefixValue every time
-// they read them, and an empty sq means "no distortion limit". The three
+// a file gave them; consumers read their numbers through ReadDrawParameters
+// (DrawParameters.h), and an empty sq means "no distortion limit". The three
 // switches are 0 or 1. One fill mode is selected at a time, and selecting the
 // pattern mode turns continuous colouring off (the dialog then disables its
 // check box), so the two can never be on together.

@@ -34,8 +34,7 @@ MapWindow EqualAspect(const MapWindow& window) {
 void ApplyEqualAspect(DrawSettings& settings, const DataRange& range) {
   DrawSettings checked = settings;
   ValidateDrawSettings(checked, range);
-  const MapWindow window = EqualAspect(MapWindow{NumericPrefixValue(checked.X1), NumericPrefixValue(checked.X2),
-                                                 NumericPrefixValue(checked.Y1), NumericPrefixValue(checked.Y2)});
+  const MapWindow window = EqualAspect(ReadDrawParameters(checked).window);
   settings.X1 = NumberText(window.x1);
   settings.X2 = NumberText(window.x2);
   settings.Y1 = NumberText(window.y1);

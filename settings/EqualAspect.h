@@ -10,14 +10,9 @@
 // left as they are (the dialog's checks replace a zero span by the data's
 // extent before this runs).
 
-#include "settings/DrawSettings.h"
+#include "settings/DrawParameters.h"
 
 namespace plotvane {
-
-struct MapWindow {
-  double x1 = 0.0, x2 = 0.0, y1 = 0.0, y2 = 0.0;
-  bool operator==(const MapWindow&) const = default;
-};
 
 // The window with the narrower span widened to the wider one.
 MapWindow EqualAspect(const MapWindow& window);

@@ -5,13 +5,13 @@
 #include <limits>
 #include <optional>
 
+#include "settings/DrawParameters.h"
 #include "settings/NumberText.h"
 
 namespace plotvane {
 
-DistortionLimit ReadDistortionLimit(std::string_view sq) {
-  // The page's rule: a text that is not a finite number sets no limit.
-  const std::optional<double> parsed = ParseNumber(sq);
+DistortionLimit ReadDistortionLimit(const DrawSettings& settings) {
+  const std::optional<double> parsed = ReadDrawParameters(settings).distortionLimit;
   if (!parsed) return {};
   const double value = *parsed;
   if (const auto single = ToSingle(value)) return {true, *single};

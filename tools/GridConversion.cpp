@@ -151,18 +151,17 @@ float GridCoordinate(float origin, float interval, std::int64_t k) {
   return static_cast<float>(static_cast<double>(origin) + static_cast<double>(k - 1) * interval);
 }
 
-GridConversionResult ConvertToGrid(const Document& document, const GridParameters& grid, const std::string& path,
-                                   ProgressSink& progress, const std::function<bool()>& cancelRequested) {
+WriteOutcome ConvertToGrid(const Document& document, const GridParameters& grid, const std::string& path,
+                           ProgressSink& progress, const std::function<bool()>& cancelRequested) {
   SafeFileWriter writer(path);
-  if (!writer.open()) return {writer.error()};
-  GridConversionResult result = ConvertToGrid(document, grid, writer, progress, cancelRequested);
-  if (result.cancelled) return result;
-  if (!writer.commit()) return {writer.error()};
-  return {};
+  if (!writer.open()) return WriteFailureOf(writer.error());
+  if (WriteOutcome cancelled = ConvertToGrid(document, grid, writer, progress, cancelRequested)) return cancelled;
+  if (!writer.commit()) return WriteFailureOf(writer.error());
+  return std::nullopt;
 }
 
-GridConversionResult ConvertToGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
-                                   ProgressSink& progress, const std::function<bool()>& cancelRequested) {
+WriteOutcome ConvertToGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
+                           ProgressSink& progress, const std::function<bool()>& cancelRequested) {
   const PointSet& points = document.points;
   writer.write(points.labelX + '\t' + points.labelY + '\t' + points.labelZ + "\r\n");
 
@@ -176,7 +175,7 @@ GridConversionResult ConvertToGrid(const Document& document, const GridParameter
   // that leave no valid normalisation answer nothing, as MeshValueAt does.
   const bool answerable = !empty && document.mesh.nt > 0 && NormalisePoint(document.range, 0.0f, 0.0f).valid;
   const TriangleIndex nt = answerable ? document.mesh.nt : 0;
-  GridTriangles triangles(document.mesh, ReadDistortionLimit(document.settings.sq), nt);
+  GridTriangles triangles(document.mesh, ReadDistortionLimit(document.settings), nt);
   const TriangleIndex split = nt < kBlockPoints ? nt : nt / 2;
   InParallel(split < nt ? 2 : 1,
              [&](int half) { half == 0 ? triangles.measure(1, split) : triangles.measure(split + 1, nt); });
@@ -203,11 +202,11 @@ GridConversionResult ConvertToGrid(const Document& document, const GridParameter
         });
     if (!finished) {
       progress.close();
-      return {std::string(kGridCancelled), true};
+      return GridCancelled();
     }
   }
   progress.close();
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace plotvane

@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Failure.h"
 #include "common/Index.h"
 #include "common/Progress.h"
 #include "common/SafeFile.h"
@@ -33,19 +34,14 @@ namespace plotvane {
 inline constexpr std::string_view kGridProgressLabel = "格子状のデータに変換中です。";
 // The message of a conversion stopped by the user.
 inline constexpr std::string_view kGridCancelled = "変換を中止しました。";
+// The failure of a conversion the user stopped.
+inline Failure GridCancelled() { return Failure{FailureKind::Cancelled, std::string(kGridCancelled), {}}; }
 // The message after a successful conversion.
 inline constexpr std::string_view kGridSaved = "保存しました。";
 
 // The fewest triangles a mesh needs before it is converted to a grid; the
 // grid window does nothing below it, and plotvane-cli grid refuses.
 inline constexpr TriangleIndex kGridMinTriangles = 3;
-
-struct GridConversionResult {
-  std::string error;       // the user's message; empty on success
-  bool cancelled = false;  // the user stopped it (error is then kGridCancelled)
-
-  bool ok() const { return error.empty(); }
-};
 
 // The grid coordinate k (1-based) of an axis: double arithmetic, then single
 // precision.
@@ -58,14 +54,12 @@ float GridCoordinate(float origin, float interval, std::int64_t k);
 // stops the conversion when it returns true. Both are called on the calling
 // thread only, though a second thread shares the work when there are two
 // cores.
-GridConversionResult ConvertToGrid(const Document& document, const GridParameters& grid, const std::string& path,
-                                   ProgressSink& progress = NullProgress(),
-                                   const std::function<bool()>& cancelRequested = {});
+WriteOutcome ConvertToGrid(const Document& document, const GridParameters& grid, const std::string& path,
+                           ProgressSink& progress = NullProgress(), const std::function<bool()>& cancelRequested = {});
 // The same into an open writer (standard output, for one), which the caller
-// commits unless the result says the conversion was cancelled; a failed
-// write is recorded in the writer.
-GridConversionResult ConvertToGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
-                                   ProgressSink& progress = NullProgress(),
-                                   const std::function<bool()>& cancelRequested = {});
+// commits unless the conversion was cancelled; a failed write is recorded in
+// the writer.
+WriteOutcome ConvertToGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
+                           ProgressSink& progress = NullProgress(), const std::function<bool()>& cancelRequested = {});
 
 }  // namespace plotvane

@@ -67,7 +67,7 @@ MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const Distortion
 }
 
 MeshValue MeshValueAt(const Document& document, float X, float Y) {
-  return MeshValueAt(document.mesh, document.range, ReadDistortionLimit(document.settings.sq), X, Y);
+  return MeshValueAt(document.mesh, document.range, ReadDistortionLimit(document.settings), X, Y);
 }
 
 MeshValue MeshValueAtLinear(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y) {

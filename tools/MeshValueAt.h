@@ -40,7 +40,7 @@ struct MeshValue {
   bool hasValue() const { return kind == Kind::Value; }
 };
 
-// X and Y in data units. limit is ReadDistortionLimit(settings.sq).
+// X and Y in data units. limit is ReadDistortionLimit(settings).
 MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y);
 
 // The same, reading the mesh, the extents and sq from the document.

@@ -30,7 +30,7 @@ DrawSettings Bands(const std::string& n, FillMode mode = FillMode::FillColour, i
 std::vector<DrawCall> Scale(const DrawSettings& settings, LevelStyles& styles) {
   gdi::DeviceContext hdc = gdi::CreateEnhMetaFileA(gdi::RECT{0, -12620, 15795, 0});
   hdc.SetMapMode(gdi::MapMode::MM_HIMETRIC);
-  DrawScale(hdc, settings, styles);
+  DrawScale(hdc, ReadDrawParameters(settings), styles);
   return test::RecordedCalls(gdi::CloseEnhMetaFile(hdc));
 }
 

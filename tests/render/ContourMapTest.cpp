@@ -39,7 +39,7 @@ DrawSettings Window(std::string X1, std::string X2, std::string Y1, std::string 
 
 TEST(ConvertToMap, TheDataWindowSpansTheSquare) {
   const Document doc = Percentages({{0, 0, 0}, {100, 100, 100}, {50, 25, 50}});
-  const MapPoints map = ConvertToMap(doc, Window("0", "200", "-50", "50"));
+  const MapPoints map = ConvertToMap(doc, ReadDrawParameters(Window("0", "200", "-50", "50")));
   EXPECT_EQ(map.mapX, (std::vector<std::int32_t>{0, 0, 10000, 5000}));
   EXPECT_EQ(map.mapY, (std::vector<std::int32_t>{0, 0, 10000, 2500}));
   EXPECT_EQ(map.normZ, (std::vector<double>{0.0, 0.0, 1.0, 0.5}));
@@ -48,20 +48,20 @@ TEST(ConvertToMap, TheDataWindowSpansTheSquare) {
 TEST(ConvertToMap, HalfUnitsRoundToEven) {
   // X 0..200 over 0..10000 units: a unit is 0.02, so 0.25 is 12.5 units.
   const Document doc = Percentages({{0.125, 50, 50}, {0.375, 50, 50}});
-  const MapPoints map = ConvertToMap(doc, Window("0", "200", "-50", "50"));
+  const MapPoints map = ConvertToMap(doc, ReadDrawParameters(Window("0", "200", "-50", "50")));
   EXPECT_EQ(map.mapX[1], 12);
   EXPECT_EQ(map.mapX[2], 38) << "37.5 goes up to the even 38";
 }
 
 TEST(ConvertToMap, NarrowWindowsReachOutsideAndReversedOnesMirror) {
   const Document doc = Percentages({{0, 0, 0}, {100, 100, 100}});
-  const MapPoints narrow = ConvertToMap(doc, Window("50", "150", "-25", "25", "15", "25"));
+  const MapPoints narrow = ConvertToMap(doc, ReadDrawParameters(Window("50", "150", "-25", "25", "15", "25")));
   EXPECT_EQ(narrow.mapX[1], -5000);
   EXPECT_EQ(narrow.mapX[2], 15000);
   EXPECT_EQ(narrow.mapY[2], 15000);
   EXPECT_EQ(narrow.normZ[1], -0.5) << "levels are not clamped";
   EXPECT_EQ(narrow.normZ[2], 1.5);
-  const MapPoints mirrored = ConvertToMap(doc, Window("200", "0", "-50", "50"));
+  const MapPoints mirrored = ConvertToMap(doc, ReadDrawParameters(Window("200", "0", "-50", "50")));
   EXPECT_EQ(mirrored.mapX[1], 10000);
   EXPECT_EQ(mirrored.mapX[2], 0);
 }
@@ -69,14 +69,14 @@ TEST(ConvertToMap, NarrowWindowsReachOutsideAndReversedOnesMirror) {
 TEST(ConvertToMap, XAndYScaleIndependently) {
   Document doc = Percentages({{100, 100, 0}});
   doc.range = DataRange{0, 1000, 0, 10, 0, 1};
-  const MapPoints map = ConvertToMap(doc, Window("0", "1000", "0", "10", "0", "1"));
+  const MapPoints map = ConvertToMap(doc, ReadDrawParameters(Window("0", "1000", "0", "10", "0", "1")));
   EXPECT_EQ(map.mapX[1], 10000);
   EXPECT_EQ(map.mapY[1], 10000);
 }
 
 TEST(ConvertToMap, AnAbsurdlyNarrowWindowIsHeldAtTheCoordinateLimit) {
   const Document doc = Percentages({{0, 0, 0}, {100, 100, 100}});
-  const MapPoints map = ConvertToMap(doc, Window("0", "1e-300", "-50", "50"));
+  const MapPoints map = ConvertToMap(doc, ReadDrawParameters(Window("0", "1e-300", "-50", "50")));
   EXPECT_EQ(map.mapX[2], kMapCoordinateLimit);
 }
 
@@ -100,7 +100,7 @@ TEST(DrawContourMap, DrawsTheMeshWithTheSettingsCountsAndClosesTheProgress) {
   styles.buildReserved();
   CountingProgress progress;
   gdi::DeviceContext hdc = gdi::CreateEnhMetaFileA(gdi::RECT{0, -10000, 10000, 0});
-  const std::int32_t levelCount = DrawContourMap(hdc, doc, s, styles, progress);
+  const std::int32_t levelCount = DrawContourMap(hdc, doc, ReadDrawParameters(s), styles, progress);
   const auto calls = test::RecordedCalls(gdi::CloseEnhMetaFile(hdc));
   EXPECT_EQ(progress.label, "描画中です。");
   EXPECT_EQ(progress.closed, 1);

@@ -114,13 +114,13 @@ TEST(SettingsForDrawing, FieldsTheRendererCannotUseAreReplacedAsTheDialogWould) 
 TEST(SettingsForDrawing, CountsFollowNAndContinuousColouring) {
   DrawSettings s = Good();
   s.n = "7.5";
-  EXPECT_EQ(LineCountOf(s), 8);
-  EXPECT_EQ(BandCountOf(s), 8);
+  EXPECT_EQ(ReadDrawParameters(s).lineCount, 8);
+  EXPECT_EQ(ReadDrawParameters(s).bandCount, 8);
   s.ContinuousColour = 1;
-  EXPECT_EQ(BandCountOf(s), 200);
-  EXPECT_EQ(LineCountOf(s), 8);
+  EXPECT_EQ(ReadDrawParameters(s).bandCount, 200);
+  EXPECT_EQ(ReadDrawParameters(s).lineCount, 8);
   s.n = "1e20";
-  EXPECT_EQ(LineCountOf(s), 0) << "beyond 32 bits";
+  EXPECT_EQ(ReadDrawParameters(s).lineCount, 0) << "beyond 32 bits";
 }
 
 // Settings read from files reach the page unchecked: every one of these

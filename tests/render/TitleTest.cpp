@@ -14,7 +14,7 @@ using test::DrawCall;
 
 std::vector<DrawCall> Title(const PointSet& points, const DrawSettings& settings) {
   gdi::DeviceContext hdc = gdi::CreateEnhMetaFileA(gdi::RECT{0, 0, 15795, 12620});
-  DrawTitle(hdc, points, settings);
+  DrawTitle(hdc, points, settings, ReadDrawParameters(settings));
   return test::RecordedCalls(gdi::CloseEnhMetaFile(hdc));
 }
 

@@ -27,5 +27,11 @@ DrawSettings Settings(const char* x1, const char* x2, const char* y1, const char
   return s;
 }
 
+DrawSettings WithLimit(std::string sq) {
+  DrawSettings s;
+  s.sq = std::move(sq);
+  return s;
+}
+
 }  // namespace test
 }  // namespace plotvane

@@ -26,5 +26,8 @@ DrawSettings Settings(const char* x1, const char* x2, const char* y1, const char
                       const char* n, const char* sq, int contourLines = 1, int triangleEdges = 0,
                       int continuousColour = 0, FillMode fillMode = FillMode::FillColour);
 
+// Settings whose only text is the distortion limit sq.
+DrawSettings WithLimit(std::string sq);
+
 }  // namespace test
 }  // namespace plotvane

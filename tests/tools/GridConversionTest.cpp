@@ -68,7 +68,7 @@ TEST(GridConversion, WritesColumnByColumn) {
   const Document d = SquareDocument();
   TempDir dir;
   const std::string path = dir.file("grid.txt");
-  ASSERT_TRUE(ConvertToGrid(d, Grid(0, 10, 3, 0, 5, 2), path).ok());
+  ASSERT_FALSE(ConvertToGrid(d, Grid(0, 10, 3, 0, 5, 2), path));
   const std::string text = ReadBytes(path);
   EXPECT_EQ(ListedPoints(text), (Coordinates{{0, 0}, {0, 5}, {10, 0}, {10, 5}, {20, 0}, {20, 5}}));
   EXPECT_EQ(text, ExpectedFile(d, {{0, 0}, {0, 5}, {10, 0}, {10, 5}, {20, 0}, {20, 5}}));
@@ -78,7 +78,7 @@ TEST(GridConversion, NegativeIntervalRunsTheGridDownwards) {
   const Document d = SquareDocument();
   TempDir dir;
   const std::string path = dir.file("grid.txt");
-  ASSERT_TRUE(ConvertToGrid(d, Grid(20, -10, 3, 5, -5, 2), path).ok());
+  ASSERT_FALSE(ConvertToGrid(d, Grid(20, -10, 3, 5, -5, 2), path));
   EXPECT_EQ(ListedPoints(ReadBytes(path)), (Coordinates{{20, 5}, {20, 0}, {10, 5}, {10, 0}, {0, 5}, {0, 0}}));
 }
 
@@ -87,7 +87,7 @@ TEST(GridConversion, CountOfZeroOrLessWritesTheHeaderOnly) {
   TempDir dir;
   for (const auto& grid : {Grid(0, 10, 0, 0, 5, 2), Grid(0, 10, 3, 0, 5, 0), Grid(0, 10, -4, 0, 5, -1)}) {
     const std::string path = dir.file("grid.txt");
-    ASSERT_TRUE(ConvertToGrid(d, grid, path).ok());
+    ASSERT_FALSE(ConvertToGrid(d, grid, path));
     EXPECT_EQ(ReadBytes(path), "東西\t南北\t標高 m\r\n");
   }
 }
@@ -96,7 +96,7 @@ TEST(GridConversion, PointsOutsideTheMeshAreLeftOut) {
   const Document d = SquareDocument();
   TempDir dir;
   const std::string path = dir.file("grid.txt");
-  ASSERT_TRUE(ConvertToGrid(d, Grid(-10, 10, 5, -5, 5, 4), path).ok());
+  ASSERT_FALSE(ConvertToGrid(d, Grid(-10, 10, 5, -5, 5, 4), path));
   EXPECT_EQ(ListedPoints(ReadBytes(path)), (Coordinates{{0, 0}, {0, 5}, {10, 0}, {10, 5}, {20, 0}, {20, 5}}));
 }
 
@@ -106,7 +106,7 @@ TEST(GridConversion, PointsInExcludedTrianglesAreLeftOut) {
   d.settings.sq = "0.5";
   TempDir dir;
   const std::string path = dir.file("grid.txt");
-  ASSERT_TRUE(ConvertToGrid(d, Grid(0, 10, 3, 0, 5, 2), path).ok());
+  ASSERT_FALSE(ConvertToGrid(d, Grid(0, 10, 3, 0, 5, 2), path));
   // The lower-left triangle is excluded; points it shares with the other remain.
   EXPECT_EQ(ListedPoints(ReadBytes(path)), (Coordinates{{0, 5}, {10, 5}, {20, 0}, {20, 5}}));
 }
@@ -129,7 +129,7 @@ TEST(GridConversion, GridOfManyBlocksIsTheLookUpPointByPoint) {
                             GridCoordinate(grid.originY, grid.intervalY, j));
       }
     }
-    ASSERT_TRUE(ConvertToGrid(d, grid, path).ok());
+    ASSERT_FALSE(ConvertToGrid(d, grid, path));
     EXPECT_EQ(ReadBytes(path), ExpectedFile(d, points));
   }
 }
@@ -138,7 +138,7 @@ TEST(GridConversion, EveryLineEndsWithCrLf) {
   const Document d = SquareDocument();
   TempDir dir;
   const std::string path = dir.file("grid.txt");
-  ASSERT_TRUE(ConvertToGrid(d, Grid(0, 0.5f, 41, 0, 0.25f, 21), path).ok());
+  ASSERT_FALSE(ConvertToGrid(d, Grid(0, 0.5f, 41, 0, 0.25f, 21), path));
   const std::string text = ReadBytes(path);
   ASSERT_GE(text.size(), 2u);
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
@@ -169,7 +169,7 @@ TEST(GridConversion, ReportsProgressFromStartToEnd) {
   const Document d = SquareDocument();
   TempDir dir;
   RecordingProgress progress;
-  ASSERT_TRUE(ConvertToGrid(d, Grid(0, 0.1f, 201, 0, 0.1f, 51), dir.file("grid.txt"), progress).ok());
+  ASSERT_FALSE(ConvertToGrid(d, Grid(0, 0.1f, 201, 0, 0.1f, 51), dir.file("grid.txt"), progress));
   EXPECT_EQ(progress.label, kGridProgressLabel);
   EXPECT_EQ(progress.closed, 1);
   ASSERT_GE(progress.values.size(), 2u);
@@ -186,10 +186,11 @@ TEST(GridConversion, CancelledConversionLeavesNoFileAndKeepsAnOldOne) {
   for (const std::string& path : {fresh, old}) {
     RecordingProgress progress;
     int asked = 0;
-    const GridConversionResult result =
+    const WriteOutcome result =
         ConvertToGrid(d, Grid(0, 0.1f, 201, 0, 0.1f, 51), path, progress, [&] { return ++asked == 2; });
-    EXPECT_TRUE(result.cancelled);
-    EXPECT_EQ(result.error, kGridCancelled);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->kind, FailureKind::Cancelled);
+    EXPECT_EQ(result->message, kGridCancelled);
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(progress.closed, 1);
   }
@@ -218,13 +219,13 @@ TEST(GridConversion, FailedWriteReportsAnErrorAndKeepsTheOldFile) {
   const Document d = SquareDocument();
   TempDir dir;
   const std::string old = dir.write("old.txt", "what was there\r\n");
-  GridConversionResult result;
+  WriteOutcome result;
   {
     const FileSizeLimit limit(1000);
     result = ConvertToGrid(d, Grid(0, 0.1f, 201, 0, 0.1f, 51), old);
   }
-  EXPECT_FALSE(result.ok());
-  EXPECT_FALSE(result.cancelled);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->kind, FailureKind::WriteFailed);
   EXPECT_EQ(ReadBytes(old), "what was there\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
@@ -232,9 +233,9 @@ TEST(GridConversion, FailedWriteReportsAnErrorAndKeepsTheOldFile) {
 TEST(GridConversion, MissingFolderIsAnError) {
   const Document d = SquareDocument();
   TempDir dir;
-  const GridConversionResult result = ConvertToGrid(d, Grid(0, 10, 3, 0, 5, 2), dir.file("no/such/grid.txt"));
-  EXPECT_FALSE(result.ok());
-  EXPECT_FALSE(result.cancelled);
+  const WriteOutcome result = ConvertToGrid(d, Grid(0, 10, 3, 0, 5, 2), dir.file("no/such/grid.txt"));
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->kind, FailureKind::WriteFailed);
 }
 
 }  // namespace

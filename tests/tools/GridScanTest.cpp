@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/SettingsTestSupport.h"
 #include "tools/GridScan.h"
 #include "tools/MeshValueAt.h"
 #include "tools/ToolMeshes.h"
@@ -75,7 +76,7 @@ struct Tally {
 };
 
 void ExpectScanEqualsLookUp(const ToolMesh& t, const std::string& sq, const Axis& x, const Axis& y, Tally& tally) {
-  const DistortionLimit limit = ReadDistortionLimit(sq);
+  const DistortionLimit limit = ReadDistortionLimit(test::WithLimit(sq));
   const std::vector<float> xs = x.coordinates(), ys = y.coordinates();
   const std::pair<int, int> cuts[] = {{x.count, y.count}, {3, 5}, {1, y.count}};
   for (const auto& [columnsPerBand, rowsPerBlock] : cuts) {

@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 
+#include "support/SettingsTestSupport.h"
 #include "tools/MeshLocator.h"
 #include "tools/MeshValueAt.h"
 #include "tools/QueryPoints.h"
@@ -62,7 +63,7 @@ TEST_P(LocatorOnMeshes, FastLookUpEqualsPlainScanBitForBit) {
   const auto points = test::QueryPointsFor(t, 600, 99);
   int values = 0;
   for (const char* sq : {"", "0.5", "0.9"}) {
-    const DistortionLimit limit = ReadDistortionLimit(sq);
+    const DistortionLimit limit = ReadDistortionLimit(test::WithLimit(sq));
     for (const test::QueryPoint& q : points) {
       const MeshValue fast = MeshValueAt(t.mesh, t.range, limit, q.x, q.y);
       const MeshValue linear = MeshValueAtLinear(t.mesh, t.range, limit, q.x, q.y);

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/SettingsTestSupport.h"
 #include "tools/MeshLocator.h"
 #include "tools/MeshValueAt.h"
 #include "tools/ToolMeshes.h"
@@ -149,7 +150,7 @@ TEST_P(DistortionLimitCases, TriangleAnswersOnlyBelowTheLimit) {
   const LimitCase c = GetParam();
   ToolMesh t = Square(0, 30, 60, 90);
   t.mesh.hh = {0.0, c.hh, c.hh};
-  const DistortionLimit limit = ReadDistortionLimit(c.sq);
+  const DistortionLimit limit = ReadDistortionLimit(test::WithLimit(c.sq));
   EXPECT_EQ(Both(t, 20, 20, limit).kind, c.admitted ? Kind::Value : Kind::Outside);
 }
 
@@ -168,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Sq, DistortionLimitCases,
 TEST(MeshValueAt, NeighbourOfAnExcludedTriangleStillAnswers) {
   ToolMesh t = Square(0, 30, 60, 90);
   t.mesh.hh = {0.0, 0.7, 0.1};
-  const DistortionLimit limit = ReadDistortionLimit("0.5");
+  const DistortionLimit limit = ReadDistortionLimit(test::WithLimit("0.5"));
   EXPECT_EQ(Both(t, 20, 20, limit).kind, Kind::Outside);
   EXPECT_EQ(Both(t, 80, 80, limit).kind, Kind::Value);
   // On the shared edge the second triangle answers in place of the first.
