@@ -154,16 +154,16 @@ void SafeFileWriter::discard() {
   }
 }
 
-std::string WriteFileSafely(const std::string& path, const std::function<void(SafeFileWriter&)>& write,
-                            Durability durability) {
+WriteOutcome WriteFileSafely(const std::string& path, const std::function<void(SafeFileWriter&)>& write,
+                             Durability durability) {
   SafeFileWriter writer(path, durability);
-  if (!writer.open()) return writer.error();
+  if (!writer.open()) return writer.failure();
   write(writer);
-  if (!writer.commit()) return writer.error();
-  return {};
+  if (!writer.commit()) return writer.failure();
+  return std::nullopt;
 }
 
-std::string WriteFileSafely(const std::string& path, std::string_view text) {
+WriteOutcome WriteFileSafely(const std::string& path, std::string_view text) {
   return WriteFileSafely(path, [text](SafeFileWriter& writer) { writer.write(text); });
 }
 

@@ -24,6 +24,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Failure.h"
 #include "common/SaveError.h"
 #include "common/SaveTarget.h"
 
@@ -59,6 +60,8 @@ class SafeFileWriter {
   SaveErrorKind errorKind() const { return m_kind; }
   // The user's message (SaveErrorMessage); empty while nothing failed.
   std::string error() const { return SaveErrorMessage(m_kind, m_path); }
+  // The failure with that message, none while nothing failed.
+  WriteOutcome failure() const { return WriteFailureOf(error()); }
 
  private:
   bool flushBuffer();
@@ -77,13 +80,12 @@ class SafeFileWriter {
   Durability m_durability = Durability::Synced;
 };
 
-// Writes the whole text at once through a SafeFileWriter; returns the error
-// message, empty on success.
-std::string WriteFileSafely(const std::string& path, std::string_view text);
+// Writes the whole text at once through a SafeFileWriter; returns the
+// failure, none on success.
+WriteOutcome WriteFileSafely(const std::string& path, std::string_view text);
 // Opens a writer on path, lets write fill it (an encoder records its own
-// failure with fail()), and commits; returns the error message, empty on
-// success.
-std::string WriteFileSafely(const std::string& path, const std::function<void(SafeFileWriter&)>& write,
-                            Durability durability = Durability::Synced);
+// failure with fail()), and commits; returns the failure, none on success.
+WriteOutcome WriteFileSafely(const std::string& path, const std::function<void(SafeFileWriter&)>& write,
+                             Durability durability = Durability::Synced);
 
 }  // namespace plotvane

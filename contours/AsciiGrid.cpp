@@ -84,9 +84,9 @@ WriteOutcome ConvertToAsciiGrid(const Document& document, const GridParameters& 
                                 ProgressSink& progress, const std::function<bool()>& cancelRequested) {
   if (WriteOutcome refusal = AsciiGridRefusal(grid)) return refusal;
   SafeFileWriter writer(path);
-  if (!writer.open()) return WriteFailureOf(writer.error());
+  if (!writer.open()) return writer.failure();
   if (WriteOutcome failure = ConvertToAsciiGrid(document, grid, writer, progress, cancelRequested)) return failure;
-  if (!writer.commit()) return WriteFailureOf(writer.error());
+  if (!writer.commit()) return writer.failure();
   return std::nullopt;
 }
 

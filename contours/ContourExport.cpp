@@ -40,13 +40,13 @@ WriteOutcome WriteContourFile(const ContourSet& contours, const std::string& pat
   const auto format = ContourFormatOf(path);
   if (!format) return UnknownName(path);
   SafeFileWriter writer(path);
-  if (!writer.open()) return WriteFailureOf(writer.error());
+  if (!writer.open()) return writer.failure();
   switch (*format) {
     case ContourFormat::GeoJson: WriteGeoJson(contours, writer); break;
     case ContourFormat::Dxf: WriteDxf(contours, writer); break;
     case ContourFormat::Csv: WriteCsv(contours, writer); break;
   }
-  if (!writer.commit()) return WriteFailureOf(writer.error());
+  if (!writer.commit()) return writer.failure();
   return std::nullopt;
 }
 

@@ -62,7 +62,7 @@ std::string ContourFileText(const DrawSettings& settings, const PointSet& points
 }
 
 WriteOutcome WriteContourFile(const std::string& path, const DrawSettings& settings, const PointSet& points) {
-  return WriteFailureOf(WriteFileSafely(path, ContourFileText(settings, points)));
+  return WriteFileSafely(path, ContourFileText(settings, points));
 }
 
 }  // namespace plotvane

@@ -30,7 +30,7 @@ void WritePicture(const gdi::EnhMetaFile& page, SafeFileWriter& file, PictureFor
 }
 
 WriteOutcome SavePicture(const gdi::EnhMetaFile& page, const std::string& path, PictureFormat format, double dpi) {
-  return WriteFailureOf(WriteFileSafely(path, [&](SafeFileWriter& file) { WritePicture(page, file, format, dpi); }));
+  return WriteFileSafely(path, [&](SafeFileWriter& file) { WritePicture(page, file, format, dpi); });
 }
 
 }  // namespace plotvane::qtplay

@@ -8,8 +8,8 @@ namespace plotvane {
 
 DrawParameters ReadDrawParameters(const DrawSettings& s) {
   DrawParameters p;
-  p.window = MapWindow{NumericPrefixValue(s.X1), NumericPrefixValue(s.X2), NumericPrefixValue(s.Y1),
-                       NumericPrefixValue(s.Y2)};
+  p.window =
+      MapWindow{NumericPrefixValue(s.X1), NumericPrefixValue(s.X2), NumericPrefixValue(s.Y1), NumericPrefixValue(s.Y2)};
   p.z1 = NumericPrefixValue(s.Z1);
   p.z2 = NumericPrefixValue(s.Z2);
   p.levels = NumericPrefixValue(s.n);

@@ -84,7 +84,7 @@ void NormaliseLimit(std::string& sq) {
 }  // namespace
 
 WriteOutcome WriteViewFile(const std::string& path, const DrawSettings& settings) {
-  return WriteFailureOf(WriteFileSafely(path, SettingsBlockText(settings)));
+  return WriteFileSafely(path, SettingsBlockText(settings));
 }
 
 ViewReadStatus ReadViewText(std::string_view text, DrawSettings& settings) {

@@ -154,9 +154,9 @@ float GridCoordinate(float origin, float interval, std::int64_t k) {
 WriteOutcome ConvertToGrid(const Document& document, const GridParameters& grid, const std::string& path,
                            ProgressSink& progress, const std::function<bool()>& cancelRequested) {
   SafeFileWriter writer(path);
-  if (!writer.open()) return WriteFailureOf(writer.error());
+  if (!writer.open()) return writer.failure();
   if (WriteOutcome cancelled = ConvertToGrid(document, grid, writer, progress, cancelRequested)) return cancelled;
-  if (!writer.commit()) return WriteFailureOf(writer.error());
+  if (!writer.commit()) return writer.failure();
   return std::nullopt;
 }
 

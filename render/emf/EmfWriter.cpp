@@ -354,8 +354,8 @@ void WriteEnhMetaFile(const gdi::EnhMetaFile& picture, SafeFileWriter& file) {
 namespace plotvane::gdi {
 
 WriteOutcome CopyEnhMetaFileA(const EnhMetaFile& picture, const std::string& path, Durability durability) {
-  return WriteFailureOf(WriteFileSafely(
-      path, [&picture](SafeFileWriter& file) { emf::WriteEnhMetaFile(picture, file); }, durability));
+  return WriteFileSafely(
+      path, [&picture](SafeFileWriter& file) { emf::WriteEnhMetaFile(picture, file); }, durability);
 }
 
 }  // namespace plotvane::gdi

@@ -65,8 +65,9 @@ TEST(WriteFileSafely, FailureNamesTheFileInJapanese) {
   const test::TempDir dir;
   ASSERT_EQ(::mkdir(dir.file("folder.ctr").c_str(), 0700), 0);
   const std::string missing = dir.file("nothere/a.ctr");
-  EXPECT_EQ(WriteFileSafely(missing, "x"), "保存先のフォルダが見つからないため保存できませんでした。\n" + missing);
-  EXPECT_EQ(WriteFileSafely(dir.file("folder.ctr"), "x"),
+  EXPECT_EQ(WriteFileSafely(missing, "x").value_or(Failure{}).message,
+            "保存先のフォルダが見つからないため保存できませんでした。\n" + missing);
+  EXPECT_EQ(WriteFileSafely(dir.file("folder.ctr"), "x").value_or(Failure{}).message,
             "通常のファイルではないため保存できませんでした。\n" + dir.file("folder.ctr"));
 }
 

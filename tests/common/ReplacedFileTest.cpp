@@ -51,7 +51,7 @@ TEST(ReplacedFileTest, RootKeepsTheOwnerGroupAndModeOfAnotherUsersFile) {
     const std::string path = dir.write("g.txt", "old");
     ASSERT_EQ(::chown(path.c_str(), before.owner, before.group), 0);
     ASSERT_EQ(::chmod(path.c_str(), before.mode), 0);
-    ASSERT_EQ(WriteFileSafely(path, "new"), "");
+    ASSERT_FALSE(WriteFileSafely(path, "new"));
     const Owned after = OwnedOf(path);
     EXPECT_EQ(after.owner, before.owner) << std::oct << before.mode;
     EXPECT_EQ(after.group, before.group) << std::oct << before.mode;
@@ -75,7 +75,7 @@ TEST(ReplacedFileTest, UserWhoMayNotGiveFilesAwaySavesAsTheirOwn) {
   const pid_t pid = ::fork();
   if (pid == 0) {
     const bool user = ::setgroups(1, &kSharedGroup) == 0 && ::setgid(kUserGroup) == 0 && ::setuid(kUser) == 0;
-    ::_exit(user && WriteFileSafely(path, "new").empty() ? 0 : 1);
+    ::_exit(user && !WriteFileSafely(path, "new") ? 0 : 1);
   }
   int status = 0;
   ASSERT_EQ(::waitpid(pid, &status, 0), pid);
@@ -95,14 +95,15 @@ TEST(ReplacedFileTest, FileWithOtherNamesIsRefusedAndKeptUnderEveryName) {
   ASSERT_EQ(::link(first.c_str(), second.c_str()), 0);
   ASSERT_EQ(::symlink("a.txt", symlink.c_str()), 0);
   for (const std::string& path : {first, second, symlink}) {
-    EXPECT_EQ(WriteFileSafely(path, "new"), SaveErrorMessage(SaveErrorKind::HardLinked, path));
+    EXPECT_EQ(WriteFileSafely(path, "new").value_or(Failure{}).message,
+              SaveErrorMessage(SaveErrorKind::HardLinked, path));
   }
   EXPECT_EQ(ReadBytes(first), "old");
   EXPECT_EQ(ReadBytes(second), "old");
   EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
   // With its other name gone the file is an ordinary one again.
   ASSERT_EQ(::unlink(second.c_str()), 0);
-  EXPECT_EQ(WriteFileSafely(symlink, "new"), "");
+  EXPECT_FALSE(WriteFileSafely(symlink, "new"));
   EXPECT_EQ(ReadBytes(first), "new");
 }
 

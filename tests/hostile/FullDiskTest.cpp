@@ -51,7 +51,7 @@ class FullDisk : public ::testing::TestWithParam<CliOutput> {
 TEST_P(FullDisk, CliReportsTheFullDiskAndKeepsTheOldFile) {
   const CliOutput& output = GetParam();
   const std::string target = disk.file(output.name);
-  ASSERT_EQ(WriteFileSafely(target, kOld), "");
+  ASSERT_FALSE(WriteFileSafely(target, kOld));
   ASSERT_TRUE(disk.fill(output.freeBytes));
   std::vector<std::string> args = output.command;
   args.insert(args.end(), {"-o", target});
@@ -83,7 +83,7 @@ class FullDiskCore : public ::testing::Test {
 
 TEST_F(FullDiskCore, ContourFileKeepsTheOldFile) {
   const std::string target = disk.file("survey.ctr");
-  ASSERT_EQ(WriteFileSafely(target, kOld), "");
+  ASSERT_FALSE(WriteFileSafely(target, kOld));
   ASSERT_TRUE(disk.fill(4096));
   EXPECT_EQ(WriteContourFile(target, doc.settings, doc.points).value_or(Failure{}).message,
             SaveErrorMessage(SaveErrorKind::NoSpace, target));
@@ -93,7 +93,7 @@ TEST_F(FullDiskCore, ContourFileKeepsTheOldFile) {
 
 TEST_F(FullDiskCore, ViewFileKeepsTheOldFile) {
   const std::string target = disk.file("view.ctv");
-  ASSERT_EQ(WriteFileSafely(target, kOld), "");
+  ASSERT_FALSE(WriteFileSafely(target, kOld));
   ASSERT_TRUE(disk.fill(0));  // the view file is smaller than a page
   EXPECT_EQ(WriteViewFile(target, doc.settings).value_or(Failure{}).message,
             SaveErrorMessage(SaveErrorKind::NoSpace, target));

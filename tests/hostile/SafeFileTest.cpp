@@ -92,11 +92,11 @@ TEST(SafeFile, NewFilesGetTheUsersPermissionsAndOldFilesKeepTheirs) {
   TempDir dir;
   {
     const Umask mask(022);
-    ASSERT_EQ(WriteFileSafely(dir.file("shared.txt"), "a"), "");
+    ASSERT_FALSE(WriteFileSafely(dir.file("shared.txt"), "a"));
   }
   {
     const Umask mask(077);
-    ASSERT_EQ(WriteFileSafely(dir.file("private.txt"), "a"), "");
+    ASSERT_FALSE(WriteFileSafely(dir.file("private.txt"), "a"));
   }
   EXPECT_EQ(ModeOf(dir.file("shared.txt")), 0644);
   EXPECT_EQ(ModeOf(dir.file("private.txt")), 0600);
@@ -104,9 +104,8 @@ TEST(SafeFile, NewFilesGetTheUsersPermissionsAndOldFilesKeepTheirs) {
   const std::string page = dir.write("temp0000.emf", "old page");
   ASSERT_EQ(::chmod(page.c_str(), 0600), 0);
   const Umask mask(0);
-  ASSERT_EQ(WriteFileSafely(
-                page, [](SafeFileWriter& writer) { writer.write("new page"); }, Durability::Scratch),
-            "");
+  ASSERT_FALSE(WriteFileSafely(
+      page, [](SafeFileWriter& writer) { writer.write("new page"); }, Durability::Scratch));
   EXPECT_EQ(ModeOf(page), 0600) << "a page file made private stays private";
   EXPECT_EQ(ReadBytes(page), "new page");
 }
@@ -119,7 +118,7 @@ TEST(SafeFile, SymbolicLinkIsKeptAndTheFileItLeadsToGetsTheContent) {
   ASSERT_EQ(::chmod(outside.c_str(), 0640), 0);
   const std::string link = dir.file("chosen/data.txt");
   fs::create_symlink("../elsewhere/data.txt", link);  // relative: read from the link's folder
-  ASSERT_EQ(WriteFileSafely(link, "new"), "");
+  ASSERT_FALSE(WriteFileSafely(link, "new"));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(ReadBytes(outside), "new");
   EXPECT_EQ(ModeOf(outside), 0640);
@@ -133,7 +132,7 @@ TEST(SafeFile, DanglingSymbolicLinkCreatesTheFileItNames) {
   fs::create_directory(dir.file("elsewhere"));
   const std::string link = dir.file("chosen/data.txt");
   fs::create_symlink(dir.file("elsewhere/new.txt"), link);
-  ASSERT_EQ(WriteFileSafely(link, "new"), "");
+  ASSERT_FALSE(WriteFileSafely(link, "new"));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(ReadBytes(dir.file("elsewhere/new.txt")), "new");
 }
@@ -141,7 +140,7 @@ TEST(SafeFile, DanglingSymbolicLinkCreatesTheFileItNames) {
 TEST(SafeFile, DotDotInThePathStaysInTheFolderItNames) {
   TempDir dir;
   fs::create_directory(dir.file("a"));
-  ASSERT_EQ(WriteFileSafely(dir.file("a/../b.txt"), "b"), "");
+  ASSERT_FALSE(WriteFileSafely(dir.file("a/../b.txt"), "b"));
   EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{"a", "b.txt"}));
   EXPECT_TRUE(Entries(dir.file("a")).empty());
 }
@@ -166,7 +165,7 @@ TEST(SafeFile, TargetNameAtTheLengthLimitCanBeSaved) {
 
 TEST(SafeFile, TargetInAMissingFolderFails) {
   TempDir dir;
-  const std::string error = WriteFileSafely(dir.file("no/such/folder/x.txt"), "x");
+  const std::string error = WriteFileSafely(dir.file("no/such/folder/x.txt"), "x").value_or(Failure{}).message;
   EXPECT_NE(error.find("no/such/folder/x.txt"), std::string::npos) << error;
   EXPECT_TRUE(Entries(dir.path()).empty());
 }
@@ -175,11 +174,11 @@ TEST(SafeFile, TargetThatIsAFolderFails) {
   TempDir dir;
   fs::create_directory(dir.file("maps"));
   const std::string inside = dir.write("maps/keep.txt", "k");
-  EXPECT_NE(WriteFileSafely(dir.file("maps"), "x"), "");
+  EXPECT_TRUE(WriteFileSafely(dir.file("maps"), "x"));
   EXPECT_TRUE(fs::is_directory(dir.file("maps")));
   EXPECT_EQ(ReadBytes(inside), "k");
   fs::create_directory_symlink(dir.file("maps"), dir.file("link"));
-  EXPECT_NE(WriteFileSafely(dir.file("link"), "x"), "") << "a link to a folder is a folder";
+  EXPECT_TRUE(WriteFileSafely(dir.file("link"), "x")) << "a link to a folder is a folder";
   EXPECT_EQ(Entries(dir.file("maps")), std::vector<std::string>{"keep.txt"});
 }
 
@@ -192,7 +191,7 @@ TEST(SafeFile, ReadOnlyFolderFailsAndKeepsTheOldFile) {
     ::chmod(dir.file("ro").c_str(), 0700);
     GTEST_SKIP() << "permissions do not bind this user (root)";
   }
-  EXPECT_NE(WriteFileSafely(old, "new"), "");
+  EXPECT_TRUE(WriteFileSafely(old, "new"));
   ::chmod(dir.file("ro").c_str(), 0700);
   EXPECT_EQ(ReadBytes(old), "old");
   EXPECT_EQ(Entries(dir.file("ro")), std::vector<std::string>{"old.txt"});
