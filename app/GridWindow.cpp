@@ -19,6 +19,7 @@
 #include "app/SaveFileName.h"
 #include "app/ToolWindowKeys.h"
 #include "contours/AsciiGrid.h"
+#include "tools/GridBudget.h"
 #include "tools/GridConversion.h"
 
 namespace plotvane::app {
@@ -116,6 +117,12 @@ void GridWindow::runConversion() {
     report(FromUtf8(grid.error));
     return;
   }
+  // So is a grid of more points than a conversion should ever visit.
+  if (const WriteOutcome refusal =
+          GridSizeRefusal(EstimateGrid(m_doc, grid.parameters, false), kDefaultMaxGridPoints)) {
+    report(FromUtf8(refusal->text()));
+    return;
+  }
 
   const QString path = ChooseSaveFile(m_dialogs, this, kSaveTitle, QtFileFilter(kSaveFilter), proposedFile());
   if (path.isEmpty()) {
@@ -123,6 +130,12 @@ void GridWindow::runConversion() {
     return;
   }
   m_dialogPath = path;
+  const std::string target = QFile::encodeName(path).toStdString();
+  if (const WriteOutcome refusal =
+          GridSpaceRefusal(EstimateGrid(m_doc, grid.parameters, IsAsciiGridName(target)), target)) {
+    report(FromUtf8(refusal->text()));
+    return;
+  }
 
   WriteOutcome failure;
   {
@@ -130,7 +143,6 @@ void GridWindow::runConversion() {
     m_converting = true;
     m_cancelRequested = false;
     GridProgress progress(this);
-    const std::string target = QFile::encodeName(path).toStdString();
     const auto cancelled = [this, &progress] { return m_cancelRequested || progress.cancelled(); };
     failure = IsAsciiGridName(target) ? ConvertToAsciiGrid(m_doc, grid.parameters, target, progress, cancelled)
                                       : ConvertToGrid(m_doc, grid.parameters, target, progress, cancelled);

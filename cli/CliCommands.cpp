@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "cli/CliLoad.h"
@@ -9,6 +10,7 @@
 #include "contours/AsciiGrid.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsBlock.h"
+#include "tools/GridBudget.h"
 #include "tools/GridConversion.h"
 #include "tools/MeshValueAt.h"
 
@@ -104,6 +106,8 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
   ViewArguments view;
   GridTexts texts;
   std::string output;
+  std::optional<std::string> formatName;
+  std::optional<std::int32_t> maxPoints;
   const auto table = NewOptionTable(
       "grid",
       "Writes the surface's values on a regular grid: a text file (X, Y, Z columns) or an ESRI ASCII grid "
@@ -116,13 +120,28 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
   table->add_option("DY", texts.intervalY, "grid step along Y")->required();
   table->add_option("NY", texts.countY, "number of grid rows")->required();
   table->add_option("-o,--output", output, "the output file, or - for standard output")->required()->type_name("OUT");
+  table->add_option("--format", formatName, "the format for standard output: txt (the default) or asc");
+  AddWholeNumber(*table, "--max-points", maxPoints, 1, std::numeric_limits<std::int32_t>::max(),
+                 "the most grid points to compute (default 100000000)");
   AddViewOptions(*table, view);
   if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
+  if (formatName && output != kStandardOutput) {
+    return UsageError(err, "--format applies to -o - (standard output) only: a file's name gives its format");
+  }
+  if (formatName && *formatName != "txt" && *formatName != "asc") {
+    return UsageError(err, *formatName + ": --format must be txt or asc");
+  }
+  const bool ascii = formatName ? *formatName == "asc" : IsAsciiGridName(output);
   const GridParametersRead grid = ReadGridParameters(texts);
   if (grid.status != GridParametersRead::Status::Ready) {
     return UsageError(err, grid.status == GridParametersRead::Status::NotNumeric
                                ? std::string("the six grid parameters must be numbers")
                                : grid.error);
+  }
+  const std::int64_t pointBound = maxPoints.value_or(kDefaultMaxGridPoints);
+  if (const WriteOutcome refusal = GridSizeRefusal(EstimateGrid(Document{}, grid.parameters, ascii), pointBound)) {
+    ReportFailure(*refusal, err);
+    return UsageError(err, "--max-points raises the bound");
   }
   Document doc;
   if (const auto stop = LoadMeshed(load, view, doc, err)) return *stop;
@@ -132,10 +151,15 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
         << "; a grid needs at least " << kGridMinTriangles << '\n';
     return kExitLoadFailed;
   }
+  if (output != kStandardOutput) {
+    if (const WriteOutcome refusal = GridSpaceRefusal(EstimateGrid(doc, grid.parameters, ascii), output)) {
+      return ReportFailure(*refusal, err);
+    }
+  }
   const auto file = OpenOutput(output);
   if (!file->failed()) {
-    const WriteOutcome failure = IsAsciiGridName(output) ? ConvertToAsciiGrid(doc, grid.parameters, *file)
-                                                         : ConvertToGrid(doc, grid.parameters, *file);
+    const WriteOutcome failure =
+        ascii ? ConvertToAsciiGrid(doc, grid.parameters, *file) : ConvertToGrid(doc, grid.parameters, *file);
     if (failure) return ReportFailure(*failure, err);
   }
   const int status = FinishOutput(*file, err);

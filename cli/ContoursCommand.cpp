@@ -4,6 +4,7 @@
 
 #include "cli/CliLoad.h"
 #include "cli/ExitStatus.h"
+#include "cli/OutputTarget.h"
 #include "contours/ContourExport.h"
 
 namespace plotvane::cli {
@@ -12,26 +13,36 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
   LoadArguments load;
   ViewArguments view;
   std::string output;
+  std::optional<std::string> formatName;
   bool bands = false;
   const auto table =
       NewOptionTable("contours", "Writes the contour lines the page draws as GeoJSON, DXF or CSV for GIS and CAD.");
   AddLoadOptions(*table, load);
-  table->add_option("-o,--output", output, "the output file: .geojson, .dxf or .csv")->required()->type_name("OUT");
+  table->add_option("-o,--output", output, "the output file: .geojson, .dxf or .csv, or - for standard output")
+      ->required()
+      ->type_name("OUT");
+  table->add_option("--format", formatName, "the format for standard output: geojson, dxf or csv");
   AddViewOptions(*table, view);
   AddSwitch(*table, "--bands", bands, "add the filled bands as polygons (.geojson only)");
   if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
-  const auto format = ContourFormatOf(output);
-  if (!format) return UsageError(err, output + ": the output name must end in .geojson, .dxf or .csv");
+  if (formatName.has_value() != (output == kStandardOutput)) {
+    return UsageError(err, "--format is needed with -o - (standard output), and only there");
+  }
+  const auto format = formatName ? ContourFormatNamed(*formatName) : ContourFormatOf(output);
+  if (!format) {
+    return UsageError(err, (formatName ? *formatName : output) +
+                               ": the output name must end in .geojson, .dxf or .csv (--format: geojson, dxf, csv)");
+  }
   if (bands && *format != ContourFormat::GeoJson) return UsageError(err, "--bands needs a .geojson output");
 
   Document doc;
   if (const auto stop = LoadMeshed(load, view, doc, err)) return *stop;
   // The name, the bands and the mesh are checked: what can still fail is the write.
-  if (const WriteOutcome failure = ExportContours(doc, doc.settings, output, bands)) {
-    return ReportFailure(*failure, err);
-  }
-  out << output << '\n';
-  return kExitOk;
+  const auto file = OpenOutput(output);
+  if (!file->failed()) WriteContours(BuildContourSet(doc, doc.settings, bands), *format, *file);
+  const int status = FinishOutput(*file, err);
+  if (status == kExitOk && output != kStandardOutput) out << output << '\n';
+  return status;
 }
 
 }  // namespace plotvane::cli

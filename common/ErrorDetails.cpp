@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+#include "common/Capacity.h"
+
 namespace plotvane::details {
 namespace {
 
@@ -85,6 +87,16 @@ std::string NoRangeText(int column, std::string_view value) {
   const std::string name(ColumnName(column));
   return "すべての点の " + name + " が同じ値 (" + std::string(value) +
          ") です。X, Y, Z のそれぞれに二つ以上の異なる値が必要です。";
+}
+
+std::string TooManyLinesText(std::int64_t line) {
+  return std::to_string(line) + " 行目で、読み込める行数の上限（見出しを含めて " +
+         std::to_string(capacity::kMaxAcceptedLines) + " 行）を超えました。";
+}
+
+std::string TooManyFieldsText(std::int64_t line) {
+  return std::to_string(line) + " 行目の項目が、1 行に読み込める上限の " + std::to_string(capacity::kMaxFieldsPerLine) +
+         " 個を超えています。";
 }
 
 std::string NoPointsText() { return "データの点がありません。見出しの行のあとにデータの行がありません。"; }

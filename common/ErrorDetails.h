@@ -35,6 +35,13 @@ std::string RangeOverflowText(int column);
 // Every point has the same value `value` in column 1..3.
 std::string NoRangeText(int column, std::string_view value);
 
+// More accepted lines than a load takes: physical line `line` would be one
+// beyond the limit.
+std::string TooManyLinesText(std::int64_t line);
+
+// An accepted line of more fields than a load takes.
+std::string TooManyFieldsText(std::int64_t line);
+
 // The file has no data line (a header alone, or nothing).
 std::string NoPointsText();
 

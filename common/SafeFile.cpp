@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 
+#include "common/FreeSpace.h"
 #include "common/SaveTarget.h"
 #include "common/TemporaryFileCleanup.h"
 
@@ -68,7 +69,11 @@ bool SafeFileWriter::open() {
   }
   TemporaryFile temporary = CreateTemporaryFile(TemporaryPattern(m_target.path));  // mode 0600 until commit
   if (temporary.fd < 0) {
-    failWithErrno();
+    // ENOSPC on creating a file, with bytes to spare, is a full inode table.
+    const int error = errno;
+    const auto space = error == ENOSPC ? FreeSpaceBeside(m_target.path) : std::nullopt;
+    fail(space && space->countsFiles && space->files == 0 && space->bytes > 0 ? SaveErrorKind::NoInodes
+                                                                              : SaveErrorKindOf(error));
     return false;
   }
   m_fd = temporary.fd;

@@ -32,6 +32,8 @@ std::string_view SaveErrorReason(SaveErrorKind kind) {
     case SaveErrorKind::NoFolder: return "保存先のフォルダが見つからないため保存できませんでした。";
     case SaveErrorKind::HardLinked:
       return "ほかの名前（ハードリンク）からも使われているファイルのため保存できませんでした。";
+    case SaveErrorKind::NoInodes:
+      return "保存先のファイルシステムに新しいファイルを作る余地（iノード）がないため保存できませんでした。";
     case SaveErrorKind::Other: return "保存できませんでした。";
   }
   return "保存できませんでした。";

@@ -21,6 +21,7 @@ enum class SaveErrorKind {
   ReadOnly,    // the target file or its file system is read-only
   NoFolder,    // the folder of the target does not exist
   HardLinked,  // the target file has other names (hard links) that would keep the old content
+  NoInodes,    // the file system has bytes to spare but no room for a new file
   Other,       // anything else (the program's own failure, an I/O error)
 };
 

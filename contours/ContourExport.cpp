@@ -36,16 +36,27 @@ ContourSet BuildContourSet(const Document& doc, const DrawSettings& settings, bo
   return contours;
 }
 
+std::optional<ContourFormat> ContourFormatNamed(std::string_view name) {
+  if (name == "geojson") return ContourFormat::GeoJson;
+  if (name == "dxf") return ContourFormat::Dxf;
+  if (name == "csv") return ContourFormat::Csv;
+  return std::nullopt;
+}
+
+void WriteContours(const ContourSet& contours, ContourFormat format, SafeFileWriter& writer) {
+  switch (format) {
+    case ContourFormat::GeoJson: WriteGeoJson(contours, writer); break;
+    case ContourFormat::Dxf: WriteDxf(contours, writer); break;
+    case ContourFormat::Csv: WriteCsv(contours, writer); break;
+  }
+}
+
 WriteOutcome WriteContourFile(const ContourSet& contours, const std::string& path) {
   const auto format = ContourFormatOf(path);
   if (!format) return UnknownName(path);
   SafeFileWriter writer(path);
   if (!writer.open()) return writer.failure();
-  switch (*format) {
-    case ContourFormat::GeoJson: WriteGeoJson(contours, writer); break;
-    case ContourFormat::Dxf: WriteDxf(contours, writer); break;
-    case ContourFormat::Csv: WriteCsv(contours, writer); break;
-  }
+  WriteContours(contours, *format, writer);
   if (!writer.commit()) return writer.failure();
   return std::nullopt;
 }

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "common/Failure.h"
+#include "common/SafeFile.h"
 #include "data/Document.h"
 #include "levels/ContourSet.h"
 #include "settings/DrawSettings.h"
@@ -25,10 +26,16 @@ enum class ContourFormat { GeoJson, Dxf, Csv };
 
 // The format of an output name; nullopt for any other name.
 std::optional<ContourFormat> ContourFormatOf(std::string_view path);
+// The format named exactly ("geojson", "dxf", "csv"), for standard output.
+std::optional<ContourFormat> ContourFormatNamed(std::string_view name);
 
 // The contours of doc's mesh for these settings (read as the page reads them,
 // RenderSettings.h). doc must be drawable (Document::drawable).
 ContourSet BuildContourSet(const Document& doc, const DrawSettings& settings, bool withBands);
+
+// Writes the contours into an open writer (standard output, for one), which
+// the caller commits; a failed write is recorded in the writer.
+void WriteContours(const ContourSet& contours, ContourFormat format, SafeFileWriter& writer);
 
 // Writes the contours to path in the format of its name. Returns the
 // failure, none on success.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/Capacity.h"
+#include "common/ErrorDetails.h"
 #include "common/TextLines.h"
 #include "settings/NumberText.h"
 
@@ -67,6 +68,7 @@ bool CollectAcceptedLines(std::string_view text, int skipLines, const std::vecto
                           AcceptedLines& out, const FieldChoice& choice) {
   out.lines.clear();
   out.numbers.clear();
+  out.refusal.clear();
   out.separator = '\t';
   // An accepted line takes at least two bytes with its end; reserving for the
   // most the text can hold spares the tables their regrowth.
@@ -79,10 +81,16 @@ bool CollectAcceptedLines(std::string_view text, int skipLines, const std::vecto
   while (cursor.next(line)) {
     ++number;
     if (line.empty() || number <= skipLines || Skipped(line, skipTokens)) continue;
-    if (out.count() == capacity::kMaxAcceptedLines) return false;
+    if (out.count() == capacity::kMaxAcceptedLines) {
+      out.refusal = details::TooManyLinesText(number);
+      return false;
+    }
     if (out.lines.empty()) out.separator = ChooseSeparator(line);
     LineFields fields;
-    if (CutFields(line, out.separator, fields, choice) > capacity::kMaxFieldsPerLine) return false;
+    if (CutFields(line, out.separator, fields, choice) > capacity::kMaxFieldsPerLine) {
+      out.refusal = details::TooManyFieldsText(number);
+      return false;
+    }
     out.lines.push_back(fields);
     out.numbers.push_back(number);
   }

@@ -27,6 +27,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -42,6 +43,7 @@ struct AcceptedLines {
   char separator = '\t';
   std::vector<LineFields> lines;      // accepted line i is lines[i - 1]
   std::vector<std::int64_t> numbers;  // its physical line number, for messages
+  std::string refusal;                // why the lines were refused, when they were
 
   int count() const { return static_cast<int>(lines.size()); }
   // Field f (1..3) of accepted line i (1-based); empty when the file has no

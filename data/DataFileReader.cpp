@@ -122,7 +122,10 @@ ReadStatus Interpret(const std::string& text, std::string_view name, int skipLin
   // The column choice is a text data file's; a contour file keeps its own.
   const FieldChoice choice = kind == FileKind::Text ? options.columns : kFirstThreeFields;
   AcceptedLines lines;
-  if (!CollectAcceptedLines(text, skipLines, tokens, lines, choice)) return Fail(doc, ReadStatus::Unexpected);
+  if (!CollectAcceptedLines(text, skipLines, tokens, lines, choice)) {
+    doc.errDetail = lines.refusal;
+    return Fail(doc, ReadStatus::Unexpected);
+  }
 
   if (kind == FileKind::Other) return ReadStatus::UnknownKind;
   int h = 1;

@@ -230,6 +230,20 @@ TEST(CliSurveyOptions, ColumnsBeyondTheLinesOrMalformed) {
   EXPECT_EQ(Cli({"info", plane, "--columns"}).status, kExitUsage);
 }
 
+// A grid that could never finish is refused before the file is read.
+TEST(CliGrid, RefusesMorePointsThanTheBoundWithTheFigures) {
+  TempDir dir;
+  const std::string plane = dir.write("plane.txt", PlaneFile());
+  const std::string out = dir.file("g.txt");
+  const CliRun huge = Cli({"grid", dir.file("absent.txt"), "0", "1", "1e9", "0", "1", "1e9", "-o", out});
+  EXPECT_EQ(huge.status, kExitUsage);
+  EXPECT_NE(huge.err.find("格子点が多すぎます。"), std::string::npos) << huge.err;
+  EXPECT_NE(huge.err.find("1000000000000000000 点"), std::string::npos) << huge.err;
+  EXPECT_EQ(Cli({"grid", plane, "0", "1", "40", "0", "1", "30", "-o", out, "--max-points", "1199"}).status, kExitUsage);
+  EXPECT_EQ(Cli({"grid", plane, "0", "1", "40", "0", "1", "30", "-o", out, "--max-points", "1200"}).status, kExitOk);
+  EXPECT_EQ(Cli({"grid", plane, "0", "1", "0", "0", "1", "1e9", "-o", out}).status, kExitOk) << "no points, no cost";
+}
+
 TEST(CliGrid, RefusesAMeshOfFewerThanThreeTrianglesAsTheWindowDoes) {
   TempDir dir;
   struct Row {

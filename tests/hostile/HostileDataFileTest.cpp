@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/Capacity.h"
+#include "common/ErrorDetails.h"
 #include "common/Messages.h"
 #include "hostile/HostileSupport.h"
 
@@ -128,7 +129,11 @@ const HostileFile kCases[] = {
      "a.txt",
      [] { return std::string(kHeader) + RepeatedLines("1\t2\t3", capacity::kMaxAcceptedLines); },
      {LoadStatus::ReadFailed},
-     [](const Document& d) { EXPECT_EQ(d.points.nn, 0); }},
+     [](const Document& d) {
+       EXPECT_EQ(d.points.nn, 0);
+       // The header is line 1: the first line beyond the limit is line 100 001.
+       EXPECT_EQ(d.errDetail, details::TooManyLinesText(capacity::kMaxAcceptedLines + 1));
+     }},
     {"BlankLinesDoNotCount",
      "a.txt",
      [] { return std::string(kTriangle) + RepeatedLines("", capacity::kMaxAcceptedLines + 5); },
@@ -143,7 +148,8 @@ const HostileFile kCases[] = {
     {"HundredAndOneFields",
      "a.txt",
      [] { return std::string(kTriangle) + Fields(101, "4") + "\r\n"; },
-     {LoadStatus::ReadFailed}},
+     {LoadStatus::ReadFailed},
+     [](const Document& d) { EXPECT_EQ(d.errDetail, details::TooManyFieldsText(5)); }},
     {"HundredSkipPrefixes",
      "a.txt",
      [] { return std::string(kTriangle); },

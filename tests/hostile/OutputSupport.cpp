@@ -53,7 +53,7 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPat
 
 std::string SurveyPath() { return SourceDir() + "/examples/survey.txt"; }
 
-SmallDisk::SmallDisk() {
+SmallDisk::SmallDisk(const std::string& options) {
   char pattern[] = "/tmp/plotvane-disk-XXXXXX";
   if (::mkdtemp(pattern) == nullptr) {
     m_unavailable = std::strerror(errno);
@@ -62,7 +62,7 @@ SmallDisk::SmallDisk() {
   m_path = pattern;
   if (::geteuid() != 0) {
     m_unavailable = "mounting a tmpfs needs root (CI runs as root)";
-  } else if (::mount("tmpfs", m_path.c_str(), "tmpfs", 0, "size=64k") != 0) {
+  } else if (::mount("tmpfs", m_path.c_str(), "tmpfs", 0, ("size=64k" + options).c_str()) != 0) {
     m_unavailable = std::string("cannot mount a tmpfs: ") + std::strerror(errno);
   }
 }

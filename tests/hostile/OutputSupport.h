@@ -24,7 +24,8 @@ std::string SurveyPath();
 // the process may mount one (root, as CI runs); unmounted and removed after.
 class SmallDisk {
  public:
-  SmallDisk();
+  // options: the tmpfs's mount options beyond its size of 64 KiB.
+  explicit SmallDisk(const std::string& options = "");
   ~SmallDisk();
   SmallDisk(const SmallDisk&) = delete;
   SmallDisk& operator=(const SmallDisk&) = delete;

@@ -133,6 +133,34 @@ TEST(StandardOutput, RenderAndGridWriteToStandardOutput) {
   EXPECT_FALSE(fs::exists("-"));
 }
 
+// Every data output can go to standard output, byte for byte the file.
+TEST(StandardOutput, DataOutputsStreamTheBytesOfTheirFiles) {
+  TempDir dir;
+  const std::string data = test::SurveyPath();
+  const std::vector<std::string> grid{"grid", data, "0", "10", "5", "0", "10", "5"};
+  struct Row {
+    std::vector<std::string> command;
+    const char* file;
+    const char* format;
+  };
+  const Row rows[] = {
+      {{"contours", data, "--bands"}, "c.geojson", "geojson"},
+      {{"contours", data}, "c.dxf", "dxf"},
+      {{"contours", data}, "c.csv", "csv"},
+      {grid, "g.txt", "txt"},
+      {grid, "g.asc", "asc"},
+  };
+  for (const Row& row : rows) {
+    std::vector<std::string> toFile = row.command, toOut = row.command;
+    toFile.insert(toFile.end(), {"-o", dir.file(row.file)});
+    toOut.insert(toOut.end(), {"-o", "-", "--format", row.format});
+    ASSERT_EQ(RunCli(toFile).status, kExitOk) << row.file;
+    const test::CliRun streamed = RunCli(toOut, dir.file(std::string("out-") + row.file));
+    ASSERT_EQ(streamed.status, kExitOk) << row.format << ": " << streamed.err;
+    EXPECT_EQ(ReadBytes(dir.file(std::string("out-") + row.file)), ReadBytes(dir.file(row.file))) << row.format;
+  }
+}
+
 TEST(StandardOutput, FullStandardOutputIsAFailedWrite) {
   const test::CliRun render = RunCli({"render", test::SurveyPath(), "-o", "-", "--format", "svg"}, "/dev/full");
   EXPECT_EQ(render.status, kExitWriteFailed);
@@ -147,6 +175,14 @@ TEST(StandardOutput, FormatBelongsToStandardOutputOnly) {
   EXPECT_EQ(RunCli({"render", test::SurveyPath(), "-o", "-"}).status, 2);
   EXPECT_EQ(RunCli({"render", test::SurveyPath(), "-o", "-", "--format", "jpg"}).status, 2);
   EXPECT_EQ(RunCli({"render", test::SurveyPath(), "-o", dir.file("p.svg"), "--format", "svg"}).status, 2);
+  EXPECT_EQ(RunCli({"contours", test::SurveyPath(), "-o", "-"}).status, 2);
+  EXPECT_EQ(RunCli({"contours", test::SurveyPath(), "-o", "-", "--format", "kml"}).status, 2);
+  EXPECT_EQ(RunCli({"grid", test::SurveyPath(), "0", "1", "2", "0", "1", "2", "-o", "-", "--format", "bogus"}).status,
+            2);
+  EXPECT_EQ(
+      RunCli({"grid", test::SurveyPath(), "0", "1", "2", "0", "1", "2", "-o", dir.file("g.txt"), "--format", "asc"})
+          .status,
+      2);
 }
 
 }  // namespace
