@@ -3,4 +3,5 @@ plotvane_add_test(mesh_test
   mesh/MeshTestSupport.cpp
   mesh/TriangulateTest.cpp
   mesh/FastMeshEquivalenceTest.cpp
-  mesh/DistortionTest.cpp)
+  mesh/DistortionTest.cpp
+  mesh/MeshInvariantTest.cpp)
