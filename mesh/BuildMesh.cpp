@@ -70,6 +70,7 @@ class FastMesher {
   RecordId& slot(TriangleIndex j) { return m_slotRecord[static_cast<std::size_t>(j)]; }
   void vacate(RecordId leaving) { m_vacated.push_back(record(leaving).circle); }
   Record& record(RecordId id) { return m_records[static_cast<std::size_t>(id)]; }
+  ExactPoint point(std::int32_t v) const { return {m_points.x[v], m_points.y[v]}; }
 
   MeshPointTable& m_points;
   PointIndex m_nv;
@@ -126,9 +127,11 @@ MeshFault FastMesher::addTriangles(PointIndex i) {
   // The circles first, all of them: each is a chain of divisions, and the
   // processor overlaps the chains of triangles that do not wait on each other.
   m_made.clear();
+  bool clearlyFacing = true;
   for (int m = 1; m <= m_nedge; ++m) {
     const MeshEdge e = m_edges[static_cast<std::size_t>(m)];
     if (e.p1 == 0 || e.p2 == 0) continue;
+    clearlyFacing &= ClearlyClockwise(point(e.p1), point(e.p2), point(i));
     if (m_ntri + 1 > capacity::kMeshTriangleSlots) return MeshFault::TableFull;
     ++m_ntri;
     Circle held;  // the working table starts zeroed
@@ -140,6 +143,10 @@ MeshFault FastMesher::addTriangles(PointIndex i) {
     if (CircumCircle(m_points, t) == CircleOutcome::Fault) return MeshFault::CircleFault;
     m_made.push_back(t);
   }
+  // A rim that does not face the point makes overlapping triangles. A later
+  // cavity may still clear them all away (the centre of a ring of points
+  // does), so the run goes on, and only its end result is checked.
+  if (!clearlyFacing || m_made.empty()) m_doubtful = m_doubtful || !rimFaces(i);
   // Every later point lies at or right of the newest one.
   const double xlo = m_points.x[i <= m_nv ? i : 1];
   TriangleIndex j = m_ntri - static_cast<TriangleIndex>(m_made.size());
@@ -218,10 +225,6 @@ MeshFault FastMesher::insertPoint(PointIndex i) {
   findCavity(i);
   if (const MeshFault f = removeCavity(); f != MeshFault::None) return f;
   DeleteSharedEdges(m_edges, m_nedge);
-  // A rim that does not face the point makes overlapping triangles. A later
-  // cavity may still clear them all away (the centre of a ring of points
-  // does), so the run goes on, and only its end result is checked.
-  m_doubtful = m_doubtful || !rimFaces(i);
   return addTriangles(i);
 }
 
@@ -235,15 +238,12 @@ MeshFault FastMesher::insertPoint(PointIndex i) {
 // test is exact, so a flat triangle is caught too. A cavity without a rim
 // loses its point.
 bool FastMesher::rimFaces(PointIndex i) const {
-  const ExactPoint p{m_points.x[i], m_points.y[i]};
   int live = 0;
   for (int m = 1; m <= m_nedge; ++m) {
     const MeshEdge e = m_edges[static_cast<std::size_t>(m)];
     if (e.p1 == 0 || e.p2 == 0) continue;
     ++live;
-    const ExactPoint a{m_points.x[e.p1], m_points.y[e.p1]};
-    const ExactPoint b{m_points.x[e.p2], m_points.y[e.p2]};
-    if (OrientationSignInline(a, b, p) >= 0) return false;
+    if (OrientationSign(point(e.p1), point(e.p2), point(i)) >= 0) return false;
   }
   return live > 0;
 }

@@ -127,15 +127,15 @@ int InCircleSignExact(ExactPoint a, ExactPoint b, ExactPoint c, ExactPoint d) {
 
 }  // namespace
 
-namespace detail {
-
-int OrientationSignExact(ExactPoint a, ExactPoint b, ExactPoint c) {
+int OrientationSign(ExactPoint a, ExactPoint b, ExactPoint c) {
+  const double left = (a.x - c.x) * (b.y - c.y);
+  const double right = (a.y - c.y) * (b.x - c.x);
+  const double det = left - right;
+  const double bound = kOrientationErrorBound * (std::fabs(left) + std::fabs(right));
+  if (det > bound) return 1;
+  if (-det > bound) return -1;
   return Sign(Cross(Difference(a.x, c.x), Difference(a.y, c.y), Difference(b.x, c.x), Difference(b.y, c.y)));
 }
-
-}  // namespace detail
-
-int OrientationSign(ExactPoint a, ExactPoint b, ExactPoint c) { return OrientationSignInline(a, b, c); }
 
 int InCircleSign(ExactPoint a, ExactPoint b, ExactPoint c, ExactPoint d) {
   const double adx = a.x - d.x, ady = a.y - d.y;
@@ -151,9 +151,8 @@ int InCircleSign(ExactPoint a, ExactPoint b, ExactPoint c, ExactPoint d) {
   const double permanent = (std::fabs(bdxcdy) + std::fabs(cdxbdy)) * aLift +
                            (std::fabs(cdxady) + std::fabs(adxcdy)) * bLift +
                            (std::fabs(adxbdy) + std::fabs(bdxady)) * cLift;
-  // The rounding of this evaluation, relative to its permanent.
-  constexpr double kEpsilon = 1.1102230246251565e-16;  // 2^-53
-  constexpr double kBound = (10.0 + 96.0 * kEpsilon) * kEpsilon;
+  // The rounding of this evaluation stays below this fraction of its permanent.
+  constexpr double kBound = (10.0 + 96.0 * 0x1p-53) * 0x1p-53;
   const double bound = kBound * permanent;
   if (det > bound) return 1;
   if (-det > bound) return -1;

@@ -10,11 +10,18 @@
 // doubles; underflow of products is not handled (coordinates of the
 // normalised plane never come near it).
 
+#include <cmath>
+
 namespace plotvane {
 
 struct ExactPoint {
   double x, y;
 };
+
+// The rounding of the floating-point orientation, (a - c) x (b - c) as two
+// products and their difference, stays below this fraction of the sum of
+// the products' magnitudes.
+inline constexpr double kOrientationErrorBound = (3.0 + 16.0 * 0x1p-53) * 0x1p-53;
 
 // +1 when a, b, c turn counterclockwise (X to the right, Y upward), -1 when
 // clockwise, 0 when they lie on one line.
@@ -24,24 +31,14 @@ int OrientationSign(ExactPoint a, ExactPoint b, ExactPoint c);
 // outside, 0 when on it. The sign flips for a clockwise a, b, c.
 int InCircleSign(ExactPoint a, ExactPoint b, ExactPoint c, ExactPoint d);
 
-namespace detail {
-int OrientationSignExact(ExactPoint a, ExactPoint b, ExactPoint c);
-}
-
-// The same as OrientationSign, with the floating-point stage inline: the
-// triangulation asks it for every triangle it makes.
-inline int OrientationSignInline(ExactPoint a, ExactPoint b, ExactPoint c) {
-  // Rounding of the two products and their difference, relative to the sum
-  // of the products' magnitudes.
-  constexpr double kEpsilon = 1.1102230246251565e-16;  // 2^-53
-  constexpr double kBound = (3.0 + 16.0 * kEpsilon) * kEpsilon;
+// True when a, b, c turn clockwise beyond the rounding of a floating-point
+// evaluation; false when they turn the other way, lie on one line or are too
+// close to it to tell, which OrientationSign then decides. Inline and without
+// branches: the triangulation asks it for every triangle it makes.
+inline bool ClearlyClockwise(ExactPoint a, ExactPoint b, ExactPoint c) {
   const double left = (a.x - c.x) * (b.y - c.y);
   const double right = (a.y - c.y) * (b.x - c.x);
-  const double det = left - right;
-  const double bound = kBound * (left < 0 ? -left : left) + kBound * (right < 0 ? -right : right);
-  if (det > bound) return 1;
-  if (-det > bound) return -1;
-  return detail::OrientationSignExact(a, b, c);
+  return left - right < -kOrientationErrorBound * (std::fabs(left) + std::fabs(right));
 }
 
 }  // namespace plotvane
