@@ -4,4 +4,5 @@ plotvane_add_test(mesh_test
   mesh/TriangulateTest.cpp
   mesh/FastMeshEquivalenceTest.cpp
   mesh/DistortionTest.cpp
+  mesh/ExactPredicatesTest.cpp
   mesh/MeshInvariantTest.cpp)
