@@ -9,6 +9,7 @@
 #include <map>
 #include <utility>
 
+#include "mesh/ExactMesh.h"
 #include "mesh/MeshTestSupport.h"
 
 namespace plotvane {
@@ -165,9 +166,12 @@ TEST(MeshInvariants, HoldForCocircularAndRandomSets) {
     cases.push_back({"lattice" + s, test::LatticePoints(20 + seed, 15 + seed, seed), true});
     cases.push_back({"clustered" + s, test::ClusteredPoints(1500, 6, seed), false});
   }
+  // The exact method on its own too: on most of these sets BuildMesh never
+  // needs it.
   for (const Case& c : cases) {
-    const auto run = test::RunTriangulate(c.points);
-    EXPECT_EQ(MeshFaults(run, c.points.size(), c.wholeHull), "") << c.name;
+    EXPECT_EQ(MeshFaults(test::RunTriangulate(c.points), c.points.size(), c.wholeHull), "") << c.name;
+    EXPECT_EQ(MeshFaults(test::RunTriangulate(c.points, BuildMeshExact), c.points.size(), c.wholeHull), "")
+        << c.name << ", exact method";
   }
 }
 
