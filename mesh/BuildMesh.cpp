@@ -19,7 +19,10 @@
 #include "common/Capacity.h"
 #include "mesh/CircleIndex.h"
 #include "mesh/CircumCircle.h"
+#include "mesh/ExactMesh.h"
+#include "mesh/ExactPredicates.h"
 #include "mesh/MeshSteps.h"
+#include "mesh/MeshValidity.h"
 
 namespace plotvane {
 namespace {
@@ -50,19 +53,24 @@ class FastMesher {
  public:
   FastMesher(MeshPointTable& points, PointIndex nv);
   MeshFault insertAll(ProgressSink& progress);
-  TriangleIndex collect(std::vector<std::int32_t>& ipt) const;
+  // Writes every triangle of the table, super-triangle corners included.
+  TriangleIndex writeTable(std::vector<std::int32_t>& ipt) const;
+  // True when some cavity's rim did not face its point.
+  bool doubtful() const { return m_doubtful; }
 
  private:
   MeshFault insertPoint(PointIndex i);
   void findCavity(PointIndex i);
   MeshFault removeCavity();
   MeshFault removeRecord(RecordId id);
+  bool rimFaces(PointIndex i) const;
   // Makes a triangle of point i with each live edge 1..m_nedge, in order.
   MeshFault addTriangles(PointIndex i);
   RecordId newRecord(std::int32_t p1, std::int32_t p2, PointIndex i);
   RecordId& slot(TriangleIndex j) { return m_slotRecord[static_cast<std::size_t>(j)]; }
   void vacate(RecordId leaving) { m_vacated.push_back(record(leaving).circle); }
   Record& record(RecordId id) { return m_records[static_cast<std::size_t>(id)]; }
+  ExactPoint point(std::int32_t v) const { return {m_points.x[v], m_points.y[v]}; }
 
   MeshPointTable& m_points;
   PointIndex m_nv;
@@ -81,6 +89,7 @@ class FastMesher {
   std::vector<MeshTriangle> m_made;  // the triangles addTriangles is making
   int m_nedge = 0;
   PointIndex m_point = 0;
+  bool m_doubtful = false;
 };
 
 int BandCount(PointIndex nv) { return std::max(1, static_cast<int>(std::sqrt(static_cast<double>(nv)))); }
@@ -118,9 +127,11 @@ MeshFault FastMesher::addTriangles(PointIndex i) {
   // The circles first, all of them: each is a chain of divisions, and the
   // processor overlaps the chains of triangles that do not wait on each other.
   m_made.clear();
+  bool clearlyFacing = true;
   for (int m = 1; m <= m_nedge; ++m) {
     const MeshEdge e = m_edges[static_cast<std::size_t>(m)];
     if (e.p1 == 0 || e.p2 == 0) continue;
+    clearlyFacing &= ClearlyClockwise(point(e.p1), point(e.p2), point(i));
     if (m_ntri + 1 > capacity::kMeshTriangleSlots) return MeshFault::TableFull;
     ++m_ntri;
     Circle held;  // the working table starts zeroed
@@ -132,6 +143,10 @@ MeshFault FastMesher::addTriangles(PointIndex i) {
     if (CircumCircle(m_points, t) == CircleOutcome::Fault) return MeshFault::CircleFault;
     m_made.push_back(t);
   }
+  // A rim that does not face the point makes overlapping triangles. A later
+  // cavity may still clear them all away (the centre of a ring of points
+  // does), so the run goes on, and only its end result is checked.
+  if (!clearlyFacing || m_made.empty()) m_doubtful = m_doubtful || !rimFaces(i);
   // Every later point lies at or right of the newest one.
   const double xlo = m_points.x[i <= m_nv ? i : 1];
   TriangleIndex j = m_ntri - static_cast<TriangleIndex>(m_made.size());
@@ -213,8 +228,36 @@ MeshFault FastMesher::insertPoint(PointIndex i) {
   return addTriangles(i);
 }
 
+// The cavity's rim is what DeleteSharedEdges leaves: each edge as its removed
+// clockwise triangle listed it. When the new point lies strictly on the right
+// of every one, the cavity is star-shaped from the point and the new
+// triangles fill exactly what the removed ones covered. When it does not,
+// the circles, rounded in floating point, have disagreed about which side of
+// them the point lies on (points on one circle, or nearly so), and a new
+// triangle is flat or turned the wrong way and overlaps its neighbours. The
+// test is exact, so a flat triangle is caught too. A cavity without a rim
+// loses its point.
+bool FastMesher::rimFaces(PointIndex i) const {
+  int live = 0;
+  for (int m = 1; m <= m_nedge; ++m) {
+    const MeshEdge e = m_edges[static_cast<std::size_t>(m)];
+    if (e.p1 == 0 || e.p2 == 0) continue;
+    ++live;
+    if (OrientationSign(point(e.p1), point(e.p2), point(i)) >= 0) return false;
+  }
+  return live > 0;
+}
+
 // Insertions between two questions to the progress sink whether to stop.
 constexpr PointIndex kCancelCheckInterval = 64;
+
+// After i points a sound table holds exactly 2 i + 1 triangles. Overlapping
+// ones can pile up far beyond that, and each point then has to look at ever
+// more of them; the runs that recovered (a centre point clearing a ring's
+// overlaps) never held more than six times the sound count, while the runs
+// that never recover grow to a thousand times it before the tables are full.
+// Past this many times the run is given up as if the tables were full.
+constexpr TriangleIndex kRunawayFactor = 64;
 
 MeshFault FastMesher::insertAll(ProgressSink& progress) {
   m_edges[1] = MeshEdge{m_nv + 1, m_nv + 2};
@@ -224,6 +267,7 @@ MeshFault FastMesher::insertAll(ProgressSink& progress) {
   const PointIndex step = ProgressStep(m_nv);
   for (PointIndex i = 1; i <= m_nv; ++i) {
     if (const MeshFault f = insertPoint(i); f != MeshFault::None) return f;
+    if (m_doubtful && m_ntri > kRunawayFactor * (2 * i + 1)) return MeshFault::TableFull;
     if (i % step == 0) progress.update(10.0 + 90.0 * i / m_nv);
     // Some legal inputs take seconds per thousand points: ask that often.
     if (i % kCancelCheckInterval == 0 && progress.cancelled()) return MeshFault::Cancelled;
@@ -231,7 +275,7 @@ MeshFault FastMesher::insertAll(ProgressSink& progress) {
   return MeshFault::None;
 }
 
-TriangleIndex FastMesher::collect(std::vector<std::int32_t>& ipt) const {
+TriangleIndex FastMesher::writeTable(std::vector<std::int32_t>& ipt) const {
   ipt.assign(3 * static_cast<std::size_t>(m_ntri) + 1, 0);
   for (TriangleIndex k = 1; k <= m_ntri; ++k) {
     const Record& t = m_records[static_cast<std::size_t>(m_slotRecord[static_cast<std::size_t>(k)])];
@@ -240,7 +284,7 @@ TriangleIndex FastMesher::collect(std::vector<std::int32_t>& ipt) const {
     ipt[at - 1] = t.p2;
     ipt[at] = t.p3;
   }
-  return RemoveSuperTriangles(ipt, m_ntri, m_nv);
+  return m_ntri;
 }
 
 }  // namespace
@@ -249,8 +293,17 @@ BuildMeshResult BuildMesh(MeshPointTable& points, PointIndex nv, std::vector<std
                           ProgressSink& progress) {
   PlaceSuperTriangle(points, nv);
   FastMesher mesher(points, nv);
-  if (const MeshFault f = mesher.insertAll(progress); f != MeshFault::None) return {0, f};
-  return {mesher.collect(ipt), MeshFault::None};
+  const MeshFault f = mesher.insertAll(progress);
+  if (f == MeshFault::Cancelled) return {0, f};
+  if (f == MeshFault::None) {
+    const TriangleIndex ntri = mesher.writeTable(ipt);
+    if (!mesher.doubtful() || TilesSuperTriangle(points, nv, ipt, ntri)) {
+      return {RemoveSuperTriangles(ipt, ntri, nv), MeshFault::None};
+    }
+  }
+  // The floating-point circles failed these points (overlapping triangles, a
+  // circle that cannot exist, or full tables): start again with exact tests.
+  return BuildMeshExact(points, nv, ipt, progress);
 }
 
 }  // namespace plotvane

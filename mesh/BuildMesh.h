@@ -10,6 +10,15 @@
 // scan would make among those slots (a removed triangle's slot receives the
 // last one, which is examined next). Triangles the scan would merely pass over
 // need no work at all.
+//
+// On points that lie on one circle, or nearly so, the plain method's rounded
+// circles can disagree and leave overlapping triangles. Each cavity is checked
+// with an exact orientation test as it is filled; when one was not
+// star-shaped from its point and the final table is not a tiling of the
+// super-triangle, or the run failed, the mesh is built again by
+// BuildMeshExact. Wherever the plain method's table ends as a sound tiling,
+// its mesh is the result, bit for bit, even when a cavity on the way was not
+// (a later, larger one can clear the overlaps away).
 
 #include <cstdint>
 #include <functional>

@@ -94,14 +94,25 @@ INSTANTIATE_TEST_SUITE_P(PointFamilies, FastMeshEquivalence,
                            return n;
                          });
 
-TEST(FastMeshEquivalence, CocircularPointsOnARing) {
-  Points p;
+// Rings whose cavities are not all star-shaped on the way, but whose
+// overlaps a later point clears away (a centre, or points across the
+// inside): the run ends sound and is kept as it is.
+TEST(FastMeshEquivalence, RingsThatEndSound) {
+  Points ring40;
   for (int k = 0; k < 40; ++k) {
     const double a = k * 2.0 * 3.14159265358979 / 40.0;
-    p.add(std::cos(a), std::sin(a), k);
+    ring40.add(std::cos(a), std::sin(a), k);
   }
-  p.add(0, 0, 99);
-  ExpectSameMesh(p, "ring");
+  ring40.add(0, 0, 99);
+  ExpectSameMesh(ring40, "ring of 40 with centre");
+  for (const int n : {12, 24, 100}) {
+    Points p = test::RingPoints(n, 1.0, 0.0);
+    p.add(0, 0, -1);
+    ExpectSameMesh(p, "ring of " + std::to_string(n) + " with centre");
+  }
+  Points crossed = test::RingPoints(360, 1.0, 0.0);
+  for (int k = 0; k < 7; ++k) crossed.add(-0.9 + 0.3 * k, 0.05 * k, -1);
+  ExpectSameMesh(crossed, "ring of 360 with seven points across");
 }
 
 TEST(SortPoints, ExplicitStackGivesTheRecursiveOrder) {

@@ -3,4 +3,6 @@ plotvane_add_test(mesh_test
   mesh/MeshTestSupport.cpp
   mesh/TriangulateTest.cpp
   mesh/FastMeshEquivalenceTest.cpp
-  mesh/DistortionTest.cpp)
+  mesh/DistortionTest.cpp
+  mesh/ExactPredicatesTest.cpp
+  mesh/MeshInvariantTest.cpp)

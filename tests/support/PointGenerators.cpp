@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <numeric>
 #include <random>
 
@@ -82,6 +83,15 @@ Points CoarsePoints(int count, double step, std::uint32_t seed) {
     const double x = std::round(coord(rng) / step) * step;
     const double y = std::round(coord(rng) / step) * step;
     p.add(x, y, Surface(x, y));
+  }
+  return p;
+}
+
+Points RingPoints(int count, double radius, double phase, double cx, double cy) {
+  Points p;
+  for (int k = 0; k < count; ++k) {
+    const double a = phase + 2.0 * std::numbers::pi * k / count;
+    p.add(cx + radius * std::cos(a), cy + radius * std::sin(a), k);
   }
   return p;
 }

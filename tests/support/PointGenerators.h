@@ -32,6 +32,10 @@ Points NearCollinearPoints(int count, double jitter, std::uint32_t seed);
 // Uniform points with X and Y rounded to a coarse step, so that equal X and
 // exact duplicates of (X, Y) occur.
 Points CoarsePoints(int count, double step, std::uint32_t seed);
+// count points evenly spaced on the circle of the given radius around
+// (cx, cy), the first at angle phase, at full precision: cocircular up to the
+// rounding of their coordinates.
+Points RingPoints(int count, double radius, double phase, double cx = 0, double cy = 0);
 
 // A text data file: header line, then X TAB Y TAB Z per point, CR LF, every
 // number with 17 significant digits so that it reads back exactly.
