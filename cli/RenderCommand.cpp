@@ -1,5 +1,9 @@
 #include "cli/RenderCommand.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QGuiApplication>
 #include <array>
 #include <cmath>
@@ -39,6 +43,14 @@ class OffscreenGui {
  public:
   OffscreenGui() {
     if (QCoreApplication::instance() != nullptr) return;
+    // Without a desktop session Qt warns on standard error that it picks a
+    // runtime folder of its own; the same folder, named here, keeps a
+    // command that succeeded silent.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+      const passwd* user = ::getpwuid(::getuid());
+      const QString name = user != nullptr ? QString::fromLocal8Bit(user->pw_name) : QString::number(::getuid());
+      qputenv("XDG_RUNTIME_DIR", (QDir::tempPath() + "/runtime-" + name).toLocal8Bit());
+    }
     m_app = std::make_unique<QGuiApplication>(m_argc, m_argv.data());
     gdi::SetTextMeasurer(std::make_shared<qtplay::QtTextMeasurer>());
     // The font database is read on first use; one measurement in the page's

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <vector>
@@ -306,6 +307,19 @@ void SvgSink::text(const gdi::TextRun& run) {
   write("\n");
 }
 
+// A length of whole pixels at 96 per inch in inches. Inches, not millimetres:
+// 597 pixels are 6.21875 in, a number binary floating point holds exactly, so
+// a reader at 96 dpi gets back exactly 597 pixels, where 157.95625 mm comes
+// back as 597.0000000000001 and is rounded up to 598.
+std::string Inches(double pixels) {
+  char buffer[48];
+  std::snprintf(buffer, sizeof buffer, "%.6f", pixels / kPixelsPerInch);
+  std::string text(buffer);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text + "in";
+}
+
 }  // namespace
 
 void WriteSvg(const gdi::EnhMetaFile& picture, const SvgFonts& fonts, const ByteOutput& output) {
@@ -319,14 +333,14 @@ void WriteSvg(const gdi::EnhMetaFile& picture, const SvgFonts& fonts, const Byte
   // and the pattern cells fall on whole units.
   const double boxWidth = std::max(1.0, std::round(width));
   const double boxHeight = std::max(1.0, std::round(height));
-  // Width and height in CSS pixels, 1/96 inch by definition: the page keeps
-  // its size exactly, and a reader at 96 dpi maps one unit onto one pixel
-  // (a width in millimetres, rounded to a decimal, makes readers resample the
-  // whole page by a hair and blur the pattern cells into grey).
+  // Width and height in a physical unit, so that CAD and print tools place
+  // the page at its size; exactly the view box's whole pixels at 96 per inch,
+  // so a reader at 96 dpi still maps one unit onto one pixel instead of
+  // resampling the page by a hair and blurring the pattern cells into grey.
   std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"";
-  AppendNumber(head, boxWidth);
+  head += Inches(boxWidth);
   head += "\" height=\"";
-  AppendNumber(head, boxHeight);
+  head += Inches(boxHeight);
   head += "\" viewBox=\"0 0 ";
   AppendNumber(head, boxWidth);
   head += ' ';

@@ -2,10 +2,10 @@
 // Writing a recorded picture as SVG, streamed from the records.
 //
 // The document is in units of 1/96 inch: its viewBox is the picture's frame
-// in whole pixels at 96 per inch, and width and height are the same numbers
-// in CSS pixels (1/96 inch each), so the page keeps its size in millimetres;
-// the frame is mapped onto the exact (fractional) pixel size, as the screen
-// and the PNG map it.
+// in whole pixels at 96 per inch, and width and height give that size in
+// inches (597 x 477 units are 6.21875 x 4.96875 in, 157.95625 x 126.20625 mm),
+// so CAD and print tools place the page at its size; the frame is mapped onto the
+// exact (fractional) pixel size, as the screen and the PNG map it.
 //
 // What is written (the drawing rules of render/gdi/Playback.h):
 // - consecutive drawing calls of one style share one <path>: polygons that

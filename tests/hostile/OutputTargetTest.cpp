@@ -123,6 +123,7 @@ TEST(StandardOutput, RenderAndGridWriteToStandardOutput) {
     const std::string out = dir.file(std::string("out.") + format);
     const test::CliRun run = RunCli({"render", test::SurveyPath(), "-o", "-", "--format", format}, out);
     ASSERT_EQ(run.status, kExitOk) << format << ": " << run.err;
+    EXPECT_EQ(run.err, "") << "a command that succeeds says nothing on standard error";
     EXPECT_GT(ReadBytes(out).size(), 1000u) << format;
   }
   EXPECT_TRUE(ReadBytes(dir.file("out.svg")).starts_with("<?xml"));

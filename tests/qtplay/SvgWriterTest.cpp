@@ -59,8 +59,8 @@ TEST_F(SvgPage, DemoPageReadsBackAsThePng) {
   const gdi::EnhMetaFile page = test::MakeDemoPage();
   ASSERT_FALSE(SavePicture(page, dir.file("page.svg"), PictureFormat::Svg));
   const std::string svg = test::ReadBytes(dir.file("page.svg"));
-  EXPECT_NE(svg.find("width=\"597\" height=\"477\" viewBox=\"0 0 597 477\""), std::string::npos)
-      << "the page keeps its size, 597 x 477 units of 1/96 inch (157.95625 x 126.20625 mm)";
+  EXPECT_NE(svg.find("width=\"6.21875in\" height=\"4.96875in\" viewBox=\"0 0 597 477\""), std::string::npos)
+      << "the page keeps its physical size, exactly 597 x 477 units of 1/96 inch";
   const QImage svgImage = readBack(dir.file("page.svg"));
   const QImage png = renderImage(page);
   ASSERT_EQ(svgImage.size(), png.size());
