@@ -4,6 +4,7 @@
 
 #include "cli/CliLoad.h"
 #include "cli/ExitStatus.h"
+#include "cli/OutputTarget.h"
 #include "settings/NumberText.h"
 #include "tools/VolumeReport.h"
 
@@ -25,6 +26,8 @@ std::optional<int> CheckArguments(const VolumeArguments& a, std::ostream& err) {
   if (a.plane.has_value() == a.against.has_value()) return UsageError(err, "give either --plane H or --against FILE2");
   if (a.cell && a.method != "grid") return UsageError(err, "--cell needs --method grid");
   if (a.cell && !(*a.cell > 0)) return UsageError(err, "--cell must be a positive number: " + NumberText(*a.cell));
+  // The figures go to standard output already; a report there would mix with them.
+  if (a.report == kStandardOutput) return UsageError(err, "-o needs a file name for the report");
   return std::nullopt;
 }
 

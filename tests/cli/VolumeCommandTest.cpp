@@ -57,6 +57,7 @@ TEST(CliVolume, BadInputIsRefusedWithItsReason) {
       {{"volume", missing, "--plane", "1", "--cell", "1"}, kExitUsage, "--cell needs --method grid"},
       {{"volume", missing, "--plane", "1", "--method", "grid", "--cell", "0"}, kExitUsage, "positive"},
       {{"volume", missing, "--plane", "1", "--method", "grid", "--cell", "-2"}, kExitUsage, "positive"},
+      {{"volume", missing, "--plane", "1", "-o", "-"}, kExitUsage, "-o needs a file name"},
       {{"volume", missing, "--plane", "1"}, kExitUsage, "cannot open"},
       // FILE's range decides the grid's size, before FILE2 is opened.
       {{"volume", ramp, "--against", missing, "--method", "grid", "--cell", "1e-4"}, kExitUsage, "100000000 cells"},
