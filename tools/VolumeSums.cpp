@@ -41,12 +41,16 @@ void VolumeSums::add(const ConvexPiece& piece) {
   }
   m_area.add(Integrate(piece).area);
   if (!(largest > m_tolerance)) return;  // level within rounding
-  if (!anyBelow) return addSigned(piece, true);
-  if (!anyAbove) return addSigned(piece, false);
-  // Split along the line where S = R: both parts are convex, and d is 0 on
-  // the cut edge.
-  addSigned(KeepNonNegative(piece, d), true);
-  addSigned(KeepNonNegative(piece, minusD), false);
+  if (!anyBelow) {
+    addSigned(piece, true);
+  } else if (!anyAbove) {
+    addSigned(piece, false);
+  } else {
+    // Split along the line where S = R: both parts are convex, and d is 0 on
+    // the cut edge.
+    addSigned(KeepNonNegative(piece, d), true);
+    addSigned(KeepNonNegative(piece, minusD), false);
+  }
 }
 
 void VolumeSums::add(const VolumeSums& other) {
