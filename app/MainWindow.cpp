@@ -67,6 +67,7 @@ void MainWindow::connectCommands() {
   connect(m_ui.mnuViewRead, &QAction::triggered, this, &MainWindow::readSettings);
   connect(m_ui.atai, &QAction::triggered, this, &MainWindow::openValueWindow);
   connect(m_ui.koushi, &QAction::triggered, this, &MainWindow::openGridWindow);
+  connect(m_ui.volume, &QAction::triggered, this, &MainWindow::openVolumeWindow);
   connect(m_ui.exportContours, &QAction::triggered, this, &MainWindow::exportContours);
   connect(m_ui.mnuVer, &QAction::triggered, this, &MainWindow::showAbout);
   connect(m_ui.Picture2, &PageSurface::mouseMovedMm, this, &MainWindow::showValueUnderCursor);

@@ -48,6 +48,7 @@ class SkipLinesDialog;
 class SettingsDialog;
 class ValueWindow;
 class GridWindow;
+class VolumeWindow;
 class PageSurface;
 
 // Composes the page of the document: a null picture when nothing can be
@@ -154,6 +155,7 @@ class MainWindow final : public QMainWindow {
   void openValueWindow();
   void openGridWindow();
   void exportContours();
+  void openVolumeWindow();
 
   Ui::MainWindow m_ui;
   QLabel* m_panel1 = nullptr;
@@ -171,6 +173,7 @@ class MainWindow final : public QMainWindow {
   QPointer<SettingsDialog> m_settingsDialog;
   QPointer<ValueWindow> m_valueWindow;
   QPointer<GridWindow> m_gridWindow;
+  QPointer<VolumeWindow> m_volumeWindow;
   // Where the grid window's save dialog starts: the last grid file saved.
   QString m_gridFilePath;
   // Where the contour export's save dialog starts: the last file exported.

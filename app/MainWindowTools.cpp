@@ -3,7 +3,8 @@
 // (WindowPlacement.h). Each is created
 // when first opened and destroyed when closed, so that it opens with empty
 // boxes; a window already open is brought to the front. And the export of the
-// contour lines the map shows, as data for CAD and GIS programs.
+// contour lines the map shows, as data for CAD and GIS programs; and the
+// earthwork volumes (VolumeWindow), modeless like the others.
 
 #include <QFile>
 
@@ -13,6 +14,7 @@
 #include "app/MainWindow.h"
 #include "app/SaveFileName.h"
 #include "app/ValueWindow.h"
+#include "app/VolumeWindow.h"
 #include "contours/ContourExport.h"
 #include "tools/GridConversion.h"
 
@@ -51,6 +53,16 @@ void MainWindow::openGridWindow() {
     m_places->place(*m_gridWindow);
   }
   Present(*m_gridWindow);
+}
+
+void MainWindow::openVolumeWindow() {
+  if (m_guard.busy()) return;
+  if (!m_volumeWindow) {
+    m_volumeWindow = new VolumeWindow(m_doc, m_dialogs, m_guard, this);
+    registerWindow(m_volumeWindow);
+    m_places->place(*m_volumeWindow);
+  }
+  Present(*m_volumeWindow);
 }
 
 // What the map shows, with the current settings; nothing before a map.

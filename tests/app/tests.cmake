@@ -21,6 +21,7 @@ set(PLOTVANE_APP_SUITES
   WindowMannersTest
   WindowPlacementTest
   ValueWindowTest
+  VolumeWindowTest
   GridWindowTest
   ToolMenuTest
   QtTranslationsTest

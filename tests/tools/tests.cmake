@@ -1,7 +1,8 @@
 # Suites of the tools area.
 add_library(plotvane_tooltestsupport STATIC
   tools/ToolMeshes.cpp
-  tools/QueryPoints.cpp)
+  tools/QueryPoints.cpp
+  tools/SlowVolume.cpp)
 target_link_libraries(plotvane_tooltestsupport PUBLIC plotvane_testsupport)
 
 plotvane_add_test(tools_test
@@ -9,5 +10,6 @@ plotvane_add_test(tools_test
   tools/MeshLocatorTest.cpp
   tools/GridParametersTest.cpp
   tools/GridConversionTest.cpp
-  tools/GridScanTest.cpp)
+  tools/GridScanTest.cpp
+  tools/VolumeTest.cpp)
 target_link_libraries(tools_test PRIVATE plotvane_tooltestsupport)
