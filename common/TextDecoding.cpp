@@ -75,6 +75,13 @@ std::string FromCp932(std::string_view bytes) {
   return out;
 }
 
+// Whether the sequence of length bytes at i has an ASCII letter right
+// before or right after it.
+bool WithinAsciiWord(std::string_view bytes, std::size_t i, std::size_t length) {
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  return (i > 0 && letter(bytes[i - 1])) || (i + length < bytes.size() && letter(bytes[i + length]));
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -95,8 +102,10 @@ bool IsUtf8Text(std::string_view bytes) {
     const std::size_t length = SequenceLength(bytes, i);
     if (length == 0) return false;
     if (length > 2) return IsValidUtf8(bytes.substr(i));
-    // C2 xx is U+0080..U+00BF: signs, not letters.
-    if (lead > 0xC2) latinLetters = true;
+    // C2 xx is U+0080..U+00BF: signs, not letters. A letter between ASCII
+    // letters is part of a Latin word ("Höhe"); half-width katakana stand as
+    // words of their own and are what the other letters are taken for.
+    if (lead > 0xC2 && !WithinAsciiWord(bytes, i, length)) latinLetters = true;
     i += length;
   }
   return !latinLetters || FromCp932(bytes).find(kReplacement) != std::string::npos;

@@ -13,9 +13,12 @@
 //   only by rare chance;
 // - two-byte sequences of U+0080..U+00BF alone (the signs °, ±, ², µ that
 //   units use) keep UTF-8, as does anything CP932 cannot decode cleanly;
+// - a two-byte sequence with an ASCII letter beside it is a letter of a
+//   Latin word ("Höhe", "Grösse") and keeps UTF-8: half-width katakana stand
+//   as words of their own;
 // - other two-byte sequences (Latin letters and beyond) without any longer
 //   one are read as CP932, since Japanese data files hold half-width katakana
-//   far more often than accented Latin letters.
+//   far more often than accented Latin letters standing alone.
 
 #include <string>
 #include <string_view>

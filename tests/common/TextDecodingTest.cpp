@@ -64,7 +64,11 @@ INSTANTIATE_TEST_SUITE_P(
                                "H\xC3\xB6he",
                                "H\xC3\xB6he"},
                     DecodeCase{"Utf8LetterThatCp932CannotRead", "\xC3\xA0\xC3\xA0", "\xC3\xA0\xC3\xA0"},
-                    DecodeCase{"LatinLettersAloneReadAsKana", "\xC3\xA9", "ﾃｩ"}),
+                    DecodeCase{"LatinLettersAloneReadAsKana", "\xC3\xA9", "ﾃｩ"},
+                    DecodeCase{"Utf8LatinLettersInWords", "X\tY\tH\xC3\xB6he\r\nGr\xC3\xB6sse",
+                               "X\tY\tH\xC3\xB6he\r\nGr\xC3\xB6sse"},
+                    DecodeCase{"Utf8LatinLetterEndingAWord", "Caf\xC3\xA9\t1", "Caf\xC3\xA9\t1"},
+                    DecodeCase{"KanaWordsBesideAsciiWordsStayKana", "X\t\xC3\xBD\t\xC4\xB3 Y", "X\tﾃｽ\tﾄｳ Y"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(IsValidUtf8, RejectsMalformedSequences) {
