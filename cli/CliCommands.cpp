@@ -4,9 +4,12 @@
 #include <string>
 
 #include "cli/CliLoad.h"
+#include "cli/CrsOptions.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputTarget.h"
 #include "contours/AsciiGrid.h"
+#include "contours/GeoTiffGrid.h"
+#include "contours/PrjFile.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsBlock.h"
 #include "tools/GridConversion.h"
@@ -104,10 +107,10 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
   ViewArguments view;
   GridTexts texts;
   std::string output;
-  const auto table = NewOptionTable(
-      "grid",
-      "Writes the surface's values on a regular grid: a text file (X, Y, Z columns) or an ESRI ASCII grid "
-      "(.asc); \"-o -\" writes the text to standard output.");
+  const auto table =
+      NewOptionTable("grid",
+                     "Writes the surface's values on a regular grid: a text file (X, Y, Z columns), an ESRI ASCII grid "
+                     "(.asc) or a GeoTIFF (.tif); \"-o -\" writes the text to standard output.");
   AddLoadOptions(*table, load);
   table->add_option("X0", texts.originX, "first grid X")->required();
   table->add_option("DX", texts.intervalX, "grid step along X")->required();
@@ -117,7 +120,11 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
   table->add_option("NY", texts.countY, "number of grid rows")->required();
   table->add_option("-o,--output", output, "the output file, or - for standard output")->required()->type_name("OUT");
   AddViewOptions(*table, view);
+  CrsArguments crs;
+  AddCrsOptions(*table, crs);
   if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
+  const CrsChoice system = ReadCrsOptions(crs, err);
+  if (system.stop) return *system.stop;
   const GridParametersRead grid = ReadGridParameters(texts);
   if (grid.status != GridParametersRead::Status::Ready) {
     return UsageError(err, grid.status == GridParametersRead::Status::NotNumeric
@@ -132,13 +139,24 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
         << "; a grid needs at least " << kGridMinTriangles << '\n';
     return kExitLoadFailed;
   }
+  if (IsGeoTiffName(output)) {
+    if (const WriteOutcome failure = ConvertToGeoTiff(doc, grid.parameters, output, system.system)) {
+      return ReportFailure(*failure, err);
+    }
+    out << output << '\n';
+    return kExitOk;
+  }
   const auto file = OpenOutput(output);
   if (!file->failed()) {
     const WriteOutcome failure = IsAsciiGridName(output) ? ConvertToAsciiGrid(doc, grid.parameters, *file)
                                                          : ConvertToGrid(doc, grid.parameters, *file);
     if (failure) return ReportFailure(*failure, err);
   }
-  const int status = FinishOutput(*file, err);
+  int status = FinishOutput(*file, err);
+  // An ESRI grid has no place for its system: the .prj beside it says it.
+  if (status == kExitOk && system.system.chosen() && IsAsciiGridName(output)) {
+    if (const WriteOutcome failure = WritePrjBeside(output, system.system)) status = ReportFailure(*failure, err);
+  }
   if (status == kExitOk && output != kStandardOutput) out << output << '\n';
   return status;
 }

@@ -24,8 +24,9 @@ constexpr std::array<Command, 6> kCommands{{
     {"info", "info FILE", "what loading FILE found, and its settings", RunInfo},
     {"mesh", "mesh FILE", "info, then the mesh's points and triangles", RunMesh},
     {"value", "value FILE X Y", "the surface's value at X, Y", RunValue},
-    {"grid", "grid FILE X0 DX NX Y0 DY NY -o OUT[.asc]|-", "the surface on a regular grid", RunGrid},
-    {"contours", "contours FILE -o OUT.geojson|.dxf|.csv", "contour lines (and bands) as data", RunContours},
+    {"grid", "grid FILE X0 DX NX Y0 DY NY -o OUT[.asc|.tif]|-", "the surface on a regular grid", RunGrid},
+    {"contours", "contours FILE -o OUT.geojson|.gpkg|.shp|.kml|.dxf|.csv", "contour lines (and bands) as data",
+     RunContours},
     {"render", "render FILE -o OUT.png|.bmp|.svg|.pdf|.emf", "the page as a picture", RunRender},
 }};
 

@@ -7,6 +7,8 @@
 #include "contours/DxfWriter.h"
 #include "contours/FileExtension.h"
 #include "contours/GeoJsonWriter.h"
+#include "contours/OgrContourWriter.h"
+#include "contours/Reprojection.h"
 #include "levels/BandPolygons.h"
 #include "levels/LevelSegments.h"
 #include "levels/PolylineJoin.h"
@@ -16,7 +18,18 @@ namespace plotvane {
 namespace {
 
 Failure UnknownName(const std::string& path) {
-  return Failure{FailureKind::Usage, path + ": the name must end in .geojson, .dxf or .csv", {}};
+  return Failure{FailureKind::Usage, path + ": the name must end in .geojson, .gpkg, .shp, .kml, .dxf or .csv", {}};
+}
+
+// The streaming GeoJSON writer, in WGS 84 when a system is chosen.
+WriteOutcome WriteGeoJsonFile(const ContourSet& contours, const std::string& path, CoordinateSystem system) {
+  ReprojectedContours reprojected;
+  if (system.chosen()) {
+    reprojected = ToWgs84(contours, system);
+    if (reprojected.failure) return reprojected.failure;
+  }
+  const ContourSet& written = system.chosen() ? reprojected.contours : contours;
+  return WriteFileSafely(path, [&](SafeFileWriter& writer) { WriteGeoJson(written, writer); });
 }
 
 }  // namespace
@@ -25,8 +38,13 @@ std::optional<ContourFormat> ContourFormatOf(std::string_view path) {
   if (HasExtension(path, ".geojson")) return ContourFormat::GeoJson;
   if (HasExtension(path, ".dxf")) return ContourFormat::Dxf;
   if (HasExtension(path, ".csv")) return ContourFormat::Csv;
+  if (HasExtension(path, ".gpkg")) return ContourFormat::GeoPackage;
+  if (HasExtension(path, ".shp")) return ContourFormat::Shapefile;
+  if (HasExtension(path, ".kml")) return ContourFormat::Kml;
   return std::nullopt;
 }
+
+bool HoldsBands(ContourFormat format) { return format != ContourFormat::Dxf && format != ContourFormat::Csv; }
 
 ContourSet BuildContourSet(const Document& doc, const DrawSettings& settings, bool withBands) {
   const ContourMesh mesh(doc, settings);
@@ -36,29 +54,35 @@ ContourSet BuildContourSet(const Document& doc, const DrawSettings& settings, bo
   return contours;
 }
 
-WriteOutcome WriteContourFile(const ContourSet& contours, const std::string& path) {
+WriteOutcome WriteContourFile(const ContourSet& contours, const std::string& path, const ContourFileOptions& options) {
   const auto format = ContourFormatOf(path);
   if (!format) return UnknownName(path);
-  SafeFileWriter writer(path);
-  if (!writer.open()) return writer.failure();
+  const auto stream = [&](void (*write)(const ContourSet&, SafeFileWriter&)) {
+    return WriteFileSafely(path, [&](SafeFileWriter& writer) { write(contours, writer); });
+  };
   switch (*format) {
-    case ContourFormat::GeoJson: WriteGeoJson(contours, writer); break;
-    case ContourFormat::Dxf: WriteDxf(contours, writer); break;
-    case ContourFormat::Csv: WriteCsv(contours, writer); break;
+    case ContourFormat::GeoJson: return WriteGeoJsonFile(contours, path, options.system);
+    case ContourFormat::Dxf: return stream(WriteDxf);
+    case ContourFormat::Csv: return stream(WriteCsv);
+    case ContourFormat::GeoPackage:
+      return WriteOgrContours(contours, path, OgrFormat::GeoPackage, options.system, options.withBands);
+    case ContourFormat::Shapefile:
+      return WriteOgrContours(contours, path, OgrFormat::Shapefile, options.system, options.withBands);
+    case ContourFormat::Kml: return WriteOgrContours(contours, path, OgrFormat::Kml, options.system, options.withBands);
   }
-  if (!writer.commit()) return writer.failure();
-  return std::nullopt;
+  return UnknownName(path);
 }
 
 WriteOutcome ExportContours(const Document& doc, const DrawSettings& settings, const std::string& path,
-                            bool withBands) {
+                            const ContourFileOptions& options) {
   const auto format = ContourFormatOf(path);
   if (!format) return UnknownName(path);
-  if (withBands && *format != ContourFormat::GeoJson) {
-    return Failure{FailureKind::Usage, "the bands are written to .geojson files only", {}};
+  if (options.withBands && !HoldsBands(*format)) {
+    return Failure{FailureKind::Usage, "the bands are not written to .dxf or .csv files", {}};
   }
+  if (*format == ContourFormat::Kml && !options.system.chosen()) return KmlNeedsSystem();
   if (!doc.drawable()) return Failure{FailureKind::LoadFailed, "there is no mesh to draw contours from", {}};
-  return WriteContourFile(BuildContourSet(doc, settings, withBands), path);
+  return WriteContourFile(BuildContourSet(doc, settings, options.withBands), path, options);
 }
 
 }  // namespace plotvane
