@@ -40,6 +40,8 @@ TEST(CliGis, SystemOptionsAreCheckedBeforeAnyFile) {
       {{"contours", data, "-o", dir.file("c.kml")}, "--crs EPSG:N or --zone N"},
       {{"contours", data, "-o", dir.file("c.dxf"), "--bands"}, "--bands needs"},
       {{"grid", data, "0", "10", "6", "0", "10", "6", "-o", dir.file("g.tif"), "--crs", "epsg:x"}, "EPSG:N"},
+      {{"tin", data, "-o", dir.file("s.txt")}, "must end in .xml or .dxf"},
+      {{"tin", data, "-o", dir.file("s.xml"), "--zone", "0"}, "from 1 to 19"},
   };
   for (const Case& c : table) {
     const CliRun run = Cli(c.words);
@@ -66,12 +68,15 @@ TEST(CliGis, FilesBesideTheOutputFollowTheSystem) {
        {"c.cpg", "c.dbf", "c.prj", "c.shp", "c.shx", "c_bands.cpg", "c_bands.dbf", "c_bands.prj", "c_bands.shp",
         "c_bands.shx"}},
       {{"--zone", "9", "--bands"}, "c.gpkg", {"c.gpkg"}},
+      {{"--zone", "9"}, "s.xml", {"s.xml"}},
+      {{}, "s.dxf", {"s.dxf"}},
   };
   for (const Case& c : table) {
     TempDir dir;
     const std::string data = dir.write("slope.txt", SlopeFile());
     std::vector<std::string> words{"grid", data, "0", "10", "6", "0", "10", "6"};
     if (c.output[0] == 'c') words = {"contours", data};
+    if (c.output[0] == 's') words = {"tin", data};
     words.insert(words.end(), {"-o", dir.file(c.output)});
     words.insert(words.end(), c.options.begin(), c.options.end());
     const CliRun run = Cli(words);
