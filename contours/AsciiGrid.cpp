@@ -70,7 +70,7 @@ WriteOutcome ConvertToAsciiGrid(const Document& document, const GridParameters& 
     std::int64_t done = 0;
     progress.prepare(kGridProgressLabel);
     for (std::int64_t row = 1; row <= y.count; ++row) {
-      const float yg = y.centre(row);
+      const double yg = y.centre(row);
       for (std::int64_t column = 1; column <= x.count; ++column) {
         const MeshValue v = MeshValueAt(document.mesh, document.range, limit, x.centre(column), yg);
         if (column > 1) out.text() += ' ';

@@ -31,7 +31,7 @@ float TextValue(float z) {
 // Computes one raster row (north to south) into values.
 void FillRow(const Document& document, const DistortionLimit& limit, const GridRaster& raster, std::int64_t row,
              float noData, std::vector<float>& values) {
-  const float yg = raster.y.centre(row);
+  const double yg = raster.y.centre(row);
   for (std::int64_t column = 1; column <= raster.x.count; ++column) {
     const MeshValue v = MeshValueAt(document.mesh, document.range, limit, raster.x.centre(column), yg);
     values[static_cast<std::size_t>(column - 1)] = v.hasValue() ? TextValue(v.z) : noData;

@@ -13,11 +13,11 @@ constexpr double kNoData = -9999.0;
 
 }  // namespace
 
-double RasterAxis::cell() const { return std::fabs(static_cast<double>(interval)); }
+double RasterAxis::cell() const { return std::fabs(interval); }
 
 double RasterAxis::lowEdge() const {
-  const float lowest = GridCoordinate(origin, interval, interval > 0 ? 1 : count);
-  return static_cast<double>(lowest) - cell() / 2;
+  const double lowest = origin + static_cast<double>((interval > 0 ? 1 : count) - 1) * interval;
+  return lowest - cell() / 2;
 }
 
 GridRaster RasterOf(const GridParameters& grid) {

@@ -2,10 +2,12 @@
 // The grid conversion seen as a north-up raster, shared by the ESRI ASCII
 // grid and the GeoTIFF so that both hold the same cells and values.
 //
-// The grid points are the centres of the cells. Columns run west to east and
-// rows north to south; a negative X interval or a positive Y interval runs
-// the other way, so its columns or rows are taken in reverse. The raster's
-// west and south edges lie half a cell beyond the outermost centres.
+// The grid points are the centres of the cells, at the coordinates the text
+// grid uses (GridCoordinate). Columns run west to east and rows north to
+// south; a negative X interval or a positive Y interval runs the other way,
+// so its columns or rows are taken in reverse. The raster's west and south
+// edges lie half a cell beyond the outermost centres, computed in double from
+// the parameters as typed, so that an interval of 0.1 makes cells of 0.1.
 
 #include <cstdint>
 
@@ -18,12 +20,12 @@ namespace plotvane {
 
 // One axis of the grid in raster order: k-th column or row (1-based) -> grid line.
 struct RasterAxis {
-  float origin, interval;
+  double origin, interval;
   std::int64_t count;
   bool reversed;  // taken from the last grid line to the first
 
   std::int64_t gridIndex(std::int64_t written) const { return reversed ? count - written + 1 : written; }
-  float centre(std::int64_t written) const { return GridCoordinate(origin, interval, gridIndex(written)); }
+  double centre(std::int64_t written) const { return GridCoordinate(origin, interval, gridIndex(written)).value; }
   double cell() const;
   // The low edge of the lowest cell.
   double lowEdge() const;

@@ -169,11 +169,11 @@ TEST_P(AsciiGridFiles, CellsAreTheGridPointsWithTheirValues) {
     // The nearest grid point to the cell centre.
     const auto i = std::lround((x - c.grid.originX) / c.grid.intervalX) + 1;
     const auto j = std::lround((y - c.grid.originY) / c.grid.intervalY) + 1;
-    const float xg = GridCoordinate(c.grid.originX, c.grid.intervalX, i);
-    const float yg = GridCoordinate(c.grid.originY, c.grid.intervalY, j);
+    const double xg = GridCoordinate(c.grid.originX, c.grid.intervalX, i).value;
+    const double yg = GridCoordinate(c.grid.originY, c.grid.intervalY, j).value;
     EXPECT_NEAR(x, xg, 1e-6);
     EXPECT_NEAR(y, yg, 1e-6);
-    const MeshValue v = MeshValueAt(doc, xg, yg);
+    const MeshValue v = MeshValueAt(doc.mesh, doc.range, ReadDistortionLimit(doc.settings), xg, yg);
     if (v.hasValue()) {
       ++values;
       EXPECT_NEAR(z, std::stod(SingleText(v.z)), 1e-3) << x << " " << y;
