@@ -35,6 +35,7 @@
 #include "app/TempPageFile.h"
 #include "app/WindowPlacement.h"
 #include "common/Failure.h"
+#include "contours/CoordinateSystem.h"
 #include "data/DataFileReader.h"
 #include "data/Document.h"
 #include "render/gdi/EnhMetaFile.h"
@@ -175,6 +176,8 @@ class MainWindow final : public QMainWindow {
   QString m_gridFilePath;
   // Where the contour export's save dialog starts: the last file exported.
   QString m_contourFilePath;
+  // The coordinate system last chosen for a GIS file, for the run.
+  CoordinateSystem m_coordinateSystem;
   QPointer<SkipLinesDialog> m_skipLinesDialog;
   // Where the settings dialog and the tool windows were last put.
   WindowPlaces* m_places = nullptr;

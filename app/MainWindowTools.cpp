@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include "app/CommandLine.h"
+#include "app/CoordinateSystemDialog.h"
 #include "app/FileFilter.h"
 #include "app/GridWindow.h"
 #include "app/MainWindow.h"
@@ -20,7 +21,13 @@ namespace plotvane::app {
 namespace {
 
 const QString kContourTitle = QStringLiteral("等高線データの書き出し");
-const QString kContourFilter = QStringLiteral("GeoJSON (*.geojson)|*.geojson|DXF (*.dxf)|*.dxf|CSV (*.csv)|*.csv");
+const QString kContourFilter = QStringLiteral(
+    "GeoJSON (*.geojson)|*.geojson|GeoPackage (*.gpkg)|*.gpkg|ｼｪｰﾌﾟﾌｧｲﾙ (*.shp)|*.shp|KML (*.kml)|*.kml|"
+    "DXF (*.dxf)|*.dxf|CSV (*.csv)|*.csv");
+
+// The formats that can say where the map lies; DXF and CSV keep the data's
+// coordinates alone.
+bool TakesSystem(ContourFormat format) { return format != ContourFormat::Dxf && format != ContourFormat::Csv; }
 
 void Present(QWidget& window) {
   window.show();
@@ -44,7 +51,10 @@ void MainWindow::openGridWindow() {
   if (m_guard.busy()) return;
   if (!m_gridWindow) {
     m_gridWindow = new GridWindow(m_doc, m_dialogs, m_guard, m_gridFilePath, this);
+    m_gridWindow->setCoordinateSystem(m_coordinateSystem);
     connect(m_gridWindow, &GridWindow::saved, this, [this](const QString& path) { m_gridFilePath = path; });
+    connect(m_gridWindow, &GridWindow::coordinateSystemChosen, this,
+            [this](CoordinateSystem system) { m_coordinateSystem = system; });
     // Queued: the grid window still shows its message when the signal comes.
     connect(m_gridWindow, &GridWindow::conversionEnded, this, &MainWindow::closeIfPending, Qt::QueuedConnection);
     registerWindow(m_gridWindow);
@@ -61,10 +71,17 @@ void MainWindow::exportContours() {
   const QString path = ChooseSaveFile(m_dialogs, this, kContourTitle, QtFileFilter(kContourFilter), proposed);
   if (path.isEmpty()) return;
   m_contourFilePath = path;
+  const std::string target = QFile::encodeName(path).toStdString();
+  ContourFileOptions options;
+  if (const auto format = ContourFormatOf(target); format && TakesSystem(*format)) {
+    const auto system = AskCoordinateSystem(m_dialogs, this, m_coordinateSystem, *format == ContourFormat::Kml);
+    if (!system) return;
+    m_coordinateSystem = options.system = *system;
+  }
   WriteOutcome failure;
   {
     CommandGuard::Scope busy(m_guard);
-    failure = ExportContours(m_doc, m_doc.settings, QFile::encodeName(path).toStdString(), false);
+    failure = ExportContours(m_doc, m_doc.settings, target, options);
   }
   const std::string_view text = failure ? std::string_view(failure->message) : kGridSaved;
   m_dialogs.message(this, QString::fromLatin1(kProgramTitle),
