@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
+#include <regex>
 #include <vector>
 
 #include "CliRun.h"
@@ -88,6 +90,33 @@ TEST(CliGis, FilesBesideTheOutputFollowTheSystem) {
     }
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files, c.files) << c.output;
+  }
+}
+
+// Levels at 0.1 steps are decimal in every file: a level's text is the
+// decimal of its step (110.4), never the binary sum (110.39999999999999).
+TEST(CliGis, LevelsAtDecimalStepsAreWrittenAsDecimals) {
+  TempDir dir;
+  std::string text = "X\tY\tZ\n";
+  for (int i = 0; i < 6; ++i) {
+    for (int j = 0; j < 6; ++j)
+      text +=
+          std::to_string(10 * i) + "\t" + std::to_string(10 * j) + "\t" + std::to_string(10000 + 240 * i + j) + "e-2\n";
+  }
+  const std::string data = dir.write("slope.txt", text);
+  const std::regex level(R"re((?:"level":|CONTOUR_|\n)(1[01][0-9]\.?[0-9]*)[,\r])re");
+  for (const char* name : {"c.geojson", "c.dxf", "c.csv"}) {
+    ASSERT_EQ(Cli({"contours", data, "-o", dir.file(name), "--interval", "0.1"}).status, kExitOk);
+    const std::string written = test::ReadBytes(dir.file(name));
+    std::size_t levels = 0;
+    for (auto it = std::sregex_iterator(written.begin(), written.end(), level); it != std::sregex_iterator(); ++it) {
+      const std::string value = (*it)[1];
+      const long tenths = std::lround(std::stod(value) * 10);
+      const std::string decimal = std::to_string(tenths / 10) + (tenths % 10 ? "." + std::to_string(tenths % 10) : "");
+      EXPECT_EQ(value, decimal) << name;
+      ++levels;
+    }
+    EXPECT_GT(levels, 100u) << name;
   }
 }
 
