@@ -155,6 +155,7 @@ class MainWindow final : public QMainWindow {
   void openValueWindow();
   void openGridWindow();
   void exportContours();
+  void exportTin();
 
   Ui::MainWindow m_ui;
   QLabel* m_panel1 = nullptr;
@@ -176,6 +177,7 @@ class MainWindow final : public QMainWindow {
   QString m_gridFilePath;
   // Where the contour export's save dialog starts: the last file exported.
   QString m_contourFilePath;
+  QString m_tinFilePath;
   // The coordinate system last chosen for a GIS file, for the run.
   CoordinateSystem m_coordinateSystem;
   QPointer<SkipLinesDialog> m_skipLinesDialog;

@@ -30,6 +30,7 @@ class ToolMenuTest : public test::MainWindowSuite {
   void gridWindowAsksTheSystemOfARaster_data();
   void gridWindowAsksTheSystemOfARaster();
   void contourExportRemembersTheSystemForTheRun();
+  void tinExportWritesLandXmlAndDxf();
   void contourExport_data();
   void contourExport();
   void contourExportNeedsAMap();
@@ -195,6 +196,24 @@ void ToolMenuTest::contourExportRemembersTheSystemForTheRun() {
   CoordinateSystemDialog kml({}, true, nullptr);
   QCOMPARE(kml.list()->currentData().toInt(), 6669);
   QCOMPARE(kml.list()->findData(0), -1);
+}
+
+// LandXML asks the system and records it; DXF asks nothing.
+void ToolMenuTest::tinExportWritesLandXmlAndDxf() {
+  const QString folder = QString::fromStdString(m_dir->path());
+  m_dialogs->fileAnswers = {folder + "/s.xml", folder + "/s.dxf"};
+  answerSystem(6677);
+  m_window->controls().exportTin->trigger();
+  m_window->controls().exportTin->trigger();
+  QCOMPARE(m_dialogs->fileRequests.at(0).title, QStringLiteral("TIN の書き出し"));
+  QVERIFY(m_dialogs->fileRequests.at(0).start.endsWith(QStringLiteral("lattice.xml")));
+  QCOMPARE(m_dialogs->modalCount, 1);
+  QCOMPARE(m_dialogs->messages.size(), std::size_t{2});
+  QCOMPARE(m_dialogs->messages.back().text, QStringLiteral("保存しました。"));
+  const std::string xml = test::ReadBytes(m_dir->path() + "/s.xml");
+  QVERIFY(xml.find(R"re(horizontalCoordinateSystemName="9(X,Y)")re") != std::string::npos);
+  QVERIFY(xml.find("<Surface name=\"lattice\">") != std::string::npos);
+  QVERIFY(test::ReadBytes(m_dir->path() + "/s.dxf").find("3DFACE") != std::string::npos);
 }
 
 void ToolMenuTest::contourExport_data() {
