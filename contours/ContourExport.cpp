@@ -3,6 +3,7 @@
 #include "contours/ContourExport.h"
 
 #include "common/SafeFile.h"
+#include "contours/BandRepair.h"
 #include "contours/CsvWriter.h"
 #include "contours/DxfWriter.h"
 #include "contours/FileExtension.h"
@@ -50,7 +51,10 @@ ContourSet BuildContourSet(const Document& doc, const DrawSettings& settings, bo
   const ContourMesh mesh(doc, settings);
   ContourSet contours;
   contours.levels = JoinLevelSegments(mesh, CollectLevelSegments(mesh));
-  if (withBands) contours.bands = BuildBandPolygons(mesh, CollectBandOutlines(mesh));
+  if (withBands) {
+    contours.bands = BuildBandPolygons(mesh, CollectBandOutlines(mesh));
+    RepairBands(contours);
+  }
   return contours;
 }
 

@@ -57,6 +57,12 @@ double TurnFromBack(const BandEdge& arriving, const BandEdge& leaving) {
   return turn;
 }
 
+struct PointHash {
+  std::size_t operator()(const ContourPoint& p) const {
+    return std::hash<double>()(p.x) ^ (std::hash<double>()(p.y) * 0x9E3779B97F4A7C15ULL);
+  }
+};
+
 // Adds the ring if it has area.
 void KeepRing(ContourRing points, std::vector<Ring>& rings) {
   points.erase(std::unique(points.begin(), points.end()), points.end());
@@ -101,28 +107,27 @@ std::vector<Ring> WalkRings(std::span<const BandEdge> edges) {
     return best;
   };
   std::vector<Ring> rings;
-  std::vector<NodeKey> keys;                          // the nodes of the ring so far
-  std::unordered_map<NodeKey, std::size_t> position;  // node -> its place in keys
+  // The ring's points so far, and where each lies in it. Points, not node
+  // keys: a vertex on a level is also reached as a crossing of its edges,
+  // under other keys but at the same place.
   ContourRing points;
+  std::unordered_map<ContourPoint, std::size_t, PointHash> position;
   for (std::size_t start = 0; start < edges.size(); ++start) {
     if (used[start]) continue;
-    keys.clear();
     position.clear();
     points.clear();
     for (std::size_t i = start; i < edges.size(); i = leaving(i)) {
       used[i] = true;
-      const NodeKey node = edges[i].from.key;
-      if (const auto again = position.find(node); again != position.end()) {
-        // Back at a node of this ring: the loop since then is a ring of its own.
+      const ContourPoint point{edges[i].from.x, edges[i].from.y};
+      if (const auto again = position.find(point); again != position.end()) {
+        // Back at a point of this ring: the loop since then is a ring of its own.
         const std::size_t at = again->second;
+        for (std::size_t k = at; k < points.size(); ++k) position.erase(points[k]);
         KeepRing(ContourRing(points.begin() + static_cast<std::ptrdiff_t>(at), points.end()), rings);
-        for (std::size_t k = at; k < keys.size(); ++k) position.erase(keys[k]);
-        keys.resize(at);
         points.resize(at);
       }
-      position.emplace(node, keys.size());
-      keys.push_back(node);
-      points.push_back({edges[i].from.x, edges[i].from.y});
+      position.emplace(point, points.size());
+      points.push_back(point);
       if (edges[i].to.key == edges[start].from.key) break;
     }
     KeepRing(std::move(points), rings);
