@@ -69,6 +69,7 @@ void MainWindow::connectCommands() {
   connect(m_ui.koushi, &QAction::triggered, this, &MainWindow::openGridWindow);
   connect(m_ui.volume, &QAction::triggered, this, &MainWindow::openVolumeWindow);
   connect(m_ui.exportContours, &QAction::triggered, this, &MainWindow::exportContours);
+  connect(m_ui.exportTin, &QAction::triggered, this, &MainWindow::exportTin);
   connect(m_ui.mnuVer, &QAction::triggered, this, &MainWindow::showAbout);
   connect(m_ui.Picture2, &PageSurface::mouseMovedMm, this, &MainWindow::showValueUnderCursor);
 }

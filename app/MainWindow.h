@@ -35,6 +35,7 @@
 #include "app/TempPageFile.h"
 #include "app/WindowPlacement.h"
 #include "common/Failure.h"
+#include "contours/CoordinateSystem.h"
 #include "data/DataFileReader.h"
 #include "data/Document.h"
 #include "render/gdi/EnhMetaFile.h"
@@ -156,6 +157,7 @@ class MainWindow final : public QMainWindow {
   void openGridWindow();
   void exportContours();
   void openVolumeWindow();
+  void exportTin();
 
   Ui::MainWindow m_ui;
   QLabel* m_panel1 = nullptr;
@@ -178,6 +180,9 @@ class MainWindow final : public QMainWindow {
   QString m_gridFilePath;
   // Where the contour export's save dialog starts: the last file exported.
   QString m_contourFilePath;
+  QString m_tinFilePath;
+  // The coordinate system last chosen for a GIS file, for the run.
+  CoordinateSystem m_coordinateSystem;
   QPointer<SkipLinesDialog> m_skipLinesDialog;
   // Where the settings dialog and the tool windows were last put.
   WindowPlaces* m_places = nullptr;

@@ -3,9 +3,11 @@
 #include "cli/ContoursCommand.h"
 
 #include "cli/CliLoad.h"
+#include "cli/CrsOptions.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputTarget.h"
 #include "contours/ContourExport.h"
+#include "contours/OgrContourWriter.h"
 
 namespace plotvane::cli {
 
@@ -16,14 +18,20 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
   std::optional<std::string> formatName;
   bool bands = false;
   const auto table =
-      NewOptionTable("contours", "Writes the contour lines the page draws as GeoJSON, DXF or CSV for GIS and CAD.");
+      NewOptionTable("contours",
+                     "Writes the contour lines the page draws as GeoJSON, GeoPackage, Shapefile, KML, DXF or CSV for "
+                     "GIS and CAD.");
   AddLoadOptions(*table, load);
-  table->add_option("-o,--output", output, "the output file: .geojson, .dxf or .csv, or - for standard output")
+  table
+      ->add_option("-o,--output", output,
+                   "the output file: .geojson, .gpkg, .shp, .kml, .dxf or .csv, or - for standard output")
       ->required()
       ->type_name("OUT");
   table->add_option("--format", formatName, "the format for standard output: geojson, dxf or csv");
   AddViewOptions(*table, view);
-  AddSwitch(*table, "--bands", bands, "add the filled bands as polygons (.geojson only)");
+  AddSwitch(*table, "--bands", bands, "add the filled bands as polygons (not in .dxf or .csv)");
+  CrsArguments crs;
+  AddCrsOptions(*table, crs);
   if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
   if (formatName.has_value() != (output == kStandardOutput)) {
     return UsageError(err, "--format is needed with -o - (standard output), and only there");
@@ -31,18 +39,30 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
   const auto format = formatName ? ContourFormatNamed(*formatName) : ContourFormatOf(output);
   if (!format) {
     return UsageError(err, (formatName ? *formatName : output) +
-                               ": the output name must end in .geojson, .dxf or .csv (--format: geojson, dxf, csv)");
+                               ": the output name must end in .geojson, .gpkg, .shp, .kml, .dxf or .csv (--format: "
+                               "geojson, dxf, csv)");
   }
-  if (bands && *format != ContourFormat::GeoJson) return UsageError(err, "--bands needs a .geojson output");
+  if (bands && !HoldsBands(*format)) return UsageError(err, "--bands needs a .geojson, .gpkg, .shp or .kml output");
+  const CrsChoice system = ReadCrsOptions(crs, err);
+  if (system.stop) return *system.stop;
+  if (*format == ContourFormat::Kml && !system.system.chosen()) return ReportFailure(KmlNeedsSystem(), err);
 
   Document doc;
   if (const auto stop = LoadMeshed(load, view, doc, err)) return *stop;
   // The name, the bands and the mesh are checked: what can still fail is the write.
-  const auto file = OpenOutput(output);
-  if (!file->failed()) WriteContours(BuildContourSet(doc, doc.settings, bands), *format, *file);
-  const int status = FinishOutput(*file, err);
-  if (status == kExitOk && output != kStandardOutput) out << output << '\n';
-  return status;
+  if (output == kStandardOutput) {
+    const auto file = OpenOutput(output);
+    if (const WriteOutcome failure =
+            StreamContours(BuildContourSet(doc, doc.settings, bands), *format, system.system, *file)) {
+      return ReportFailure(*failure, err);
+    }
+    return FinishOutput(*file, err);
+  }
+  if (const WriteOutcome failure = ExportContours(doc, doc.settings, output, {bands, system.system})) {
+    return ReportFailure(*failure, err);
+  }
+  out << output << '\n';
+  return kExitOk;
 }
 
 }  // namespace plotvane::cli

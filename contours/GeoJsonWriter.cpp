@@ -74,7 +74,7 @@ void AppendBand(ChunkedText& out, const ContourBand& band) {
   AppendNumber(text, band.lower);
   text += R"(,"upper":)";
   AppendNumber(text, band.upper);
-  text += R"(,"index":)" + std::to_string(band.index) + "},";
+  text += R"(,"band":)" + std::to_string(band.index) + "},";
   AppendGeometry(out, band.polygons.size(), "Polygon", "MultiPolygon",
                  [&](std::size_t i) { AppendPolygon(out, band.polygons[i]); });
 }

@@ -17,6 +17,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils librsvg2-bin
   # independent readers of the GeoJSON, DXF and ESRI grid files the contour tools write
   gdal-bin
+  # the GIS formats (GeoPackage, Shapefile, KML, GeoTIFF) and coordinate systems (PROJ through GDAL)
+  libgdal-dev
   # EMF records
   libuemf-dev
   # a metric-compatible Japanese Gothic that stands in for the page font

@@ -111,7 +111,8 @@ void MainWindowTest::menuBar_data() {
   QTest::newRow("tools") << "tool"
                          << "ツール"
                          << QStringList{"atai=指定座標の値を調べる", "koushi=格子状のデータに変換",
-                                        "exportContours=等高線データの書き出し...", "volume=土量計算..."};
+                                        "exportContours=等高線データの書き出し...", "exportTin=TIN の書き出し...",
+                                        "volume=土量計算..."};
   QTest::newRow("help") << "mnuhelp"
                         << "Help" << QStringList{"mnuVer=バージョン情報"};
 }
