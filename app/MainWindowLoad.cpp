@@ -27,9 +27,13 @@ namespace plotvane::app {
 namespace {
 
 const QString kLoadTitle = QStringLiteral("データの読込");
-const QString kLoadFilter =
-    QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.txt;*.ctr|ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.ctr|");
-const QString kSkipLoadFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt");
+// The first choice, selected when the dialog opens, shows every file the
+// program reads; the others one kind each.
+const QString kLoadFilter = QStringLiteral(
+    "ﾃﾞｰﾀﾌｧｲﾙ|*.txt;*.csv;*.xyz;*.dat;*.ctr|"
+    "ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat)|*.txt;*.csv;*.xyz;*.dat|ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.ctr|");
+// Lines are skipped in text files only.
+const QString kSkipLoadFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat)|*.txt;*.csv;*.xyz;*.dat");
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 

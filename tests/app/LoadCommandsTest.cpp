@@ -19,8 +19,9 @@ using plotvane::test::ScriptedDialogs;
 
 namespace {
 
-const QString kLoadFilter =
-    QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.txt *.ctr);;ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt);;ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr)");
+const QString kLoadFilter = QStringLiteral(
+    "ﾃﾞｰﾀﾌｧｲﾙ (*.txt *.csv *.xyz *.dat *.ctr);;ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat) (*.txt *.csv *.xyz *.dat);;"
+    "ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr)");
 
 // Fills the skip dialog and presses OK.
 std::function<void(QDialog&)> AnswerSkip(const QString& lines, const QString& prefixes) {
@@ -110,7 +111,8 @@ void LoadCommandsTest::skipDialogRemembersValues() {
   m_dialogs->fileAnswers = {path, path};
   m_dialogs->modalScript = AnswerSkip(QStringLiteral("1"), QStringLiteral("%"));
   m_window->controls().mnuFileNew2->trigger();
-  QCOMPARE(m_dialogs->fileRequests[0].filter, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt)"));
+  QCOMPARE(m_dialogs->fileRequests[0].filter,
+           QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat) (*.txt *.csv *.xyz *.dat)"));
   // The header line was skipped: the first lattice line became the header.
   QCOMPARE(m_window->document().points.nn, 65);
   QCOMPARE(m_window->windowTitle(), QStringLiteral("Plotvane  lattice.txt"));
@@ -190,9 +192,10 @@ void LoadCommandsTest::failures_data() {
   QTest::newRow("all Z equal") << "flat.txt" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n1\t0\t1\r\n0\t1\t1\r\n")
                                << "予期せぬ理由で読込に失敗しました。\nすべての点の Z が同じ値 (1) です。"
                                   "X, Y, Z のそれぞれに二つ以上の異なる値が必要です。";
-  QTest::newRow("unknown kind") << "data.dat" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n")
-                                << "予期せぬ理由で読込に失敗しました。\n"
-                                   "読み込めるのは名前が .txt または .ctr で終わるファイルです。";
+  QTest::newRow("unknown kind")
+      << "data.dta" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n")
+      << "予期せぬ理由で読込に失敗しました。\n"
+         "読み込めるのは名前が .txt, .csv, .xyz, .dat, .ctr, .sim, .las または .xml で終わるファイルです。";
   QTest::newRow("header only") << "head.txt" << QByteArray("X\tY\tZ\r\n")
                                << "データの点がありません。見出しの行のあとにデータの行がありません。";
 }
