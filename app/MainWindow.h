@@ -44,6 +44,7 @@ class QLabel;
 
 namespace plotvane::app {
 
+class LasClassDialog;
 class SkipLinesDialog;
 class SettingsDialog;
 class ValueWindow;
@@ -133,6 +134,7 @@ class MainWindow final : public QMainWindow {
   void showPage(const gdi::EnhMetaFile& page);
   void loadChosenFile(const QString& path, const SkipOptions& skip = {}, const LoadOptions& options = {});
   SkipLinesDialog& skipLinesDialog();
+  LasClassDialog& lasClassDialog();
 
   void openData();
   void openDataSkippingLines();
@@ -176,6 +178,7 @@ class MainWindow final : public QMainWindow {
   // Where the contour export's save dialog starts: the last file exported.
   QString m_contourFilePath;
   QPointer<SkipLinesDialog> m_skipLinesDialog;
+  QPointer<LasClassDialog> m_lasClassDialog;
   // Where the settings dialog and the tool windows were last put.
   WindowPlaces* m_places = nullptr;
   std::vector<QPointer<QWidget>> m_loadedWindows;

@@ -3,15 +3,19 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 
 #include "AppSuites.h"
 #include "AppTestSupport.h"
+#include "app/LasClassDialog.h"
 #include "app/PageSurface.h"
 #include "app/SkipLinesDialog.h"
+#include "support/LasTestFile.h"
 
 using namespace plotvane;
 using namespace plotvane::app;
@@ -20,8 +24,9 @@ using plotvane::test::ScriptedDialogs;
 namespace {
 
 const QString kLoadFilter = QStringLiteral(
-    "ﾃﾞｰﾀﾌｧｲﾙ (*.txt *.csv *.xyz *.dat *.ctr);;ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat) (*.txt *.csv *.xyz *.dat);;"
-    "ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr)");
+    "ﾃﾞｰﾀﾌｧｲﾙ (*.txt *.csv *.xyz *.dat *.ctr *.sim *.las *.xml);;"
+    "ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat) (*.txt *.csv *.xyz *.dat);;ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr);;SIMA(*.sim) (*.sim);;"
+    "LAS(*.las) (*.las);;LandXML(*.xml) (*.xml)");
 
 // Fills the skip dialog and presses OK.
 std::function<void(QDialog&)> AnswerSkip(const QString& lines, const QString& prefixes) {
@@ -72,6 +77,7 @@ class LoadCommandsTest : public test::MainWindowSuite {
   void droppedFile_data();
   void droppedFile();
   void dropWhileBusyIsIgnored();
+  void lasLoadAsksForClasses();
 };
 
 void LoadCommandsTest::init() {
@@ -96,6 +102,33 @@ void LoadCommandsTest::loadThroughMenu() {
   // The next dialog opens on the file chosen.
   m_window->controls().mnuFileNew->trigger();
   QCOMPARE(m_dialogs->fileRequests[1].start, path);
+}
+
+// A LAS file asks which classes make the ground; the status bar says what
+// the load kept; Cancel loads nothing.
+void LoadCommandsTest::lasLoadAsksForClasses() {
+  test::LasTestFile cloud;
+  for (int i = 0; i < 25; ++i) {
+    cloud.raw.push_back({100 * (i % 5), 100 * (i / 5), 10 * (i % 5) + i / 5});
+    cloud.classes.push_back(i % 5 == 4 ? 5 : 2);  // the last column is vegetation
+  }
+  const QString path = QString::fromStdString(m_dir->write("scan.las", test::LasBytes(cloud)));
+  m_dialogs->fileAnswers = {path, path};
+  m_dialogs->modalScript = [](QDialog& d) {
+    auto& dialog = dynamic_cast<LasClassDialog&>(d);
+    dialog.classesText()->setText(QStringLiteral("2"));
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
+  };
+  m_window->controls().mnuFileNew->trigger();
+  QCOMPARE(m_dialogs->modalCount, 1);
+  QVERIFY(m_window->document().drawable());
+  QCOMPARE(m_window->document().points.nn, 20);
+  QCOMPARE(m_window->statusText(), QStringLiteral("点 25 個を読み、分類で 20 個を選び、20 個を残しました。"));
+
+  m_dialogs->modalScript = [](QDialog& d) { d.reject(); };
+  m_window->controls().mnuFileNew->trigger();
+  QCOMPARE(m_dialogs->modalCount, 2);
+  QCOMPARE(m_window->document().points.nn, 20);  // the earlier load stays
 }
 
 void LoadCommandsTest::cancelledDialogLoadsNothing() {
