@@ -211,7 +211,12 @@ class LandXmlRead {
       ++m_pointsWithoutZ;  // a plan point, no height for the surface
       return;
     }
-    if (room(m_cgPoints.count())) m_cgPoints.add((*v)[0], (*v)[1], (*v)[2]);
+    // Too many survey points matter only if no surface follows them.
+    if (m_cgPoints.count() == kMaxSurveyPoints) {
+      m_cgPointsOverflow = true;
+      return;
+    }
+    m_cgPoints.add((*v)[0], (*v)[1], (*v)[2]);
   }
 
   ReadStatus finish() {
@@ -224,6 +229,7 @@ class LandXmlRead {
               (names.empty() ? std::string("ファイルに面がありません。") : "ある面: " + names + "。"));
     }
     if (!m_haveSurface) {
+      if (m_cgPointsOverflow) return FailSurveyRead(m_doc, ReadStatus::Unexpected, TooManyPointsText());
       m_doc.survey.loadNote =
           "点 (CgPoint) " + std::to_string(m_cgPoints.count()) + " 個を読み込みました" +
           (m_pointsWithoutZ > 0 ? " (Z のない点 " + std::to_string(m_pointsWithoutZ) + " 個は除きました)"
@@ -262,6 +268,7 @@ class LandXmlRead {
   std::int64_t m_pointsWithoutZ = 0;
   LandXmlCollected m_collected;  // the surface's points and faces
   SurveyPoints m_cgPoints;       // the survey points, used when the file has no surface
+  bool m_cgPointsOverflow = false;
   ReadStatus m_status = ReadStatus::InvalidData;
   std::string m_detail;
 };
