@@ -11,6 +11,7 @@
 
 #include "app/CommandLine.h"
 #include "app/GridWindow.h"
+#include "app/LasClassDialog.h"
 #include "app/PageSurface.h"
 #include "app/SettingsDialog.h"
 #include "app/SkipLinesDialog.h"
@@ -171,6 +172,14 @@ SkipLinesDialog& MainWindow::skipLinesDialog() {
     registerWindow(m_skipLinesDialog);
   }
   return *m_skipLinesDialog;
+}
+
+LasClassDialog& MainWindow::lasClassDialog() {
+  if (!m_lasClassDialog) {
+    m_lasClassDialog = new LasClassDialog(this);
+    registerWindow(m_lasClassDialog);
+  }
+  return *m_lasClassDialog;
 }
 
 void MainWindow::registerWindow(QWidget* window) { m_loadedWindows.emplace_back(window); }

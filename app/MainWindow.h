@@ -45,6 +45,7 @@ class QLabel;
 
 namespace plotvane::app {
 
+class LasClassDialog;
 class SkipLinesDialog;
 class SettingsDialog;
 class ValueWindow;
@@ -135,6 +136,7 @@ class MainWindow final : public QMainWindow {
   void showPage(const gdi::EnhMetaFile& page);
   void loadChosenFile(const QString& path, const SkipOptions& skip = {}, const LoadOptions& options = {});
   SkipLinesDialog& skipLinesDialog();
+  LasClassDialog& lasClassDialog();
 
   void openData();
   void openDataSkippingLines();
@@ -184,6 +186,7 @@ class MainWindow final : public QMainWindow {
   // The coordinate system last chosen for a GIS file, for the run.
   CoordinateSystem m_coordinateSystem;
   QPointer<SkipLinesDialog> m_skipLinesDialog;
+  QPointer<LasClassDialog> m_lasClassDialog;
   // Where the settings dialog and the tool windows were last put.
   WindowPlaces* m_places = nullptr;
   std::vector<QPointer<QWidget>> m_loadedWindows;

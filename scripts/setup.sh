@@ -21,6 +21,8 @@ PACKAGES=(
   libgdal-dev
   # EMF records
   libuemf-dev
+  # the XML parser that reads LandXML surfaces
+  libexpat1-dev
   # a metric-compatible Japanese Gothic that stands in for the page font
   fonts-ipafont-gothic fontconfig
   # a virtual X server for screenshots and manual GUI runs

@@ -1,7 +1,8 @@
 # Suites of plotvane-cli: the commands run in process.
 plotvane_add_test(cli_test cli/CliTest.cpp cli/RenderCommandTest.cpp cli/ContoursCommandTest.cpp
   cli/GisOptionsTest.cpp
-  cli/VolumeCommandTest.cpp)
+  cli/VolumeCommandTest.cpp
+  cli/SurveyFormatsTest.cpp)
 target_link_libraries(cli_test PRIVATE plotvane_cli_render)
 
 # The two programs answer --help and --version and end, without a display.
