@@ -45,8 +45,10 @@ TEST(ReadLandXml, ChosenSurfaceWithItsFacesTurnedClockwise) {
       Surface("Existing", kPoints, "<F>10 11 12</F>\n") +
       Surface("Design", kPoints, "<F>10 11 12</F>\n<F>10 13 12</F>\n<F i=\"1\">11 12 13</F>\n") + "</Surfaces>\n");
   for (const std::string surface : {"", "Design"}) {
-    const auto [status, doc] = ReadXml(file, surface);
-    ASSERT_EQ(status, ReadStatus::Ok) << doc.errDetail;
+    // A named result, not a structured binding: the lambdas below read it.
+    const auto read = ReadXml(file, surface);
+    const Document& doc = read.doc;
+    ASSERT_EQ(read.status, ReadStatus::Ok) << doc.errDetail;
     const bool design = surface == "Design";
     // Point 99 is in no face and is left out; east is the map's X.
     ASSERT_EQ(doc.points.nn, design ? 4 : 3);
