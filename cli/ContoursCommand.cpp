@@ -5,6 +5,8 @@
 #include "cli/CliLoad.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputTarget.h"
+#include "cli/RampOption.h"
+#include "contours/BandColours.h"
 #include "contours/ContourExport.h"
 
 namespace plotvane::cli {
@@ -15,6 +17,7 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
   std::string output;
   std::optional<std::string> formatName;
   bool bands = false;
+  std::optional<std::string> rampText;
   const auto table =
       NewOptionTable("contours", "Writes the contour lines the page draws as GeoJSON, DXF or CSV for GIS and CAD.");
   AddLoadOptions(*table, load);
@@ -23,7 +26,8 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
       ->type_name("OUT");
   table->add_option("--format", formatName, "the format for standard output: geojson, dxf or csv");
   AddViewOptions(*table, view);
-  AddSwitch(*table, "--bands", bands, "add the filled bands as polygons (.geojson only)");
+  CLI::Option* bandsOption = AddSwitch(*table, "--bands", bands, "add the filled bands as polygons (.geojson only)");
+  AddRampOption(*table, rampText)->needs(bandsOption);
   if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
   if (formatName.has_value() != (output == kStandardOutput)) {
     return UsageError(err, "--format is needed with -o - (standard output), and only there");
@@ -36,10 +40,17 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
   if (bands && *format != ContourFormat::GeoJson) return UsageError(err, "--bands needs a .geojson output");
 
   Document doc;
+  if (const auto stop = ResolveRamp(rampText, doc.ramp, err)) return *stop;
   if (const auto stop = LoadMeshed(load, view, doc, err)) return *stop;
   // The name, the bands and the mesh are checked: what can still fail is the write.
   const auto file = OpenOutput(output);
-  if (!file->failed()) WriteContours(BuildContourSet(doc, doc.settings, bands), *format, *file);
+  if (!file->failed()) {
+    ContourSet contours = BuildContourSet(doc, doc.settings, bands);
+    // The colours go only where a ramp was asked for: the bands of a plain
+    // export stay as GIS layers have always read them.
+    if (rampText) ColourBands(contours, doc, doc.settings);
+    WriteContours(contours, *format, *file);
+  }
   const int status = FinishOutput(*file, err);
   if (status == kExitOk && output != kStandardOutput) out << output << '\n';
   return status;

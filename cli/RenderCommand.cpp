@@ -15,6 +15,7 @@
 #include "cli/CliLoad.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputTarget.h"
+#include "cli/RampOption.h"
 #include "common/Capacity.h"
 #include "qtplay/PictureFormats.h"
 #include "qtplay/QtFonts.h"
@@ -36,6 +37,7 @@ struct RenderOptions {
   std::optional<double> dpi;
   bool labels = false;
   std::optional<std::int32_t> labelEvery;
+  std::optional<std::string> ramp;
 };
 
 // The QGuiApplication for one command, when the caller has none.
@@ -86,6 +88,7 @@ std::unique_ptr<CLI::App> RenderTable(RenderOptions& o) {
   CLI::Option* labels = AddSwitch(*table, "--labels", o.labels, "write the level's value along the contour lines");
   AddWholeNumber(*table, "--label-every", o.labelEvery, 1, capacity::kMaxLevels, "label every N-th level")
       ->needs(labels);
+  AddRampOption(*table, o.ramp);
   return table;
 }
 
@@ -119,6 +122,7 @@ int RunRender(const Words& words, std::ostream& out, std::ostream& err) {
   // system and its fonts start on the other meanwhile. Only the loader
   // writes to err until it is joined.
   Document doc;
+  if (const auto refused = ResolveRamp(o.ramp, doc.ramp, err)) return *refused;
   std::optional<int> stop;
   std::thread loader([&] { stop = LoadMeshed(o.load, o.view, doc, err); });
   const OffscreenGui gui;

@@ -29,6 +29,8 @@
 #include "settings/DrawSettings.h"
 #include "settings/LabelOptions.h"
 #include "settings/PasteBuffer.h"
+#include "settings/PostOptions.h"
+#include "settings/RampChoice.h"
 
 namespace plotvane {
 
@@ -36,6 +38,9 @@ struct PointSet {
   PointIndex nn = 0;
   std::vector<double> dataX{0.0}, dataY{0.0}, dataZ{0.0};
   std::string labelX, labelY, labelZ;
+  // The points' names, 1-based like dataX, for a format that carries them;
+  // empty when the file gives none (every format read today).
+  std::vector<std::string> names;
 };
 
 struct Mesh {
@@ -68,6 +73,8 @@ struct Document {
   DrawSettings settings;
   PasteBuffer pasteBuffer;
   LabelOptions labels;  // this run's choice; no file keeps it
+  RampChoice ramp;      // likewise
+  PostOptions posts;    // likewise
 
   bool hasData() const { return points.nn != 0; }
   bool drawable() const { return points.nn >= 1 && errMsg.empty() && mesh.nt >= 1; }

@@ -17,6 +17,7 @@ gdi::EnhMetaFile ComposePage(Document& doc, ProgressSink& progress, const MapOve
   const DrawParameters parameters = ReadDrawParameters(settings);
   // Built by the first scale for the map, rebuilt identically by the second.
   LevelStyles styles;
+  styles.useRamp(doc.ramp);
 
   gdi::DeviceContext page = gdi::CreateEnhMetaFileA(kPageFrame);
   page.SetMapMode(gdi::MapMode::MM_HIMETRIC);
