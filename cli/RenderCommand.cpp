@@ -38,6 +38,8 @@ struct RenderOptions {
   bool labels = false;
   std::optional<std::int32_t> labelEvery;
   std::optional<std::string> ramp;
+  bool posts = false;
+  std::optional<std::string> postLabels;
 };
 
 // The QGuiApplication for one command, when the caller has none.
@@ -89,6 +91,13 @@ std::unique_ptr<CLI::App> RenderTable(RenderOptions& o) {
   AddWholeNumber(*table, "--label-every", o.labelEvery, 1, capacity::kMaxLevels, "label every N-th level")
       ->needs(labels);
   AddRampOption(*table, o.ramp);
+  CLI::Option* posts = AddSwitch(*table, "--posts", o.posts, "mark every data point on the map");
+  table
+      ->add_option("--post-labels", o.postLabels,
+                   "write each point's Z (z) or its name where the file gives names (name) beside its mark")
+      ->type_name("z|name")
+      ->check(CLI::IsMember({"z", "name"}))
+      ->needs(posts);
   return table;
 }
 
@@ -129,6 +138,9 @@ int RunRender(const Words& words, std::ostream& out, std::ostream& err) {
   loader.join();
   if (stop) return *stop;
   doc.labels = LabelOptions{o.labels, o.labelEvery.value_or(0)};
+  doc.posts = PostOptions{o.posts, !o.postLabels          ? PostLabel::None
+                                   : *o.postLabels == "z" ? PostLabel::Z
+                                                          : PostLabel::Name};
 
   const auto file = OpenOutput(o.output);
   if (!file->failed()) {

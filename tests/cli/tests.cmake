@@ -1,6 +1,6 @@
 # Suites of plotvane-cli: the commands run in process.
 plotvane_add_test(cli_test cli/CliTest.cpp cli/RenderCommandTest.cpp cli/ContoursCommandTest.cpp
-  cli/VolumeCommandTest.cpp)
+  cli/VolumeCommandTest.cpp cli/ConventionsTest.cpp)
 target_link_libraries(cli_test PRIVATE plotvane_cli_render)
 
 # The two programs answer --help and --version and end, without a display.

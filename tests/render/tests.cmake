@@ -21,5 +21,6 @@ plotvane_add_test(render_test
   render/TitleTest.cpp
   render/PageCompositionTest.cpp
   render/RenderSettingsTest.cpp
-  render/ColourRampsTest.cpp)
+  render/ColourRampsTest.cpp
+  render/DataPostsTest.cpp)
 target_link_libraries(render_test PRIVATE plotvane_render_testdata plotvane_render_testsupport uemf)
