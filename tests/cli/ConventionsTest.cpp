@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QProcess>
 #include <cmath>
 #include <vector>
 
@@ -60,6 +61,97 @@ TEST(CliConventions, PostsMarkEveryPointWhereThePagePutsIt) {
     darkBefore += Dark(without.pixel(p)) ? 1 : 0;
   }
   EXPECT_LE(darkBefore, 2) << "the plain page is dark where the posts are: the check proves nothing";
+}
+
+// A 100 x 80 m lattice with Z rising to the north-east.
+std::string Site() {
+  std::string t = "X\tY\tZ\r\n";
+  for (int x = 0; x <= 100; x += 10) {
+    for (int y = 0; y <= 80; y += 10)
+      t += std::to_string(x) + "\t" + std::to_string(y) + "\t" + std::to_string(x + y / 2) + "\r\n";
+  }
+  return t;
+}
+
+bool Coloured(QRgb p) {
+  return std::max({qRed(p), qGreen(p), qBlue(p)}) - std::min({qRed(p), qGreen(p), qBlue(p)}) > 40;
+}
+bool White(QRgb p) { return qRed(p) > 230 && qGreen(p) > 230 && qBlue(p) > 230; }
+
+// The widest run of map in any row: from a coloured pixel through coloured
+// pixels and contour lines to the first white one.
+int MapWidth(const QImage& image) {
+  int widest = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    int x = 0;
+    while (x < image.width() && !Coloured(image.pixel(x, y))) ++x;
+    const int first = x;
+    while (x < image.width() && !White(image.pixel(x, y))) ++x;
+    if (first < image.width()) widest = std::max(widest, x - first);
+  }
+  return widest;
+}
+
+TEST(CliConventions, TrueScaleSheetsHaveTheirPaperAndTheMapItsScale) {
+  const QString pdftoppm = QStringLiteral(PLOTVANE_PDFTOPPM);
+  if (pdftoppm.isEmpty() || pdftoppm.endsWith(QStringLiteral("NOTFOUND"))) {
+    GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+  }
+  TempDir dir;
+  const std::string data = dir.write("site.txt", Site());
+  struct Sheet {
+    std::vector<std::string> options;
+    QSize millimetres;
+  };
+  const std::vector<Sheet> sheets{{{"--scale", "500", "--paper", "A3", "--landscape"}, {420, 297}},
+                                  {{"--scale", "1000", "--paper", "A4"}, {210, 297}}};
+  for (const Sheet& sheet : sheets) {
+    const std::string pdf = dir.path() + "/sheet.pdf";
+    std::vector<std::string> words{"render", data, "-o", pdf};
+    words.insert(words.end(), sheet.options.begin(), sheet.options.end());
+    const CliRun run = Cli(words);
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    QProcess convert;
+    // 127 dots per inch are 5 pixels per millimetre.
+    convert.start(pdftoppm,
+                  {QStringLiteral("-r"), QStringLiteral("127"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                   QString::fromStdString(pdf), QString::fromStdString(dir.path() + "/sheet")});
+    ASSERT_TRUE(convert.waitForFinished(60000));
+    ASSERT_EQ(convert.exitCode(), 0);
+    const QImage image(QString::fromStdString(dir.path() + "/sheet.png"));
+    EXPECT_NEAR(image.width(), 5 * sheet.millimetres.width(), 1) << sheet.options[1];
+    EXPECT_NEAR(image.height(), 5 * sheet.millimetres.height(), 1) << sheet.options[1];
+    // 100 m across: 200 mm at 1:500, 100 mm at 1:1000.
+    const double expected = 5 * 100.0 * 1000 / std::stod(sheet.options[1]);
+    EXPECT_NEAR(MapWidth(image), expected, 3) << sheet.options[1];
+  }
+}
+
+TEST(CliConventions, UsageErrorsNameTheOption) {
+  TempDir dir;
+  const std::string data = dir.write("site.txt", Site());
+  const std::string pdf = dir.path() + "/p.pdf", png = dir.path() + "/p.png";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+      {{"render", data, "-o", png, "--ramp", "rainbow"}, "--ramp: rainbow is neither a ramp"},
+      {{"contours", data, "-o", dir.path() + "/c.geojson", "--ramp", "viridis"}, "--ramp requires --bands"},
+      {{"render", data, "-o", png, "--post-labels", "z"}, "--post-labels requires --posts"},
+      {{"render", data, "-o", png, "--posts", "--post-labels", "id"}, "--post-labels"},
+      {{"render", data, "-o", png, "--scale", "500", "--paper", "A4"}, "--scale applies to .pdf output only"},
+      {{"render", data, "-o", pdf, "--scale", "500"}, "--scale requires --paper"},
+      {{"render", data, "-o", pdf, "--paper", "A4"}, "--paper requires --scale"},
+      {{"render", data, "-o", pdf, "--landscape"}, "--landscape requires --scale"},
+      {{"render", data, "-o", pdf, "--scale", "0", "--paper", "A4"}, "--scale must be above 0"},
+      {{"render", data, "-o", pdf, "--scale", "500", "--paper", "B5"}, "--paper"},
+      // 100 m at 1:200 is half a metre: A4 portrait takes the page at 1:832.
+      {{"render", data, "-o", pdf, "--scale", "200", "--paper", "A4"},
+       "1:200 does not fit A4 portrait: the largest scale that fits is 1:"},
+  };
+  for (const auto& [words, message] : cases) {
+    const CliRun run = Cli(words);
+    EXPECT_EQ(run.status, kExitUsage) << words.back();
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+  }
+  EXPECT_FALSE(ReadFileBytes(pdf).has_value()) << "nothing is written on a usage error";
 }
 
 }  // namespace
