@@ -1,11 +1,13 @@
 #include "app/SettingsHelpers.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
 
 #include "app/IntervalDialog.h"
+#include "render/ColourRamps.h"
 #include "settings/ContourInterval.h"
 #include "settings/EqualAspect.h"
 
@@ -20,6 +22,13 @@ QPushButton* HelperButton(QDialog& dialog, const QString& name, const QString& t
   button->setAutoDefault(false);
   button->setGeometry(SettingsHelpers::kColumnLeft, top, SettingsHelpers::kColumnWidth - 8, 25);
   return button;
+}
+
+QCheckBox* OptionCheck(QGroupBox& group, const QString& name, const QString& text, int top) {
+  auto* check = new QCheckBox(text, &group);
+  check->setObjectName(name);
+  check->setGeometry(8, top, SettingsHelpers::kColumnWidth - 24, 17);
+  return check;
 }
 
 void SetText(QLineEdit* edit, const std::string& s) {
@@ -38,22 +47,43 @@ SettingsHelpers::SettingsHelpers(QDialog& dialog, const Ui::SettingsDialog& ui, 
           &QPushButton::clicked, this, &SettingsHelpers::equaliseAspect);
   auto* group = new QGroupBox(QStringLiteral("オプション"), &dialog);
   group->setObjectName(QStringLiteral("OptionsGroup"));
-  group->setGeometry(kColumnLeft, 144, kColumnWidth - 8, 57);
-  m_labels = new QCheckBox(QStringLiteral("ラベル表示"), group);
-  m_labels->setObjectName(QStringLiteral("LabelsCheck"));
-  m_labels->setGeometry(8, 24, kColumnWidth - 24, 17);
+  // Below the buttons, within the height of the dialog's own layout.
+  group->setGeometry(kColumnLeft, 84, kColumnWidth - 8, 114);
+  m_labels = OptionCheck(*group, QStringLiteral("LabelsCheck"), QStringLiteral("ラベル表示"), 20);
+  m_posts = OptionCheck(*group, QStringLiteral("PostsCheck"), QStringLiteral("データ点"), 42);
+  m_postLabels = OptionCheck(*group, QStringLiteral("PostLabelsCheck"), QStringLiteral("点ラベル"), 64);
+  m_ramp = new QComboBox(group);
+  m_ramp->setObjectName(QStringLiteral("RampCombo"));
+  m_ramp->setGeometry(8, 86, kColumnWidth - 24, 22);
+  for (const std::string_view name : kRampNames) m_ramp->addItem(QString::fromUtf8(name.data(), name.size()));
 }
 
 void SettingsHelpers::showOptions() {
   m_labelsShown = m_doc.labels.show;
+  m_postsShown = m_doc.posts;
+  m_rampShown = m_doc.ramp;
   m_labels->setChecked(m_labelsShown);
+  m_posts->setChecked(m_postsShown.show);
+  m_postLabels->setChecked(m_postsShown.label != PostLabel::None);
+  // A ramp that is none of the named ones (none can be chosen here) shows as
+  // the program's own.
+  m_ramp->setCurrentIndex(0);
+  for (std::size_t i = 0; i < kRampNames.size(); ++i) {
+    if (NamedRamp(kRampNames[i]) == m_rampShown) m_ramp->setCurrentIndex(static_cast<int>(i));
+  }
 }
 
-void SettingsHelpers::applyOptions() { m_doc.labels.show = m_labels->isChecked(); }
+void SettingsHelpers::applyOptions() {
+  m_doc.labels.show = m_labels->isChecked();
+  m_doc.posts = PostOptions{m_posts->isChecked(), m_postLabels->isChecked() ? PostLabel::Name : PostLabel::None};
+  m_doc.ramp = NamedRamp(m_ramp->currentText().toStdString()).value_or(RampChoice{});
+}
 
 void SettingsHelpers::restoreOptions() {
   m_labels->setChecked(m_labelsShown);
   m_doc.labels.show = m_labelsShown;
+  m_doc.posts = m_postsShown;
+  m_doc.ramp = m_rampShown;
 }
 
 void SettingsHelpers::askInterval() {

@@ -13,10 +13,14 @@
 // Test validate as before. Without data they do nothing.
 //
 // Below them a small group "オプション" (OptionsGroup) holds the check box
-// "ラベル表示" (LabelsCheck): contour labels on the page (doc.labels.show), a
-// choice for this run that no view or contour file keeps. Like the settings
-// it shows the value in force when the dialog opens, takes effect with OK or
-// Test, and Cancel puts back what it showed.
+// "ラベル表示" (LabelsCheck): contour labels on the page (doc.labels.show),
+// "データ点" (PostsCheck): a mark on every data point (doc.posts.show),
+// "点ラベル" (PostLabelsCheck): each point's name (where the file gives
+// names, otherwise its Z) beside its mark, and the choice
+// of the bands' colour ramp (RampCombo, render/ColourRamps.h, doc.ramp):
+// choices for this run that no view or contour file keeps. Like the settings
+// they show the values in force when the dialog opens, take effect with OK
+// or Test, and Cancel puts back what they showed.
 
 #include <QObject>
 
@@ -26,6 +30,7 @@
 
 class QDialog;
 class QCheckBox;
+class QComboBox;
 class QPushButton;
 
 namespace plotvane::app {
@@ -54,7 +59,12 @@ class SettingsHelpers final : public QObject {
   Document& m_doc;
   Dialogs& m_dialogs;
   QCheckBox* m_labels;
+  QCheckBox* m_posts;
+  QCheckBox* m_postLabels;
+  QComboBox* m_ramp;
   bool m_labelsShown = false;
+  PostOptions m_postsShown;
+  RampChoice m_rampShown;
 };
 
 }  // namespace plotvane::app

@@ -111,7 +111,10 @@ void SettingsDialogTest::keyboardOrder() {
                                "Option3",
                                "IntervalButton",
                                "EqualAspectButton",
-                               "LabelsCheck"}));
+                               "LabelsCheck",
+                               "PostsCheck",
+                               "PostLabelsCheck",
+                               "RampCombo"}));
 }
 
 // The checks themselves are the core's (ValidateDrawSettingsTest); these rows

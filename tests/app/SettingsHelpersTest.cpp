@@ -6,6 +6,7 @@
 // "ラベル表示", and the load options below the skip dialog's own fields.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include "app/SettingsDialog.h"
 #include "app/SettingsHelpers.h"
 #include "app/SkipLinesDialog.h"
+#include "render/ColourRamps.h"
 
 using namespace plotvane;
 using namespace plotvane::app;
@@ -37,6 +39,7 @@ class SettingsHelpersTest : public test::MainWindowSuite {
   void badIntervalKeepsTheQuestionOpen();
   void equalAspectWidensTheNarrowerWindow();
   void labelsCheckIsThisRunsChoice();
+  void postsAndRampAreThisRunsChoice();
   void skipDialogTakesTheLoadOptions();
 
  private:
@@ -152,6 +155,37 @@ void SettingsHelpersTest::labelsCheckIsThisRunsChoice() {
   const DrawSettings before = m_window->document().settings;
   check(true, "Command1");
   QVERIFY(m_window->document().settings == before);
+}
+
+void SettingsHelpersTest::postsAndRampAreThisRunsChoice() {
+  load();
+  const auto choose = [&](bool posts, const QString& ramp, const char* button) {
+    m_dialogs->modalScript = [=](QDialog& d) {
+      d.findChild<QCheckBox*>("PostsCheck")->setChecked(posts);
+      d.findChild<QCheckBox*>("PostLabelsCheck")->setChecked(posts);
+      d.findChild<QComboBox*>("RampCombo")->setCurrentText(ramp);
+      QTest::mouseClick(Button(d, button), Qt::LeftButton);
+    };
+    m_window->controls().scale->trigger();
+  };
+  const QImage before = m_window->pageSurface()->image().copy();
+  choose(true, QStringLiteral("viridis"), "Command1");
+  const Document& doc = m_window->document();
+  QVERIFY(doc.posts.show && doc.posts.label == PostLabel::Name);
+  QVERIFY(doc.ramp == NamedRamp("viridis"));
+  QVERIFY(m_window->pageSurface()->image() != before);
+  choose(false, QStringLiteral("terrain"), "Command2");  // Cancel keeps what was shown
+  QVERIFY(doc.posts.show && doc.ramp == NamedRamp("viridis"));
+  // The dialog opens on the choice in force.
+  m_dialogs->modalScript = [](QDialog& d) {
+    QCOMPARE(d.findChild<QComboBox*>("RampCombo")->currentText(), QStringLiteral("viridis"));
+    QVERIFY(d.findChild<QCheckBox*>("PostsCheck")->isChecked());
+    QTest::mouseClick(Button(d, "Command2"), Qt::LeftButton);
+  };
+  m_window->controls().scale->trigger();
+  choose(false, QStringLiteral("default"), "Command1");
+  QVERIFY(!doc.posts.show && doc.ramp == RampChoice{});
+  QVERIFY(m_window->pageSurface()->image() == before);
 }
 
 void SettingsHelpersTest::skipDialogTakesTheLoadOptions() {
