@@ -152,6 +152,16 @@ TEST(CliConventions, UsageErrorsNameTheOption) {
     EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
   }
   EXPECT_FALSE(ReadFileBytes(pdf).has_value()) << "nothing is written on a usage error";
+
+  // The scale named as the largest that fits does fit, and the next larger does not.
+  const CliRun refused = Cli(cases.back().first);
+  const std::string largest = refused.err.substr(refused.err.rfind(':') + 1);
+  const std::vector<std::string> at{"render", data, "-o", pdf, "--paper", "A4", "--scale"};
+  std::vector<std::string> fits = at, tooLarge = at;
+  fits.push_back(largest.substr(0, largest.find('\n')));
+  tooLarge.push_back(std::to_string(std::stoi(fits.back()) - 1));
+  EXPECT_EQ(Cli(fits).status, kExitOk) << fits.back();
+  EXPECT_EQ(Cli(tooLarge).status, kExitUsage) << tooLarge.back();
 }
 
 }  // namespace
