@@ -24,6 +24,7 @@
 #include "render/TrueScalePage.h"
 #include "render/gdi/GdiObjects.h"
 #include "render/gdi/TextMeasurer.h"
+#include "settings/LevelList.h"
 
 namespace plotvane::cli {
 namespace {
@@ -45,6 +46,7 @@ struct RenderOptions {
   std::optional<double> scale;
   std::optional<std::string> paper;
   bool landscape = false;
+  std::optional<std::string> levels;
 };
 
 // The QGuiApplication for one command, when the caller has none.
@@ -96,6 +98,11 @@ std::unique_ptr<CLI::App> RenderTable(RenderOptions& o) {
   AddWholeNumber(*table, "--label-every", o.labelEvery, 1, capacity::kMaxLevels, "label every N-th level")
       ->needs(labels);
   AddRampOption(*table, o.ramp);
+  table
+      ->add_option("--levels", o.levels,
+                   "draw the lines at exactly these Z values, bands between them (rising, comma-separated)")
+      ->type_name("Z,Z,...")
+      ->excludes("--interval");
   CLI::Option* posts = AddSwitch(*table, "--posts", o.posts, "mark every data point on the map");
   table
       ->add_option("--post-labels", o.postLabels,
@@ -141,6 +148,12 @@ int RunRender(const Words& words, std::ostream& out, std::ostream& err) {
   if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
   const auto format = FormatOf(o, err);
   if (const int* status = std::get_if<int>(&format)) return *status;
+  std::vector<double> levels;
+  if (o.levels) {
+    auto parsed = ParseLevelList(*o.levels);
+    if (const auto* problem = std::get_if<std::string>(&parsed)) return UsageError(err, "--levels: " + *problem);
+    levels = std::move(std::get<std::vector<double>>(parsed));
+  }
   // A true scale needs one metre to be as long across as up.
   if (o.scale) o.load.equalAspect = true;
 
@@ -155,6 +168,7 @@ int RunRender(const Words& words, std::ostream& out, std::ostream& err) {
   loader.join();
   if (stop) return *stop;
   doc.labels = LabelOptions{o.labels, o.labelEvery.value_or(0)};
+  doc.explicitLevels = std::move(levels);
   doc.posts = PostOptions{o.posts, !o.postLabels          ? PostLabel::None
                                    : *o.postLabels == "z" ? PostLabel::Z
                                                           : PostLabel::Name};

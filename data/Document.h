@@ -72,9 +72,10 @@ struct Document {
 
   DrawSettings settings;
   PasteBuffer pasteBuffer;
-  LabelOptions labels;  // this run's choice; no file keeps it
-  RampChoice ramp;      // likewise
-  PostOptions posts;    // likewise
+  LabelOptions labels;                 // this run's choice; no file keeps it
+  RampChoice ramp;                     // likewise
+  PostOptions posts;                   // likewise
+  std::vector<double> explicitLevels;  // likewise (settings/LevelList.h); empty: n even steps
 
   bool hasData() const { return points.nn != 0; }
   bool drawable() const { return points.nn >= 1 && errMsg.empty() && mesh.nt >= 1; }

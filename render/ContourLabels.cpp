@@ -36,7 +36,10 @@ std::vector<MapLevel> MapLevels(const Document& doc, const DrawParameters& param
     for (ContourLine& line : level.lines) {
       for (ContourPoint& p : line.points) p = {10000 * (p.x - x1) / (x2 - x1), 10000 * (p.y - y1) / (y2 - y1)};
     }
-    levels.push_back({level.index, LevelText(level.value), std::move(level.lines)});
+    // Chosen levels are written as chosen; even steps as the mesh computes them.
+    const bool chosen = !parameters.levelValues.empty();
+    const double value = chosen ? parameters.levelValues[static_cast<std::size_t>(level.index)] : level.value;
+    levels.push_back({level.index, LevelText(value), std::move(level.lines)});
   }
   return levels;
 }

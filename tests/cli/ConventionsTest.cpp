@@ -63,6 +63,40 @@ TEST(CliConventions, PostsMarkEveryPointWhereThePagePutsIt) {
   EXPECT_LE(darkBefore, 2) << "the plain page is dark where the posts are: the check proves nothing";
 }
 
+// Z = X over a 100 x 100 lattice: every level line is the vertical x = Z.
+std::string RisingEast() {
+  std::string t = "X\tY\tZ\r\n";
+  for (int x = 0; x <= 100; x += 10) {
+    for (int y = 0; y <= 100; y += 10)
+      t += std::to_string(x) + "\t" + std::to_string(y) + "\t" + std::to_string(x) + "\r\n";
+  }
+  return t;
+}
+
+bool Near(QRgb p, QRgb q) {
+  return std::abs(qRed(p) - qRed(q)) <= 8 && std::abs(qGreen(p) - qGreen(q)) <= 8 && std::abs(qBlue(p) - qBlue(q)) <= 8;
+}
+
+// Levels 10, 12.5, 30, 70: three bands, coloured as bands 0..2 of three
+// (blue, green, red), grey below 10 and white from 70 up. Even steps from 10
+// to 70 would put the lines at 30 and 50 instead.
+TEST(CliConventions, ExplicitLevelsBoundTheBandsExactly) {
+  TempDir dir;
+  const std::string data = dir.write("east.txt", RisingEast());
+  const std::string png = dir.path() + "/levels.png";
+  const CliRun run = Cli({"render", data, "--levels", "10, 12.5,30,70", "-o", png});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  const QImage image(QString::fromStdString(png));
+  const QRgb grey = qRgb(100, 100, 100), blue = qRgb(0, 0, 255), green = qRgb(0, 255, 0), red = qRgb(255, 0, 0),
+             white = qRgb(255, 255, 255);
+  const std::vector<std::pair<double, QRgb>> columns{{5, grey},   {9, grey}, {11, blue}, {11.5, blue}, {13.5, green},
+                                                     {29, green}, {31, red}, {69, red},  {71, white},  {95, white}};
+  for (const auto& [x, colour] : columns) {
+    const QRgb got = image.pixel(PagePixel(100 * x, 5000));
+    EXPECT_TRUE(Near(got, colour)) << "x = " << x << ": " << qRed(got) << ", " << qGreen(got) << ", " << qBlue(got);
+  }
+}
+
 // A 100 x 80 m lattice with Z rising to the north-east.
 std::string Site() {
   std::string t = "X\tY\tZ\r\n";
@@ -141,6 +175,10 @@ TEST(CliConventions, UsageErrorsNameTheOption) {
       {{"render", data, "-o", pdf, "--paper", "A4"}, "--paper requires --scale"},
       {{"render", data, "-o", pdf, "--landscape"}, "--landscape requires --scale"},
       {{"render", data, "-o", pdf, "--scale", "0", "--paper", "A4"}, "--scale must be above 0"},
+      {{"render", data, "-o", png, "--levels", "10,5"}, "--levels: the levels must rise"},
+      {{"render", data, "-o", png, "--levels", "10"}, "--levels: at least two levels"},
+      {{"render", data, "-o", png, "--levels", "10,,20"}, "--levels: \"\" is not a number"},
+      {{"render", data, "-o", png, "--levels", "10,20", "--interval", "5"}, "excludes"},
       {{"render", data, "-o", pdf, "--scale", "500", "--paper", "B5"}, "--paper"},
       // 100 m at 1:200 is half a metre: A4 portrait takes the page at 1:832.
       {{"render", data, "-o", pdf, "--scale", "200", "--paper", "A4"},
