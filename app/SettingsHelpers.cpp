@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/IntervalDialog.h"
+#include "app/LevelsDialog.h"
 #include "render/ColourRamps.h"
 #include "settings/ContourInterval.h"
 #include "settings/EqualAspect.h"
@@ -45,16 +46,18 @@ SettingsHelpers::SettingsHelpers(QDialog& dialog, const Ui::SettingsDialog& ui, 
           this, &SettingsHelpers::askInterval);
   connect(HelperButton(dialog, QStringLiteral("EqualAspectButton"), QStringLiteral("縦横比を揃える"), 48),
           &QPushButton::clicked, this, &SettingsHelpers::equaliseAspect);
+  connect(HelperButton(dialog, QStringLiteral("LevelsButton"), QStringLiteral("等高線値..."), 80),
+          &QPushButton::clicked, this, &SettingsHelpers::askLevels);
   auto* group = new QGroupBox(QStringLiteral("オプション"), &dialog);
   group->setObjectName(QStringLiteral("OptionsGroup"));
   // Below the buttons, within the height of the dialog's own layout.
-  group->setGeometry(kColumnLeft, 84, kColumnWidth - 8, 114);
-  m_labels = OptionCheck(*group, QStringLiteral("LabelsCheck"), QStringLiteral("ラベル表示"), 20);
-  m_posts = OptionCheck(*group, QStringLiteral("PostsCheck"), QStringLiteral("データ点"), 42);
-  m_postLabels = OptionCheck(*group, QStringLiteral("PostLabelsCheck"), QStringLiteral("点ラベル"), 64);
+  group->setGeometry(kColumnLeft, 110, kColumnWidth - 8, 96);
+  m_labels = OptionCheck(*group, QStringLiteral("LabelsCheck"), QStringLiteral("ラベル表示"), 16);
+  m_posts = OptionCheck(*group, QStringLiteral("PostsCheck"), QStringLiteral("データ点"), 34);
+  m_postLabels = OptionCheck(*group, QStringLiteral("PostLabelsCheck"), QStringLiteral("点ラベル"), 52);
   m_ramp = new QComboBox(group);
   m_ramp->setObjectName(QStringLiteral("RampCombo"));
-  m_ramp->setGeometry(8, 86, kColumnWidth - 24, 22);
+  m_ramp->setGeometry(8, 71, kColumnWidth - 24, 22);
   for (const std::string_view name : kRampNames) m_ramp->addItem(QString::fromUtf8(name.data(), name.size()));
 }
 
@@ -62,6 +65,8 @@ void SettingsHelpers::showOptions() {
   m_labelsShown = m_doc.labels.show;
   m_postsShown = m_doc.posts;
   m_rampShown = m_doc.ramp;
+  m_levelsShown = m_doc.explicitLevels;
+  m_levels = m_levelsShown;
   m_labels->setChecked(m_labelsShown);
   m_posts->setChecked(m_postsShown.show);
   m_postLabels->setChecked(m_postsShown.label != PostLabel::None);
@@ -77,6 +82,7 @@ void SettingsHelpers::applyOptions() {
   m_doc.labels.show = m_labels->isChecked();
   m_doc.posts = PostOptions{m_posts->isChecked(), m_postLabels->isChecked() ? PostLabel::Name : PostLabel::None};
   m_doc.ramp = NamedRamp(m_ramp->currentText().toStdString()).value_or(RampChoice{});
+  m_doc.explicitLevels = m_levels;
 }
 
 void SettingsHelpers::restoreOptions() {
@@ -84,6 +90,14 @@ void SettingsHelpers::restoreOptions() {
   m_doc.labels.show = m_labelsShown;
   m_doc.posts = m_postsShown;
   m_doc.ramp = m_rampShown;
+  m_levels = m_levelsShown;
+  m_doc.explicitLevels = m_levelsShown;
+}
+
+void SettingsHelpers::askLevels() {
+  LevelsDialog ask(&m_dialog, m_levels);
+  m_dialogs.runModal(ask);
+  if (ask.levels()) m_levels = *ask.levels();
 }
 
 void SettingsHelpers::askInterval() {

@@ -9,8 +9,12 @@
 // - "縦横比を揃える" (EqualAspectButton) widens the narrower of the X and Y
 //   windows the boxes show about its centre (settings/EqualAspect.h), after
 //   checking them as OK does.
-// The helpers only fill the boxes: the user can still edit them, and OK or
-// Test validate as before. Without data they do nothing.
+// - "等高線値..." (LevelsButton) asks for explicit levels (LevelsDialog),
+//   which the page draws instead of n even steps (settings/LevelList.h); an
+//   empty answer goes back to the even steps. Like the options below, the
+//   answer is this run's choice and takes effect with OK or Test.
+// The other helpers only fill the boxes: the user can still edit them, and
+// OK or Test validate as before. Without data they do nothing.
 //
 // Below them a small group "オプション" (OptionsGroup) holds the check box
 // "ラベル表示" (LabelsCheck): contour labels on the page (doc.labels.show),
@@ -47,6 +51,7 @@ class SettingsHelpers final : public QObject {
 
   void askInterval();
   void equaliseAspect();
+  void askLevels();
 
   // The dialog's activation, OK or Test, and Cancel, for the options group.
   void showOptions();
@@ -65,6 +70,8 @@ class SettingsHelpers final : public QObject {
   bool m_labelsShown = false;
   PostOptions m_postsShown;
   RampChoice m_rampShown;
+  std::vector<double> m_levelsShown;
+  std::vector<double> m_levels;  // the answer of "等高線値...", until OK, Test or Cancel
 };
 
 }  // namespace plotvane::app

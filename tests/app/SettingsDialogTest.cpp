@@ -111,6 +111,7 @@ void SettingsDialogTest::keyboardOrder() {
                                "Option3",
                                "IntervalButton",
                                "EqualAspectButton",
+                               "LevelsButton",
                                "LabelsCheck",
                                "PostsCheck",
                                "PostLabelsCheck",

@@ -14,6 +14,7 @@
 #include "AppSuites.h"
 #include "AppTestSupport.h"
 #include "app/IntervalDialog.h"
+#include "app/LevelsDialog.h"
 #include "app/SettingsDialog.h"
 #include "app/SettingsHelpers.h"
 #include "app/SkipLinesDialog.h"
@@ -40,6 +41,7 @@ class SettingsHelpersTest : public test::MainWindowSuite {
   void equalAspectWidensTheNarrowerWindow();
   void labelsCheckIsThisRunsChoice();
   void postsAndRampAreThisRunsChoice();
+  void levelsAreThisRunsChoice();
   void skipDialogTakesTheLoadOptions();
 
  private:
@@ -186,6 +188,34 @@ void SettingsHelpersTest::postsAndRampAreThisRunsChoice() {
   choose(false, QStringLiteral("default"), "Command1");
   QVERIFY(!doc.posts.show && doc.ramp == RampChoice{});
   QVERIFY(m_window->pageSurface()->image() == before);
+}
+
+void SettingsHelpersTest::levelsAreThisRunsChoice() {
+  load();
+  const auto answer = [&](const QString& levels, const char* button) {
+    m_dialogs->modalScript = [=](QDialog& d) {
+      if (auto* ask = dynamic_cast<LevelsDialog*>(&d)) {
+        ask->findChild<QLineEdit*>("LevelsText")->setText(levels);
+        QTest::mouseClick(ask->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+        return;
+      }
+      QTest::mouseClick(Button(d, "LevelsButton"), Qt::LeftButton);
+      QTest::mouseClick(Button(d, button), Qt::LeftButton);
+    };
+    m_window->controls().scale->trigger();
+  };
+  const std::vector<double>& levels = m_window->document().explicitLevels;
+  const QImage even = m_window->pageSurface()->image().copy();
+  answer(QStringLiteral("10, 50,120"), "Command1");
+  QCOMPARE(levels, (std::vector<double>{10, 50, 120}));
+  QVERIFY(m_window->pageSurface()->image() != even);
+  answer(QStringLiteral("5,6"), "Command2");  // Cancel keeps what was in force
+  QCOMPARE(levels, (std::vector<double>{10, 50, 120}));
+  answer(QStringLiteral("7,6"), "Command1");  // not rising: the question stays open, nothing changes
+  QCOMPARE(levels, (std::vector<double>{10, 50, 120}));
+  answer(QString(), "Command1");  // empty: back to n even steps
+  QVERIFY(levels.empty());
+  QVERIFY(m_window->pageSurface()->image() == even);
 }
 
 void SettingsHelpersTest::skipDialogTakesTheLoadOptions() {
