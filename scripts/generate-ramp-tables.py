@@ -3,9 +3,10 @@
 colour maps as 256 entries of 8 bits per component.
 
 The tables come from matplotlib's colour-map data (Debian package
-python3-matplotlib), which is needed only to run this script: the program
-embeds the result and never loads matplotlib. Entry i is the map's own
-i-th colour, rounded to 8 bits as matplotlib's to_hex rounds.
+python3-matplotlib, which scripts/setup.sh --bench installs), needed only to
+run this script: the program embeds the result and never loads matplotlib.
+Entry i is the map's own i-th colour, rounded to 8 bits as matplotlib's
+to_hex rounds.
 
 Usage: scripts/generate-ramp-tables.py \
          | clang-format --assume-filename=render/RampTables.cpp > render/RampTables.cpp
