@@ -13,12 +13,15 @@
 #include <utility>
 
 #include "app/CommandLine.h"
+#include "app/CoordinateSystemDialog.h"
 #include "app/FileFilter.h"
 #include "app/NumberBoxes.h"
 #include "app/ProgressWindow.h"
 #include "app/SaveFileName.h"
 #include "app/ToolWindowKeys.h"
 #include "contours/AsciiGrid.h"
+#include "contours/GeoTiffGrid.h"
+#include "contours/PrjFile.h"
 #include "tools/GridBudget.h"
 #include "tools/GridConversion.h"
 
@@ -26,7 +29,8 @@ namespace plotvane::app {
 namespace {
 
 const QString kSaveTitle = QStringLiteral("格子状データの保存");
-const QString kSaveFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|ESRI ASCII ｸﾞﾘｯﾄﾞ (*.asc)|*.asc");
+const QString kSaveFilter =
+    QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|ESRI ASCII ｸﾞﾘｯﾄﾞ (*.asc)|*.asc|GeoTIFF (*.tif)|*.tif");
 const QString kFileSuffix = QStringLiteral("_格子");
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -104,6 +108,16 @@ QString GridWindow::proposedFile() const {
   return QDir(place.isDir() ? place.filePath() : place.path()).filePath(name);
 }
 
+WriteOutcome GridWindow::convert(const GridParameters& grid, const std::string& target, ProgressSink& progress,
+                                 const std::function<bool()>& cancelled) {
+  if (IsGeoTiffName(target)) return ConvertToGeoTiff(m_doc, grid, target, m_system, progress, cancelled);
+  if (!IsAsciiGridName(target)) return ConvertToGrid(m_doc, grid, target, progress, cancelled);
+  WriteOutcome failure = ConvertToAsciiGrid(m_doc, grid, target, progress, cancelled);
+  // The ESRI grid has no place for its system: the .prj beside it says it.
+  if (!failure && m_system.chosen()) failure = WritePrjBeside(target, m_system);
+  return failure;
+}
+
 void GridWindow::report(const QString& text) { m_dialogs.message(this, QString::fromLatin1(kProgramTitle), text); }
 
 void GridWindow::runConversion() {
@@ -131,10 +145,19 @@ void GridWindow::runConversion() {
   }
   m_dialogPath = path;
   const std::string target = QFile::encodeName(path).toStdString();
-  if (const WriteOutcome refusal =
-          GridSpaceRefusal(EstimateGrid(m_doc, grid.parameters, IsAsciiGridName(target)), target)) {
+  const bool raster = IsAsciiGridName(target) || IsGeoTiffName(target);
+  if (const WriteOutcome refusal = GridSpaceRefusal(EstimateGrid(m_doc, grid.parameters, raster), target)) {
     report(FromUtf8(refusal->text()));
     return;
+  }
+  if (raster) {
+    const auto system = AskCoordinateSystem(m_dialogs, this, m_system, false);
+    if (!system) {
+      report(QString::fromUtf8(kDialogCancelled));
+      return;
+    }
+    m_system = *system;
+    emit coordinateSystemChosen(m_system);
   }
 
   WriteOutcome failure;
@@ -144,8 +167,7 @@ void GridWindow::runConversion() {
     m_cancelRequested = false;
     GridProgress progress(this);
     const auto cancelled = [this, &progress] { return m_cancelRequested || progress.cancelled(); };
-    failure = IsAsciiGridName(target) ? ConvertToAsciiGrid(m_doc, grid.parameters, target, progress, cancelled)
-                                      : ConvertToGrid(m_doc, grid.parameters, target, progress, cancelled);
+    failure = convert(grid.parameters, target, progress, cancelled);
     m_converting = false;
   }
   emit conversionEnded();

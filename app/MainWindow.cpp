@@ -11,6 +11,7 @@
 
 #include "app/CommandLine.h"
 #include "app/GridWindow.h"
+#include "app/LasClassDialog.h"
 #include "app/PageSurface.h"
 #include "app/SettingsDialog.h"
 #include "app/SkipLinesDialog.h"
@@ -70,6 +71,7 @@ void MainWindow::connectCommands() {
   connect(m_ui.koushi, &QAction::triggered, this, &MainWindow::openGridWindow);
   connect(m_ui.volume, &QAction::triggered, this, &MainWindow::openVolumeWindow);
   connect(m_ui.exportContours, &QAction::triggered, this, &MainWindow::exportContours);
+  connect(m_ui.exportTin, &QAction::triggered, this, &MainWindow::exportTin);
   connect(m_ui.mnuVer, &QAction::triggered, this, &MainWindow::showAbout);
   connect(m_ui.Picture2, &PageSurface::mouseMovedMm, this, &MainWindow::showValueUnderCursor);
 }
@@ -171,6 +173,14 @@ SkipLinesDialog& MainWindow::skipLinesDialog() {
     registerWindow(m_skipLinesDialog);
   }
   return *m_skipLinesDialog;
+}
+
+LasClassDialog& MainWindow::lasClassDialog() {
+  if (!m_lasClassDialog) {
+    m_lasClassDialog = new LasClassDialog(this);
+    registerWindow(m_lasClassDialog);
+  }
+  return *m_lasClassDialog;
 }
 
 void MainWindow::registerWindow(QWidget* window) { m_loadedWindows.emplace_back(window); }

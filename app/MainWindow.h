@@ -35,6 +35,7 @@
 #include "app/TempPageFile.h"
 #include "app/WindowPlacement.h"
 #include "common/Failure.h"
+#include "contours/CoordinateSystem.h"
 #include "data/DataFileReader.h"
 #include "data/Document.h"
 #include "render/gdi/EnhMetaFile.h"
@@ -44,6 +45,7 @@ class QLabel;
 
 namespace plotvane::app {
 
+class LasClassDialog;
 class SkipLinesDialog;
 class SettingsDialog;
 class ValueWindow;
@@ -134,6 +136,7 @@ class MainWindow final : public QMainWindow {
   void showPage(const gdi::EnhMetaFile& page);
   void loadChosenFile(const QString& path, const SkipOptions& skip = {}, const LoadOptions& options = {});
   SkipLinesDialog& skipLinesDialog();
+  LasClassDialog& lasClassDialog();
 
   void openData();
   void openDataSkippingLines();
@@ -158,6 +161,7 @@ class MainWindow final : public QMainWindow {
   void openGridWindow();
   void exportContours();
   void openVolumeWindow();
+  void exportTin();
 
   Ui::MainWindow m_ui;
   QLabel* m_panel1 = nullptr;
@@ -180,7 +184,11 @@ class MainWindow final : public QMainWindow {
   QString m_gridFilePath;
   // Where the contour export's save dialog starts: the last file exported.
   QString m_contourFilePath;
+  QString m_tinFilePath;
+  // The coordinate system last chosen for a GIS file, for the run.
+  CoordinateSystem m_coordinateSystem;
   QPointer<SkipLinesDialog> m_skipLinesDialog;
+  QPointer<LasClassDialog> m_lasClassDialog;
   // Where the settings dialog and the tool windows were last put.
   WindowPlaces* m_places = nullptr;
   std::vector<QPointer<QWidget>> m_loadedWindows;

@@ -15,11 +15,13 @@
 #include "app/CommandLine.h"
 #include "app/CursorReadout.h"
 #include "app/FileFilter.h"
+#include "app/LasClassDialog.h"
 #include "app/MainWindow.h"
 #include "app/PageSurface.h"
 #include "app/SettingsDialog.h"
 #include "app/SkipLinesDialog.h"
 #include "common/Messages.h"
+#include "data/DataFileKind.h"
 #include "data/FileTitle.h"
 #include "load/OpenDataFile.h"
 
@@ -27,9 +29,14 @@ namespace plotvane::app {
 namespace {
 
 const QString kLoadTitle = QStringLiteral("データの読込");
-const QString kLoadFilter =
-    QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.txt;*.ctr|ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.ctr|");
-const QString kSkipLoadFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt");
+// The first choice, selected when the dialog opens, shows every file the
+// program reads; the others one kind each.
+const QString kLoadFilter = QStringLiteral(
+    "ﾃﾞｰﾀﾌｧｲﾙ|*.txt;*.csv;*.xyz;*.dat;*.ctr;*.sim;*.las;*.xml|"
+    "ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat)|*.txt;*.csv;*.xyz;*.dat|ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.ctr|"
+    "SIMA(*.sim)|*.sim|LAS(*.las)|*.las|LandXML(*.xml)|*.xml|");
+// Lines are skipped in text files only.
+const QString kSkipLoadFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat)|*.txt;*.csv;*.xyz;*.dat");
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -39,7 +46,15 @@ void MainWindow::openData() {
   if (m_guard.busy()) return;
   const QString path = m_dialogs.openFile(this, kLoadTitle, QtFileFilter(kLoadFilter), m_fileDialogPath);
   if (path.isEmpty()) return;
-  loadChosenFile(path);
+  LoadOptions options;
+  if (KindOfDataFile(QFile::encodeName(path).toStdString()) == DataFileKind::Las) {
+    // A scan holds vegetation and buildings too: which classes make the ground.
+    LasClassDialog& dialog = lasClassDialog();
+    m_dialogs.runModal(dialog);
+    if (!dialog.ok() || m_closed) return;
+    options.lasClasses = dialog.classes();
+  }
+  loadChosenFile(path, {}, options);
 }
 
 void MainWindow::openDataSkippingLines() {
@@ -86,7 +101,12 @@ void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& s
     m_panel1->clear();
     QCoreApplication::processEvents();
     status = OpenDataFile(path, m_doc, m_progress, skip, options);
-    if (status == LoadStatus::Meshed) redraw();
+    if (status == LoadStatus::Meshed) {
+      redraw();
+      // What a survey file's load read, left out and kept, until the mouse
+      // moves over the map.
+      m_panel1->setText(FromUtf8(m_doc.survey.loadNote));
+    }
   }
   // Outside the operation, so that a close requested meanwhile can end the
   // program while the box is open.

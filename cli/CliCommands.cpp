@@ -5,9 +5,12 @@
 #include <string>
 
 #include "cli/CliLoad.h"
+#include "cli/CrsOptions.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputTarget.h"
 #include "contours/AsciiGrid.h"
+#include "contours/GeoTiffGrid.h"
+#include "contours/PrjFile.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsBlock.h"
 #include "tools/GridBudget.h"
@@ -108,10 +111,11 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
   std::string output;
   std::optional<std::string> formatName;
   std::optional<std::int32_t> maxPoints;
-  const auto table = NewOptionTable(
-      "grid",
-      "Writes the surface's values on a regular grid: a text file (X, Y, Z columns) or an ESRI ASCII grid "
-      "(.asc); \"-o -\" writes the text to standard output.");
+  const auto table =
+      NewOptionTable("grid",
+                     "Writes the surface's values on a regular grid: a text file (X, Y, Z columns), an ESRI ASCII grid "
+                     "(.asc) or a GeoTIFF (.tif); \"-o -\" writes the text (or with --format asc the grid) to standard "
+                     "output.");
   AddLoadOptions(*table, load);
   table->add_option("X0", texts.originX, "first grid X")->required();
   table->add_option("DX", texts.intervalX, "grid step along X")->required();
@@ -124,6 +128,8 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
   AddWholeNumber(*table, "--max-points", maxPoints, 1, std::numeric_limits<std::int32_t>::max(),
                  "the most grid points to compute (default 100000000)");
   AddViewOptions(*table, view);
+  CrsArguments crs;
+  AddCrsOptions(*table, crs);
   if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
   if (formatName && output != kStandardOutput) {
     return UsageError(err, "--format applies to -o - (standard output) only: a file's name gives its format");
@@ -132,6 +138,8 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
     return UsageError(err, *formatName + ": --format must be txt or asc");
   }
   const bool ascii = formatName ? *formatName == "asc" : IsAsciiGridName(output);
+  const CrsChoice system = ReadCrsOptions(crs, err);
+  if (system.stop) return *system.stop;
   const GridParametersRead grid = ReadGridParameters(texts);
   if (grid.status != GridParametersRead::Status::Ready) {
     return UsageError(err, grid.status == GridParametersRead::Status::NotNumeric
@@ -152,9 +160,18 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
     return kExitLoadFailed;
   }
   if (output != kStandardOutput) {
-    if (const WriteOutcome refusal = GridSpaceRefusal(EstimateGrid(doc, grid.parameters, ascii), output)) {
+    // A GeoTIFF holds every cell as a 4-byte value, about what an ESRI grid's cell takes.
+    const bool everyCell = ascii || IsGeoTiffName(output);
+    if (const WriteOutcome refusal = GridSpaceRefusal(EstimateGrid(doc, grid.parameters, everyCell), output)) {
       return ReportFailure(*refusal, err);
     }
+  }
+  if (IsGeoTiffName(output)) {
+    if (const WriteOutcome failure = ConvertToGeoTiff(doc, grid.parameters, output, system.system)) {
+      return ReportFailure(*failure, err);
+    }
+    out << output << '\n';
+    return kExitOk;
   }
   const auto file = OpenOutput(output);
   if (!file->failed()) {
@@ -162,7 +179,11 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
         ascii ? ConvertToAsciiGrid(doc, grid.parameters, *file) : ConvertToGrid(doc, grid.parameters, *file);
     if (failure) return ReportFailure(*failure, err);
   }
-  const int status = FinishOutput(*file, err);
+  int status = FinishOutput(*file, err);
+  // An ESRI grid has no place for its system: the .prj beside it says it.
+  if (status == kExitOk && system.system.chosen() && ascii && output != kStandardOutput) {
+    if (const WriteOutcome failure = WritePrjBeside(output, system.system)) status = ReportFailure(*failure, err);
+  }
   if (status == kExitOk && output != kStandardOutput) out << output << '\n';
   return status;
 }

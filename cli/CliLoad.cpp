@@ -4,6 +4,7 @@
 #include "common/Capacity.h"
 #include "data/ColumnChoice.h"
 #include "data/FileTitle.h"
+#include "data/LasReader.h"
 #include "settings/ContourInterval.h"
 #include "settings/EqualAspect.h"
 #include "settings/NumberText.h"
@@ -12,7 +13,9 @@
 namespace plotvane::cli {
 
 void AddLoadOptions(CLI::App& table, LoadArguments& load) {
-  table.add_option("FILE", load.file, "the data file (.txt) or contour file (.ctr)")->required()->type_name("");
+  table.add_option("FILE", load.file, "the data file (.txt, .csv, .xyz, .dat) or contour file (.ctr)")
+      ->required()
+      ->type_name("");
   table
       .add_option_function<std::string>(
           "--skip-lines",
@@ -43,9 +46,38 @@ void AddLoadOptions(CLI::App& table, LoadArguments& load) {
           ""))
       ->type_name("X,Y,Z");
   AddSwitch(table, "--x-north", load.columns.xNorth, "the file's X is north (survey coordinates): swap X and Y");
+  AddSurveyFileOptions(table, load);
   CLI::Option* interval = AddNumber(table, "--interval", load.interval, "contour interval: Z1, Z2 and n from it");
   AddNumber(table, "--base", load.base, "the level the interval counts from (default 0)")->needs(interval);
   AddSwitch(table, "--equal-aspect", load.equalAspect, "widen the narrower side of the window to true scale");
+}
+
+void AddSurveyFileOptions(CLI::App& table, LoadArguments& load) {
+  table
+      .add_option_function<std::string>(
+          "--las-class", [&load](const std::string& text) { load.columns.lasClasses = *ParseLasClasses(text); },
+          "LAS: keep only the points of these classes (2 = ground)")
+      ->check(CLI::Validator(
+          [](std::string& text) -> std::string {
+            if (ParseLasClasses(text)) return {};
+            return "must be class numbers 0..255, as 2 or 2,9: " + text;
+          },
+          ""))
+      ->type_name("LIST");
+  table
+      .add_option_function<std::string>(
+          "--thin", [&load](const std::string& text) { load.columns.thinCell = *ParseNumber(text); },
+          "LAS: thin on square cells this wide (default: the smallest that leaves 99999 points)")
+      ->check(CLI::Validator(
+          [](std::string& text) -> std::string {
+            const auto value = ParseNumber(text);
+            if (value && *value > 0) return {};
+            return "must be a positive number: " + text;
+          },
+          ""))
+      ->type_name("CELL");
+  table.add_option("--surface", load.columns.surface, "LandXML: the surface to read (default: the first)")
+      ->type_name("NAME");
 }
 
 void AddViewOptions(CLI::App& table, ViewArguments& view) {
@@ -66,10 +98,15 @@ std::optional<int> LoadDataFile(const LoadArguments& load, Document& doc, LoadSt
   status = OpenDataFile(path, doc, NullProgress(), load.skip, load.columns);
   if (status == LoadStatus::CannotOpen) err << "plotvane-cli: cannot open " << path << '\n';
   if (status == LoadStatus::UnknownKind) {
-    err << "plotvane-cli: " << path << " is not a data file: its name must end in .txt or .ctr\n";
+    err << "plotvane-cli: " << path
+        << " is not a data file: its name must end in .txt, .csv, .xyz, .dat, .ctr, .sim, .las or .xml\n";
   }
   // The error: line keeps the fixed message; what exactly went wrong goes here.
   if (!doc.errDetail.empty()) err << "plotvane-cli: " << doc.errDetail << '\n';
+  // What a survey file's reader read, left out and kept.
+  if (!doc.survey.loadNote.empty() && doc.survey.loadNote != doc.errDetail) {
+    err << "plotvane-cli: " << path << ": " << doc.survey.loadNote << '\n';
+  }
   // A file that cannot be read ends the command here; a load failure of the
   // data is the caller's to report with what it read.
   const std::optional<Failure> failure = LoadFailureOf(status, doc);

@@ -3,6 +3,7 @@
 // file with them exactly as opening it in the program does.
 //
 //   FILE [--skip-lines N] [--skip-prefixes TEXT] [--columns X,Y,Z] [--x-north]
+//        [--las-class LIST] [--thin CELL] [--surface NAME]
 //        [--interval D [--base B]] [--equal-aspect]
 // and, for the commands that draw or look up values,
 //   [--view VIEW.ctv] [--sq LIMIT]
@@ -40,6 +41,8 @@ struct ViewArguments {
 
 // Adds FILE and the load options to a command's table.
 void AddLoadOptions(CLI::App& table, LoadArguments& load);
+// Adds the options of the survey formats: --las-class, --thin, --surface.
+void AddSurveyFileOptions(CLI::App& table, LoadArguments& load);
 // Adds --view and --sq.
 void AddViewOptions(CLI::App& table, ViewArguments& view);
 

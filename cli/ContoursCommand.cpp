@@ -3,11 +3,13 @@
 #include "cli/ContoursCommand.h"
 
 #include "cli/CliLoad.h"
+#include "cli/CrsOptions.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputTarget.h"
 #include "cli/RampOption.h"
 #include "contours/BandColours.h"
 #include "contours/ContourExport.h"
+#include "contours/OgrContourWriter.h"
 
 namespace plotvane::cli {
 
@@ -19,15 +21,22 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
   bool bands = false;
   std::optional<std::string> rampText;
   const auto table =
-      NewOptionTable("contours", "Writes the contour lines the page draws as GeoJSON, DXF or CSV for GIS and CAD.");
+      NewOptionTable("contours",
+                     "Writes the contour lines the page draws as GeoJSON, GeoPackage, Shapefile, KML, DXF or CSV for "
+                     "GIS and CAD.");
   AddLoadOptions(*table, load);
-  table->add_option("-o,--output", output, "the output file: .geojson, .dxf or .csv, or - for standard output")
+  table
+      ->add_option("-o,--output", output,
+                   "the output file: .geojson, .gpkg, .shp, .kml, .dxf or .csv, or - for standard output")
       ->required()
       ->type_name("OUT");
   table->add_option("--format", formatName, "the format for standard output: geojson, dxf or csv");
   AddViewOptions(*table, view);
-  CLI::Option* bandsOption = AddSwitch(*table, "--bands", bands, "add the filled bands as polygons (.geojson only)");
+  CLI::Option* bandsOption =
+      AddSwitch(*table, "--bands", bands, "add the filled bands as polygons (not in .dxf or .csv)");
   AddRampOption(*table, rampText)->needs(bandsOption);
+  CrsArguments crs;
+  AddCrsOptions(*table, crs);
   if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
   if (formatName.has_value() != (output == kStandardOutput)) {
     return UsageError(err, "--format is needed with -o - (standard output), and only there");
@@ -35,25 +44,35 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
   const auto format = formatName ? ContourFormatNamed(*formatName) : ContourFormatOf(output);
   if (!format) {
     return UsageError(err, (formatName ? *formatName : output) +
-                               ": the output name must end in .geojson, .dxf or .csv (--format: geojson, dxf, csv)");
+                               ": the output name must end in .geojson, .gpkg, .shp, .kml, .dxf or .csv (--format: "
+                               "geojson, dxf, csv)");
   }
-  if (bands && *format != ContourFormat::GeoJson) return UsageError(err, "--bands needs a .geojson output");
+  if (bands && !HoldsBands(*format)) return UsageError(err, "--bands needs a .geojson, .gpkg, .shp or .kml output");
+  if (rampText && *format != ContourFormat::GeoJson) return UsageError(err, "--ramp colours .geojson bands only");
+  const CrsChoice system = ReadCrsOptions(crs, err);
+  if (system.stop) return *system.stop;
+  if (*format == ContourFormat::Kml && !system.system.chosen()) return ReportFailure(KmlNeedsSystem(), err);
 
   Document doc;
   if (const auto stop = ResolveRamp(rampText, doc.ramp, err)) return *stop;
   if (const auto stop = LoadMeshed(load, view, doc, err)) return *stop;
   // The name, the bands and the mesh are checked: what can still fail is the write.
-  const auto file = OpenOutput(output);
-  if (!file->failed()) {
-    ContourSet contours = BuildContourSet(doc, doc.settings, bands);
-    // The colours go only where a ramp was asked for: the bands of a plain
-    // export stay as GIS layers have always read them.
-    if (rampText) ColourBands(contours, doc, doc.settings);
-    WriteContours(contours, *format, *file);
+  ContourSet contours = BuildContourSet(doc, doc.settings, bands);
+  // The colours go only where a ramp was asked for: the bands of a plain
+  // export stay as GIS layers have always read them.
+  if (rampText) ColourBands(contours, doc, doc.settings);
+  if (output == kStandardOutput) {
+    const auto file = OpenOutput(output);
+    if (const WriteOutcome failure = StreamContours(contours, *format, system.system, *file)) {
+      return ReportFailure(*failure, err);
+    }
+    return FinishOutput(*file, err);
   }
-  const int status = FinishOutput(*file, err);
-  if (status == kExitOk && output != kStandardOutput) out << output << '\n';
-  return status;
+  if (const WriteOutcome failure = WriteContourFile(contours, output, {bands, system.system})) {
+    return ReportFailure(*failure, err);
+  }
+  out << output << '\n';
+  return kExitOk;
 }
 
 }  // namespace plotvane::cli

@@ -9,6 +9,7 @@
 #include "cli/ContoursCommand.h"
 #include "cli/ExitStatus.h"
 #include "cli/RenderCommand.h"
+#include "cli/TinCommand.h"
 #include "cli/VolumeCommand.h"
 
 namespace plotvane::cli {
@@ -21,12 +22,14 @@ struct Command {
   int (*run)(const Words& words, std::ostream& out, std::ostream& err);
 };
 
-constexpr std::array<Command, 7> kCommands{{
+constexpr std::array<Command, 8> kCommands{{
     {"info", "info FILE", "what loading FILE found, and its settings", RunInfo},
     {"mesh", "mesh FILE", "info, then the mesh's points and triangles", RunMesh},
     {"value", "value FILE X Y", "the surface's value at X, Y", RunValue},
-    {"grid", "grid FILE X0 DX NX Y0 DY NY -o OUT[.asc]|-", "the surface on a regular grid", RunGrid},
-    {"contours", "contours FILE -o OUT.geojson|.dxf|.csv", "contour lines (and bands) as data", RunContours},
+    {"grid", "grid FILE X0 DX NX Y0 DY NY -o OUT[.asc|.tif]|-", "the surface on a regular grid", RunGrid},
+    {"contours", "contours FILE -o OUT.geojson|.gpkg|.shp|.kml|.dxf|.csv", "contour lines (and bands) as data",
+     RunContours},
+    {"tin", "tin FILE -o OUT.xml|.dxf", "the mesh as a TIN surface (LandXML, DXF 3DFACE)", RunTin},
     {"render", "render FILE -o OUT.png|.bmp|.svg|.pdf|.emf", "the page as a picture", RunRender},
     {"volume", "volume FILE (--plane H | --against FILE2) [--method tin|grid]", "cut and fill volumes", RunVolume},
 }};

@@ -74,9 +74,13 @@ std::string CannotReadText(std::string_view path, const FileReadError& error) {
 }
 
 std::string InvalidFieldText(std::int64_t line, int column, std::string_view text) {
+  return InvalidNamedFieldText(line, ColumnName(column), text);
+}
+
+std::string InvalidNamedFieldText(std::int64_t line, std::string_view name, std::string_view text) {
   const std::string where = std::to_string(line) + " 行目";
-  if (text.empty()) return where + "に " + std::string(ColumnName(column)) + " の値がありません。";
-  return where + "の " + std::string(ColumnName(column)) + " " + Quoted(Shortened(text)) + "を数値として読めません。";
+  if (text.empty()) return where + "に " + std::string(name) + " の値がありません。";
+  return where + "の " + std::string(name) + " " + Quoted(Shortened(text)) + "を数値として読めません。";
 }
 
 std::string RangeOverflowText(int column) {
@@ -101,6 +105,8 @@ std::string TooManyFieldsText(std::int64_t line) {
 
 std::string NoPointsText() { return "データの点がありません。見出しの行のあとにデータの行がありません。"; }
 
-std::string UnknownKindText() { return "読み込めるのは名前が .txt または .ctr で終わるファイルです。"; }
+std::string UnknownKindText() {
+  return "読み込めるのは名前が .txt, .csv, .xyz, .dat, .ctr, .sim, .las または .xml で終わるファイルです。";
+}
 
 }  // namespace plotvane::details

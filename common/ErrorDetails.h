@@ -29,6 +29,10 @@ std::string CannotReadText(std::string_view path, const FileReadError& error);
 // 1..3 (X, Y, Z), and the field's text (shortened when long).
 std::string InvalidFieldText(std::int64_t line, int column, std::string_view text);
 
+// The same for a field that has a name of its own (a survey record's "H",
+// "点番号"): physical line `line`, the field's name and its text.
+std::string InvalidNamedFieldText(std::int64_t line, std::string_view name, std::string_view text);
+
 // A column whose values lie too far apart to compute with.
 std::string RangeOverflowText(int column);
 
@@ -45,7 +49,7 @@ std::string TooManyFieldsText(std::int64_t line);
 // The file has no data line (a header alone, or nothing).
 std::string NoPointsText();
 
-// The name ends neither in ".txt" nor in ".ctr".
+// The name is not that of a data file.
 std::string UnknownKindText();
 
 }  // namespace plotvane::details

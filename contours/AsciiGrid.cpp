@@ -3,13 +3,13 @@
 #include "contours/AsciiGrid.h"
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 
 #include "common/SafeFile.h"
 #include "contours/ChunkedText.h"
 #include "contours/ExactNumber.h"
 #include "contours/FileExtension.h"
+#include "contours/GridRaster.h"
 #include "settings/NumberText.h"
 #include "tools/MeshValueAt.h"
 
@@ -17,31 +17,7 @@ namespace plotvane {
 namespace {
 
 constexpr std::int64_t kCheckInterval = 4096;
-constexpr double kNoData = -9999.0;
-
-// Interpolated values lie within the data's Z range, so a whole number below
-// it (by at least 1, and by a margin that survives single precision) is
-// never a value.
-double NoDataValue(const DataRange& range) {
-  if (range.zMin > kNoData + 1 || range.zMax < kNoData - 1) return kNoData;
-  return std::floor(range.zMin - std::max(1.0, std::fabs(range.zMin)));
-}
-
-// One axis of the grid in the order of the file: k-th written line -> grid index.
-struct Axis {
-  float origin, interval;
-  std::int64_t count;
-  bool reversed;  // written from the last grid line to the first
-
-  std::int64_t gridIndex(std::int64_t written) const { return reversed ? count - written + 1 : written; }
-  float centre(std::int64_t written) const { return GridCoordinate(origin, interval, gridIndex(written)); }
-  double cell() const { return std::fabs(static_cast<double>(interval)); }
-  // The low edge of the lowest cell.
-  double lowEdge() const {
-    const float lowest = GridCoordinate(origin, interval, interval > 0 ? 1 : count);
-    return static_cast<double>(lowest) - cell() / 2;
-  }
-};
+constexpr const char* kAsciiGrid = "an ESRI ASCII grid";
 
 void HeaderLine(std::string& text, std::string_view name, double value) {
   text += name;
@@ -50,7 +26,7 @@ void HeaderLine(std::string& text, std::string_view name, double value) {
   text += "\r\n";
 }
 
-void AppendHeader(std::string& text, const Axis& x, const Axis& y, double noData) {
+void AppendHeader(std::string& text, const RasterAxis& x, const RasterAxis& y, double noData) {
   text += "ncols " + std::to_string(x.count) + "\r\n";
   text += "nrows " + std::to_string(y.count) + "\r\n";
   HeaderLine(text, "xllcorner", x.lowEdge());
@@ -68,21 +44,9 @@ void AppendHeader(std::string& text, const Axis& x, const Axis& y, double noData
 
 bool IsAsciiGridName(std::string_view path) { return HasExtension(path, ".asc"); }
 
-namespace {
-
-// Why the grid cannot be written as an ESRI ASCII grid; empty when it can.
-WriteOutcome AsciiGridRefusal(const GridParameters& grid) {
-  const auto refusal = [](const char* why) { return Failure{FailureKind::Usage, why, {}}; };
-  if (grid.countX <= 0 || grid.countY <= 0) return refusal("an ESRI ASCII grid needs at least one column and one row");
-  if (grid.intervalX == 0 || grid.intervalY == 0) return refusal("an ESRI ASCII grid needs intervals other than 0");
-  return std::nullopt;
-}
-
-}  // namespace
-
 WriteOutcome ConvertToAsciiGrid(const Document& document, const GridParameters& grid, const std::string& path,
                                 ProgressSink& progress, const std::function<bool()>& cancelRequested) {
-  if (WriteOutcome refusal = AsciiGridRefusal(grid)) return refusal;
+  if (WriteOutcome refusal = RasterRefusal(grid, kAsciiGrid)) return refusal;
   SafeFileWriter writer(path);
   if (!writer.open()) return writer.failure();
   if (WriteOutcome failure = ConvertToAsciiGrid(document, grid, writer, progress, cancelRequested)) return failure;
@@ -92,10 +56,8 @@ WriteOutcome ConvertToAsciiGrid(const Document& document, const GridParameters& 
 
 WriteOutcome ConvertToAsciiGrid(const Document& document, const GridParameters& grid, SafeFileWriter& writer,
                                 ProgressSink& progress, const std::function<bool()>& cancelRequested) {
-  if (WriteOutcome refusal = AsciiGridRefusal(grid)) return refusal;
-  // Columns west to east, rows north to south.
-  const Axis x{grid.originX, grid.intervalX, grid.countX, grid.intervalX < 0};
-  const Axis y{grid.originY, grid.intervalY, grid.countY, grid.intervalY > 0};
+  if (WriteOutcome refusal = RasterRefusal(grid, kAsciiGrid)) return refusal;
+  const auto [x, y] = RasterOf(grid);
   const DistortionLimit limit = ReadDistortionLimit(document.settings);
   const double noData = NoDataValue(document.range);
   std::string noDataText;
@@ -108,7 +70,7 @@ WriteOutcome ConvertToAsciiGrid(const Document& document, const GridParameters& 
     std::int64_t done = 0;
     progress.prepare(kGridProgressLabel);
     for (std::int64_t row = 1; row <= y.count; ++row) {
-      const float yg = y.centre(row);
+      const double yg = y.centre(row);
       for (std::int64_t column = 1; column <= x.count; ++column) {
         const MeshValue v = MeshValueAt(document.mesh, document.range, limit, x.centre(column), yg);
         if (column > 1) out.text() += ' ';

@@ -14,7 +14,7 @@
 //                 (GDAL's extension for cells that are not square)
 //   NODATA_value  -9999, or a whole number below the data's Z range when
 //                 -9999 lies within it
-// computed in double from the single-precision parameters and written in
+// computed in double from the parameters (GridRaster.h) and written in
 // their shortest exact form. Then one row per grid row from north to south,
 // each from west to east (a negative interval runs the other way, so its
 // rows or columns are written in reverse), values separated by one space:

@@ -82,7 +82,7 @@ void AppendBand(ChunkedText& out, const ContourBand& band) {
   AppendNumber(text, band.lower);
   text += R"(,"upper":)";
   AppendNumber(text, band.upper);
-  text += R"(,"index":)" + std::to_string(band.index);
+  text += R"(,"band":)" + std::to_string(band.index);
   if (band.colour) text += R"(,"colour":")" + HexColour(*band.colour) + '"';
   text += "},";
   AppendGeometry(out, band.polygons.size(), "Polygon", "MultiPolygon",

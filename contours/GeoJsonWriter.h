@@ -5,7 +5,7 @@
 // value) and "index" (k), geometry a LineString for a single line and a
 // MultiLineString otherwise. A closed line repeats its first point at the end.
 // Then one feature per band when bands were built: properties "lower",
-// "upper" and "index" (and "colour", "#rrggbb", when the band carries its
+// "upper" and "band" (k) (and "colour", "#rrggbb", when the band carries its
 // colour), geometry a Polygon or MultiPolygon with closed rings,
 // outer rings counter-clockwise and holes clockwise. Coordinates are the data's
 // X, Y without any reprojection (no "crs" member), every number in its

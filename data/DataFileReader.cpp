@@ -23,24 +23,19 @@
 #include "common/FileBytes.h"
 #include "common/Messages.h"
 #include "common/TextDecoding.h"
+#include "data/DataFileKind.h"
 #include "data/DataFileLines.h"
+#include "data/SurveyFileReader.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsBlock.h"
 
 namespace plotvane {
 namespace {
 
-enum class FileKind { Text, Contour, Other };
 enum class ContourLayout { Plain, Old, New };
 
 constexpr int kOldHeaderLines = kSettingsSwitchLines + 1;
 constexpr int kNewHeaderLines = kSettingsBlockLines + 1;
-
-FileKind KindOf(std::string_view name) {
-  if (name.ends_with(".txt")) return FileKind::Text;
-  if (name.ends_with(".ctr")) return FileKind::Contour;
-  return FileKind::Other;
-}
 
 bool LacksAny(const AcceptedLines& lines, int i) {
   return lines.field(i, 1).empty() || lines.field(i, 2).empty() || lines.field(i, 3).empty();
@@ -118,18 +113,19 @@ ReadStatus Fail(Document& doc, ReadStatus status) {
 // Everything after the file has been read and decoded: both phases.
 ReadStatus Interpret(const std::string& text, std::string_view name, int skipLines,
                      const std::vector<std::string_view>& tokens, const LoadOptions& options, Document& doc) {
-  const FileKind kind = KindOf(name);
+  const DataFileKind kind = KindOfDataFile(name);
   // The column choice is a text data file's; a contour file keeps its own.
-  const FieldChoice choice = kind == FileKind::Text ? options.columns : kFirstThreeFields;
+  const FieldChoice choice = kind == DataFileKind::Text ? options.columns : kFirstThreeFields;
   AcceptedLines lines;
   if (!CollectAcceptedLines(text, skipLines, tokens, lines, choice)) {
     doc.errDetail = lines.refusal;
     return Fail(doc, ReadStatus::Unexpected);
   }
 
-  if (kind == FileKind::Other) return ReadStatus::UnknownKind;
+  if (kind == DataFileKind::Other) return ReadStatus::UnknownKind;
+  doc.survey = SurveyData{};
   int h = 1;
-  if (kind == FileKind::Contour) {
+  if (kind == DataFileKind::Contour) {
     const ContourLayout layout = DecideLayout(lines);
     if (layout != ContourLayout::Plain) {
       if (!ApplyContourSettings(lines, layout, doc.settings)) return Fail(doc, ReadStatus::Unexpected);
@@ -153,7 +149,7 @@ ReadStatus Interpret(const std::string& text, std::string_view name, int skipLin
     }
   }
   doc.errMsg.clear();
-  if (kind == FileKind::Text && options.xNorth) {
+  if (kind == DataFileKind::Text && options.xNorth) {
     std::swap(points.dataX, points.dataY);
     std::swap(points.labelX, points.labelY);
   }
@@ -188,10 +184,18 @@ ReadStatus Read(std::string_view name, const SkipOptions& skip, const LoadOption
 
 ReadStatus ReadDataBytes(std::string_view bytes, std::string_view name, Document& doc, const SkipOptions& skip,
                          const LoadOptions& options) {
+  if (const DataFileKind kind = KindOfDataFile(name); IsSurveyKind(kind)) {
+    return ReadSurveyBytes(bytes, name, kind, options, doc);
+  }
   return Read(name, skip, options, doc, [bytes](FileReadError&) { return std::optional<std::string_view>(bytes); });
 }
 
 ReadStatus ReadDataFile(const std::string& path, Document& doc, const SkipOptions& skip, const LoadOptions& options) {
+  // A survey file has a reader of its own, some of them reading in pieces:
+  // it is not read whole as a text file is.
+  if (const DataFileKind kind = KindOfDataFile(path); IsSurveyKind(kind)) {
+    return ReadSurveyFile(path, kind, options, doc);
+  }
   return Read(path, skip, options, doc, [&path](FileReadError& error) {
     return ReadFileBytes(path, capacity::kMaxDataFileBytes, Oversize::Refuse, &error);
   });

@@ -1,6 +1,10 @@
 #pragma once
-// ReadDataFile: a text data file (".txt") or a contour file (".ctr") into the
-// point set, and for a contour file into the drawing settings.
+// ReadDataFile: a text data file (".txt", or ".csv", ".xyz", ".dat": the same
+// columns under the names other programs give them) or a contour file
+// (".ctr") into the point set, and for a contour file into the drawing
+// settings. A survey file (".sim" and the others of data/DataFileKind.h)
+// goes to its own reader (data/SurveyFileReader.h), which ignores the skip
+// settings and the column choice: its records say which field is which.
 //
 // A text data file is a header line of column names, then X, Y, Z per line.
 // A contour file is the settings block (settings/SettingsBlock.h), an empty
@@ -13,8 +17,8 @@
 // into fields (data/DataFileLines.h, which states the line and field rules);
 // this happens whatever the file's name, so an unreadable file or one beyond
 // the limits fails even if its name ends otherwise. Then the name decides the
-// kind by its last four characters, case-sensitively: ".txt" or ".ctr";
-// anything else (".TXT" included) leaves everything as it was.
+// kind (data/DataFileKind.h), case-sensitively; anything else (".TXT"
+// included) leaves everything as it was.
 //
 // The first accepted line of a text data file is always the header; its first
 // three fields become labelX, labelY, labelZ (missing ones empty). Numbers are
@@ -27,6 +31,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/Document.h"
 
@@ -47,15 +52,24 @@ struct SkipOptions {
 // map order, east first, each column with its own name: dataX and labelX are
 // the file's Y column, dataY and labelY its X column. A contour file ignores
 // both (its points are already in map order).
+//
+// The survey formats take options of their own: a LAS file keeps the points
+// of the classes listed in lasClasses (all when empty) and is thinned on a
+// grid of cells thinCell wide (0: the smallest cell that leaves at most
+// 99 999 points, used only when there are more; data/LasReader.h); a LandXML
+// file gives the surface named surface (the first when empty).
 struct LoadOptions {
   std::array<std::int32_t, 3> columns{1, 2, 3};
   bool xNorth = false;
+  std::vector<std::int32_t> lasClasses{};
+  double thinCell = 0.0;
+  std::string surface{};
   bool operator==(const LoadOptions&) const = default;
 };
 
 enum class ReadStatus {
   Ok,           // doc.points filled (nn may be 0: a header only, or no line at all); errMsg empty
-  UnknownKind,  // the name ends neither in ".txt" nor ".ctr": nothing changed, errMsg empty
+  UnknownKind,  // the name is not a data file's (DataFileKind.h): nothing changed, errMsg empty
   InvalidData,  // a point field is not a number, or a column's range overflows; errMsg = invalid data,
                 // errDetail = the line number and the field's text, or the column
   CannotOpen,   // the file cannot be opened or read; errMsg = unexpected failure, errDetail = the

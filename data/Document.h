@@ -26,6 +26,7 @@
 #include "common/DataRange.h"
 #include "common/Index.h"
 #include "data/LocatorCache.h"
+#include "data/SurveyData.h"
 #include "settings/DrawSettings.h"
 #include "settings/LabelOptions.h"
 #include "settings/PasteBuffer.h"
@@ -69,6 +70,7 @@ struct Document {
   std::string errMsg;
   std::string errDetail;  // the line shown beneath errMsg; may be set while errMsg is empty
   std::string fileTitle;  // the loaded file's name without folder and extension
+  SurveyData survey;      // what a survey file gives beyond the points (SurveyData.h)
 
   DrawSettings settings;
   PasteBuffer pasteBuffer;

@@ -16,11 +16,14 @@
 #                1 a stretched lattice, 2 near a line, 3 doubles), point
 #                count, then per point X, Y (one byte each for kinds 0 and 1)
 #                and Z (one byte)
-#   view_file, number_text: the bytes as they are
+#   view_file, number_text, sima_reader: the bytes as they are
+#   las_reader:  file bytes, then two control bytes: thinning cell (0
+#                automatic), class (0 all) - read from the end
+#   landxml_reader: file bytes, then one control byte: surface (odd "S")
 set -euo pipefail
 out="$(cd "$(dirname "$0")" && pwd)/corpus"
 rm -rf "$out"
-mkdir -p "$out"/{data_reader,view_file,number_text,load_road,mesh}
+mkdir -p "$out"/{data_reader,view_file,number_text,load_road,mesh,sima_reader,las_reader,landxml_reader}
 
 # seed TARGET NAME FORMAT [ARGS...]: one file, written with printf.
 seed() {
@@ -122,5 +125,47 @@ seed mesh stretched "$(bytes 31 1 40)"
 seed mesh near_line "$(bytes 37 2 30)"
 # The corners of the lattice: (0, 0), (15, 0), (15, 15), (0, 15).
 seed mesh square '\4\17\0\3\17\17\2\0\17\1\0\0\4\0'
+
+# --- sima_reader -----------------------------------------------------------
+sima_points='G00,01,site,\r\nA00,\r\nA01,1,a,-100.5,200.25,12.3,\r\nA01,2,b,-100.5,220.25,12.8,\r\nA01,3,c,-80.5,220.25,,\r\nA01,4,d,-80.5,200.25,13.1,\r\nA99,\r\n'
+seed sima_reader points "$sima_points"
+seed sima_reader parcel "${sima_points}D00,1,lot,\r\nB01,1,a,\r\nB01,2,b,\r\nB01,3,c,\r\nD99,\r\n"
+seed sima_reader cp932_names 'A01,1,\213\253\212\105,1,2,3,\r\nA01,2,\226\123,4,5,6,\r\nA01,3,x,7,1,2,\r\n'
+seed sima_reader bad_parcel 'D00,1,p,\r\nB01,9,,\r\nA01,1,a,1,2,3,\r\n'
+
+# --- las_reader ------------------------------------------------------------
+# las NAME MINOR FORMAT CONTROL: a small cloud laid out as the format's public
+# description says, then the control bytes.
+las() {
+  python3 - "$out/las_reader/$1" "$2" "$3" "$4" <<'PY'
+import struct, sys
+path, minor, fmt, control = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), bytes.fromhex(sys.argv[4])
+size = {2: 227, 3: 235, 4: 375}[minor]
+length = [20, 28, 26, 34, 57, 63, 30, 36, 38, 59, 67][fmt]
+pts = [(i * 137 % 1000, i * 71 % 500, i * 13 % 200, 2 if i % 3 else 6) for i in range(40)]
+h = bytearray(size)
+h[0:4] = b"LASF"; h[24] = 1; h[25] = minor
+struct.pack_into("<HIIBHI", h, 94, size, size, 0, fmt, length, 0 if fmt >= 6 else len(pts))
+struct.pack_into("<6d", h, 131, 0.01, 0.01, 0.01, 1000.0, 2000.0, 0.0)
+if minor == 4: struct.pack_into("<Q", h, 247, len(pts))
+for x, y, z, c in pts:
+    r = bytearray(length)
+    struct.pack_into("<iii", r, 0, x, y, z)
+    r[15 if fmt <= 5 else 16] = c
+    h += r
+open(path, "wb").write(bytes(h) + control)
+PY
+}
+las v12_f1 2 1 0000
+las v13_f3 3 3 0003
+las v14_f6 4 6 0300
+las v14_f10_thin 4 10 0900
+
+# --- landxml_reader --------------------------------------------------------
+lx_head='<?xml version="1.0"?>\n<LandXML version="1.2"><CoordinateSystem name="JGD2011 9" horizontalDatum="JGD2011"/>\n'
+lx_pnts='<Pnts><P id="1">0 50 10</P><P id="2">10 0 20</P><P id="3">20 50 10</P><P id="4">10 100 20</P></Pnts>\n'
+seed landxml_reader surface "${lx_head}<Surfaces><Surface name=\"S\"><Definition>${lx_pnts}<Faces><F>1 2 4</F><F>2 3 4</F><F i=\"1\">1 3 4</F></Faces></Definition></Surface></Surfaces></LandXML>\n\1"
+seed landxml_reader two_surfaces "${lx_head}<Surfaces><Surface name=\"A\"><Definition>${lx_pnts}<Faces><F>1 2 3</F></Faces></Definition></Surface><Surface name=\"S\"><Definition>${lx_pnts}<Faces><F>1 3 4</F></Faces></Definition></Surface></Surfaces></LandXML>\n\0"
+seed landxml_reader cgpoints "${lx_head}<CgPoints><CgPoint name=\"a\">1 2 3</CgPoint><CgPoint>4 5</CgPoint><CgPoint>7 8 9</CgPoint><CgPoint>3 9 1</CgPoint></CgPoints></LandXML>\n\0"
 
 echo "seeds written to $out: $(find "$out" -type f | wc -l) files, $(du -sk "$out" | cut -f1) kB"

@@ -3,8 +3,11 @@
 #include "levels/BandPolygons.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <numbers>
 #include <span>
+#include <unordered_map>
 
 namespace plotvane {
 namespace {
@@ -43,32 +46,92 @@ bool Contains(const Ring& ring, ContourPoint p) {
   return inside;
 }
 
+// The angle through which one turns counter-clockwise from the direction
+// back along the arriving edge to the leaving edge, in (0, 2 pi].
+double TurnFromBack(const BandEdge& arriving, const BandEdge& leaving) {
+  const double back = std::atan2(arriving.from.y - arriving.to.y, arriving.from.x - arriving.to.x);
+  const double out = std::atan2(leaving.to.y - leaving.from.y, leaving.to.x - leaving.from.x);
+  double turn = out - back;
+  while (turn <= 0) turn += 2 * std::numbers::pi;
+  while (turn > 2 * std::numbers::pi) turn -= 2 * std::numbers::pi;
+  return turn;
+}
+
+struct PointHash {
+  std::size_t operator()(const ContourPoint& p) const {
+    return std::hash<double>()(p.x) ^ (std::hash<double>()(p.y) * 0x9E3779B97F4A7C15ULL);
+  }
+};
+
+// Adds the ring if it has area.
+void KeepRing(ContourRing points, std::vector<Ring>& rings) {
+  points.erase(std::unique(points.begin(), points.end()), points.end());
+  if (points.size() > 1 && points.front() == points.back()) points.pop_back();
+  if (points.size() < 3) return;
+  Ring ring = MakeRing(std::move(points));
+  if (ring.area != 0.0) rings.push_back(std::move(ring));
+}
+
 // The rings of one band's edges (sorted by the node they leave).
+//
+// The band lies on the right of every edge. Where the region touches itself
+// at a node, more than one unused edge leaves it: the walk takes the first
+// one counter-clockwise from the way it came, which keeps to the face it is
+// tracing (the region's sector beside the arriving edge ends at that edge).
+// A face may still meet itself at a node (an annulus pinched at one point);
+// a ring that comes back to a node it has passed is cut there, so that no
+// ring touches itself, as OGC simple features require: the loop cut off is
+// a polygon of its own or a hole touching its outer ring at that node,
+// which NestRings tells apart by the turn.
 std::vector<Ring> WalkRings(std::span<const BandEdge> edges) {
   std::vector<bool> used(edges.size(), false);
-  auto leaving = [&](NodeKey node) {
-    auto it = std::lower_bound(edges.begin(), edges.end(), node,
+  auto leaving = [&](std::size_t arriving) {
+    auto it = std::lower_bound(edges.begin(), edges.end(), edges[arriving].to.key,
                                [](const BandEdge& e, NodeKey key) { return e.from.key < key; });
-    for (; it != edges.end() && it->from.key == node; ++it) {
+    std::size_t best = edges.size();
+    double bestTurn = 0;
+    for (; it != edges.end() && it->from.key == edges[arriving].to.key; ++it) {
       const auto i = static_cast<std::size_t>(it - edges.begin());
-      if (!used[i]) return i;
+      if (used[i]) continue;
+      if (best == edges.size()) {
+        best = i;  // the turn matters only where there is a choice
+        continue;
+      }
+      if (bestTurn == 0) bestTurn = TurnFromBack(edges[arriving], edges[best]);
+      const double turn = TurnFromBack(edges[arriving], *it);
+      if (turn < bestTurn) {
+        best = i;
+        bestTurn = turn;
+      }
     }
-    return edges.size();
+    return best;
   };
   std::vector<Ring> rings;
+  // The ring's points so far, and where each lies in it. Points, not node
+  // keys: a vertex on a level is also reached as a crossing of its edges,
+  // under other keys but at the same place.
+  ContourRing points;
+  std::unordered_map<ContourPoint, std::size_t, PointHash> position;
   for (std::size_t start = 0; start < edges.size(); ++start) {
     if (used[start]) continue;
-    ContourRing points;
-    for (std::size_t i = start; i < edges.size(); i = leaving(edges[i].to.key)) {
+    position.clear();
+    points.clear();
+    for (std::size_t i = start; i < edges.size(); i = leaving(i)) {
       used[i] = true;
-      points.push_back({edges[i].from.x, edges[i].from.y});
+      const ContourPoint point{edges[i].from.x, edges[i].from.y};
+      if (const auto again = position.find(point); again != position.end()) {
+        // Back at a point of this ring: the loop since then is a ring of its own.
+        const std::size_t at = again->second;
+        for (std::size_t k = at; k < points.size(); ++k) position.erase(points[k]);
+        KeepRing(ContourRing(points.begin() + static_cast<std::ptrdiff_t>(at), points.end()), rings);
+        points.resize(at);
+      }
+      position.emplace(point, points.size());
+      points.push_back(point);
       if (edges[i].to.key == edges[start].from.key) break;
     }
-    points.erase(std::unique(points.begin(), points.end()), points.end());
-    if (points.size() > 1 && points.front() == points.back()) points.pop_back();
-    if (points.size() < 3) continue;
-    Ring ring = MakeRing(std::move(points));
-    if (ring.area != 0.0) rings.push_back(std::move(ring));
+    KeepRing(std::move(points), rings);
+    points = {};
   }
   return rings;
 }

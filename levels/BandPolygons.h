@@ -3,10 +3,12 @@
 //
 // The outer edges of one band are walked into rings: from each edge to one
 // leaving the node it arrives at, until the ring is back at its start. Where
-// a band's region touches itself at a node, more than one edge leaves it and
-// any may be taken; every ring is still closed. Rings are then told apart by
-// their turn: the pieces are clockwise, so an outer boundary is clockwise and
-// a hole counter-clockwise. Each hole goes into the smallest outer ring of
+// a band's region touches itself at a node, more than one edge leaves it: the
+// walk keeps to the face it traces, and a ring that meets itself at a node is
+// cut there, so that every ring is simple and every polygon valid in OGC's
+// simple features (polygons and holes may touch at single nodes). Rings are
+// then told apart by their turn: the pieces are clockwise, so an outer
+// boundary is clockwise and a hole counter-clockwise. Each hole goes into the smallest outer ring of
 // its band that contains a point of it (the middle of its first edge, which
 // lies inside that ring or on the shared node of a touching one). Finally the
 // rings are turned round for GeoJSON's right-hand rule (ContourSet.h).

@@ -12,7 +12,10 @@
 //   met at a vertex on the level the direction is that of its first piece.
 // - A band k lies between levels k and k + 1. Its polygons follow the
 //   right-hand rule of GeoJSON: outer rings counter-clockwise, holes
-//   clockwise; rings are open (first point not repeated).
+//   clockwise; rings are open (first point not repeated) and simple, and the
+//   polygons valid in OGC's simple features (BandPolygons.h).
+// - Level values are decimal: Z1 + k (Z2 - Z1) / n to 15 significant digits
+//   (110.4, not 110.39999999999999), as the program writes every number.
 // - Levels and bands are listed by ascending k; a level or band appears only
 //   when it has at least one line or polygon.
 

@@ -39,7 +39,7 @@ class LevelMesh {
 
   // The number of levels n (at least 1).
   std::int32_t lineCount() const { return m_lineCount; }
-  // The data value of line k: Z1 + k (Z2 - Z1) / n.
+  // The data value of line k: Z1 + k (Z2 - Z1) / n, to 15 significant digits.
   double levelValue(std::int32_t k) const;
 
  protected:

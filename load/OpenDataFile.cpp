@@ -110,7 +110,8 @@ LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& pr
   if (read != ReadStatus::Ok) return FromRead(read);
   PointSet& p = doc.points;
   if (p.nn < 1) {
-    doc.errDetail = details::NoPointsText();
+    // A survey file's note says why none is left (a class that no point has).
+    doc.errDetail = doc.survey.loadNote.empty() ? details::NoPointsText() : doc.survey.loadNote;
     return LoadStatus::NoPoints;
   }
 
@@ -131,6 +132,14 @@ LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& pr
   Normalise(p.dataZ, r.zMin, r.zMax, p.nn, doc.mesh.meshZ);
 
   Mesh& m = doc.mesh;
+  if (!doc.survey.faces.empty()) {
+    // A designed surface keeps its own triangles; they are already clockwise.
+    m.nt = static_cast<TriangleIndex>(doc.survey.faces.size() / 3);
+    m.ipt.assign(1, 0);
+    m.ipt.insert(m.ipt.end(), doc.survey.faces.begin(), doc.survey.faces.end());
+    TriangleDistortions(m.meshX, m.meshY, m.nt, m.ipt, m.hh);
+    return LoadStatus::Meshed;
+  }
   const TriangulateOutcome meshed = Triangulate(p.nn, m.meshX, m.meshY, m.meshZ, m.nt, m.ipt, doc.errMsg, progress);
   if (meshed != TriangulateOutcome::Meshed) {
     m.clearTriangles();

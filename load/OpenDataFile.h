@@ -26,7 +26,7 @@ namespace plotvane {
 enum class LoadStatus {
   Meshed,        // points with a mesh: doc.drawable()
   NoPoints,      // the file holds no data line; no message
-  UnknownKind,   // the name ends neither in ".txt" nor ".ctr"
+  UnknownKind,   // the name is not a data file's
   CannotOpen,    // the file cannot be opened or read
   InvalidData,   // "不正なデータが含まれています。"
   ReadFailed,    // a limit exceeded or a settings value rejected

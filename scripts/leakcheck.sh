@@ -69,4 +69,10 @@ check contours-bands 0 contours "$survey" -o "$work/lines.geojson" --bands
 check contours-dxf 0 contours "$survey" -o "$work/lines.dxf" --equal-aspect
 check contours-csv 0 contours "$survey" -o "$work/lines.csv" --columns 2,1,3 --x-north
 check contours-unwritable 3 contours "$survey" -o "$work/missing/lines.csv"
+check contours-gpkg 0 contours "$survey" -o "$work/lines.gpkg" --bands --zone 9
+check contours-geojson-wgs84 0 contours "$survey" -o "$work/wgs84.geojson" --zone 9
+check grid-geotiff 0 grid "$survey" 0 2 50 0 2 50 -o "$work/grid.tif" --zone 9
+check tin-landxml 0 tin "$survey" -o "$work/tin.xml" --zone 9
+check volume-plane 0 volume "$survey" --plane 110 -o "$work/volume.csv"
+check volume-against 0 volume "$survey" --against "$survey" --method grid --cell 5
 exit "$failed"

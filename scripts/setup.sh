@@ -17,8 +17,12 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils librsvg2-bin
   # independent readers of the GeoJSON, DXF and ESRI grid files the contour tools write
   gdal-bin
+  # the GIS formats (GeoPackage, Shapefile, KML, GeoTIFF) and coordinate systems (PROJ through GDAL)
+  libgdal-dev
   # EMF records
   libuemf-dev
+  # the XML parser that reads LandXML surfaces
+  libexpat1-dev
   # a metric-compatible Japanese Gothic that stands in for the page font
   fonts-ipafont-gothic fontconfig
   # a virtual X server for screenshots and manual GUI runs

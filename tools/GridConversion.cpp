@@ -29,8 +29,8 @@ namespace {
 constexpr std::int64_t kBlockPoints = 8192;
 // Bands listed at a time, which bounds the lists however many columns a grid has.
 constexpr std::int64_t kBandsPerRun = 4096;
-// FormatSingle writes at most this many characters.
-constexpr std::size_t kTextRoom = 16;
+// FormatSingle and FormatGridCoordinate write at most this many characters.
+constexpr std::size_t kTextRoom = kGridCoordinateRoom;
 // A line: three texts, two TABs and CR LF, with room to copy the last text's
 // whole slot.
 constexpr std::size_t kLineRoom = 4 * kTextRoom;
@@ -82,10 +82,10 @@ struct Conversion {
   const GridParameters& grid;
   const GridTriangles& triangles;
 
-  float x(std::int64_t i) const { return GridCoordinate(grid.originX, grid.intervalX, i); }
-  float y(std::int64_t j) const { return GridCoordinate(grid.originY, grid.intervalY, j); }
-  double xn(std::int64_t i) const { return NormalisePoint(document.range, x(i), 0.0f).xn; }
-  double yn(std::int64_t j) const { return NormalisePoint(document.range, 0.0f, y(j)).yn; }
+  GridCoordinateValue x(std::int64_t i) const { return GridCoordinate(grid.originX, grid.intervalX, i); }
+  GridCoordinateValue y(std::int64_t j) const { return GridCoordinate(grid.originY, grid.intervalY, j); }
+  double xn(std::int64_t i) const { return NormalisePoint(document.range, x(i).value, 0.0).xn; }
+  double yn(std::int64_t j) const { return NormalisePoint(document.range, 0.0, y(j).value).yn; }
 };
 
 void ConvertBlock(const Conversion& c, const GridBands& bands, std::int64_t runFirst, const Block& block,
@@ -103,15 +103,15 @@ void ConvertBlock(const Conversion& c, const GridBands& bands, std::int64_t runF
   w.rowTexts.resize(rowCount * kTextRoom);
   w.rowLengths.resize(rowCount);
   for (std::size_t r = 0; r < rowCount; ++r) {
-    const float y = c.y(block.row0 + static_cast<std::int64_t>(r));
-    w.rowLengths[r] = static_cast<std::uint8_t>(FormatSingle(y, &w.rowTexts[r * kTextRoom]));
+    const GridCoordinateValue y = c.y(block.row0 + static_cast<std::int64_t>(r));
+    w.rowLengths[r] = static_cast<std::uint8_t>(FormatGridCoordinate(y, &w.rowTexts[r * kTextRoom]));
   }
   const std::size_t room = w.columns.size() * rowCount * kLineRoom;
   if (w.text.size() < room) w.text.resize(room);
   char* out = w.text.data();
   std::array<char, kTextRoom> x{};
   for (std::size_t col = 0; col < w.columns.size(); ++col) {
-    const auto xLength = FormatSingle(c.x(block.column0 + static_cast<std::int64_t>(col)), x.data());
+    const auto xLength = FormatGridCoordinate(c.x(block.column0 + static_cast<std::int64_t>(col)), x.data());
     for (std::size_t r = 0; r < rowCount; ++r) {
       const std::size_t p = col * rowCount + r;
       if (w.answers.owner[p] == BlockAnswers::kNone) continue;
@@ -147,8 +147,22 @@ void BandSpans(const Conversion& c, const Layout& layout, std::int64_t first, st
 
 }  // namespace
 
-float GridCoordinate(float origin, float interval, std::int64_t k) {
-  return static_cast<float>(static_cast<double>(origin) + static_cast<double>(k - 1) * interval);
+GridCoordinateValue GridCoordinate(double origin, double interval, std::int64_t k) {
+  const double exact = origin + static_cast<double>(k - 1) * interval;
+  const float single = static_cast<float>(exact);
+  char text[kGridCoordinateRoom];
+  const int length = FormatSingle(single, text);
+  if (ParseNumber({text, static_cast<std::size_t>(length)}) == ParseNumber(NumberText(exact))) {
+    return {static_cast<double>(single), true};
+  }
+  return {exact, false};
+}
+
+int FormatGridCoordinate(const GridCoordinateValue& coordinate, char* out) {
+  if (coordinate.single) return FormatSingle(static_cast<float>(coordinate.value), out);
+  const std::string text = NumberText(coordinate.value);
+  text.copy(out, kGridCoordinateRoom);
+  return static_cast<int>(text.size());
 }
 
 WriteOutcome ConvertToGrid(const Document& document, const GridParameters& grid, const std::string& path,
@@ -173,7 +187,7 @@ WriteOutcome ConvertToGrid(const Document& document, const GridParameters& grid,
 
   // sq cannot change while the conversion runs, so it is read once. Extents
   // that leave no valid normalisation answer nothing, as MeshValueAt does.
-  const bool answerable = !empty && document.mesh.nt > 0 && NormalisePoint(document.range, 0.0f, 0.0f).valid;
+  const bool answerable = !empty && document.mesh.nt > 0 && NormalisePoint(document.range, 0.0, 0.0).valid;
   const TriangleIndex nt = answerable ? document.mesh.nt : 0;
   GridTriangles triangles(document.mesh, ReadDistortionLimit(document.settings), nt);
   const TriangleIndex split = nt < kBlockPoints ? nt : nt / 2;

@@ -4,11 +4,13 @@
 // The file (UTF-8, every line ended by CR LF, fields separated by one TAB):
 // - the column names labelX, labelY, labelZ;
 // - then, for i = 1..countX (outer) and j = 1..countY (inner), the grid point
-//   Xg = originX + (i - 1) * intervalX and Yg = originY + (j - 1) * intervalY,
-//   each computed in double and rounded to single precision, with the value
-//   Z = MeshValueAt(Xg, Yg): a line "Xg TAB Yg TAB Z" (each the text of a
-//   single-precision number) when there is a value, nothing when the point is
-//   outside the mesh, in an excluded or in a degenerate triangle.
+//   Xg = originX + (i - 1) * intervalX and Yg = originY + (j - 1) * intervalY
+//   (GridCoordinate: in double, rounded to single precision wherever 7 digits
+//   show it whole), with the value Z = MeshValueAt(Xg, Yg): a line
+//   "Xg TAB Yg TAB Z" when there is a value, nothing when the point is
+//   outside the mesh, in an excluded or in a degenerate triangle. Z is the
+//   text of a single-precision number, Xg and Yg are written by
+//   FormatGridCoordinate.
 // So the lines run column by column, and a count of 0 or less leaves the
 // header alone.
 //
@@ -43,9 +45,27 @@ inline constexpr std::string_view kGridSaved = "保存しました。";
 // grid window does nothing below it, and plotvane-cli grid refuses.
 inline constexpr TriangleIndex kGridMinTriangles = 3;
 
-// The grid coordinate k (1-based) of an axis: double arithmetic, then single
-// precision.
-float GridCoordinate(float origin, float interval, std::int64_t k);
+// A grid coordinate and whether it is taken in single precision.
+struct GridCoordinateValue {
+  double value = 0;
+  bool single = true;
+};
+
+// The grid coordinate k (1-based) of an axis, origin + (k - 1) * interval in
+// double. Where its text of 7 significant digits reads back as its text of
+// 15 does, it is rounded to single precision and written with 7 digits, as
+// the original method took every coordinate (so ordinary grids stay as they
+// were, byte for byte); elsewhere it stays in double and is written with up to
+// 15 digits. This is a deliberate fix: 7 digits cannot tell 4100010.1 from
+// 4100010.6, and single precision moves such a grid by up to 0.25.
+GridCoordinateValue GridCoordinate(double origin, double interval, std::int64_t k);
+
+// The room FormatGridCoordinate needs.
+inline constexpr std::size_t kGridCoordinateRoom = 24;
+// Writes the coordinate's text into out (kGridCoordinateRoom bytes) and
+// returns its length: SingleText for a single-precision coordinate, NumberText
+// otherwise.
+int FormatGridCoordinate(const GridCoordinateValue& coordinate, char* out);
 
 // Converts the document's mesh (with its extents, labels and distortion limit
 // sq) on the grid and writes the file at path. The caller has checked that the

@@ -16,9 +16,9 @@ GridParametersRead TooLarge(std::string_view axis, std::string_view row) {
 
 // Whether every coordinate origin + (k - 1) * interval, k = 1..count, fits in
 // single precision. The coordinates run monotonically, so the two ends decide.
-bool GridFits(float origin, float interval, std::int32_t count) {
+bool GridFits(double origin, double interval, std::int32_t count) {
   if (count <= 0) return true;
-  return ToSingle(static_cast<double>(origin) + static_cast<double>(count - 1) * interval).has_value();
+  return ToSingle(origin + static_cast<double>(count - 1) * interval).has_value();
 }
 
 }  // namespace
@@ -28,23 +28,19 @@ GridParametersRead ReadGridParameters(const GridTexts& texts) {
   const auto oy = ParseNumber(texts.originY), dy = ParseNumber(texts.intervalY), ny = ParseNumber(texts.countY);
   if (!ox || !dx || !nx || !oy || !dy || !ny) return {};
 
-  // Converted in the order the conversion reads them: origins, intervals, counts.
-  const auto originX = ToSingle(*ox);
-  if (!originX) return TooLarge("X", "起点");
-  const auto originY = ToSingle(*oy);
-  if (!originY) return TooLarge("Y", "起点");
-  const auto intervalX = ToSingle(*dx);
-  if (!intervalX) return TooLarge("X", "間隔");
-  const auto intervalY = ToSingle(*dy);
-  if (!intervalY) return TooLarge("Y", "間隔");
+  // Checked in the order the conversion reads them: origins, intervals, counts.
+  if (!ToSingle(*ox)) return TooLarge("X", "起点");
+  if (!ToSingle(*oy)) return TooLarge("Y", "起点");
+  if (!ToSingle(*dx)) return TooLarge("X", "間隔");
+  if (!ToSingle(*dy)) return TooLarge("Y", "間隔");
   const auto countX = RoundHalfEven(*nx);
   if (!countX) return TooLarge("X", "点数");
   const auto countY = RoundHalfEven(*ny);
   if (!countY) return TooLarge("Y", "点数");
-  if (!GridFits(*originX, *intervalX, *countX)) return TooLarge("X", "格子点");
-  if (!GridFits(*originY, *intervalY, *countY)) return TooLarge("Y", "格子点");
+  if (!GridFits(*ox, *dx, *countX)) return TooLarge("X", "格子点");
+  if (!GridFits(*oy, *dy, *countY)) return TooLarge("Y", "格子点");
 
-  return {GridParametersRead::Status::Ready, {*originX, *intervalX, *countX, *originY, *intervalY, *countY}, {}};
+  return {GridParametersRead::Status::Ready, {*ox, *dx, *countX, *oy, *dy, *countY}, {}};
 }
 
 }  // namespace plotvane

@@ -5,11 +5,17 @@
 //
 // Every text must be numeric (the whole text one number; see NumberText.h),
 // otherwise the conversion does not start and nothing is reported. Origins and
-// intervals are taken in single precision, counts rounded to whole numbers
-// with halves to even (2.5 -> 2, 3.5 -> 4). A value beyond those ranges, or a
-// grid whose last coordinate is beyond the single-precision range, is an error
-// with a message for the user. Intervals may be negative or zero; a count of 0
-// or less gives no grid points.
+// intervals are kept in double precision, counts rounded to whole numbers
+// with halves to even (2.5 -> 2, 3.5 -> 4). A value beyond the
+// single-precision range (or a count beyond 32 bits), or a grid whose last
+// coordinate is beyond the single-precision range, is an error with a message
+// for the user. Intervals may be negative or zero; a count of 0 or less gives
+// no grid points.
+//
+// The original method took origins and intervals in single precision, which
+// on survey and UTM coordinates (4 100 010.1) moves the grid by up to a
+// quarter of a metre; GridCoordinate (GridConversion.h) keeps single
+// precision only where it loses nothing that 7 digits would show.
 
 #include <cstdint>
 #include <string>
@@ -27,9 +33,9 @@ struct GridTexts {
 };
 
 struct GridParameters {
-  float originX = 0, intervalX = 0;
+  double originX = 0, intervalX = 0;
   std::int32_t countX = 0;
-  float originY = 0, intervalY = 0;
+  double originY = 0, intervalY = 0;
   std::int32_t countY = 0;
 };
 

@@ -38,7 +38,7 @@ struct Scan {
 
 // The point in mesh coordinates; invalid when the extents leave no valid
 // normalisation (the mesh then cannot belong to this data).
-NormalisedPoint NormalisePoint(const DataRange& range, float X, float Y) {
+NormalisedPoint NormalisePoint(const DataRange& range, double X, double Y) {
   const double width = range.xMax - range.xMin;
   const double height = range.yMax - range.yMin;
   if (width == 0 || height == 0) return {};
@@ -54,7 +54,7 @@ MeshValue AnswerOf(const DataRange& range, const TriangleTest& found) {
   return {};
 }
 
-MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y) {
+MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, double X, double Y) {
   if (mesh.nt <= 0) return {};
   const NormalisedPoint p = NormalisePoint(range, X, Y);
   if (!p.valid) return {};

@@ -40,8 +40,10 @@ struct MeshValue {
   bool hasValue() const { return kind == Kind::Value; }
 };
 
-// X and Y in data units. limit is ReadDistortionLimit(settings).
-MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y);
+// X and Y in data units. limit is ReadDistortionLimit(settings). The cursor
+// and the value window give single-precision coordinates; the grids give
+// doubles where single precision would move their points (GridConversion.h).
+MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, double X, double Y);
 
 // The same, reading the mesh, the extents and sq from the document.
 MeshValue MeshValueAt(const Document& document, float X, float Y);
@@ -55,7 +57,7 @@ struct NormalisedPoint {
   bool valid = false;  // false: the extents leave no valid normalisation
   double xn = 0.0, yn = 0.0;
 };
-NormalisedPoint NormalisePoint(const DataRange& range, float X, float Y);
+NormalisedPoint NormalisePoint(const DataRange& range, double X, double Y);
 // The answer when found is the test of the deciding triangle (a Miss when none
 // accepted the point).
 MeshValue AnswerOf(const DataRange& range, const TriangleTest& found);

@@ -3,15 +3,19 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 
 #include "AppSuites.h"
 #include "AppTestSupport.h"
+#include "app/LasClassDialog.h"
 #include "app/PageSurface.h"
 #include "app/SkipLinesDialog.h"
+#include "support/LasTestFile.h"
 
 using namespace plotvane;
 using namespace plotvane::app;
@@ -19,8 +23,10 @@ using plotvane::test::ScriptedDialogs;
 
 namespace {
 
-const QString kLoadFilter =
-    QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.txt *.ctr);;ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt);;ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr)");
+const QString kLoadFilter = QStringLiteral(
+    "ﾃﾞｰﾀﾌｧｲﾙ (*.txt *.csv *.xyz *.dat *.ctr *.sim *.las *.xml);;"
+    "ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat) (*.txt *.csv *.xyz *.dat);;ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr);;SIMA(*.sim) (*.sim);;"
+    "LAS(*.las) (*.las);;LandXML(*.xml) (*.xml)");
 
 // Fills the skip dialog and presses OK.
 std::function<void(QDialog&)> AnswerSkip(const QString& lines, const QString& prefixes) {
@@ -71,6 +77,7 @@ class LoadCommandsTest : public test::MainWindowSuite {
   void droppedFile_data();
   void droppedFile();
   void dropWhileBusyIsIgnored();
+  void lasLoadAsksForClasses();
 };
 
 void LoadCommandsTest::init() {
@@ -97,6 +104,33 @@ void LoadCommandsTest::loadThroughMenu() {
   QCOMPARE(m_dialogs->fileRequests[1].start, path);
 }
 
+// A LAS file asks which classes make the ground; the status bar says what
+// the load kept; Cancel loads nothing.
+void LoadCommandsTest::lasLoadAsksForClasses() {
+  test::LasTestFile cloud;
+  for (int i = 0; i < 25; ++i) {
+    cloud.raw.push_back({100 * (i % 5), 100 * (i / 5), 10 * (i % 5) + i / 5});
+    cloud.classes.push_back(i % 5 == 4 ? 5 : 2);  // the last column is vegetation
+  }
+  const QString path = QString::fromStdString(m_dir->write("scan.las", test::LasBytes(cloud)));
+  m_dialogs->fileAnswers = {path, path};
+  m_dialogs->modalScript = [](QDialog& d) {
+    auto& dialog = dynamic_cast<LasClassDialog&>(d);
+    dialog.classesText()->setText(QStringLiteral("2"));
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
+  };
+  m_window->controls().mnuFileNew->trigger();
+  QCOMPARE(m_dialogs->modalCount, 1);
+  QVERIFY(m_window->document().drawable());
+  QCOMPARE(m_window->document().points.nn, 20);
+  QCOMPARE(m_window->statusText(), QStringLiteral("点 25 個を読み、分類で 20 個を選び、20 個を残しました。"));
+
+  m_dialogs->modalScript = [](QDialog& d) { d.reject(); };
+  m_window->controls().mnuFileNew->trigger();
+  QCOMPARE(m_dialogs->modalCount, 2);
+  QCOMPARE(m_window->document().points.nn, 20);  // the earlier load stays
+}
+
 void LoadCommandsTest::cancelledDialogLoadsNothing() {
   m_window->controls().mnuFileNew->trigger();
   QCOMPARE(m_dialogs->fileRequests.size(), std::size_t{1});
@@ -110,7 +144,8 @@ void LoadCommandsTest::skipDialogRemembersValues() {
   m_dialogs->fileAnswers = {path, path};
   m_dialogs->modalScript = AnswerSkip(QStringLiteral("1"), QStringLiteral("%"));
   m_window->controls().mnuFileNew2->trigger();
-  QCOMPARE(m_dialogs->fileRequests[0].filter, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt)"));
+  QCOMPARE(m_dialogs->fileRequests[0].filter,
+           QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat) (*.txt *.csv *.xyz *.dat)"));
   // The header line was skipped: the first lattice line became the header.
   QCOMPARE(m_window->document().points.nn, 65);
   QCOMPARE(m_window->windowTitle(), QStringLiteral("Plotvane  lattice.txt"));
@@ -190,9 +225,10 @@ void LoadCommandsTest::failures_data() {
   QTest::newRow("all Z equal") << "flat.txt" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n1\t0\t1\r\n0\t1\t1\r\n")
                                << "予期せぬ理由で読込に失敗しました。\nすべての点の Z が同じ値 (1) です。"
                                   "X, Y, Z のそれぞれに二つ以上の異なる値が必要です。";
-  QTest::newRow("unknown kind") << "data.dat" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n")
-                                << "予期せぬ理由で読込に失敗しました。\n"
-                                   "読み込めるのは名前が .txt または .ctr で終わるファイルです。";
+  QTest::newRow("unknown kind")
+      << "data.dta" << QByteArray("X\tY\tZ\r\n0\t0\t1\r\n")
+      << "予期せぬ理由で読込に失敗しました。\n"
+         "読み込めるのは名前が .txt, .csv, .xyz, .dat, .ctr, .sim, .las または .xml で終わるファイルです。";
   QTest::newRow("header only") << "head.txt" << QByteArray("X\tY\tZ\r\n")
                                << "データの点がありません。見出しの行のあとにデータの行がありません。";
 }

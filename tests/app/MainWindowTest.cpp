@@ -112,7 +112,8 @@ void MainWindowTest::menuBar_data() {
   QTest::newRow("tools") << "tool"
                          << "ツール"
                          << QStringList{"atai=指定座標の値を調べる", "koushi=格子状のデータに変換",
-                                        "exportContours=等高線データの書き出し...", "volume=土量計算..."};
+                                        "exportContours=等高線データの書き出し...", "exportTin=TIN の書き出し...",
+                                        "volume=土量計算..."};
   QTest::newRow("help") << "mnuhelp"
                         << "Help" << QStringList{"mnuVer=バージョン情報"};
 }
@@ -197,8 +198,10 @@ void MainWindowTest::startUpRelativeName() {
   // The name has no ".txt": the reader refuses it, and says so.
   QCOMPARE(dialogs.messages.size(), std::size_t{1});
   QCOMPARE(dialogs.messages[0].title, QStringLiteral("Error"));
-  QCOMPARE(dialogs.messages[0].text, QStringLiteral("予期せぬ理由で読込に失敗しました。\n"
-                                                    "読み込めるのは名前が .txt または .ctr で終わるファイルです。"));
+  QCOMPARE(dialogs.messages[0].text,
+           QStringLiteral(
+               "予期せぬ理由で読込に失敗しました。\n"
+               "読み込めるのは名前が .txt, .csv, .xyz, .dat, .ctr, .sim, .las または .xml で終わるファイルです。"));
 }
 
 // A view file named on the command line (a file manager's "open with"): its

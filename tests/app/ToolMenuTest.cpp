@@ -2,12 +2,15 @@
 // the main window, starts empty after being closed, and the grid window's
 // save dialog starts where the last grid file was saved.
 
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
 
 #include "AppSuites.h"
 #include "AppTestSupport.h"
+#include "app/CoordinateSystemDialog.h"
 #include "app/GridWindow.h"
 #include "app/ValueWindow.h"
 #include "tools/GridConversion.h"
@@ -24,6 +27,10 @@ class ToolMenuTest : public test::MainWindowSuite {
   void gridWindowRemembersTheLastFile();
   void shutdownClosesToolWindows();
   void gridWindowWritesAnAsciiGridForAnAscName();
+  void gridWindowAsksTheSystemOfARaster_data();
+  void gridWindowAsksTheSystemOfARaster();
+  void contourExportRemembersTheSystemForTheRun();
+  void tinExportWritesLandXmlAndDxf();
   void contourExport_data();
   void contourExport();
   void contourExportNeedsAMap();
@@ -36,6 +43,23 @@ class ToolMenuTest : public test::MainWindowSuite {
     const QList<Window*> windows = m_window->findChildren<Window*>();
     return windows.size() == 1 ? windows.front() : nullptr;
   }
+
+  // Answers the coordinate system question with this EPSG code (0: none,
+  // -1: cancel), and records the code it was opened on.
+  void answerSystem(int epsg) {
+    m_dialogs->modalScript = [this, epsg](QDialog& dialog) {
+      auto* question = qobject_cast<CoordinateSystemDialog*>(&dialog);
+      if (question == nullptr) return;
+      m_offered.push_back(question->list()->currentData().toInt());
+      if (epsg < 0) {
+        question->reject();
+        return;
+      }
+      question->list()->setCurrentIndex(question->list()->findData(epsg));
+      question->accept();
+    };
+  }
+  std::vector<int> m_offered;
 
   // The grid window from the menu, its six boxes filled in their order
   // (X0, DX, NX, Y0, DY, NY); null when it did not open.
@@ -51,6 +75,7 @@ class ToolMenuTest : public test::MainWindowSuite {
 
 void ToolMenuTest::init() {
   MainWindowSuite::init();
+  m_offered.clear();
   m_window->openDataFile(QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt")));
   m_window->document().fileTitle = "lattice";
 }
@@ -111,15 +136,84 @@ void ToolMenuTest::gridWindowWritesAnAsciiGridForAnAscName() {
   const Ui::GridWindow& ui = form->controls();
   const QString target = QString::fromStdString(m_dir->path() + "/grid.asc");
   m_dialogs->fileAnswers = {target};
+  answerSystem(0);
   QTest::mouseClick(ui.Command1, Qt::LeftButton);
-  QCOMPARE(m_dialogs->fileRequests.back().filter,
-           QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ (*.txt) (*.txt);;ESRI ASCII ｸﾞﾘｯﾄﾞ (*.asc) (*.asc)"));
+  QVERIFY(!QFile::exists(QString::fromStdString(m_dir->path() + "/grid.prj")));
   QCOMPARE(m_dialogs->messages.back().text, QStringLiteral("保存しました。"));
   QFile file(target);
   QVERIFY(file.open(QIODevice::ReadOnly));
   const QByteArray text = file.readAll();
   QVERIFY2(text.startsWith("ncols"), text.left(40).constData());
   QVERIFY(text.contains("nrows"));
+}
+
+void ToolMenuTest::gridWindowAsksTheSystemOfARaster_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<int>("epsg");
+  QTest::addColumn<QStringList>("written");  // the files written
+  QTest::addColumn<QString>("message");
+  const QString saved = QStringLiteral("保存しました。");
+  QTest::newRow("asc in zone IX") << "g.asc" << 6677 << QStringList{"g.asc", "g.prj"} << saved;
+  QTest::newRow("tif in zone IX") << "g.tif" << 6677 << QStringList{"g.tif"} << saved;
+  QTest::newRow("question cancelled") << "g.tif" << -1 << QStringList{}
+                                      << QStringLiteral("キャンセルが選択されました。");
+  QTest::newRow("text grid, no question") << "g.txt" << -1 << QStringList{"g.txt"} << saved;
+}
+
+void ToolMenuTest::gridWindowAsksTheSystemOfARaster() {
+  QFETCH(QString, name);
+  QFETCH(int, epsg);
+  QFETCH(QStringList, written);
+  QFETCH(QString, message);
+  GridWindow* form = openGridWindowWith({"0", "10", "5", "0", "10", "3"});
+  QVERIFY(form != nullptr);
+  const QDir folder(QString::fromStdString(m_dir->path()) + "/out");
+  QVERIFY(folder.mkpath(QStringLiteral(".")));
+  m_dialogs->fileAnswers = {folder.filePath(name)};
+  answerSystem(epsg);
+  QTest::mouseClick(form->controls().Command1, Qt::LeftButton);
+  QCOMPARE(m_dialogs->messages.back().text, message);
+  QCOMPARE(folder.entryList(QDir::Files, QDir::Name), written);
+  QCOMPARE(m_dialogs->modalCount, name.endsWith(QStringLiteral(".txt")) ? 0 : 1);
+}
+
+// The question opens on the run's last choice; KML offers no "none".
+void ToolMenuTest::contourExportRemembersTheSystemForTheRun() {
+  const QString folder = QString::fromStdString(m_dir->path());
+  m_dialogs->fileAnswers = {folder + "/a.gpkg", folder + "/b.geojson", folder + "/c.kml", folder + "/d.dxf"};
+  answerSystem(6677);
+  m_window->controls().exportContours->trigger();
+  answerSystem(-1);
+  m_window->controls().exportContours->trigger();
+  m_window->controls().exportContours->trigger();
+  m_window->controls().exportContours->trigger();
+  QCOMPARE(m_offered, (std::vector<int>{0, 6677, 6677}));
+  QVERIFY(QFile::exists(folder + "/a.gpkg"));
+  QVERIFY(!QFile::exists(folder + "/b.geojson"));
+  QVERIFY(!QFile::exists(folder + "/c.kml"));
+  QVERIFY(QFile::exists(folder + "/d.dxf"));
+  // A KML cannot be without a system: the list starts at zone I.
+  CoordinateSystemDialog kml({}, true, nullptr);
+  QCOMPARE(kml.list()->currentData().toInt(), 6669);
+  QCOMPARE(kml.list()->findData(0), -1);
+}
+
+// LandXML asks the system and records it; DXF asks nothing.
+void ToolMenuTest::tinExportWritesLandXmlAndDxf() {
+  const QString folder = QString::fromStdString(m_dir->path());
+  m_dialogs->fileAnswers = {folder + "/s.xml", folder + "/s.dxf"};
+  answerSystem(6677);
+  m_window->controls().exportTin->trigger();
+  m_window->controls().exportTin->trigger();
+  QCOMPARE(m_dialogs->fileRequests.at(0).title, QStringLiteral("TIN の書き出し"));
+  QVERIFY(m_dialogs->fileRequests.at(0).start.endsWith(QStringLiteral("lattice.xml")));
+  QCOMPARE(m_dialogs->modalCount, 1);
+  QCOMPARE(m_dialogs->messages.size(), std::size_t{2});
+  QCOMPARE(m_dialogs->messages.back().text, QStringLiteral("保存しました。"));
+  const std::string xml = test::ReadBytes(m_dir->path() + "/s.xml");
+  QVERIFY(xml.find(R"re(horizontalCoordinateSystemName="9(X,Y)")re") != std::string::npos);
+  QVERIFY(xml.find("<Surface name=\"lattice\">") != std::string::npos);
+  QVERIFY(test::ReadBytes(m_dir->path() + "/s.dxf").find("3DFACE") != std::string::npos);
 }
 
 void ToolMenuTest::contourExport_data() {
@@ -129,6 +223,8 @@ void ToolMenuTest::contourExport_data() {
   QTest::newRow("geojson") << "lines.geojson" << QByteArray("FeatureCollection") << QStringLiteral("保存しました。");
   QTest::newRow("dxf") << "lines.dxf" << QByteArray("SECTION") << QStringLiteral("保存しました。");
   QTest::newRow("csv") << "lines.csv" << QByteArray("level,line,vertex,x,y") << QStringLiteral("保存しました。");
+  QTest::newRow("gpkg") << "lines.gpkg" << QByteArray("SQLite format 3") << QStringLiteral("保存しました。");
+  QTest::newRow("shp") << "lines.shp" << QByteArray("\x00\x00\x27\x0a", 4) << QStringLiteral("保存しました。");
   QTest::newRow("other kind") << "lines.txt" << QByteArray() << QString();
 }
 
@@ -140,11 +236,13 @@ void ToolMenuTest::contourExport() {
   QFETCH(QString, message);
   const QString target = QString::fromStdString(m_dir->path()) + "/" + name;
   m_dialogs->fileAnswers = {target};
+  answerSystem(0);
   m_window->controls().exportContours->trigger();
   QCOMPARE(m_dialogs->fileRequests.size(), std::size_t{1});
   QCOMPARE(m_dialogs->fileRequests[0].title, QStringLiteral("等高線データの書き出し"));
   QCOMPARE(m_dialogs->fileRequests[0].filter,
-           QStringLiteral("GeoJSON (*.geojson) (*.geojson);;DXF (*.dxf) (*.dxf);;CSV (*.csv) (*.csv)"));
+           QStringLiteral("GeoJSON (*.geojson) (*.geojson);;GeoPackage (*.gpkg) (*.gpkg);;ｼｪｰﾌﾟﾌｧｲﾙ (*.shp) (*.shp);;"
+                          "KML (*.kml) (*.kml);;DXF (*.dxf) (*.dxf);;CSV (*.csv) (*.csv)"));
   QVERIFY(m_dialogs->fileRequests[0].start.endsWith(QStringLiteral("lattice.geojson")));
   QCOMPARE(m_dialogs->messages.size(), std::size_t{1});
   if (start.isEmpty()) {

@@ -62,7 +62,7 @@ TEST(CliInfo, ExitStatusTellsWhatWentWrong) {
       std::string::npos)
       << absent.err;
   EXPECT_EQ(Cli({"info", dir.file("absent.txt")}).status, kExitUsage);
-  EXPECT_EQ(Cli({"info", dir.write("plane.dat", PlaneFile())}).status, kExitUsage);
+  EXPECT_EQ(Cli({"info", dir.write("plane.dta", PlaneFile())}).status, kExitUsage);
   EXPECT_EQ(Cli({"info"}).status, kExitUsage);
   EXPECT_EQ(Cli({"info", dir.write("p.txt", PlaneFile()), "--skip-lines"}).status, kExitUsage);
   EXPECT_EQ(Cli({"info", dir.write("q.txt", PlaneFile()), "--skip-lines", "40000"}).status, kExitUsage);

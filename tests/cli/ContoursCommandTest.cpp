@@ -38,7 +38,7 @@ TEST(CliContours, ExitStatusTellsWhatWentWrong) {
   };
   const std::vector<Case> table{
       {{"contours", data}, kExitUsage, "--output is required"},
-      {{"contours", data, "-o", dir.file("out.txt")}, kExitUsage, ".geojson, .dxf or .csv"},
+      {{"contours", data, "-o", dir.file("out.txt")}, kExitUsage, ".kml, .dxf or .csv"},
       {{"contours", data, "-o", dir.file("out.dxf"), "--bands"}, kExitUsage, "--bands needs a .geojson"},
       {{"contours", data, "-o", dir.file("out.csv"), "--bands", "--bands"}, kExitUsage, "--bands: At Most 1"},
       {{"contours", dir.file("missing.txt"), "-o", dir.file("out.csv")}, kExitUsage, "cannot open"},

@@ -155,8 +155,26 @@ TEST(ReadDataFile, InvalidDataKeepsTheLabelsAssignedBeforeIt) {
   EXPECT_EQ(doc.points.labelZ, "C");
 }
 
+// Spreadsheets and other programs name the same columns otherwise; the name
+// changes nothing of the reading, failures included.
+TEST(ReadDataFile, TextFileNamesReadAlike) {
+  const std::vector<std::string> contents{"X,Y,Z\r\n1,2,3\r\n4,5,6\r\n", "E N H\n1.5 -2 3e2\n", "X\tY\tZ\r\n1\t\t3\r\n",
+                                          "A;B;C\r\n1;2;3\r\n"};
+  for (const std::string& bytes : contents) {
+    const auto expected = ReadBytesAsFile("data.txt", bytes);
+    for (const char* name : {"data.csv", "data.xyz", "data.dat"}) {
+      const auto read = ReadBytesAsFile(name, bytes);
+      EXPECT_EQ(read.status, expected.status) << name << bytes;
+      EXPECT_EQ(read.doc.points.nn, expected.doc.points.nn) << name << bytes;
+      EXPECT_EQ(read.doc.points.dataZ, expected.doc.points.dataZ) << name << bytes;
+      EXPECT_EQ(read.doc.points.labelY, expected.doc.points.labelY) << name << bytes;
+      EXPECT_EQ(read.doc.errDetail, expected.doc.errDetail) << name << bytes;
+    }
+  }
+}
+
 TEST(ReadDataFile, OtherEndingsLeaveEverythingAsItWas) {
-  for (const char* name : {"data.TXT", "data.Ctr", "data.csv", "txt", "data.txt.bak"}) {
+  for (const char* name : {"data.TXT", "data.Ctr", "data.CSV", "data.tsv", "txt", "data.txt.bak"}) {
     const test::TempDir dir;
     Document doc;
     doc.points.nn = 1;

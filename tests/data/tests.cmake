@@ -4,4 +4,7 @@ plotvane_add_test(data_test
   data/DataFileReaderTest.cpp
   data/DataFileLinesTest.cpp
   data/ContourFileTest.cpp
-  data/LoadOptionsTest.cpp)
+  data/LoadOptionsTest.cpp
+  data/SimaReaderTest.cpp
+  data/LasReaderTest.cpp
+  data/LandXmlReaderTest.cpp)

@@ -84,7 +84,7 @@ TEST(OpenDataFile, FailuresLeaveNoMeshOfThePreviousData) {
       {"line.txt", "X Y Z\r\n1 1 3\r\n2 2 6\r\n3 3 9\r\n", LoadStatus::AllCollinear, messages::kAllCollinear},
       {"flatz.txt", "X Y Z\r\n0 0 5\r\n1 0 5\r\n0 1 5\r\n", LoadStatus::NoRange, messages::kUnexpectedReadFailure},
       {"flatx.txt", "X Y Z\r\n3 0 5\r\n3 1 6\r\n3 2 7\r\n", LoadStatus::NoRange, messages::kUnexpectedReadFailure},
-      {"other.dat", kWellShaped, LoadStatus::UnknownKind, messages::kUnexpectedReadFailure},
+      {"other.dta", kWellShaped, LoadStatus::UnknownKind, messages::kUnexpectedReadFailure},
       {"missing.txt", "", LoadStatus::CannotOpen, messages::kUnexpectedReadFailure},
   };
   const std::string good = dir.write("good.txt", test::DataFileText(test::UniformPoints(50, 8)));

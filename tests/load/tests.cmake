@@ -1,2 +1,2 @@
 # The road from a file name to a meshed data set.
-plotvane_add_test(load_test load/OpenDataFileTest.cpp load/LoadMessageTest.cpp)
+plotvane_add_test(load_test load/OpenDataFileTest.cpp load/LoadMessageTest.cpp load/SurveyLoadTest.cpp)

@@ -60,7 +60,7 @@ Coordinates ListedPoints(const std::string& text) {
   return points;
 }
 
-GridParameters Grid(float ox, float dx, std::int32_t nx, float oy, float dy, std::int32_t ny) {
+GridParameters Grid(double ox, double dx, std::int32_t nx, double oy, double dy, std::int32_t ny) {
   return {ox, dx, nx, oy, dy, ny};
 }
 
@@ -121,16 +121,65 @@ TEST(GridConversion, GridOfManyBlocksIsTheLookUpPointByPoint) {
   d.settings.sq = "0.7";
   TempDir dir;
   const std::string path = dir.file("grid.txt");
-  for (const GridParameters& grid : {Grid(110, -0.7f, 170, -5, 0.9f, 130), Grid(3, 31, 3, -10, 0.01f, 12000)}) {
-    Coordinates points;
+  for (const GridParameters& grid : {Grid(110, -0.7, 170, -5, 0.9, 130), Grid(3, 31, 3, -10, 0.01, 12000),
+                                     Grid(3.123456789, 0.7, 150, -5, 0.9, 130)}) {
+    std::string expected = "東西\t南北\t標高 m\r\n";
     for (std::int64_t i = 1; i <= grid.countX; ++i) {
       for (std::int64_t j = 1; j <= grid.countY; ++j) {
-        points.emplace_back(GridCoordinate(grid.originX, grid.intervalX, i),
-                            GridCoordinate(grid.originY, grid.intervalY, j));
+        const GridCoordinateValue x = GridCoordinate(grid.originX, grid.intervalX, i);
+        const GridCoordinateValue y = GridCoordinate(grid.originY, grid.intervalY, j);
+        const MeshValue v = MeshValueAt(d.mesh, d.range, ReadDistortionLimit(d.settings), x.value, y.value);
+        if (!v.hasValue()) continue;
+        char xText[kGridCoordinateRoom], yText[kGridCoordinateRoom];
+        expected += std::string(xText, static_cast<std::size_t>(FormatGridCoordinate(x, xText))) + "\t" +
+                    std::string(yText, static_cast<std::size_t>(FormatGridCoordinate(y, yText))) + "\t" +
+                    SingleText(v.z) + "\r\n";
       }
     }
     ASSERT_FALSE(ConvertToGrid(d, grid, path));
-    EXPECT_EQ(ReadBytes(path), ExpectedFile(d, points));
+    EXPECT_EQ(ReadBytes(path), expected);
+  }
+}
+
+// The X column's texts, one per grid column, in the file's order.
+std::vector<std::string> XTexts(const std::string& text) {
+  std::vector<std::string> xs;
+  for (std::size_t pos = text.find("\r\n") + 2; pos < text.size(); pos = text.find("\r\n", pos) + 2) {
+    std::string x = text.substr(pos, text.find('\t', pos) - pos);
+    if (xs.empty() || xs.back() != x) xs.push_back(std::move(x));
+  }
+  return xs;
+}
+
+TEST(GridConversion, CoordinatesNeedingMoreThanSevenDigitsKeepThem) {
+  struct Case {
+    double origin, interval;
+    bool wide;  // the coordinates need more than 7 significant digits
+  };
+  const std::vector<Case> table{
+      {4100010.1, 0.5, true},  // survey coordinates: 7 digits would say 4100010, 4100011, 4100011, ...
+      {-35512.25, 0.1, true},  // a plane rectangular northing at 0.1 steps
+      {0.1, 0.1, false},       // ordinary data: single precision and 7 digits, as ever
+      {12.5, 2.5, false},
+  };
+  for (const Case& c : table) {
+    SCOPED_TRACE(c.origin);
+    constexpr std::int32_t kColumns = 9;
+    Document d = SquareDocument();
+    d.range.xMin = c.origin - 1;
+    d.range.xMax = c.origin + kColumns * c.interval + 1;
+    TempDir dir;
+    ASSERT_FALSE(ConvertToGrid(d, Grid(c.origin, c.interval, kColumns, 0, 5, 2), dir.file("grid.txt")));
+    const std::vector<std::string> xs = XTexts(ReadBytes(dir.file("grid.txt")));
+    ASSERT_EQ(xs.size(), static_cast<std::size_t>(kColumns));
+    for (std::size_t k = 0; k < xs.size(); ++k) {
+      const double exact = c.origin + static_cast<double>(k) * c.interval;
+      if (c.wide) {
+        EXPECT_NEAR(std::stod(xs[k]), exact, 1e-9) << xs[k];
+      } else {
+        EXPECT_EQ(xs[k], SingleText(static_cast<float>(exact)));
+      }
+    }
   }
 }
 
@@ -138,7 +187,7 @@ TEST(GridConversion, EveryLineEndsWithCrLf) {
   const Document d = SquareDocument();
   TempDir dir;
   const std::string path = dir.file("grid.txt");
-  ASSERT_FALSE(ConvertToGrid(d, Grid(0, 0.5f, 41, 0, 0.25f, 21), path));
+  ASSERT_FALSE(ConvertToGrid(d, Grid(0, 0.5, 41, 0, 0.25, 21), path));
   const std::string text = ReadBytes(path);
   ASSERT_GE(text.size(), 2u);
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
@@ -169,7 +218,7 @@ TEST(GridConversion, ReportsProgressFromStartToEnd) {
   const Document d = SquareDocument();
   TempDir dir;
   RecordingProgress progress;
-  ASSERT_FALSE(ConvertToGrid(d, Grid(0, 0.1f, 201, 0, 0.1f, 51), dir.file("grid.txt"), progress));
+  ASSERT_FALSE(ConvertToGrid(d, Grid(0, 0.1, 201, 0, 0.1, 51), dir.file("grid.txt"), progress));
   EXPECT_EQ(progress.label, kGridProgressLabel);
   EXPECT_EQ(progress.closed, 1);
   ASSERT_GE(progress.values.size(), 2u);
@@ -187,7 +236,7 @@ TEST(GridConversion, CancelledConversionLeavesNoFileAndKeepsAnOldOne) {
     RecordingProgress progress;
     int asked = 0;
     const WriteOutcome result =
-        ConvertToGrid(d, Grid(0, 0.1f, 201, 0, 0.1f, 51), path, progress, [&] { return ++asked == 2; });
+        ConvertToGrid(d, Grid(0, 0.1, 201, 0, 0.1, 51), path, progress, [&] { return ++asked == 2; });
     ASSERT_TRUE(result);
     EXPECT_EQ(result->kind, FailureKind::Cancelled);
     EXPECT_EQ(result->message, kGridCancelled);
@@ -222,7 +271,7 @@ TEST(GridConversion, FailedWriteReportsAnErrorAndKeepsTheOldFile) {
   WriteOutcome result;
   {
     const FileSizeLimit limit(1000);
-    result = ConvertToGrid(d, Grid(0, 0.1f, 201, 0, 0.1f, 51), old);
+    result = ConvertToGrid(d, Grid(0, 0.1, 201, 0, 0.1, 51), old);
   }
   ASSERT_TRUE(result);
   EXPECT_EQ(result->kind, FailureKind::WriteFailed);

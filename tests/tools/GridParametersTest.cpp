@@ -13,14 +13,14 @@ GridTexts Texts(const char* ox, const char* dx, const char* nx, const char* oy, 
   return {ox, dx, nx, oy, dy, ny};
 }
 
-TEST(GridParameters, NumericTextsGiveSinglePrecisionStepsAndWholeCounts) {
+TEST(GridParameters, NumericTextsGiveTheTypedStepsAndWholeCounts) {
   const GridParametersRead read = ReadGridParameters(Texts(" -12.5", "0.1", "7", "1e3", "-2", "3.0"));
   ASSERT_EQ(read.status, Status::Ready);
-  EXPECT_EQ(read.parameters.originX, -12.5f);
-  EXPECT_EQ(read.parameters.intervalX, 0.1f);
+  EXPECT_EQ(read.parameters.originX, -12.5);
+  EXPECT_EQ(read.parameters.intervalX, 0.1);
   EXPECT_EQ(read.parameters.countX, 7);
-  EXPECT_EQ(read.parameters.originY, 1000.0f);
-  EXPECT_EQ(read.parameters.intervalY, -2.0f);
+  EXPECT_EQ(read.parameters.originY, 1000.0);
+  EXPECT_EQ(read.parameters.intervalY, -2.0);
   EXPECT_EQ(read.parameters.countY, 3);
 }
 
