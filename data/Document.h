@@ -39,8 +39,8 @@ struct PointSet {
   PointIndex nn = 0;
   std::vector<double> dataX{0.0}, dataY{0.0}, dataZ{0.0};
   std::string labelX, labelY, labelZ;
-  // The points' names, 1-based like dataX, for a format that carries them;
-  // empty when the file gives none (every format read today).
+  // The points' names, 1-based like dataX, for a format that carries them
+  // (SIMA); empty when the file gives none.
   std::vector<std::string> names;
 };
 

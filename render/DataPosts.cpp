@@ -58,7 +58,7 @@ std::string ZText(double value) {
 }
 
 std::string LabelText(const PointSet& points, std::size_t i, PostLabel label) {
-  if (label == PostLabel::Name && i < points.names.size()) return points.names[i];
+  if (label == PostLabel::Name && points.names.size() == points.dataX.size()) return points.names[i];
   return ZText(points.dataZ[i]);
 }
 

@@ -63,6 +63,23 @@ TEST(CliConventions, PostsMarkEveryPointWhereThePagePutsIt) {
   EXPECT_LE(darkBefore, 2) << "the plain page is dark where the posts are: the check proves nothing";
 }
 
+// A SIMA file's point names go beside the posts, not their Z.
+TEST(CliConventions, PostLabelsNameTheSurveysPoints) {
+  TempDir dir;
+  std::string sima = "G00,01,site,\r\nA00,\r\n";
+  for (int i = 1; i <= 9; ++i) {
+    sima += "A01," + std::to_string(i) + ",KUI" + std::to_string(i) + "," + std::to_string(10 * (i % 3)) + "," +
+            std::to_string(10 * (i / 3)) + "," + std::to_string(100 + i) + ".5,\r\n";
+  }
+  sima += "A99,\r\n";
+  const std::string svg = dir.path() + "/named.svg";
+  ASSERT_EQ(Cli({"render", dir.write("site.sim", sima), "--posts", "--post-labels", "name", "-o", svg}).status,
+            kExitOk);
+  const std::string named = ReadFileBytes(svg).value_or("");
+  EXPECT_NE(named.find(">KUI4<"), std::string::npos);
+  EXPECT_EQ(named.find(">104.5<"), std::string::npos) << "the Z of point 4 instead of its name";
+}
+
 // Z = X over a 100 x 100 lattice: every level line is the vertical x = Z.
 std::string RisingEast() {
   std::string t = "X\tY\tZ\r\n";
