@@ -85,9 +85,11 @@ std::vector<std::optional<gdi::POINT>> PostPositions(const PointSet& points, con
 }
 
 std::vector<std::optional<PostBox>> PlacePostLabels(const std::vector<std::optional<gdi::POINT>>& positions,
-                                                    const std::function<gdi::SIZE(std::size_t)>& size) {
+                                                    const std::function<gdi::SIZE(std::size_t)>& size,
+                                                    const std::vector<PostBox>& keepClear) {
   std::vector<std::optional<PostBox>> boxes(positions.size());
   BoxGrid placed;
+  for (const PostBox& box : keepClear) placed.add(box);
   for (std::size_t i = 0; i < positions.size(); ++i) {
     if (!positions[i]) continue;
     const gdi::POINT p = *positions[i];
@@ -106,7 +108,7 @@ std::vector<std::optional<PostBox>> PlacePostLabels(const std::vector<std::optio
 }
 
 void DrawDataPosts(gdi::DeviceContext& map, const Document& doc, const DrawParameters& parameters,
-                   const PostOptions& options) {
+                   const PostOptions& options, const std::vector<PostBox>& keepClear) {
   const std::vector<std::optional<gdi::POINT>> positions = PostPositions(doc.points, parameters.window);
   const gdi::HPEN pen = gdi::CreatePen(gdi::PenStyle::PS_NULL, 0, gdi::RGB(0, 0, 0));
   const gdi::HBRUSH brush = gdi::CreateSolidBrush(gdi::RGB(0, 0, 0));
@@ -128,11 +130,14 @@ void DrawDataPosts(gdi::DeviceContext& map, const Document& doc, const DrawParam
   for (std::size_t i = 1; i < texts.size(); ++i) {
     if (positions[i]) texts[i] = LabelText(doc.points, i, options.label);
   }
-  const auto boxes = PlacePostLabels(positions, [&](std::size_t i) {
-    gdi::SIZE extent;
-    map.GetTextExtentPoint32A(texts[i], &extent);
-    return extent;
-  });
+  const auto boxes = PlacePostLabels(
+      positions,
+      [&](std::size_t i) {
+        gdi::SIZE extent;
+        map.GetTextExtentPoint32A(texts[i], &extent);
+        return extent;
+      },
+      keepClear);
   for (std::size_t i = 1; i < boxes.size(); ++i) {
     // TextOutA places the text's top-left corner.
     if (boxes[i]) map.TextOutA(boxes[i]->left, boxes[i]->top, texts[i]);

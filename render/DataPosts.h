@@ -10,7 +10,8 @@
 // corners. A label is written in the page font at the page's label size (9
 // points), its box to the right of the marker, vertically centred on the
 // point, or to the left where that does not fit; a label whose box would
-// leave the map square or overlap a label already placed is dropped. Points
+// leave the map square or overlap a label already placed (or a contour
+// label) is dropped. Points
 // are taken in file order, so the same data gives the same labels.
 
 #include <cstdint>
@@ -41,12 +42,15 @@ std::vector<std::optional<gdi::POINT>> PostPositions(const PointSet& points, con
 
 // Where the labels go: for each position (in order) the box of its label, or
 // nullopt when it has none (no position, no room). size(i) gives the width
-// and height of label i's text in map units.
+// and height of label i's text in map units; no label overlaps a box of
+// keepClear (what lies on the map already, the contour labels).
 std::vector<std::optional<PostBox>> PlacePostLabels(const std::vector<std::optional<gdi::POINT>>& positions,
-                                                    const std::function<gdi::SIZE(std::size_t)>& size);
+                                                    const std::function<gdi::SIZE(std::size_t)>& size,
+                                                    const std::vector<PostBox>& keepClear = {});
 
-// Draws the posts of doc into map for the page's parameters and options.
+// Draws the posts of doc into map for the page's parameters and options,
+// their labels clear of keepClear.
 void DrawDataPosts(gdi::DeviceContext& map, const Document& doc, const DrawParameters& parameters,
-                   const PostOptions& options);
+                   const PostOptions& options, const std::vector<PostBox>& keepClear = {});
 
 }  // namespace plotvane

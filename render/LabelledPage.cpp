@@ -13,9 +13,14 @@ gdi::EnhMetaFile ComposeLabelledPage(Document& doc, ProgressSink& progress) {
   const LabelOptions labels = doc.labels;
   const PostOptions posts = doc.posts;
   return ComposePage(doc, progress, [&doc, labels, posts](gdi::DeviceContext& map, const DrawParameters& parameters) {
-    if (labels.show) DrawContourLabels(map, doc, parameters, labels);
-    // Over the contour labels: a post marks a measurement, which no label may hide.
-    if (posts.show) DrawDataPosts(map, doc, parameters, posts);
+    std::vector<PostBox> contourLabels;
+    if (labels.show) {
+      for (const gdi::RECT& r : DrawContourLabels(map, doc, parameters, labels))
+        contourLabels.push_back(PostBox{r.left, r.bottom, r.right, r.top});
+    }
+    // Over the contour labels: a post marks a measurement, which no label
+    // may hide; its own label keeps clear of theirs.
+    if (posts.show) DrawDataPosts(map, doc, parameters, posts, contourLabels);
   });
 }
 

@@ -33,8 +33,9 @@ TEST(DataPosts, PointsLandWhereTheWindowMapsThemAndOutsidersAreLeftOut) {
   EXPECT_EQ(PostPositions(points, MapWindow{60, 10, 200, 300})[1], (POINT{10000, 0}));
 }
 
-// Seeded crowds of points: every kept label lies in the square beside its
-// point and overlaps no other; every dropped one had no free side.
+// Seeded crowds of points among boxes to keep clear: every kept label lies in
+// the square beside its point and overlaps no other and no such box; every
+// dropped one had no free side.
 TEST(DataPosts, LabelsNeverOverlapAndAreDroppedOnlyForWantOfRoom) {
   for (unsigned seed = 1; seed <= 20; ++seed) {
     std::mt19937 random(seed);
@@ -45,9 +46,15 @@ TEST(DataPosts, LabelsNeverOverlapAndAreDroppedOnlyForWantOfRoom) {
       if (i % 7 != 0) positions[i] = POINT{coordinate(random), coordinate(random)};
       sizes[i] = gdi::SIZE{width(random), 318};
     }
-    const auto boxes = PlacePostLabels(positions, [&](std::size_t i) { return sizes[i]; });
+    std::vector<PostBox> clear;
+    for (int b = 0; b < 5; ++b) {
+      const std::int32_t x = coordinate(random), y = coordinate(random);
+      clear.push_back(PostBox{x - 600, y - 200, x + 600, y + 200});
+    }
+    const auto boxes = PlacePostLabels(
+        positions, [&](std::size_t i) { return sizes[i]; }, clear);
     ASSERT_EQ(boxes.size(), positions.size());
-    std::vector<PostBox> kept;
+    std::vector<PostBox> kept = clear;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
       if (!positions[i]) {
         EXPECT_FALSE(boxes[i].has_value());
