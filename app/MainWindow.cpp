@@ -61,6 +61,7 @@ void MainWindow::connectCommands() {
   connect(m_ui.datahozon, &QAction::triggered, this, &MainWindow::saveData);
   connect(m_ui.gazouhozon, &QAction::triggered, this, &MainWindow::savePicture);
   connect(m_ui.mnuFilePrint, &QAction::triggered, this, &MainWindow::printPage);
+  connect(m_ui.printTrueScale, &QAction::triggered, this, &MainWindow::printTrueScale);
   connect(m_ui.copy, &QAction::triggered, this, &MainWindow::copyPage);
   connect(m_ui.mnuViewCopy, &QAction::triggered, this, &MainWindow::copySettings);
   connect(m_ui.mnuViewPaste, &QAction::triggered, this, &MainWindow::pasteSettings);

@@ -148,6 +148,8 @@ class MainWindow final : public QMainWindow {
   void saveData();
   void savePicture();
   void printPage();
+  // MainWindowTrueScale.cpp
+  void printTrueScale();
   void copyPage();
   void copySettings();
   void pasteSettings();

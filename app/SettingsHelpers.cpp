@@ -1,11 +1,14 @@
 #include "app/SettingsHelpers.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
 
 #include "app/IntervalDialog.h"
+#include "app/LevelsDialog.h"
+#include "render/ColourRamps.h"
 #include "settings/ContourInterval.h"
 #include "settings/EqualAspect.h"
 
@@ -22,6 +25,13 @@ QPushButton* HelperButton(QDialog& dialog, const QString& name, const QString& t
   return button;
 }
 
+QCheckBox* OptionCheck(QGroupBox& group, const QString& name, const QString& text, int top) {
+  auto* check = new QCheckBox(text, &group);
+  check->setObjectName(name);
+  check->setGeometry(8, top, SettingsHelpers::kColumnWidth - 24, 17);
+  return check;
+}
+
 void SetText(QLineEdit* edit, const std::string& s) {
   edit->setText(QString::fromStdString(s));
   edit->setCursorPosition(0);
@@ -36,24 +46,58 @@ SettingsHelpers::SettingsHelpers(QDialog& dialog, const Ui::SettingsDialog& ui, 
           this, &SettingsHelpers::askInterval);
   connect(HelperButton(dialog, QStringLiteral("EqualAspectButton"), QStringLiteral("縦横比を揃える"), 48),
           &QPushButton::clicked, this, &SettingsHelpers::equaliseAspect);
+  connect(HelperButton(dialog, QStringLiteral("LevelsButton"), QStringLiteral("等高線値..."), 80),
+          &QPushButton::clicked, this, &SettingsHelpers::askLevels);
   auto* group = new QGroupBox(QStringLiteral("オプション"), &dialog);
   group->setObjectName(QStringLiteral("OptionsGroup"));
-  group->setGeometry(kColumnLeft, 144, kColumnWidth - 8, 57);
-  m_labels = new QCheckBox(QStringLiteral("ラベル表示"), group);
-  m_labels->setObjectName(QStringLiteral("LabelsCheck"));
-  m_labels->setGeometry(8, 24, kColumnWidth - 24, 17);
+  // Below the buttons, within the height of the dialog's own layout.
+  group->setGeometry(kColumnLeft, 110, kColumnWidth - 8, 96);
+  m_labels = OptionCheck(*group, QStringLiteral("LabelsCheck"), QStringLiteral("ラベル表示"), 16);
+  m_posts = OptionCheck(*group, QStringLiteral("PostsCheck"), QStringLiteral("データ点"), 34);
+  m_postLabels = OptionCheck(*group, QStringLiteral("PostLabelsCheck"), QStringLiteral("点ラベル"), 52);
+  m_ramp = new QComboBox(group);
+  m_ramp->setObjectName(QStringLiteral("RampCombo"));
+  m_ramp->setGeometry(8, 71, kColumnWidth - 24, 22);
+  for (const std::string_view name : kRampNames) m_ramp->addItem(QString::fromUtf8(name.data(), name.size()));
 }
 
 void SettingsHelpers::showOptions() {
   m_labelsShown = m_doc.labels.show;
+  m_postsShown = m_doc.posts;
+  m_rampShown = m_doc.ramp;
+  m_levelsShown = m_doc.explicitLevels;
+  m_levels = m_levelsShown;
   m_labels->setChecked(m_labelsShown);
+  m_posts->setChecked(m_postsShown.show);
+  m_postLabels->setChecked(m_postsShown.label != PostLabel::None);
+  // A ramp that is none of the named ones (none can be chosen here) shows as
+  // the program's own.
+  m_ramp->setCurrentIndex(0);
+  for (std::size_t i = 0; i < kRampNames.size(); ++i) {
+    if (NamedRamp(kRampNames[i]) == m_rampShown) m_ramp->setCurrentIndex(static_cast<int>(i));
+  }
 }
 
-void SettingsHelpers::applyOptions() { m_doc.labels.show = m_labels->isChecked(); }
+void SettingsHelpers::applyOptions() {
+  m_doc.labels.show = m_labels->isChecked();
+  m_doc.posts = PostOptions{m_posts->isChecked(), m_postLabels->isChecked() ? PostLabel::Name : PostLabel::None};
+  m_doc.ramp = NamedRamp(m_ramp->currentText().toStdString()).value_or(RampChoice{});
+  m_doc.explicitLevels = m_levels;
+}
 
 void SettingsHelpers::restoreOptions() {
   m_labels->setChecked(m_labelsShown);
   m_doc.labels.show = m_labelsShown;
+  m_doc.posts = m_postsShown;
+  m_doc.ramp = m_rampShown;
+  m_levels = m_levelsShown;
+  m_doc.explicitLevels = m_levelsShown;
+}
+
+void SettingsHelpers::askLevels() {
+  LevelsDialog ask(&m_dialog, m_levels);
+  m_dialogs.runModal(ask);
+  if (ask.levels()) m_levels = *ask.levels();
 }
 
 void SettingsHelpers::askInterval() {

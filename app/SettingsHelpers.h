@@ -9,14 +9,22 @@
 // - "縦横比を揃える" (EqualAspectButton) widens the narrower of the X and Y
 //   windows the boxes show about its centre (settings/EqualAspect.h), after
 //   checking them as OK does.
-// The helpers only fill the boxes: the user can still edit them, and OK or
-// Test validate as before. Without data they do nothing.
+// - "等高線値..." (LevelsButton) asks for explicit levels (LevelsDialog),
+//   which the page draws instead of n even steps (settings/LevelList.h); an
+//   empty answer goes back to the even steps. Like the options below, the
+//   answer is this run's choice and takes effect with OK or Test.
+// The other helpers only fill the boxes: the user can still edit them, and
+// OK or Test validate as before. Without data they do nothing.
 //
 // Below them a small group "オプション" (OptionsGroup) holds the check box
-// "ラベル表示" (LabelsCheck): contour labels on the page (doc.labels.show), a
-// choice for this run that no view or contour file keeps. Like the settings
-// it shows the value in force when the dialog opens, takes effect with OK or
-// Test, and Cancel puts back what it showed.
+// "ラベル表示" (LabelsCheck): contour labels on the page (doc.labels.show),
+// "データ点" (PostsCheck): a mark on every data point (doc.posts.show),
+// "点ラベル" (PostLabelsCheck): each point's name (where the file gives
+// names, otherwise its Z) beside its mark, and the choice
+// of the bands' colour ramp (RampCombo, render/ColourRamps.h, doc.ramp):
+// choices for this run that no view or contour file keeps. Like the settings
+// they show the values in force when the dialog opens, take effect with OK
+// or Test, and Cancel puts back what they showed.
 
 #include <QObject>
 
@@ -26,6 +34,7 @@
 
 class QDialog;
 class QCheckBox;
+class QComboBox;
 class QPushButton;
 
 namespace plotvane::app {
@@ -42,6 +51,7 @@ class SettingsHelpers final : public QObject {
 
   void askInterval();
   void equaliseAspect();
+  void askLevels();
 
   // The dialog's activation, OK or Test, and Cancel, for the options group.
   void showOptions();
@@ -54,7 +64,14 @@ class SettingsHelpers final : public QObject {
   Document& m_doc;
   Dialogs& m_dialogs;
   QCheckBox* m_labels;
+  QCheckBox* m_posts;
+  QCheckBox* m_postLabels;
+  QComboBox* m_ramp;
   bool m_labelsShown = false;
+  PostOptions m_postsShown;
+  RampChoice m_rampShown;
+  std::vector<double> m_levelsShown;
+  std::vector<double> m_levels;  // the answer of "等高線値...", until OK, Test or Cancel
 };
 
 }  // namespace plotvane::app

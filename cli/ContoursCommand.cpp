@@ -6,6 +6,8 @@
 #include "cli/CrsOptions.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputTarget.h"
+#include "cli/RampOption.h"
+#include "contours/BandColours.h"
 #include "contours/ContourExport.h"
 #include "contours/OgrContourWriter.h"
 
@@ -17,6 +19,7 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
   std::string output;
   std::optional<std::string> formatName;
   bool bands = false;
+  std::optional<std::string> rampText;
   const auto table =
       NewOptionTable("contours",
                      "Writes the contour lines the page draws as GeoJSON, GeoPackage, Shapefile, KML, DXF or CSV for "
@@ -29,7 +32,9 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
       ->type_name("OUT");
   table->add_option("--format", formatName, "the format for standard output: geojson, dxf or csv");
   AddViewOptions(*table, view);
-  AddSwitch(*table, "--bands", bands, "add the filled bands as polygons (not in .dxf or .csv)");
+  CLI::Option* bandsOption =
+      AddSwitch(*table, "--bands", bands, "add the filled bands as polygons (not in .dxf or .csv)");
+  AddRampOption(*table, rampText)->needs(bandsOption);
   CrsArguments crs;
   AddCrsOptions(*table, crs);
   if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
@@ -43,22 +48,27 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
                                "geojson, dxf, csv)");
   }
   if (bands && !HoldsBands(*format)) return UsageError(err, "--bands needs a .geojson, .gpkg, .shp or .kml output");
+  if (rampText && *format != ContourFormat::GeoJson) return UsageError(err, "--ramp colours .geojson bands only");
   const CrsChoice system = ReadCrsOptions(crs, err);
   if (system.stop) return *system.stop;
   if (*format == ContourFormat::Kml && !system.system.chosen()) return ReportFailure(KmlNeedsSystem(), err);
 
   Document doc;
+  if (const auto stop = ResolveRamp(rampText, doc.ramp, err)) return *stop;
   if (const auto stop = LoadMeshed(load, view, doc, err)) return *stop;
   // The name, the bands and the mesh are checked: what can still fail is the write.
+  ContourSet contours = BuildContourSet(doc, doc.settings, bands);
+  // The colours go only where a ramp was asked for: the bands of a plain
+  // export stay as GIS layers have always read them.
+  if (rampText) ColourBands(contours, doc, doc.settings);
   if (output == kStandardOutput) {
     const auto file = OpenOutput(output);
-    if (const WriteOutcome failure =
-            StreamContours(BuildContourSet(doc, doc.settings, bands), *format, system.system, *file)) {
+    if (const WriteOutcome failure = StreamContours(contours, *format, system.system, *file)) {
       return ReportFailure(*failure, err);
     }
     return FinishOutput(*file, err);
   }
-  if (const WriteOutcome failure = ExportContours(doc, doc.settings, output, {bands, system.system})) {
+  if (const WriteOutcome failure = WriteContourFile(contours, output, {bands, system.system})) {
     return ReportFailure(*failure, err);
   }
   out << output << '\n';

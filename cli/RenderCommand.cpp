@@ -15,12 +15,16 @@
 #include "cli/CliLoad.h"
 #include "cli/ExitStatus.h"
 #include "cli/OutputTarget.h"
+#include "cli/RampOption.h"
 #include "common/Capacity.h"
 #include "qtplay/PictureFormats.h"
 #include "qtplay/QtFonts.h"
 #include "render/LabelledPage.h"
+#include "render/RenderSettings.h"
+#include "render/TrueScalePage.h"
 #include "render/gdi/GdiObjects.h"
 #include "render/gdi/TextMeasurer.h"
+#include "settings/LevelList.h"
 
 namespace plotvane::cli {
 namespace {
@@ -36,6 +40,13 @@ struct RenderOptions {
   std::optional<double> dpi;
   bool labels = false;
   std::optional<std::int32_t> labelEvery;
+  std::optional<std::string> ramp;
+  bool posts = false;
+  std::optional<std::string> postLabels;
+  std::optional<double> scale;
+  std::optional<std::string> paper;
+  bool landscape = false;
+  std::optional<std::string> levels;
 };
 
 // The QGuiApplication for one command, when the caller has none.
@@ -86,6 +97,27 @@ std::unique_ptr<CLI::App> RenderTable(RenderOptions& o) {
   CLI::Option* labels = AddSwitch(*table, "--labels", o.labels, "write the level's value along the contour lines");
   AddWholeNumber(*table, "--label-every", o.labelEvery, 1, capacity::kMaxLevels, "label every N-th level")
       ->needs(labels);
+  AddRampOption(*table, o.ramp);
+  table
+      ->add_option("--levels", o.levels,
+                   "draw the lines at exactly these Z values, bands between them (rising, comma-separated)")
+      ->type_name("Z,Z,...")
+      ->excludes("--interval");
+  CLI::Option* posts = AddSwitch(*table, "--posts", o.posts, "mark every data point on the map");
+  table
+      ->add_option("--post-labels", o.postLabels,
+                   "write each point's Z (z) or its name where the file gives names (name) beside its mark")
+      ->type_name("z|name")
+      ->check(CLI::IsMember({"z", "name"}))
+      ->needs(posts);
+  CLI::Option* scale =
+      AddNumber(*table, "--scale", o.scale, "print the map at 1:N on the paper (.pdf; X and Y in metres)");
+  CLI::Option* paper = table->add_option("--paper", o.paper, "the paper of --scale: A4 or A3")
+                           ->type_name("A4|A3")
+                           ->check(CLI::IsMember({"A4", "A3"}));
+  scale->needs(paper);
+  paper->needs(scale);
+  AddSwitch(*table, "--landscape", o.landscape, "turn the paper of --scale sideways")->needs(scale);
   return table;
 }
 
@@ -103,6 +135,8 @@ std::variant<qtplay::PictureFormat, int> FormatOf(const RenderOptions& o, std::o
   }
   if (o.dpi && !(*o.dpi >= 1.0 && *o.dpi <= kMaxDpi)) return UsageError(err, "--dpi must lie in 1..1200");
   if (o.dpi && !qtplay::IsRaster(*format)) return UsageError(err, "--dpi applies to .png and .bmp output only");
+  if (o.scale && !(*o.scale > 0.0 && std::isfinite(*o.scale))) return UsageError(err, "--scale must be above 0");
+  if (o.scale && *format != qtplay::PictureFormat::Pdf) return UsageError(err, "--scale applies to .pdf output only");
   return *format;
 }
 
@@ -114,22 +148,49 @@ int RunRender(const Words& words, std::ostream& out, std::ostream& err) {
   if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
   const auto format = FormatOf(o, err);
   if (const int* status = std::get_if<int>(&format)) return *status;
+  std::vector<double> levels;
+  if (o.levels) {
+    auto parsed = ParseLevelList(*o.levels);
+    if (const auto* problem = std::get_if<std::string>(&parsed)) return UsageError(err, "--levels: " + *problem);
+    levels = std::move(std::get<std::vector<double>>(parsed));
+  }
+  // A true scale needs one metre to be as long across as up.
+  if (o.scale) o.load.equalAspect = true;
 
   // The load keeps one core busy for most of the command; the graphics
   // system and its fonts start on the other meanwhile. Only the loader
   // writes to err until it is joined.
   Document doc;
+  if (const auto refused = ResolveRamp(o.ramp, doc.ramp, err)) return *refused;
   std::optional<int> stop;
   std::thread loader([&] { stop = LoadMeshed(o.load, o.view, doc, err); });
   const OffscreenGui gui;
   loader.join();
   if (stop) return *stop;
   doc.labels = LabelOptions{o.labels, o.labelEvery.value_or(0)};
+  doc.explicitLevels = std::move(levels);
+  doc.posts = PostOptions{o.posts, !o.postLabels          ? PostLabel::None
+                                   : *o.postLabels == "z" ? PostLabel::Z
+                                                          : PostLabel::Name};
+
+  std::optional<TrueScaleLayout> sheet;
+  if (o.scale) {
+    const TrueScale scale{*o.scale, *PaperNamed(*o.paper), o.landscape};
+    const MapWindow window = ParametersForDrawing(doc.settings, doc.range).window;
+    auto layout = LayOutTrueScale(window.x2 - window.x1, scale);
+    if (const auto* largest = std::get_if<std::int64_t>(&layout)) {
+      return UsageError(err, ScaleNote(*o.scale) + " does not fit " + *o.paper +
+                                 (o.landscape ? " landscape" : " portrait") +
+                                 ": the largest scale that fits is 1:" + std::to_string(*largest));
+    }
+    sheet = std::get<TrueScaleLayout>(layout);
+  }
 
   const auto file = OpenOutput(o.output);
   if (!file->failed()) {
-    qtplay::WritePicture(ComposeLabelledPage(doc, NullProgress()), *file, std::get<qtplay::PictureFormat>(format),
-                         o.dpi.value_or(kScreenDpi));
+    gdi::EnhMetaFile page = ComposeLabelledPage(doc, NullProgress());
+    if (sheet) page = ComposeTrueScaleSheet(page, *sheet, ScaleNote(*o.scale));
+    qtplay::WritePicture(page, *file, std::get<qtplay::PictureFormat>(format), o.dpi.value_or(kScreenDpi));
   }
   const int written = FinishOutput(*file, err);
   if (written == kExitOk && o.output != kStandardOutput) out << o.output << '\n';

@@ -68,13 +68,23 @@ void AppendPolygon(ChunkedText& out, const BandPolygon& polygon) {
   out.text() += ']';
 }
 
+// "#rrggbb", as web and GIS styles write colours.
+std::string HexColour(std::uint32_t rgb) {
+  constexpr char kDigits[] = "0123456789abcdef";
+  std::string text = "#";
+  for (int shift = 20; shift >= 0; shift -= 4) text += kDigits[(rgb >> shift) & 0xF];
+  return text;
+}
+
 void AppendBand(ChunkedText& out, const ContourBand& band) {
   std::string& text = out.text();
   text += R"({"type":"Feature","properties":{"lower":)";
   AppendNumber(text, band.lower);
   text += R"(,"upper":)";
   AppendNumber(text, band.upper);
-  text += R"(,"band":)" + std::to_string(band.index) + "},";
+  text += R"(,"band":)" + std::to_string(band.index);
+  if (band.colour) text += R"(,"colour":")" + HexColour(*band.colour) + '"';
+  text += "},";
   AppendGeometry(out, band.polygons.size(), "Polygon", "MultiPolygon",
                  [&](std::size_t i) { AppendPolygon(out, band.polygons[i]); });
 }

@@ -30,6 +30,8 @@
 #include "settings/DrawSettings.h"
 #include "settings/LabelOptions.h"
 #include "settings/PasteBuffer.h"
+#include "settings/PostOptions.h"
+#include "settings/RampChoice.h"
 
 namespace plotvane {
 
@@ -37,6 +39,9 @@ struct PointSet {
   PointIndex nn = 0;
   std::vector<double> dataX{0.0}, dataY{0.0}, dataZ{0.0};
   std::string labelX, labelY, labelZ;
+  // The points' names, 1-based like dataX, for a format that carries them
+  // (SIMA); empty when the file gives none.
+  std::vector<std::string> names;
 };
 
 struct Mesh {
@@ -69,7 +74,10 @@ struct Document {
 
   DrawSettings settings;
   PasteBuffer pasteBuffer;
-  LabelOptions labels;  // this run's choice; no file keeps it
+  LabelOptions labels;                 // this run's choice; no file keeps it
+  RampChoice ramp;                     // likewise
+  PostOptions posts;                   // likewise
+  std::vector<double> explicitLevels;  // likewise (settings/LevelList.h); empty: n even steps
 
   bool hasData() const { return points.nn != 0; }
   bool drawable() const { return points.nn >= 1 && errMsg.empty() && mesh.nt >= 1; }

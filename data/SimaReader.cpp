@@ -58,7 +58,9 @@ class SimaRead {
     }
     if (!resolveCorners()) return FailSurveyRead(m_doc, m_status, std::move(m_detail));
     m_doc.survey.loadNote = note();
-    return StoreSurveyPoints(std::move(m_points), kEastLabel, kNorthLabel, "H", m_doc);
+    const ReadStatus stored = StoreSurveyPoints(std::move(m_points), kEastLabel, kNorthLabel, "H", m_doc);
+    if (stored == ReadStatus::Ok) m_doc.points.names = std::move(m_names);
+    return stored;
   }
 
  private:
@@ -98,6 +100,8 @@ class SimaRead {
       return false;
     }
     m_points.add(*east, *north, *height);
+    // The name the data posts write; a point without one goes by its number.
+    m_names.push_back(r[2].empty() ? number : std::string(r[2]));
     return true;
   }
 
@@ -150,6 +154,7 @@ class SimaRead {
   }
 
   Document& m_doc;
+  std::vector<std::string> m_names{std::string()};  // 1-based, beside m_points
   SurveyPoints m_points;
   std::unordered_map<std::string, KnownPoint> m_known;
   std::int64_t m_line = 0;

@@ -20,6 +20,7 @@
 //   when it has at least one line or polygon.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace plotvane {
@@ -51,6 +52,9 @@ struct ContourBand {
   std::int32_t index = 0;  // k: between levels k and k + 1
   double lower = 0.0, upper = 0.0;
   std::vector<BandPolygon> polygons;
+  // The band's fill colour on the page, 0xRRGGBB, when the export was asked
+  // to carry it (contours/BandColours.h).
+  std::optional<std::uint32_t> colour;
 };
 
 struct ContourSet {

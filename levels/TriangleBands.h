@@ -37,9 +37,11 @@
 // the window merge into the band at the margin (in colour and grey fill
 // all of them share the below-range or above-range style anyway).
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace plotvane {
 
@@ -63,27 +65,50 @@ inline std::int32_t RoundMapUnit(double v) {
 }
 
 // The level arithmetic of one pass.
+//
+// Levels chosen one by one (explicit levels, a page option) replace the even
+// steps by the rising normalised levels l0 = 0 < l1 < ... < lm = 1 of the
+// lines: band k (0..m-1) lies between lines k and k + 1, and everything
+// below l0 is the one band -1, everything from lm up the one band m, so that
+// no line is drawn but the chosen ones.
 class LevelSteps {
  public:
   // count >= 1.
   explicit LevelSteps(std::int32_t count)
       : m_step(1.0 / count), m_lowest(-kBandMargin), m_highest(count - 1 + kBandMargin) {}
+  // lines: at least two, rising.
+  explicit LevelSteps(std::vector<double> lines)
+      : m_step(1.0 / static_cast<double>(lines.size() - 1)),
+        m_lowest(-1),
+        m_highest(static_cast<std::int32_t>(lines.size()) - 1),
+        m_lines(std::move(lines)) {}
 
   double step() const { return m_step; }
-  // floor(v / s), held within -kBandMargin..count - 1 + kBandMargin.
+  // floor(v / s), held within -kBandMargin..count - 1 + kBandMargin; with
+  // chosen levels the band holding v.
   std::int32_t band(double v) const {
+    if (!m_lines.empty()) return chosenBand(v);
     const double q = std::floor(v / m_step);
     if (!(q >= m_lowest)) return m_lowest;
     if (q > m_highest) return m_highest;
     return static_cast<std::int32_t>(q);
   }
   // The level of line k.
-  double line(std::int32_t k) const { return k * m_step; }
+  double line(std::int32_t k) const {
+    return m_lines.empty() ? k * m_step : m_lines[static_cast<std::size_t>(std::clamp(k, 0, m_highest))];
+  }
 
  private:
+  std::int32_t chosenBand(double v) const {
+    if (!(v >= m_lines.front())) return m_lowest;
+    const auto above = std::upper_bound(m_lines.begin(), m_lines.end(), v);
+    return static_cast<std::int32_t>(above - m_lines.begin()) - 1;
+  }
+
   double m_step;
   std::int32_t m_lowest;
   std::int32_t m_highest;
+  std::vector<double> m_lines;  // empty: even steps
 };
 
 struct MapVertex {

@@ -98,6 +98,8 @@ LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& pr
                         const LoadOptions& options) {
   doc.settings = DefaultDrawSettings();
   doc.mesh.clearTriangles();
+  // Only a reader that finds names gives them; none may outlive its file.
+  doc.points.names.clear();
 
   const ReadStatus read = ReadDataFile(path, doc, skip, options);
   if (read == ReadStatus::UnknownKind) {

@@ -36,15 +36,18 @@ std::vector<MapLevel> MapLevels(const Document& doc, const DrawParameters& param
     for (ContourLine& line : level.lines) {
       for (ContourPoint& p : line.points) p = {10000 * (p.x - x1) / (x2 - x1), 10000 * (p.y - y1) / (y2 - y1)};
     }
-    levels.push_back({level.index, LevelText(level.value), std::move(level.lines)});
+    // Chosen levels are written as chosen; even steps as the mesh computes them.
+    const bool chosen = !parameters.levelValues.empty();
+    const double value = chosen ? parameters.levelValues[static_cast<std::size_t>(level.index)] : level.value;
+    levels.push_back({level.index, LevelText(value), std::move(level.lines)});
   }
   return levels;
 }
 
 }  // namespace
 
-void DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawParameters& parameters,
-                       const LabelOptions& options) {
+std::vector<gdi::RECT> DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawParameters& parameters,
+                                         const LabelOptions& options) {
   const std::vector<MapLevel> levels = MapLevels(doc, parameters);
   const std::int32_t lineCount = levels.empty() ? 0 : levels.back().index + 1;
   const gdi::HFONT upright = LabelFont(0);
@@ -55,6 +58,7 @@ void DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawP
     return ContourPoint{static_cast<double>(size.cx), static_cast<double>(size.cy)};
   };
   const std::vector<PlacedLabel> labels = PlaceLabels(levels, LabelEvery(options.every, lineCount), measure);
+  std::vector<gdi::RECT> boxes;
   for (const PlacedLabel& label : labels) {
     const ContourPoint size = measure(label.text);
     const int escapement = Round(label.angle * 10);
@@ -65,11 +69,16 @@ void DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawP
     const gdi::HFONT font = LabelFont(escapement);
     map.SelectObject(font);
     map.TextOutA(Round(x), Round(y), label.text);
+    const double halfWidth = (std::abs(std::cos(a)) * size.x + std::abs(std::sin(a)) * size.y) / 2;
+    const double halfHeight = (std::abs(std::sin(a)) * size.x + std::abs(std::cos(a)) * size.y) / 2;
+    boxes.push_back(gdi::RECT{Round(label.centre.x - halfWidth), Round(label.centre.y + halfHeight),
+                              Round(label.centre.x + halfWidth), Round(label.centre.y - halfHeight)});
     map.SelectObject(upright);
     gdi::DeleteObject(font);
   }
   map.SelectObject(previous);
   gdi::DeleteObject(upright);
+  return boxes;
 }
 
 }  // namespace plotvane

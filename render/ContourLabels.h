@@ -6,6 +6,8 @@
 // the map picture, so the screen, the page file and every image, SVG, PDF
 // and EMF show the same labels.
 
+#include <vector>
+
 #include "data/Document.h"
 #include "render/gdi/DeviceContext.h"
 #include "settings/DrawParameters.h"
@@ -18,7 +20,10 @@ inline constexpr int kLabelFontHeight = 282;
 
 // Draws the labels of doc's contour lines into map (the map picture,
 // MM_HIMETRIC) for settings (SettingsForDrawing's) and options.every.
-void DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawParameters& parameters,
-                       const LabelOptions& options);
+// Returns where they went: each label's box, turned as drawn, enclosed in an
+// upright rectangle (left, top, right, bottom; y upward, top the larger), for
+// what is drawn over them later to keep clear of.
+std::vector<gdi::RECT> DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawParameters& parameters,
+                                         const LabelOptions& options);
 
 }  // namespace plotvane

@@ -4,6 +4,7 @@
 
 #include "common/Messages.h"
 #include "levels/TriangleBands.h"
+#include "render/ExplicitLevels.h"
 
 namespace plotvane {
 
@@ -43,6 +44,7 @@ std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const 
   drawing.contourLines = parameters.contourLines;
   drawing.triangleEdges = parameters.triangleEdges;
   drawing.patternFill = parameters.fillMode == FillMode::FillPattern;
+  drawing.levelLines = NormalisedLevelLines(parameters);
   std::int32_t levelCount = 0;
   DrawContourTriangles(hdc, map, doc.mesh, parameters.lineCount, parameters.bandCount, drawing, styles, levelCount,
                        progress);

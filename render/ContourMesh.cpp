@@ -5,6 +5,7 @@
 #include <cassert>
 
 #include "render/ContourMap.h"
+#include "render/ExplicitLevels.h"
 #include "render/RenderSettings.h"
 
 namespace plotvane {
@@ -19,6 +20,7 @@ ContourMesh::ContourMesh(const Document& doc, const DrawParameters& p)
   m_drawing.limit = p.distortionLimit.value_or(0.0);
   m_z1 = p.z1;
   m_z2 = p.z2;
+  if (!p.levelValues.empty()) m_steps = LevelSteps(NormalisedLevelLines(p));
   // The page's levels, from the page's own conversion.
   m_level = ConvertToMap(doc, p).normZ;
 

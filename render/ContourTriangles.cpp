@@ -75,10 +75,14 @@ SortedTriangle TriangleAt(const MapPoints& points, const std::vector<std::int32_
   return SortedTriangle{vertex(ia), vertex(ib), vertex(ic)};
 }
 
+LevelSteps StepsOf(std::int32_t count, const TriangleDrawing& drawing) {
+  return drawing.levelLines.empty() ? LevelSteps(count) : LevelSteps(drawing.levelLines);
+}
+
 void FillPass(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh, std::int32_t bandCount,
               const TriangleDrawing& drawing, const LevelStyles& styles, std::int32_t& LevelCount, ProgressSink& sink) {
   LevelCount = bandCount;
-  const LevelSteps steps(bandCount);
+  const LevelSteps steps = StepsOf(bandCount, drawing);
   const auto& patterns = PatternBrushes();
   PassProgress progress(sink, mesh.nt, 0.0, 60.0);
   for (TriangleIndex i = 1; i <= mesh.nt; ++i) {
@@ -109,7 +113,7 @@ void LinePass(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh
               std::int32_t bandCount, const TriangleDrawing& drawing, const LevelStyles& styles,
               std::int32_t& LevelCount, ProgressSink& sink) {
   LevelCount = lineCount;
-  const LevelSteps steps(lineCount);
+  const LevelSteps steps = StepsOf(lineCount, drawing);
   PassProgress progress(sink, mesh.nt, 60.0, 40.0);
   for (TriangleIndex i = 1; i <= mesh.nt; ++i) {
     if (drawing.skips(mesh.hh[i])) {

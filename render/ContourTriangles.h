@@ -56,6 +56,9 @@ struct TriangleDrawing : DistortionTest {
   bool contourLines = true;
   bool triangleEdges = false;
   bool patternFill = false;
+  // The normalised levels of chosen lines (ExplicitLevels.h); empty for
+  // lineCount even steps.
+  std::vector<double> levelLines;
 };
 
 // Draws the map. mesh gives nt, ipt (vertex numbers into points) and hh.

@@ -2,7 +2,7 @@
 
 #include "render/LevelStyles.h"
 
-#include "render/LevelColour.h"
+#include "render/ColourRamps.h"
 
 namespace plotvane {
 namespace {
@@ -31,7 +31,7 @@ void LevelStyles::release() {
 
 const LevelStyle& LevelStyles::addBand(std::int32_t count, FillMode mode) {
   const double t = static_cast<double>(bandCount()) / (count - 1);
-  m_bands.push_back(MakeStyle(LevelColour(t, mode)));
+  m_bands.push_back(MakeStyle(RampColour(m_ramp, t, mode)));
   return m_bands.back();
 }
 

@@ -23,6 +23,7 @@
 #include "render/gdi/GdiObjects.h"
 #include "render/gdi/GdiTypes.h"
 #include "settings/DrawSettings.h"
+#include "settings/RampChoice.h"
 
 namespace plotvane {
 
@@ -46,8 +47,11 @@ class LevelStyles {
   // Deletes every band's brush and pen in ascending order, then the reserved
   // styles'; the tables are empty afterwards.
   void release();
+  // The ramp the bands built from now on take (ColourRamps.h); the
+  // program's own until told otherwise.
+  void useRamp(const RampChoice& ramp) { m_ramp = ramp; }
   // Appends the style of the next band, k = bandCount(), coloured
-  // LevelColour(k / (count - 1), mode). count >= 2.
+  // RampColour(ramp, k / (count - 1), mode). count >= 2.
   const LevelStyle& addBand(std::int32_t count, FillMode mode);
   // Makes the below-range and above-range styles.
   void buildReserved();
@@ -69,6 +73,7 @@ class LevelStyles {
   std::vector<LevelStyle> m_bands;
   LevelStyle m_below;
   LevelStyle m_above;
+  RampChoice m_ramp;
 };
 
 }  // namespace plotvane

@@ -4,6 +4,7 @@
 
 #include "render/ColourScale.h"
 #include "render/ContourMap.h"
+#include "render/ExplicitLevels.h"
 #include "render/LevelStyles.h"
 #include "render/RenderSettings.h"
 #include "render/Title.h"
@@ -14,9 +15,11 @@ namespace plotvane {
 gdi::EnhMetaFile ComposePage(Document& doc, ProgressSink& progress, const MapOverlay& overlay) {
   if (!doc.errMsg.empty()) return {};
   const DrawSettings settings = SettingsForDrawing(doc.settings, doc.range);
-  const DrawParameters parameters = ReadDrawParameters(settings);
+  DrawParameters parameters = ReadDrawParameters(settings);
+  UseExplicitLevels(parameters, doc.explicitLevels);
   // Built by the first scale for the map, rebuilt identically by the second.
   LevelStyles styles;
+  styles.useRamp(doc.ramp);
 
   gdi::DeviceContext page = gdi::CreateEnhMetaFileA(kPageFrame);
   page.SetMapMode(gdi::MapMode::MM_HIMETRIC);

@@ -39,6 +39,7 @@ PACKAGES=(
 
 # The scientific Python stack doing the same jobs as plotvane-cli, for the
 # comparisons of bench/run.sh (bench/peers.py); not needed to build or test.
+# matplotlib also gives scripts/generate-ramp-tables.py the published colour maps.
 BENCH_PACKAGES=(python3-scipy python3-matplotlib)
 if [ "${1:-}" = "--bench" ]; then PACKAGES+=("${BENCH_PACKAGES[@]}"); fi
 

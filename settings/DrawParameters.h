@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "settings/DrawSettings.h"
 
@@ -43,6 +44,10 @@ struct DrawParameters {
   bool triangleEdges = false;
   bool continuousColour = false;
   FillMode fillMode = FillMode::FillColour;
+  // Explicit levels (settings/LevelList.h), rising, when the page is drawn
+  // with them (render/ExplicitLevels.h); empty otherwise. The settings never
+  // give them: ReadDrawParameters leaves this empty.
+  std::vector<double> levelValues;
 };
 
 DrawParameters ReadDrawParameters(const DrawSettings& settings);

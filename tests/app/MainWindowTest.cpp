@@ -96,6 +96,7 @@ void MainWindowTest::menuBar_data() {
                                        "gazouhozon=画像保存",
                                        "-",
                                        "mnuFilePrint=印刷(&P)...",
+                                       "printTrueScale=縮尺印刷...",
                                        "-",
                                        "mnuFileExit=終了(&X)"};
   QTest::newRow("edit") << "hensyu"

@@ -111,7 +111,11 @@ void SettingsDialogTest::keyboardOrder() {
                                "Option3",
                                "IntervalButton",
                                "EqualAspectButton",
-                               "LabelsCheck"}));
+                               "LevelsButton",
+                               "LabelsCheck",
+                               "PostsCheck",
+                               "PostLabelsCheck",
+                               "RampCombo"}));
 }
 
 // The checks themselves are the core's (ValidateDrawSettingsTest); these rows

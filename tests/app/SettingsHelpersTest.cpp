@@ -6,6 +6,7 @@
 // "ラベル表示", and the load options below the skip dialog's own fields.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -13,9 +14,11 @@
 #include "AppSuites.h"
 #include "AppTestSupport.h"
 #include "app/IntervalDialog.h"
+#include "app/LevelsDialog.h"
 #include "app/SettingsDialog.h"
 #include "app/SettingsHelpers.h"
 #include "app/SkipLinesDialog.h"
+#include "render/ColourRamps.h"
 
 using namespace plotvane;
 using namespace plotvane::app;
@@ -37,6 +40,8 @@ class SettingsHelpersTest : public test::MainWindowSuite {
   void badIntervalKeepsTheQuestionOpen();
   void equalAspectWidensTheNarrowerWindow();
   void labelsCheckIsThisRunsChoice();
+  void postsAndRampAreThisRunsChoice();
+  void levelsAreThisRunsChoice();
   void skipDialogTakesTheLoadOptions();
 
  private:
@@ -152,6 +157,65 @@ void SettingsHelpersTest::labelsCheckIsThisRunsChoice() {
   const DrawSettings before = m_window->document().settings;
   check(true, "Command1");
   QVERIFY(m_window->document().settings == before);
+}
+
+void SettingsHelpersTest::postsAndRampAreThisRunsChoice() {
+  load();
+  const auto choose = [&](bool posts, const QString& ramp, const char* button) {
+    m_dialogs->modalScript = [=](QDialog& d) {
+      d.findChild<QCheckBox*>("PostsCheck")->setChecked(posts);
+      d.findChild<QCheckBox*>("PostLabelsCheck")->setChecked(posts);
+      d.findChild<QComboBox*>("RampCombo")->setCurrentText(ramp);
+      QTest::mouseClick(Button(d, button), Qt::LeftButton);
+    };
+    m_window->controls().scale->trigger();
+  };
+  const QImage before = m_window->pageSurface()->image().copy();
+  choose(true, QStringLiteral("viridis"), "Command1");
+  const Document& doc = m_window->document();
+  QVERIFY(doc.posts.show && doc.posts.label == PostLabel::Name);
+  QVERIFY(doc.ramp == NamedRamp("viridis"));
+  QVERIFY(m_window->pageSurface()->image() != before);
+  choose(false, QStringLiteral("terrain"), "Command2");  // Cancel keeps what was shown
+  QVERIFY(doc.posts.show && doc.ramp == NamedRamp("viridis"));
+  // The dialog opens on the choice in force.
+  m_dialogs->modalScript = [](QDialog& d) {
+    QCOMPARE(d.findChild<QComboBox*>("RampCombo")->currentText(), QStringLiteral("viridis"));
+    QVERIFY(d.findChild<QCheckBox*>("PostsCheck")->isChecked());
+    QTest::mouseClick(Button(d, "Command2"), Qt::LeftButton);
+  };
+  m_window->controls().scale->trigger();
+  choose(false, QStringLiteral("default"), "Command1");
+  QVERIFY(!doc.posts.show && doc.ramp == RampChoice{});
+  QVERIFY(m_window->pageSurface()->image() == before);
+}
+
+void SettingsHelpersTest::levelsAreThisRunsChoice() {
+  load();
+  const auto answer = [&](const QString& levels, const char* button) {
+    m_dialogs->modalScript = [=](QDialog& d) {
+      if (auto* ask = dynamic_cast<LevelsDialog*>(&d)) {
+        ask->findChild<QLineEdit*>("LevelsText")->setText(levels);
+        QTest::mouseClick(ask->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+        return;
+      }
+      QTest::mouseClick(Button(d, "LevelsButton"), Qt::LeftButton);
+      QTest::mouseClick(Button(d, button), Qt::LeftButton);
+    };
+    m_window->controls().scale->trigger();
+  };
+  const std::vector<double>& levels = m_window->document().explicitLevels;
+  const QImage even = m_window->pageSurface()->image().copy();
+  answer(QStringLiteral("10, 50,120"), "Command1");
+  QCOMPARE(levels, (std::vector<double>{10, 50, 120}));
+  QVERIFY(m_window->pageSurface()->image() != even);
+  answer(QStringLiteral("5,6"), "Command2");  // Cancel keeps what was in force
+  QCOMPARE(levels, (std::vector<double>{10, 50, 120}));
+  answer(QStringLiteral("7,6"), "Command1");  // not rising: the question stays open, nothing changes
+  QCOMPARE(levels, (std::vector<double>{10, 50, 120}));
+  answer(QString(), "Command1");  // empty: back to n even steps
+  QVERIFY(levels.empty());
+  QVERIFY(m_window->pageSurface()->image() == even);
 }
 
 void SettingsHelpersTest::skipDialogTakesTheLoadOptions() {

@@ -26,7 +26,8 @@ set(PLOTVANE_APP_SUITES
   ToolMenuTest
   QtTranslationsTest
   HighDpiTest
-  ProgramTest)
+  ProgramTest
+  TrueScalePrintTest)
 list(TRANSFORM PLOTVANE_APP_SUITES PREPEND app/ OUTPUT_VARIABLE app_suite_sources)
 list(TRANSFORM app_suite_sources APPEND .cpp)
 add_executable(app_test app/AppSuites.cpp ${app_suite_sources})

@@ -2,8 +2,11 @@
 plotvane_add_test(cli_test cli/CliTest.cpp cli/RenderCommandTest.cpp cli/ContoursCommandTest.cpp
   cli/GisOptionsTest.cpp
   cli/VolumeCommandTest.cpp
-  cli/SurveyFormatsTest.cpp)
+  cli/SurveyFormatsTest.cpp
+  cli/ConventionsTest.cpp)
 target_link_libraries(cli_test PRIVATE plotvane_cli_render)
+find_program(PLOTVANE_PDFTOPPM pdftoppm)
+target_compile_definitions(cli_test PRIVATE PLOTVANE_PDFTOPPM="${PLOTVANE_PDFTOPPM}")
 
 # The two programs answer --help and --version and end, without a display.
 foreach(program plotvane plotvane-cli)

@@ -56,6 +56,8 @@ TEST(ReadSima, Cp932SiteGivesEastNorthPointsAndTheParcel) {
     EXPECT_EQ(doc.points.labelX, "Y(東)");
     EXPECT_EQ(doc.points.labelY, "X(北)");
     EXPECT_EQ(doc.points.labelZ, "H");
+    // The names the data posts write, beside the points they name.
+    EXPECT_EQ(doc.points.names, (std::vector<std::string>{"", "境界杭1", "境界杭2", "境界杭4", "中央"}));
     EXPECT_NE(doc.survey.loadNote.find("H のない点 1 個は除きました"), std::string::npos) << doc.survey.loadNote;
     ASSERT_EQ(doc.survey.parcels.size(), 1u);
     const Parcel& parcel = doc.survey.parcels[0];

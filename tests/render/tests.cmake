@@ -20,5 +20,7 @@ plotvane_add_test(render_test
   render/ColourScaleTest.cpp
   render/TitleTest.cpp
   render/PageCompositionTest.cpp
-  render/RenderSettingsTest.cpp)
+  render/RenderSettingsTest.cpp
+  render/ColourRampsTest.cpp
+  render/DataPostsTest.cpp)
 target_link_libraries(render_test PRIVATE plotvane_render_testdata plotvane_render_testsupport uemf)
