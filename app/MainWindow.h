@@ -139,6 +139,7 @@ class MainWindow final : public QMainWindow {
   LasClassDialog& lasClassDialog();
 
   void openData();
+  bool chooseLandXmlSurface(const std::string& path, std::string& surface);
   void openDataSkippingLines();
   void exitProgram();
   void editSettings();

@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMimeData>
 #include <QUrl>
@@ -23,6 +24,7 @@
 #include "common/Messages.h"
 #include "data/DataFileKind.h"
 #include "data/FileTitle.h"
+#include "data/LandXmlReader.h"
 #include "load/OpenDataFile.h"
 
 namespace plotvane::app {
@@ -42,12 +44,37 @@ QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 }  // namespace
 
+// A LandXML file of several surfaces (the ground as surveyed, the design)
+// asks which to load. False when the user cancels; a file that cannot be
+// read goes on to the load, which says why.
+bool MainWindow::chooseLandXmlSurface(const std::string& path, std::string& surface) {
+  FileReadError error;
+  const std::unique_ptr<FileSource> source = FileSource::open(path, error);
+  if (!source) return true;
+  const std::vector<std::string> names = LandXmlSurfaceNames(*source);
+  if (names.size() < 2) return true;
+  QStringList items;
+  for (const std::string& name : names) items.push_back(FromUtf8(name));
+  QInputDialog dialog(this);
+  dialog.setWindowTitle(QStringLiteral("面の選択"));
+  dialog.setLabelText(QStringLiteral("読み込む面:"));
+  dialog.setComboBoxItems(items);
+  dialog.setComboBoxEditable(false);
+  m_dialogs.runModal(dialog);
+  if (dialog.result() != QDialog::Accepted || m_closed) return false;
+  surface = dialog.textValue().toStdString();
+  return true;
+}
+
 void MainWindow::openData() {
   if (m_guard.busy()) return;
   const QString path = m_dialogs.openFile(this, kLoadTitle, QtFileFilter(kLoadFilter), m_fileDialogPath);
   if (path.isEmpty()) return;
   LoadOptions options;
-  if (KindOfDataFile(QFile::encodeName(path).toStdString()) == DataFileKind::Las) {
+  const std::string localPath = QFile::encodeName(path).toStdString();
+  const DataFileKind kind = KindOfDataFile(localPath);
+  if (kind == DataFileKind::LandXml && !chooseLandXmlSurface(localPath, options.surface)) return;
+  if (kind == DataFileKind::Las) {
     // A scan holds vegetation and buildings too: which classes make the ground.
     LasClassDialog& dialog = lasClassDialog();
     m_dialogs.runModal(dialog);

@@ -273,7 +273,41 @@ class LandXmlRead {
   std::string m_detail;
 };
 
+// Only the open elements and the Surface names: a pass that holds nothing of
+// the points, however large the file.
+struct SurfaceNameScan {
+  std::vector<std::string> open;
+  std::vector<std::string> names;
+
+  static void XMLCALL OnStart(void* self, const XML_Char* name, const XML_Char** attributes) {
+    auto& scan = *static_cast<SurfaceNameScan*>(self);
+    const std::string_view local = LocalName(name);
+    if (local == "Surface" && !scan.open.empty() && scan.open.back() == "Surfaces") {
+      scan.names.emplace_back(Attribute(attributes, "name").value_or(""));
+    }
+    scan.open.emplace_back(local);
+  }
+  static void XMLCALL OnEnd(void* self, const XML_Char*) { static_cast<SurfaceNameScan*>(self)->open.pop_back(); }
+};
+
 }  // namespace
+
+std::vector<std::string> LandXmlSurfaceNames(ByteSource& source) {
+  const std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)> parser(XML_ParserCreate(nullptr), &XML_ParserFree);
+  if (!parser) throw std::bad_alloc();
+  SurfaceNameScan scan;
+  XML_SetUserData(parser.get(), &scan);
+  XML_SetElementHandler(parser.get(), &SurfaceNameScan::OnStart, &SurfaceNameScan::OnEnd);
+  std::vector<char> piece(kPieceBytes);
+  for (;;) {
+    const std::optional<std::size_t> got = source.read(piece.data(), piece.size());
+    if (!got || XML_Parse(parser.get(), piece.data(), static_cast<int>(*got), *got == 0) == XML_STATUS_ERROR ||
+        *got == 0) {
+      break;
+    }
+  }
+  return scan.names;
+}
 
 ReadStatus ReadLandXml(ByteSource& source, const LoadOptions& options, Document& doc) {
   doc.survey = SurveyData{};

@@ -27,6 +27,9 @@
 // is the C library expat, fed a piece at a time: the file is never held
 // whole, and expat's own guard stops entity expansion attacks.
 
+#include <string>
+#include <vector>
+
 #include "common/ByteSource.h"
 #include "data/DataFileReader.h"
 #include "data/Document.h"
@@ -34,5 +37,10 @@
 namespace plotvane {
 
 ReadStatus ReadLandXml(ByteSource& source, const LoadOptions& options, Document& doc);
+
+// The names of the file's surfaces in file order ("" for one without a name),
+// for asking which to load: those before a fault in the XML or the file,
+// which the load itself then reports.
+std::vector<std::string> LandXmlSurfaceNames(ByteSource& source);
 
 }  // namespace plotvane

@@ -3,6 +3,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -78,6 +79,7 @@ class LoadCommandsTest : public test::MainWindowSuite {
   void droppedFile();
   void dropWhileBusyIsIgnored();
   void lasLoadAsksForClasses();
+  void landXmlLoadAsksForTheSurface();
 };
 
 void LoadCommandsTest::init() {
@@ -129,6 +131,35 @@ void LoadCommandsTest::lasLoadAsksForClasses() {
   m_window->controls().mnuFileNew->trigger();
   QCOMPARE(m_dialogs->modalCount, 2);
   QCOMPARE(m_window->document().points.nn, 20);  // the earlier load stays
+}
+
+// A LandXML file of two surfaces asks which to load; Cancel loads nothing.
+void LoadCommandsTest::landXmlLoadAsksForTheSurface() {
+  const std::string points = "<P id=\"1\">0 0 1</P><P id=\"2\">0 10 2</P><P id=\"3\">10 10 3</P><P id=\"4\">10 0 4</P>";
+  const auto surface = [&](const std::string& name, const std::string& faces) {
+    return "<Surface name=\"" + name + "\"><Definition><Pnts>" + points + "</Pnts><Faces>" + faces +
+           "</Faces></Definition></Surface>";
+  };
+  const QString path = QString::fromStdString(
+      m_dir->write("site.xml", "<LandXML><Surfaces>" + surface("Ground", "<F>1 2 3</F>") +
+                                   surface("Design", "<F>1 2 3</F><F>1 3 4</F>") + "</Surfaces></LandXML>"));
+  m_dialogs->fileAnswers = {path, path};
+  QStringList offered;
+  m_dialogs->modalScript = [&offered](QDialog& d) {
+    auto& dialog = dynamic_cast<QInputDialog&>(d);
+    offered = dialog.comboBoxItems();
+    dialog.setTextValue(QStringLiteral("Design"));
+    dialog.accept();
+  };
+  m_window->controls().mnuFileNew->trigger();
+  QCOMPARE(offered, (QStringList{QStringLiteral("Ground"), QStringLiteral("Design")}));
+  QVERIFY(m_window->document().drawable());
+  QCOMPARE(m_window->document().points.nn, 4);
+
+  m_dialogs->modalScript = [](QDialog& d) { d.reject(); };
+  m_window->controls().mnuFileNew->trigger();
+  QCOMPARE(m_dialogs->modalCount, 2);
+  QCOMPARE(m_window->document().points.nn, 4);  // the earlier load stays
 }
 
 void LoadCommandsTest::cancelledDialogLoadsNothing() {

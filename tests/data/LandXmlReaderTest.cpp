@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/Messages.h"
+#include "data/LandXmlReader.h"
 #include "data/ReaderTestSupport.h"
 
 namespace plotvane {
@@ -82,6 +83,15 @@ TEST(ReadLandXml, ChosenSurfaceWithItsFacesTurnedClockwise) {
     EXPECT_EQ(doc.survey.coordinateSystem[1], (std::pair<std::string, std::string>{"horizontalDatum", "JGD2011"}));
     EXPECT_NE(doc.survey.loadNote.find(design ? "面「Design」" : "面「Existing」"), std::string::npos);
   }
+  // The desktop program asks which of these to load; a Surface outside
+  // Surfaces is none of them, and a fault ends the list where it stands.
+  std::string stray = file;
+  stray.insert(stray.rfind("</LandXML>"), "<Other><Surface name=\"Stray\"/></Other>");
+  MemorySource source(stray);
+  EXPECT_EQ(LandXmlSurfaceNames(source), (std::vector<std::string>{"Existing", "Design"}));
+  const std::string cut = file.substr(0, file.find("<Surface name=\"Design\"")) + "<Surface name=\"X\"><";
+  MemorySource broken(cut);
+  EXPECT_EQ(LandXmlSurfaceNames(broken), (std::vector<std::string>{"Existing", "X"}));
 }
 
 TEST(ReadLandXml, SurveyPointsWithoutASurfaceAreMeshedAsUsual) {
