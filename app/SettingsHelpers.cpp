@@ -62,12 +62,13 @@ SettingsHelpers::SettingsHelpers(QDialog& dialog, const Ui::SettingsDialog& ui, 
 }
 
 void SettingsHelpers::showOptions() {
-  m_labelsShown = m_doc.labels.show;
+  m_labelsShown = m_doc.labels;
+  m_labelsAsked = m_labelsShown;
   m_postsShown = m_doc.posts;
   m_rampShown = m_doc.ramp;
   m_levelsShown = m_doc.explicitLevels;
   m_levels = m_levelsShown;
-  m_labels->setChecked(m_labelsShown);
+  m_labels->setChecked(m_labelsShown.show);
   m_posts->setChecked(m_postsShown.show);
   m_postLabels->setChecked(m_postsShown.label != PostLabel::None);
   // A ramp that is none of the named ones (none can be chosen here) shows as
@@ -80,14 +81,17 @@ void SettingsHelpers::showOptions() {
 
 void SettingsHelpers::applyOptions() {
   m_doc.labels.show = m_labels->isChecked();
+  m_doc.labels.indexEvery = m_labelsAsked.indexEvery;
+  m_doc.labels.base = m_labelsAsked.base;
   m_doc.posts = PostOptions{m_posts->isChecked(), m_postLabels->isChecked() ? PostLabel::Name : PostLabel::None};
   m_doc.ramp = NamedRamp(m_ramp->currentText().toStdString()).value_or(RampChoice{});
   m_doc.explicitLevels = m_levels;
 }
 
 void SettingsHelpers::restoreOptions() {
-  m_labels->setChecked(m_labelsShown);
-  m_doc.labels.show = m_labelsShown;
+  m_labels->setChecked(m_labelsShown.show);
+  m_doc.labels = m_labelsShown;
+  m_labelsAsked = m_labelsShown;
   m_doc.posts = m_postsShown;
   m_doc.ramp = m_rampShown;
   m_levels = m_levelsShown;
@@ -102,7 +106,7 @@ void SettingsHelpers::askLevels() {
 
 void SettingsHelpers::askInterval() {
   if (!m_doc.hasData()) return;
-  IntervalDialog ask(&m_dialog);
+  IntervalDialog ask(&m_dialog, m_labelsAsked.indexEvery);
   m_dialogs.runModal(ask);
   if (!ask.ok()) return;
   DrawSettings s;
@@ -114,6 +118,8 @@ void SettingsHelpers::askInterval() {
   SetText(m_ui.Z1, s.Z1);
   SetText(m_ui.Z2, s.Z2);
   SetText(m_ui.n, s.n);
+  m_labelsAsked.indexEvery = ask.indexEvery();
+  m_labelsAsked.base = ask.base();
 }
 
 void SettingsHelpers::equaliseAspect() {

@@ -5,7 +5,9 @@
 //   (IntervalDialog) and fills Z1, Z2 and n so that every level line falls
 //   on B + kD over the data's Z range (settings/ContourInterval.h); an
 //   interval that would need more than 512 bands is reported in a message
-//   box and changes nothing;
+//   box and changes nothing. Its "計曲線" choice (every N-th level from B's
+//   multiples heavier, and the only ones labelled) is this run's, like the
+//   options below;
 // - "縦横比を揃える" (EqualAspectButton) widens the narrower of the X and Y
 //   windows the boxes show about its centre (settings/EqualAspect.h), after
 //   checking them as OK does.
@@ -67,7 +69,9 @@ class SettingsHelpers final : public QObject {
   QCheckBox* m_posts;
   QCheckBox* m_postLabels;
   QComboBox* m_ramp;
-  bool m_labelsShown = false;
+  LabelOptions m_labelsShown;
+  // The index contours and the base "間隔..." answered, until OK, Test or Cancel.
+  LabelOptions m_labelsAsked;
   PostOptions m_postsShown;
   RampChoice m_rampShown;
   std::vector<double> m_levelsShown;

@@ -5,11 +5,13 @@
 #include "cli/CliLoad.h"
 #include "cli/CrsOptions.h"
 #include "cli/ExitStatus.h"
+#include "cli/IndexContourOption.h"
 #include "cli/OutputTarget.h"
 #include "cli/RampOption.h"
 #include "contours/BandColours.h"
 #include "contours/ContourExport.h"
 #include "contours/OgrContourWriter.h"
+#include "levels/EveryNthLevel.h"
 
 namespace plotvane::cli {
 
@@ -35,6 +37,8 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
   CLI::Option* bandsOption =
       AddSwitch(*table, "--bands", bands, "add the filled bands as polygons (not in .dxf or .csv)");
   AddRampOption(*table, rampText)->needs(bandsOption);
+  std::optional<std::int32_t> indexEvery;
+  AddIndexEveryOption(*table, indexEvery);
   CrsArguments crs;
   AddCrsOptions(*table, crs);
   if (const auto stop = ParseOptionTable(*table, words, out, err)) return *stop;
@@ -61,6 +65,7 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
   // The colours go only where a ramp was asked for: the bands of a plain
   // export stay as GIS layers have always read them.
   if (rampText) ColourBands(contours, doc, doc.settings);
+  if (indexEvery) MarkIndexLevels(contours, ReadDrawParameters(doc.settings), load.base.value_or(0.0), *indexEvery);
   if (output == kStandardOutput) {
     const auto file = OpenOutput(output);
     if (const WriteOutcome failure = StreamContours(contours, *format, system.system, *file)) {

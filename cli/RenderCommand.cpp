@@ -14,6 +14,7 @@
 
 #include "cli/CliLoad.h"
 #include "cli/ExitStatus.h"
+#include "cli/IndexContourOption.h"
 #include "cli/OutputTarget.h"
 #include "cli/RampOption.h"
 #include "common/Capacity.h"
@@ -40,6 +41,7 @@ struct RenderOptions {
   std::optional<double> dpi;
   bool labels = false;
   std::optional<std::int32_t> labelEvery;
+  std::optional<std::int32_t> indexEvery;
   std::optional<std::string> ramp;
   bool posts = false;
   std::optional<std::string> postLabels;
@@ -95,8 +97,10 @@ std::unique_ptr<CLI::App> RenderTable(RenderOptions& o) {
   AddViewOptions(*table, o.view);
   AddNumber(*table, "--dpi", o.dpi, "resolution of .png and .bmp output, 1..1200 (default 96)");
   CLI::Option* labels = AddSwitch(*table, "--labels", o.labels, "write the level's value along the contour lines");
-  AddWholeNumber(*table, "--label-every", o.labelEvery, 1, capacity::kMaxLevels, "label every N-th level")
+  AddWholeNumber(*table, "--label-every", o.labelEvery, 1, capacity::kMaxLevels,
+                 "label every N-th level, counted from the base's multiples")
       ->needs(labels);
+  AddIndexEveryOption(*table, o.indexEvery)->excludes("--label-every");
   AddRampOption(*table, o.ramp);
   table
       ->add_option("--levels", o.levels,
@@ -167,7 +171,7 @@ int RunRender(const Words& words, std::ostream& out, std::ostream& err) {
   const OffscreenGui gui;
   loader.join();
   if (stop) return *stop;
-  doc.labels = LabelOptions{o.labels, o.labelEvery.value_or(0)};
+  doc.labels = LabelOptions{o.labels, o.labelEvery.value_or(0), o.indexEvery.value_or(0), o.load.base.value_or(0.0)};
   doc.explicitLevels = std::move(levels);
   doc.posts = PostOptions{o.posts, !o.postLabels          ? PostLabel::None
                                    : *o.postLabels == "z" ? PostLabel::Z

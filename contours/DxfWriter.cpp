@@ -12,7 +12,10 @@ constexpr int kPolyline3d = 8;
 constexpr int kClosed = 1;
 constexpr int kVertex3d = 32;
 
-std::string LayerName(const ContourLevel& level) { return "CONTOUR_" + ExactText(level.value); }
+// Index contours on layers of their own, so that CAD can weigh or hide them together.
+std::string LayerName(const ContourLevel& level) {
+  return (level.indexLine.value_or(false) ? "INDEX_" : "CONTOUR_") + ExactText(level.value);
+}
 
 DxfExtents ExtentsOf(const ContourSet& contours) {
   DxfExtents e;

@@ -53,7 +53,10 @@ void AppendLevel(ChunkedText& out, const ContourLevel& level) {
   std::string& text = out.text();
   text += R"({"type":"Feature","properties":{"level":)";
   AppendNumber(text, level.value);
-  text += R"(,"index":)" + std::to_string(level.index) + "},";
+  text += R"(,"index":)" + std::to_string(level.index);
+  // "index" has long been the level's number k, so the mark has a name of its own.
+  if (level.indexLine) text += *level.indexLine ? R"(,"index_line":true)" : R"(,"index_line":false)";
+  text += "},";
   AppendGeometry(out, level.lines.size(), "LineString", "MultiLineString",
                  [&](std::size_t i) { AppendPoints(out, level.lines[i].points, level.lines[i].closed); });
 }

@@ -64,11 +64,12 @@ class OgrOutput {
       : m_dataset(dataset), m_reference(reference), m_plan(plan) {}
 
   bool writeLevels(const std::vector<ContourLevel>& levels) {
+    const bool marked = !levels.empty() && levels.front().indexLine.has_value();
     char** options = CSLSetNameValue(nullptr, "ENCODING", "UTF-8");
     OGRLayer* layer = m_dataset.CreateLayer(m_plan.lines.c_str(), m_reference, wkbMultiLineString, options);
     CSLDestroy(options);
     if (layer == nullptr || !addName(*layer) || !addField(*layer, "level", OFTReal) ||
-        !addField(*layer, "index", OFTInteger)) {
+        !addField(*layer, "index", OFTInteger) || (marked && !addField(*layer, "index_line", OFTInteger))) {
       return false;
     }
     for (const ContourLevel& level : levels) {
@@ -81,6 +82,7 @@ class OgrOutput {
       if (m_plan.named) feature.SetField("Name", ExactText(level.value).c_str());
       feature.SetField("level", level.value);
       feature.SetField("index", level.index);
+      if (marked) feature.SetField("index_line", level.indexLine.value_or(false) ? 1 : 0);
       feature.SetGeometry(&lines);
       if (layer->CreateFeature(&feature) != OGRERR_NONE) return false;
     }

@@ -41,6 +41,9 @@ struct ContourLevel {
   std::int32_t index = 0;  // k
   double value = 0.0;      // Z1 + k (Z2 - Z1) / n
   std::vector<ContourLine> lines;
+  // Whether the level is an index contour, when the export was asked to
+  // mark them (MarkIndexLevels, EveryNthLevel.h).
+  std::optional<bool> indexLine;
 };
 
 struct BandPolygon {

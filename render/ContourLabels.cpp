@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "levels/EveryNthLevel.h"
 #include "levels/LabelPlacement.h"
 #include "levels/LevelSegments.h"
 #include "levels/PolylineJoin.h"
@@ -44,6 +45,22 @@ std::vector<MapLevel> MapLevels(const Document& doc, const DrawParameters& param
   return levels;
 }
 
+// The levels that carry labels with the places PlaceLabels finds on them:
+// the index contours when there are any, every m-th level from the base's
+// multiples for a chosen m, else every m-th from Z1 with m chosen here.
+std::vector<PlacedLabel> PlaceLabels(const std::vector<MapLevel>& levels, const DrawParameters& parameters,
+                                     const LabelOptions& options, std::int32_t lineCount, const MeasureText& measure) {
+  const std::int32_t every = options.indexEvery > 0 ? options.indexEvery : options.every;
+  if (every < 1) return PlaceLabels(levels, LabelEvery(0, lineCount), measure);
+  const std::vector<bool> taken = PageEveryNthLevel(parameters, options.base, every);
+  std::vector<MapLevel> labelled;
+  for (const MapLevel& level : levels) {
+    const auto k = static_cast<std::size_t>(level.index);
+    if (level.index >= 0 && k < taken.size() && taken[k]) labelled.push_back(level);
+  }
+  return PlaceLabels(labelled, 1, measure);
+}
+
 }  // namespace
 
 std::vector<gdi::RECT> DrawContourLabels(gdi::DeviceContext& map, const Document& doc, const DrawParameters& parameters,
@@ -57,7 +74,7 @@ std::vector<gdi::RECT> DrawContourLabels(gdi::DeviceContext& map, const Document
     map.GetTextExtentPoint32A(text, &size);
     return ContourPoint{static_cast<double>(size.cx), static_cast<double>(size.cy)};
   };
-  const std::vector<PlacedLabel> labels = PlaceLabels(levels, LabelEvery(options.every, lineCount), measure);
+  const std::vector<PlacedLabel> labels = PlaceLabels(levels, parameters, options, lineCount, measure);
   std::vector<gdi::RECT> boxes;
   for (const PlacedLabel& label : labels) {
     const ContourPoint size = measure(label.text);

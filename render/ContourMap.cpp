@@ -3,6 +3,7 @@
 #include "render/ContourMap.h"
 
 #include "common/Messages.h"
+#include "levels/EveryNthLevel.h"
 #include "levels/TriangleBands.h"
 #include "render/ExplicitLevels.h"
 
@@ -45,6 +46,8 @@ std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const 
   drawing.triangleEdges = parameters.triangleEdges;
   drawing.patternFill = parameters.fillMode == FillMode::FillPattern;
   drawing.levelLines = NormalisedLevelLines(parameters);
+  if (doc.labels.indexEvery > 0)
+    drawing.indexLines = PageEveryNthLevel(parameters, doc.labels.base, doc.labels.indexEvery);
   std::int32_t levelCount = 0;
   DrawContourTriangles(hdc, map, doc.mesh, parameters.lineCount, parameters.bandCount, drawing, styles, levelCount,
                        progress);

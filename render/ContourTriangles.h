@@ -59,6 +59,13 @@ struct TriangleDrawing : DistortionTest {
   // The normalised levels of chosen lines (ExplicitLevels.h); empty for
   // lineCount even steps.
   std::vector<double> levelLines;
+  // Index contours: line k is drawn with the heavier pen when indexLines[k]
+  // (levels/EveryNthLevel.h); empty when there are none.
+  std::vector<bool> indexLines;
+
+  bool isIndex(std::int32_t k) const {
+    return k >= 0 && static_cast<std::size_t>(k) < indexLines.size() && indexLines[static_cast<std::size_t>(k)];
+  }
 };
 
 // Draws the map. mesh gives nt, ipt (vertex numbers into points) and hh.

@@ -178,6 +178,66 @@ TEST(CliConventions, TrueScaleSheetsHaveTheirPaperAndTheMapItsScale) {
   }
 }
 
+// The contour labels of an SVG page (the axes are written a size larger).
+std::vector<double> ContourLabelValues(const std::string& svg) {
+  std::vector<double> values;
+  const std::string tag = "font-size=\"10\"";
+  for (std::size_t at = svg.find(tag); at != std::string::npos; at = svg.find(tag, at + 1)) {
+    const std::size_t open = svg.find('>', at) + 1;
+    values.push_back(std::stod(svg.substr(open, svg.find('<', open) - open)));
+  }
+  return values;
+}
+
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+TEST(CliConventions, IndexContoursAreHeavierMarkedAndTheOnlyOnesLabelled) {
+  TempDir dir;
+  const std::string data = dir.write("s.txt", Survey().text());  // Z 0 .. 38.5
+  const auto page = [&](std::vector<std::string> options) {
+    const std::string svg = dir.path() + "/page.svg";
+    std::vector<std::string> words{"render", data, "-o", svg, "--interval", "1", "--labels"};
+    words.insert(words.end(), options.begin(), options.end());
+    const CliRun run = Cli(words);
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    return ReadFileBytes(svg).value_or("");
+  };
+  const std::string plain = page({}), index = page({"--index-every", "5"});
+  const std::string heavy = "stroke-width=\"1.89\"";  // 0.5 mm
+  EXPECT_EQ(Count(plain, heavy), 0u);
+  EXPECT_GT(Count(index, heavy), 0u);
+  const std::vector<double> labels = ContourLabelValues(index);
+  ASSERT_GE(labels.size(), 7u);  // 5 .. 35 at least
+  for (const double v : labels) EXPECT_EQ(std::fmod(v, 5), 0) << v;
+  // A chosen label step counts from the base's multiples, not from Z1 = -0.5.
+  for (const double v : ContourLabelValues(page({"--base", "0.5", "--label-every", "2"})))
+    EXPECT_EQ(std::fmod(v - 0.5, 2), 0) << v;
+
+  // Contour data marks them; CAD gets them on layers of their own.
+  const auto contours = [&](const std::string& name) {
+    const std::string path = dir.path() + "/" + name;
+    const CliRun run = Cli({"contours", data, "--interval", "1", "--index-every", "5", "-o", path});
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    return ReadFileBytes(path).value_or("");
+  };
+  const std::string json = contours("c.geojson"), dxf = contours("c.dxf");
+  std::size_t marked = 0;
+  for (std::size_t at = json.find("\"level\":"); at != std::string::npos; at = json.find("\"level\":", at + 1)) {
+    const double level = std::stod(json.substr(at + 8));
+    const bool isIndex = json.compare(json.find("\"index_line\":", at) + 13, 4, "true") == 0;
+    EXPECT_EQ(isIndex, std::fmod(level, 5) == 0) << level;
+    marked += isIndex;
+  }
+  EXPECT_EQ(marked, 7u);  // 5 .. 35
+  EXPECT_NE(dxf.find("INDEX_35\r\n"), std::string::npos);
+  EXPECT_NE(dxf.find("CONTOUR_34\r\n"), std::string::npos);
+  EXPECT_EQ(dxf.find("CONTOUR_35\r\n"), std::string::npos);
+}
+
 TEST(CliConventions, UsageErrorsNameTheOption) {
   TempDir dir;
   const std::string data = dir.write("site.txt", Site());
@@ -196,6 +256,8 @@ TEST(CliConventions, UsageErrorsNameTheOption) {
       {{"render", data, "-o", png, "--levels", "10"}, "--levels: at least two levels"},
       {{"render", data, "-o", png, "--levels", "10,,20"}, "--levels: \"\" is not a number"},
       {{"render", data, "-o", png, "--levels", "10,20", "--interval", "5"}, "excludes"},
+      {{"render", data, "-o", png, "--index-every", "0"}, "--index-every"},
+      {{"render", data, "-o", png, "--labels", "--label-every", "2", "--index-every", "5"}, "excludes"},
       {{"render", data, "-o", pdf, "--scale", "500", "--paper", "B5"}, "--paper"},
       // 100 m at 1:200 is half a metre: A4 portrait takes the page at 1:832.
       {{"render", data, "-o", pdf, "--scale", "200", "--paper", "A4"},
