@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include "AppSuites.h"
@@ -58,6 +59,7 @@ void SettingsHelpersTest::runSettings(const char* helper, const QString& interva
     if (auto* ask = dynamic_cast<IntervalDialog*>(&d)) {
       Box(*ask, "IntervalText")->setText(interval);
       Box(*ask, "BaseText")->setText(base);
+      ask->findChild<QSpinBox*>(QStringLiteral("IndexEverySpin"))->setValue(5);
       QTest::mouseClick(Button(*ask, "OKButton"), Qt::LeftButton);
       if (ask->isVisible()) QTest::mouseClick(Button(*ask, "CancelButton"), Qt::LeftButton);
       return;
@@ -106,6 +108,9 @@ void SettingsHelpersTest::intervalFillsTheScale() {
            scale);
   QCOMPARE(m_dialogs->modalCount, 2);
   QVERIFY(m_dialogs->messages.empty());
+  // The index contours come with the interval, counted from its base.
+  QCOMPARE(m_window->document().labels.indexEvery, 5);
+  QCOMPARE(m_window->document().labels.base, base.toDouble());
 }
 
 void SettingsHelpersTest::intervalTooFineChangesNothing() {
@@ -115,6 +120,7 @@ void SettingsHelpersTest::intervalTooFineChangesNothing() {
   QCOMPARE(m_dialogs->messages.size(), std::size_t{1});
   QVERIFY(m_dialogs->messages[0].text.contains(QStringLiteral("512")));
   QVERIFY(m_window->document().settings == before);
+  QCOMPARE(m_window->document().labels.indexEvery, 0);
 }
 
 void SettingsHelpersTest::badIntervalKeepsTheQuestionOpen() {
