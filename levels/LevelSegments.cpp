@@ -4,12 +4,20 @@
 
 #include <algorithm>
 #include <array>
-#include <tuple>
 
 namespace plotvane {
 namespace {
 
-constexpr bool IsVertex(NodeKey key) { return (key & kVertexMarker) == kVertexMarker; }
+// The point of line k on the edge hi-lo, keyed by that edge even where it
+// falls on a vertex (a vertex on the level counts as above it, a hair above):
+// then only the two triangles beside the edge meet there, so every line is a
+// chain that closes or ends at the border of the drawn mesh, however many of
+// its pieces touch that vertex.
+CrossingNode SegmentEnd(const LevelMesh& mesh, std::int32_t hi, std::int32_t lo, std::int32_t k) {
+  CrossingNode node = LineCrossing(mesh, hi, lo, k);
+  node.key = EdgeNode(hi, lo, k);
+  return node;
+}
 
 // The segments of one triangle, appended to out.
 void TriangleSegments(const LevelMesh& mesh, TriangleIndex t, std::vector<LevelSegment>& out) {
@@ -26,36 +34,10 @@ void TriangleSegments(const LevelMesh& mesh, TriangleIndex t, std::vector<LevelS
     const std::int32_t next = v[(lone + 1) % 3];
     const std::int32_t prev = v[(lone + 2) % 3];
     const bool loneAbove = band[lone] >= k;
-    const CrossingNode onNext = loneAbove ? LineCrossing(mesh, l, next, k) : LineCrossing(mesh, next, l, k);
-    const CrossingNode onPrev = loneAbove ? LineCrossing(mesh, l, prev, k) : LineCrossing(mesh, prev, l, k);
-    if (onNext.key == onPrev.key) continue;
+    const CrossingNode onNext = loneAbove ? SegmentEnd(mesh, l, next, k) : SegmentEnd(mesh, next, l, k);
+    const CrossingNode onPrev = loneAbove ? SegmentEnd(mesh, l, prev, k) : SegmentEnd(mesh, prev, l, k);
     out.push_back(loneAbove ? LevelSegment{k, onNext, onPrev} : LevelSegment{k, onPrev, onNext});
   }
-}
-
-// Removes the second and later copies of a vertex-to-vertex segment.
-void DropRepeatedEdges(std::vector<LevelSegment>& segments) {
-  using EdgeOnLine = std::tuple<std::int32_t, NodeKey, NodeKey, std::size_t>;
-  std::vector<EdgeOnLine> edges;
-  for (std::size_t i = 0; i < segments.size(); ++i) {
-    const LevelSegment& s = segments[i];
-    if (!IsVertex(s.from.key) || !IsVertex(s.to.key)) continue;
-    const auto [a, b] = std::minmax(s.from.key, s.to.key);
-    edges.emplace_back(s.line, a, b, i);
-  }
-  if (edges.empty()) return;
-  std::sort(edges.begin(), edges.end());
-  std::vector<bool> repeated(segments.size(), false);
-  for (std::size_t j = 1; j < edges.size(); ++j) {
-    const auto& [line, a, b, index] = edges[j];
-    const auto& [prevLine, prevA, prevB, prevIndex] = edges[j - 1];
-    if (line == prevLine && a == prevA && b == prevB) repeated[index] = true;
-  }
-  std::size_t kept = 0;
-  for (std::size_t i = 0; i < segments.size(); ++i) {
-    if (!repeated[i]) segments[kept++] = segments[i];
-  }
-  segments.resize(kept);
 }
 
 }  // namespace
@@ -66,7 +48,6 @@ std::vector<LevelSegment> CollectLevelSegments(const LevelMesh& mesh) {
   for (TriangleIndex t = 1; t <= mesh.triangleCount(); ++t) {
     if (mesh.draws(t)) TriangleSegments(mesh, t, segments);
   }
-  DropRepeatedEdges(segments);
   return segments;
 }
 

@@ -9,11 +9,14 @@
 // vertex to the edge before it when the lone vertex is above, the other way
 // when it is below.
 //
-// Degenerate pieces are dropped here: a segment whose two ends are the same
-// vertex (a vertex on the level with its neighbours below) has no length, and
-// a segment from vertex to vertex (an edge lying on the level) is kept once,
-// although both triangles beside such an edge may give it. Flat triangles lie
-// on one side of every line and give nothing.
+// A vertex on the level counts as above it, everywhere: the ends of a
+// segment are keyed by the edge they lie on, also where they fall on such a
+// vertex, so a segment may have no length (both ends on one vertex) and the
+// two triangles beside an edge lying on the level each give it once, on
+// either side. Joining (PolylineJoin.h) then follows each line around the
+// vertex as around a point a hair above the level, and tidies the lengthless
+// steps and the there-and-back visits of edges on the level away. Flat
+// triangles lie on one side of every line and give nothing.
 
 #include <cstdint>
 #include <vector>
@@ -29,7 +32,7 @@ struct LevelSegment {
 };
 
 // Every segment of every line, in triangle order (lines ascending within a
-// triangle), degenerate ones removed as above.
+// triangle).
 std::vector<LevelSegment> CollectLevelSegments(const LevelMesh& mesh);
 
 }  // namespace plotvane

@@ -3,7 +3,9 @@
 #include "levels/PolylineJoin.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <map>
 #include <span>
 
 namespace plotvane {
@@ -91,13 +93,62 @@ class LineGraph {
   std::vector<bool> m_used;
 };
 
-// Merges consecutive equal points; false when nothing of length remains.
+// Merges consecutive equal points and takes out the visits of an edge on the
+// level there and back (A, B, A becomes A), also across a ring's seam;
+// false when nothing of length remains.
 bool Tidy(ContourLine& line) {
   auto& p = line.points;
-  p.erase(std::unique(p.begin(), p.end()), p.end());
-  if (line.closed && p.size() > 1 && p.front() == p.back()) p.pop_back();
+  std::vector<ContourPoint> kept;
+  kept.reserve(p.size());
+  for (const ContourPoint& q : p) {
+    if (!kept.empty() && kept.back() == q) continue;
+    if (kept.size() >= 2 && kept[kept.size() - 2] == q) {
+      kept.pop_back();
+      continue;
+    }
+    kept.push_back(q);
+  }
+  if (line.closed) {
+    // The seam: the last point leads back to the first.
+    while (kept.size() > 1 && kept.front() == kept.back()) kept.pop_back();
+    while (kept.size() >= 3 && (kept[kept.size() - 2] == kept.front() || kept[1] == kept.back())) {
+      if (kept[kept.size() - 2] == kept.front()) {
+        kept.pop_back();
+        kept.pop_back();
+      } else {
+        kept.erase(kept.begin());
+        kept.pop_back();
+      }
+      while (kept.size() > 1 && kept.front() == kept.back()) kept.pop_back();
+    }
+  }
+  p = std::move(kept);
   return p.size() >= (line.closed ? 3u : 2u);
 }
+
+// The open lines of one level by their ends, to find one that runs exactly
+// back along another: the two sides of a crest that lies on the level from
+// border to border, which is one line on the map.
+class OpenLineEnds {
+ public:
+  bool repeatsBackwards(const ContourLine& line, const std::vector<ContourLine>& kept) const {
+    if (line.closed) return false;
+    const auto [first, last] = m_ends.equal_range(Key(line.points.back(), line.points.front()));
+    return std::any_of(first, last, [&](const auto& entry) {
+      const ContourLine& other = kept[entry.second];
+      return other.points.size() == line.points.size() &&
+             std::equal(line.points.begin(), line.points.end(), other.points.rbegin());
+    });
+  }
+  void add(const ContourLine& line, std::size_t index) {
+    if (!line.closed) m_ends.emplace(Key(line.points.front(), line.points.back()), index);
+  }
+
+ private:
+  using EndsKey = std::array<double, 4>;
+  static EndsKey Key(ContourPoint a, ContourPoint b) { return {a.x, a.y, b.x, b.y}; }
+  std::multimap<EndsKey, std::size_t> m_ends;
+};
 
 }  // namespace
 
@@ -122,8 +173,11 @@ std::vector<ContourLevel> JoinLevelSegments(const LevelMesh& mesh, const std::ve
     ContourLevel level;
     level.index = first + static_cast<std::int32_t>(i);
     level.value = mesh.levelValue(level.index);
+    OpenLineEnds ends;
     for (ContourLine& line : LineGraph(group).polylines()) {
-      if (Tidy(line)) level.lines.push_back(std::move(line));
+      if (!Tidy(line) || ends.repeatsBackwards(line, level.lines)) continue;
+      ends.add(line, level.lines.size());
+      level.lines.push_back(std::move(line));
     }
     if (!level.lines.empty()) levels.push_back(std::move(level));
   }

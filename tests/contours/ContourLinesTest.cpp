@@ -108,8 +108,9 @@ TEST(ContourLineShapes, RingsChainsAndEnds) {
   const std::vector<Expected> table{
       {"fan_peak", 2, {{true, 6}}},
       {"fan_distortion_drops_one", 2, {{false, 6}}},
-      // Four lines end at the saddle vertex, which lies on the level.
-      {"saddle_on_level", 2, {{false, 2}, {false, 2}, {false, 2}, {false, 2}}},
+      // The saddle vertex lies on the level and counts as above it: two
+      // lines pass it by, through its place, instead of four ending there.
+      {"saddle_on_level", 2, {{false, 3}, {false, 3}}},
       {"saddle_on_level", 1, {{false, 3}, {false, 3}}},
       {"vertex_on_level_above_rim", 1, {{true, 6}}},
       {"flat_triangle", 2, {{true, 3}}},
@@ -165,6 +166,28 @@ TEST_P(RandomLattices, LinesEndOnlyWhereNoSegmentGoesOn) {
       if (line.closed) continue;
       EXPECT_NE(degree(line.points.front()), 2) << "level " << level.index;
       EXPECT_NE(degree(line.points.back()), 2) << "level " << level.index;
+    }
+  }
+}
+
+// Heights on the levels themselves, as survey heights in whole metres with a
+// 1 m interval: a vertex on a level counts as above it, so the lines pass such
+// vertices by and end only at the border of the mesh (the lattice's square),
+// with no step there and back.
+TEST_P(RandomLattices, HeightsOnTheLevelsGiveLinesThatEndOnlyAtTheBorder) {
+  test::ToolMesh mesh = test::LatticeMesh(9, GetParam());
+  for (double& z : mesh.mesh.meshZ) z = std::round(z / 12.5) * 12.5;
+  const Document doc = test::ContourDocument(mesh, "8");
+  const auto onBorder = [](ContourPoint p) { return p.x == 0 || p.x == 100 || p.y == 0 || p.y == 100; };
+  for (const ContourLevel& level : BuildContourSet(doc, doc.settings, false).levels) {
+    for (const ContourLine& line : level.lines) {
+      const auto& p = line.points;
+      if (!line.closed) {
+        EXPECT_TRUE(onBorder(p.front()) && onBorder(p.back()))
+            << "level " << level.index << " ends at " << p.front().x << ", " << p.front().y << " / " << p.back().x
+            << ", " << p.back().y;
+      }
+      for (std::size_t i = 0; i + 2 < p.size(); ++i) EXPECT_NE(p[i], p[i + 2]) << "level " << level.index;
     }
   }
 }
