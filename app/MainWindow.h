@@ -26,6 +26,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "app/CommandGuard.h"
@@ -162,6 +163,7 @@ class MainWindow final : public QMainWindow {
   void openGridWindow();
   void exportContours();
   void openVolumeWindow();
+  void showDifference(const std::shared_ptr<Document>& difference);
   void exportTin();
 
   Ui::MainWindow m_ui;

@@ -19,6 +19,7 @@
 #include "app/VolumeWindow.h"
 #include "contours/ContourExport.h"
 #include "contours/TinSurface.h"
+#include "load/DifferenceDocument.h"
 #include "tools/GridConversion.h"
 
 namespace plotvane::app {
@@ -74,10 +75,20 @@ void MainWindow::openVolumeWindow() {
   if (m_guard.busy()) return;
   if (!m_volumeWindow) {
     m_volumeWindow = new VolumeWindow(m_doc, m_dialogs, m_guard, this);
+    connect(m_volumeWindow, &VolumeWindow::differenceMade, this, &MainWindow::showDifference);
     registerWindow(m_volumeWindow);
     m_places->place(*m_volumeWindow);
   }
   Present(*m_volumeWindow);
+}
+
+// The difference map in place of the loaded surface, until the next load:
+// the caption names both files, the levels span the difference.
+void MainWindow::showDifference(const std::shared_ptr<Document>& difference) {
+  if (m_guard.busy()) return;
+  ReplaceSurface(m_doc, std::move(*difference));
+  setWindowTitle(MenuLoadCaption(QString::fromStdString(m_doc.fileTitle)));
+  clearAndRedraw();
 }
 
 // What the map shows, with the current settings; nothing before a map.

@@ -18,6 +18,7 @@
 #include "app/FileFilter.h"
 #include "app/SaveFileName.h"
 #include "app/ToolWindowKeys.h"
+#include "load/DifferenceDocument.h"
 #include "load/OpenDataFile.h"
 #include "settings/NumberText.h"
 #include "tools/GridConversion.h"
@@ -50,8 +51,11 @@ VolumeWindow::VolumeWindow(Document& doc, Dialogs& dialogs, CommandGuard& guard,
   layout->addWidget(m_results);
   m_save = new QPushButton(QStringLiteral("CSV 保存"), this);
   layout->addWidget(m_save);
+  m_showDifference = new QPushButton(QStringLiteral("差分図を表示"), this);
+  layout->addWidget(m_showDifference);
   connect(m_compute, &QPushButton::clicked, this, &VolumeWindow::compute);
   connect(m_save, &QPushButton::clicked, this, &VolumeWindow::save);
+  connect(m_showDifference, &QPushButton::clicked, this, &VolumeWindow::showDifference);
   connect(m_browse, &QPushButton::clicked, this, &VolumeWindow::chooseFile);
   // Any change makes the figures on screen stale.
   for (QLineEdit* box : {m_planeBox, m_fileBox, m_cellBox}) {
@@ -133,6 +137,7 @@ void VolumeWindow::clearResults() {
   for (int row = 0; row < m_results->rowCount(); ++row) m_results->item(row, 1)->setText(QString());
   m_inputs.reset();
   m_save->setEnabled(false);
+  m_showDifference->setEnabled(false);
 }
 
 void VolumeWindow::report(const QString& text) { m_dialogs.message(this, QString::fromLatin1(kProgramTitle), text); }
@@ -196,6 +201,7 @@ void VolumeWindow::compute() {
   m_inputs = inputs;
   m_figures = figures;
   m_save->setEnabled(true);
+  m_showDifference->setEnabled(!inputs->plane);
 }
 
 void VolumeWindow::save() {
@@ -205,6 +211,25 @@ void VolumeWindow::save() {
   if (path.isEmpty()) return;
   const WriteOutcome failure = WriteVolumeReport(QFile::encodeName(path).toStdString(), *m_inputs, m_figures);
   report(FromUtf8(failure ? std::string_view(failure->message) : kGridSaved));
+}
+
+void VolumeWindow::showDifference() {
+  if (m_guard.busy() || !m_inputs || m_inputs->plane || !m_doc.drawable()) return;
+  auto difference = std::make_shared<Document>();
+  {
+    CommandGuard::Scope busy(m_guard);
+    Document other;
+    const LoadStatus status = OpenDataFile(m_inputs->against, other, NullProgress());
+    std::optional<Failure> failure = LoadFailureOf(status, other);
+    if (!failure) failure = MakeDifferenceDocument(m_doc, other, *difference);
+    if (failure) {
+      report(FromUtf8(failure->text()));
+      return;
+    }
+  }
+  // The figures belong to the surface loaded before; the map now shown is another.
+  clearResults();
+  emit differenceMade(difference);
 }
 
 }  // namespace plotvane::app

@@ -20,9 +20,14 @@
 //   surfaces without a common area are each reported in a message box, and
 //   the table stays empty.
 //
+// - With figures against a second file in the table, "差分図を表示" makes the
+//   difference map of the two (load/DifferenceDocument.h) and hands it to the
+//   main window, which shows it until the next load.
+//
 // The window is modeless; closing it destroys it.
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "app/CommandGuard.h"
@@ -54,6 +59,11 @@ class VolumeWindow final : public QWidget {
   QPushButton* computeButton() const { return m_compute; }
   QTableWidget* results() const { return m_results; }
   QPushButton* saveButton() const { return m_save; }
+  QPushButton* differenceButton() const { return m_showDifference; }
+
+ signals:
+  // The difference map of the loaded surface and the second file.
+  void differenceMade(const std::shared_ptr<Document>& difference);
 
  protected:
   // Enter presses "計算", Escape closes (ToolWindowKeys.h).
@@ -67,6 +77,7 @@ class VolumeWindow final : public QWidget {
   void clearResults();
   void compute();
   void save();
+  void showDifference();
   // The request of the boxes, or nullopt after telling the user what is wrong.
   std::optional<VolumeInputs> readInputs();
   void report(const QString& text);
@@ -84,6 +95,7 @@ class VolumeWindow final : public QWidget {
   QPushButton* m_compute = nullptr;
   QTableWidget* m_results = nullptr;
   QPushButton* m_save = nullptr;
+  QPushButton* m_showDifference = nullptr;
   // The inputs and figures the table shows, for the report.
   std::optional<VolumeInputs> m_inputs;
   VolumeFigures m_figures;

@@ -86,6 +86,7 @@ int RunValue(const Words& words, std::ostream& out, std::ostream& err) {
   std::optional<double> x, y;
   const auto table = NewOptionTable("value", "Prints the value of the surface at X, Y, or Outside or Degenerate.");
   AddLoadOptions(*table, load);
+  AddDifferenceOption(*table, load);
   AddNumber(*table, "X", x, "data X")->required();
   AddNumber(*table, "Y", y, "data Y")->required();
   AddViewOptions(*table, view);
@@ -117,6 +118,7 @@ int RunGrid(const Words& words, std::ostream& out, std::ostream& err) {
                      "(.asc) or a GeoTIFF (.tif); \"-o -\" writes the text (or with --format asc the grid) to standard "
                      "output.");
   AddLoadOptions(*table, load);
+  AddDifferenceOption(*table, load);
   table->add_option("X0", texts.originX, "first grid X")->required();
   table->add_option("DX", texts.intervalX, "grid step along X")->required();
   table->add_option("NX", texts.countX, "number of grid columns")->required();

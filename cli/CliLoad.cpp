@@ -5,6 +5,7 @@
 #include "data/ColumnChoice.h"
 #include "data/FileTitle.h"
 #include "data/LasReader.h"
+#include "load/DifferenceDocument.h"
 #include "settings/ContourInterval.h"
 #include "settings/EqualAspect.h"
 #include "settings/NumberText.h"
@@ -132,13 +133,49 @@ std::optional<int> ApplySurveyOptions(const LoadArguments& load, Document& doc, 
   return std::nullopt;
 }
 
-std::optional<int> LoadMeshed(const LoadArguments& load, const ViewArguments& view, Document& doc, std::ostream& err) {
+namespace {
+
+// LoadDataFile, with a load that ends without a mesh an exit status.
+std::optional<int> LoadSurface(const LoadArguments& load, Document& doc, std::ostream& err) {
   LoadStatus status = LoadStatus::Meshed;
   if (const auto stop = LoadDataFile(load, doc, status, err)) return stop;
   if (const std::optional<Failure> failure = LoadFailureOf(status, doc)) {
     err << "plotvane-cli: " << load.file << ": " << (doc.errMsg.empty() ? std::string("no data points") : doc.errMsg)
         << '\n';
     return ExitStatusOf(failure->kind);
+  }
+  return std::nullopt;
+}
+
+// Replaces doc by its difference to the surface of load.difference, loaded
+// with the same options.
+std::optional<int> MakeDifference(const LoadArguments& load, Document& doc, std::ostream& err) {
+  LoadArguments second = load;
+  second.file = *load.difference;
+  Document reference;
+  if (const auto stop = LoadSurface(second, reference, err)) return stop;
+  Document difference;
+  if (const std::optional<Failure> failure = MakeDifferenceDocument(doc, reference, difference)) {
+    err << "plotvane-cli: " << load.file << " - " << second.file << ": " << failure->text() << '\n';
+    return ExitStatusOf(failure->kind);
+  }
+  ReplaceSurface(doc, std::move(difference));
+  return std::nullopt;
+}
+
+}  // namespace
+
+void AddDifferenceOption(CLI::App& table, LoadArguments& load) {
+  table
+      .add_option("--difference", load.difference,
+                  "draw and measure FILE's surface minus FILE2's (loaded with the same options) where both exist")
+      ->type_name("FILE2");
+}
+
+std::optional<int> LoadMeshed(const LoadArguments& load, const ViewArguments& view, Document& doc, std::ostream& err) {
+  if (const auto stop = LoadSurface(load, doc, err)) return stop;
+  if (load.difference) {
+    if (const auto stop = MakeDifference(load, doc, err)) return stop;
   }
   if (view.view) {
     switch (ReadViewFile(*view.view, doc.settings)) {

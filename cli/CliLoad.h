@@ -31,6 +31,8 @@ struct LoadArguments {
   std::optional<double> interval;
   std::optional<double> base;
   bool equalAspect = false;
+  // FILE2 of --difference: the surface is FILE's minus FILE2's.
+  std::optional<std::string> difference;
 };
 
 struct ViewArguments {
@@ -43,6 +45,8 @@ struct ViewArguments {
 void AddLoadOptions(CLI::App& table, LoadArguments& load);
 // Adds the options of the survey formats: --las-class, --thin, --surface.
 void AddSurveyFileOptions(CLI::App& table, LoadArguments& load);
+// Adds --difference, for the commands that draw or look up the surface.
+void AddDifferenceOption(CLI::App& table, LoadArguments& load);
 // Adds --view and --sq.
 void AddViewOptions(CLI::App& table, ViewArguments& view);
 
@@ -56,7 +60,8 @@ std::optional<int> LoadDataFile(const LoadArguments& load, Document& doc, LoadSt
 // status on an interval that does not fit the data (a usage error).
 std::optional<int> ApplySurveyOptions(const LoadArguments& load, Document& doc, std::ostream& err);
 
-// LoadDataFile, then --view, --sq and the survey options, for the commands
+// LoadDataFile (and with --difference the second file and the difference),
+// then --view, --sq and the survey options, for the commands
 // that need a mesh: a load that ends without one is an exit status (1) with
 // its message on err.
 std::optional<int> LoadMeshed(const LoadArguments& load, const ViewArguments& view, Document& doc, std::ostream& err);

@@ -27,6 +27,7 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
                      "Writes the contour lines the page draws as GeoJSON, GeoPackage, Shapefile, KML, DXF or CSV for "
                      "GIS and CAD.");
   AddLoadOptions(*table, load);
+  AddDifferenceOption(*table, load);
   table
       ->add_option("-o,--output", output,
                    "the output file: .geojson, .gpkg, .shp, .kml, .dxf or .csv, or - for standard output")

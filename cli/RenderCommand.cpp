@@ -92,6 +92,7 @@ std::unique_ptr<CLI::App> RenderTable(RenderOptions& o) {
                               "Writes the page as a picture: .png, .bmp, .svg, .pdf or .emf, chosen by the output "
                               "name's last three characters, or by --format with \"-o -\" (standard output).");
   AddLoadOptions(*table, o.load);
+  AddDifferenceOption(*table, o.load);
   table->add_option("-o,--output", o.output, "the output file, or - for standard output")->required()->type_name("OUT");
   table->add_option("--format", o.format, "the picture format for standard output: png, bmp, svg, pdf or emf");
   AddViewOptions(*table, o.view);

@@ -110,13 +110,16 @@ LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& pr
     return LoadStatus::UnknownKind;
   }
   if (read != ReadStatus::Ok) return FromRead(read);
-  PointSet& p = doc.points;
-  if (p.nn < 1) {
+  if (doc.points.nn < 1) {
     // A survey file's note says why none is left (a class that no point has).
     doc.errDetail = doc.survey.loadNote.empty() ? details::NoPointsText() : doc.survey.loadNote;
     return LoadStatus::NoPoints;
   }
+  return MeshLoadedPoints(doc, progress);
+}
 
+LoadStatus MeshLoadedPoints(Document& doc, ProgressSink& progress) {
+  PointSet& p = doc.points;
   doc.range = RangeOf(p);
   FillMissingSettings(doc.settings, doc.range, capacity::kDefaultLevels);
 

@@ -44,6 +44,12 @@ enum class LoadStatus {
 LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& progress, const SkipOptions& skip = {},
                         const LoadOptions& options = {});
 
+// The steps of OpenDataFile after the read, for points put in doc by other
+// means: the range, the settings the points do not give, the normalised
+// coordinates, and the mesh (doc.survey.faces when given, else Delaunay)
+// with its distortions. doc.points holds at least one point.
+LoadStatus MeshLoadedPoints(Document& doc, ProgressSink& progress);
+
 // Whether the outcome is reported to the user in a message box with errMsg.
 bool ShowsErrorMessage(LoadStatus status);
 

@@ -47,6 +47,14 @@ ConvexPiece OverlapOf(const PlanTriangle& s, const PlanTriangle& r) {
   return piece;
 }
 
+ConvexPiece DifferenceOverlap(const PlanTriangle& s, const PlanTriangle& r) {
+  ConvexPiece piece = OverlapOf(s, r);
+  for (std::int32_t v = 0; v < piece.size(); ++v) {
+    piece[v].d = s.valueAt(piece[v].x, piece[v].y) - r.valueAt(piece[v].x, piece[v].y);
+  }
+  return piece;
+}
+
 PieceIntegral Integrate(const ConvexPiece& piece) {
   PieceIntegral sum;
   const PieceVertex& o = piece[0];

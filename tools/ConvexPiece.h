@@ -49,6 +49,9 @@ ConvexPiece KeepNonNegative(const ConvexPiece& piece, const std::array<double, C
 // The overlap of the triangles s and r (both counter-clockwise), d left 0.
 ConvexPiece OverlapOf(const PlanTriangle& s, const PlanTriangle& r);
 
+// The overlap of s and r with d = s - r, from the two triangles' planes.
+ConvexPiece DifferenceOverlap(const PlanTriangle& s, const PlanTriangle& r);
+
 // The triangle itself, d left 0.
 ConvexPiece PieceOf(const PlanTriangle& t);
 

@@ -48,14 +48,8 @@ VolumeFigures TinVolume(const VolumeSurface& s, const VolumeSurface& r) {
   return SumInHalves(surface.size(), tolerance, [&](std::size_t first, std::size_t last, VolumeSums& sums) {
     for (std::size_t k = first; k < last; ++k) {
       const PlanTriangle& a = surface[k];
-      index.forEachMeeting(a, [&](std::int32_t j) {
-        const PlanTriangle& b = reference[static_cast<std::size_t>(j)];
-        ConvexPiece piece = OverlapOf(a, b);
-        for (std::int32_t v = 0; v < piece.size(); ++v) {
-          piece[v].d = a.valueAt(piece[v].x, piece[v].y) - b.valueAt(piece[v].x, piece[v].y);
-        }
-        sums.add(piece);
-      });
+      index.forEachMeeting(
+          a, [&](std::int32_t j) { sums.add(DifferenceOverlap(a, reference[static_cast<std::size_t>(j)])); });
     }
   });
 }

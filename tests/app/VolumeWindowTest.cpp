@@ -7,12 +7,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QSignalSpy>
 #include <QTest>
 #include <sstream>
 
 #include "AppSuites.h"
 #include "AppTestSupport.h"
 #include "app/VolumeWindow.h"
+#include "tools/MeshValueAt.h"
 #include "tools/ToolMeshes.h"
 
 using namespace plotvane;
@@ -73,6 +75,7 @@ class VolumeWindowTest : public QObject {
   void editEmptiesTable();
   void chooserSetsFile();
   void savesReport();
+  void showsDifference();
 
  private:
   // Fills the boxes (an empty plane: the file is the reference) and presses "計算".
@@ -197,6 +200,23 @@ void VolumeWindowTest::savesReport() {
            QByteArray("\xEF\xBB\xBF"
                       "file,against,plane,method,cell,cut,fill,net,area,cut area,fill area\r\n"
                       "site,,5,tin,,125,125,0,100,50,50\r\n"));
+}
+
+void VolumeWindowTest::showsDifference() {
+  press(QStringLiteral("5"), QString(), 0, QString());
+  QVERIFY(!m_form->differenceButton()->isEnabled());  // a plane has no map of its own
+  press(QString(), QString::fromStdString(m_dir.write("other.txt", RampFile(5, 10, -1))), 0, QString());
+  QVERIFY(m_form->differenceButton()->isEnabled());
+  QSignalSpy made(m_form.get(), &VolumeWindow::differenceMade);
+  QTest::mouseClick(m_form->differenceButton(), Qt::LeftButton);
+  QCOMPARE(made.size(), 1);
+  QVERIFY(m_dialogs.messages.empty());
+  const auto difference = made[0][0].value<std::shared_ptr<Document>>();
+  QVERIFY(difference->drawable());
+  // 2X - 10 where both exist, nothing where only the loaded surface does.
+  QCOMPARE(MeshValueAt(*difference, 7.0f, 3.0f).z, 4.0f);
+  QCOMPARE(MeshValueAt(*difference, 2.0f, 3.0f).kind, MeshValue::Kind::Outside);
+  QVERIFY(TableEmpty(*m_form->results()));
 }
 
 PLOTVANE_APP_SUITE(VolumeWindowTest)

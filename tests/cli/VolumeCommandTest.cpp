@@ -133,5 +133,56 @@ TEST(CliVolume, ReportHoldsTheInputsAndTheFiguresAsPrinted) {
   }
 }
 
+TEST(CliDifference, DrawsAndMeasuresTheFirstSurfaceMinusTheSecond) {
+  TempDir dir;
+  const std::string ramp = dir.write("ramp.txt", RampFile(0, 0, 1));      // Z = X over [0, 10]^2
+  const std::string other = dir.write("other.txt", RampFile(5, 10, -1));  // Z = 10 - X over [5, 15] x [0, 10]
+  const std::string away = dir.write("away.txt", RampFile(30, 0, 1));
+  struct Case {
+    std::vector<std::string> words;
+    int status;
+    std::string out;  // standard output, or a part of standard error on a failure
+  };
+  const std::vector<Case> table{
+      // Where both exist the difference is 2X - 10; elsewhere there is none.
+      {{"value", ramp, "7", "3", "--difference", other}, kExitOk, "4\n"},
+      {{"value", other, "7", "3", "--difference", ramp}, kExitOk, "-4\n"},
+      {{"value", ramp, "2", "3", "--difference", other}, kExitOk, "Outside\n"},
+      {{"value", ramp, "7", "3", "--difference", away}, kExitLoadFailed, "二つの面は重なっていません。"},
+      {{"value", ramp, "7", "3", "--difference", dir.file("missing.txt")}, kExitUsage, "cannot open"},
+  };
+  for (const Case& c : table) {
+    const CliRun run = Cli(c.words);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    if (c.status == kExitOk) {
+      EXPECT_EQ(run.out, c.out);
+    } else {
+      EXPECT_NE(run.err.find(c.out), std::string::npos) << run.err;
+    }
+  }
+  // The difference's contour data: the level 5 runs straight along X = 7.5,
+  // one line across the pieces of the overlay.
+  const std::string csv = dir.file("difference.csv");
+  const CliRun lines = Cli({"contours", ramp, "--difference", other, "--interval", "5", "-o", csv});
+  ASSERT_EQ(lines.status, kExitOk) << lines.err;
+  const std::string text = test::ReadBytes(csv);
+  std::istringstream rows(text);
+  std::string row;
+  std::getline(rows, row);  // the header
+  int onLevelFive = 0;
+  while (std::getline(rows, row)) {
+    std::vector<double> f;
+    std::istringstream fields(row);
+    for (std::string field; std::getline(fields, field, ',');) f.push_back(std::strtod(field.c_str(), nullptr));
+    ASSERT_EQ(f.size(), 5u) << row;  // level, line, vertex, x, y
+    if (f[0] == 5) {
+      EXPECT_NEAR(f[3], 7.5, 1e-9) << row;
+      ++onLevelFive;
+    }
+  }
+  EXPECT_GT(onLevelFive, 1);
+  EXPECT_EQ(text.find("\n5,2,"), std::string::npos) << "the level 5 line is one piece";
+}
+
 }  // namespace
 }  // namespace plotvane::cli
