@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
 #include <sstream>
 
