@@ -83,13 +83,9 @@ void WriteDxfFaces(const TinSurface& tin, SafeFileWriter& writer) {
   }
   ChunkedText out(writer);
   std::string& text = out.text();
-  AppendDxfHeader(text, extents);
-  AppendDxfTables(text, {"TIN"});
-  DxfGroup(text, 0, "SECTION");
-  DxfGroup(text, 2, "ENTITIES");
+  DxfDrawing drawing(text, extents, {{"TIN", 7, 25}}, tin.faces.size());
   for (const auto& face : tin.faces) {
-    DxfGroup(text, 0, "3DFACE");
-    DxfGroup(text, 8, "TIN");
+    drawing.beginEntity(text, "3DFACE", "TIN", "AcDbFace");
     for (int corner = 0; corner < 4; ++corner) {
       const TinSurface::Point& p = *byId[static_cast<std::size_t>(face[static_cast<std::size_t>(std::min(corner, 2))])];
       DxfGroup(text, 10 + corner, NumberText(p.x));
@@ -98,8 +94,7 @@ void WriteDxfFaces(const TinSurface& tin, SafeFileWriter& writer) {
     }
     out.spill();
   }
-  DxfGroup(text, 0, "ENDSEC");
-  DxfGroup(text, 0, "EOF");
+  drawing.finish(text);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@
 // data file's title: Pnts of P id="n" holding "N E Z" (north first, as
 // surveys list them) and Faces of F holding three point ids.
 //
-// DXF (release 12, as DxfWriter.h): one layer "TIN"; every triangle a 3DFACE
+// DXF (release 2000, as DxfWriter.h): one layer "TIN"; every triangle a 3DFACE
 // whose fourth corner repeats the third.
 
 #include <array>

@@ -233,7 +233,9 @@ TEST(CliConventions, IndexContoursAreHeavierMarkedAndTheOnlyOnesLabelled) {
     marked += isIndex;
   }
   EXPECT_EQ(marked, 7u);  // 5 .. 35
-  EXPECT_NE(dxf.find("INDEX_35\r\n"), std::string::npos);
+  // Index contours on layers of their own, twice as heavy (the layer's line weight, 0.50 mm).
+  EXPECT_NE(dxf.find("INDEX_35\r\n 70\r\n0\r\n 62\r\n"), std::string::npos);
+  EXPECT_NE(dxf.find("\r\n370\r\n50\r\n"), std::string::npos);
   EXPECT_NE(dxf.find("CONTOUR_34\r\n"), std::string::npos);
   EXPECT_EQ(dxf.find("CONTOUR_35\r\n"), std::string::npos);
 }

@@ -84,6 +84,14 @@ TEST(ContourFiles, DxfReadsBackInOgrinfo) {
           << "\\n";
     EXPECT_EQ(Count(out, layer.str()), level.lines.size()) << level.value;
   }
+  // Each layer's colour and weight, as GDAL reads them from the layer table:
+  // blue for the lowest level, red for the highest, every line 0.25 mm.
+  const auto styleOf = [&](const ContourLevel& level) {
+    const std::size_t at = out.find("Layer (String) = CONTOUR_" + ExactText(level.value) + "\n");
+    return at == std::string::npos ? std::string() : out.substr(out.find("Style = ", at), 30);
+  };
+  EXPECT_EQ(styleOf(set.levels.front()).substr(0, 30), "Style = PEN(c:#0000ff,w:0.25g)");
+  EXPECT_EQ(styleOf(set.levels.back()).substr(0, 30), "Style = PEN(c:#ff0000,w:0.25g)");
   const std::regex point("(-?[0-9.e+-]+) (-?[0-9.e+-]+) (-?[0-9.e+-]+)[,)]");
   for (auto it = std::sregex_iterator(out.begin(), out.end(), point); it != std::sregex_iterator(); ++it) {
     const double z = std::stod((*it)[3]);
