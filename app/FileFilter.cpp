@@ -18,7 +18,11 @@ QString QtFileFilter(const QString& commonDialogFilter) {
     if (patterns.isEmpty()) continue;
     QStringList trimmed;
     for (const QString& p : patterns) trimmed << p.trimmed();
-    entries << description + QStringLiteral(" (") + trimmed.join(QLatin1Char(' ')) + QLatin1Char(')');
+    // A description that already ends in its patterns is a whole Qt filter:
+    // another "(patterns)" would show them twice.
+    const QString patternList = QLatin1Char('(') + trimmed.join(QLatin1Char(' ')) + QLatin1Char(')');
+    const QString whole = description.trimmed();
+    entries << (whole.endsWith(patternList) ? whole : description + QLatin1Char(' ') + patternList);
   }
   return entries.join(QStringLiteral(";;"));
 }

@@ -13,7 +13,7 @@
 
 namespace plotvane::app {
 
-// "ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt" gives "ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt)". A description
+// "ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt" gives "ﾃｷｽﾄﾌｧｲﾙ(*.txt)". A description
 // without patterns (a last field without a partner, or empty patterns) is
 // dropped.
 QString QtFileFilter(const QString& commonDialogFilter);

@@ -19,6 +19,9 @@
 #include "data/FileTitle.h"
 #include "settings/ViewFile.h"
 
+// Outside any namespace, as the resource's registration must be.
+static void InitIconResource() { Q_INIT_RESOURCE(icons); }
+
 namespace plotvane::app {
 namespace {
 
@@ -47,10 +50,24 @@ MainWindow::MainWindow(Dialogs& dialogs, PageComposer composer, std::vector<std:
   m_ui.StatusBar1->addWidget(m_panel1, 1);
   // The surface and the status bar never move: the window keeps its size.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  setWindowIcon(ProgramIcon());
+  // The usual keys beside the program's own Ctrl+N for データ読込.
+  m_ui.mnuFileNew->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence::Open});
+  m_ui.datahozon->setShortcut(QKeySequence::Save);
+  m_ui.mnuFilePrint->setShortcut(QKeySequence::Print);
   connectCommands();
 }
 
 MainWindow::~MainWindow() { shutDown(); }
+
+QIcon ProgramIcon() {
+  // The icons are built into the program's library, so that the window has
+  // its icon wherever it runs from, installed or not.
+  InitIconResource();
+  QIcon icon;
+  for (const int size : {16, 32, 48, 256}) icon.addFile(QStringLiteral(":/icons/plotvane-%1.png").arg(size));
+  return icon;
+}
 
 // Each menu item to its command.
 void MainWindow::connectCommands() {

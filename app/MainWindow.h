@@ -23,6 +23,7 @@
 // boxes go through dialogs(); the page last shown is currentPage(), the
 // same page the page file holds.
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -45,6 +46,9 @@
 class QLabel;
 
 namespace plotvane::app {
+
+// The program's icon in its sizes, for its windows.
+QIcon ProgramIcon();
 
 class LasClassDialog;
 class SkipLinesDialog;

@@ -22,7 +22,7 @@
 
 namespace plotvane::app {
 
-// ".ctr" of a Qt filter entry "ｺﾝﾀﾌｧｲﾙ (*.ctr) (*.ctr)": its last
+// ".ctr" of a Qt filter entry "ｺﾝﾀﾌｧｲﾙ (*.ctr)": its last
 // parenthesised group's first pattern "*.ext"; empty when there is none.
 QString FilterExtension(const QString& filterEntry);
 

@@ -2,6 +2,8 @@
 
 #include "qtplay/PictureFormats.h"
 
+#include <string>
+
 #include "qtplay/PageWriters.h"
 #include "render/emf/EmfWriter.h"
 
@@ -9,7 +11,10 @@ namespace plotvane::qtplay {
 
 std::optional<PictureFormat> PictureFormatOfPath(std::string_view path) {
   if (path.size() < 3) return std::nullopt;
-  return PictureFormatNamed(path.substr(path.size() - 3));
+  // "MAP.PNG" as "map.png": ASCII letters only, so that no locale touches a name's other bytes.
+  std::string ending(path.substr(path.size() - 3));
+  for (char& c : ending) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  return PictureFormatNamed(ending);
 }
 
 std::optional<PictureFormat> PictureFormatNamed(std::string_view name) {

@@ -36,7 +36,8 @@ inline constexpr std::array<PictureFormatName, 5> kPictureFormats{{{"bmp", Pictu
                                                                    {"svg", PictureFormat::Svg},
                                                                    {"pdf", PictureFormat::Pdf}}};
 
-// The format a file name selects; nullopt when none.
+// The format a file name selects by its last three letters in any case;
+// nullopt when none.
 std::optional<PictureFormat> PictureFormatOfPath(std::string_view path);
 // The format named exactly ("svg"); nullopt for any other text.
 std::optional<PictureFormat> PictureFormatNamed(std::string_view name);

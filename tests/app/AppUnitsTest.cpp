@@ -72,9 +72,12 @@ void AppUnitsTest::qtFileFilter_data() {
   QTest::newRow("load")
       << QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.txt;*.ctr|ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|ｺﾝﾀﾌｧｲﾙ(*.ctr) |*.ctr|")
       << QStringLiteral(
-             "ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.txt *.ctr);;ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt);;"
-             "ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr)");
-  QTest::newRow("text only") << QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt") << QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt) (*.txt)");
+             "ﾃｷｽﾄﾌｧｲﾙ(*.txt) , ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.txt *.ctr);;ﾃｷｽﾄﾌｧｲﾙ(*.txt);;"
+             "ｺﾝﾀﾌｧｲﾙ(*.ctr)");
+  // A description ending in its own patterns is shown once, as it stands.
+  QTest::newRow("text only") << QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt") << QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)");
+  QTest::newRow("patterns in the description") << QStringLiteral("GeoJSON (*.geojson)|*.geojson|KML (*.kml)|*.kml")
+                                               << QStringLiteral("GeoJSON (*.geojson);;KML (*.kml)");
   QTest::newRow("blanks around patterns")
       << QStringLiteral("Images| *.bmp ; *.emf |") << QStringLiteral("Images (*.bmp *.emf)");
   QTest::newRow("description without patterns") << QStringLiteral("A|*.a|B") << QStringLiteral("A (*.a)");

@@ -231,8 +231,8 @@ void GridWindowTest::saveDialogRequest() {
   QCOMPARE(m_dialogs->fileRequests.size(), std::size_t{1});
   const ScriptedDialogs::FileRequest& request = m_dialogs->fileRequests[0];
   QCOMPARE(request.title, QStringLiteral("格子状データの保存"));
-  QCOMPARE(request.filter, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ (*.txt) (*.txt);;ESRI ASCII ｸﾞﾘｯﾄﾞ (*.asc) (*.asc);;GeoTIFF "
-                                          "(*.tif) (*.tif)"));
+  QCOMPARE(request.filter, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ (*.txt);;ESRI ASCII ｸﾞﾘｯﾄﾞ (*.asc);;GeoTIFF "
+                                          "(*.tif)"));
   QCOMPARE(request.start, QDir(QString::fromStdString(m_dir->path())).filePath(QStringLiteral("site_格子")));
 
   // After a failure the dialog starts where the user last chose.

@@ -26,8 +26,8 @@ namespace {
 
 const QString kLoadFilter = QStringLiteral(
     "ﾃﾞｰﾀﾌｧｲﾙ (*.txt *.csv *.xyz *.dat *.ctr *.sim *.las *.xml);;"
-    "ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat) (*.txt *.csv *.xyz *.dat);;ｺﾝﾀﾌｧｲﾙ(*.ctr)  (*.ctr);;SIMA(*.sim) (*.sim);;"
-    "LAS(*.las) (*.las);;LandXML(*.xml) (*.xml)");
+    "ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat) (*.txt *.csv *.xyz *.dat);;ｺﾝﾀﾌｧｲﾙ(*.ctr);;SIMA(*.sim);;"
+    "LAS(*.las);;LandXML(*.xml)");
 
 // Fills the skip dialog and presses OK.
 std::function<void(QDialog&)> AnswerSkip(const QString& lines, const QString& prefixes) {

@@ -86,16 +86,16 @@ void MainWindowTest::menuBar_data() {
   QTest::addColumn<QString>("menu");
   QTest::addColumn<QString>("title");
   QTest::addColumn<QStringList>("items");
-  // name=caption[=shortcut], "-" for a separator.
+  // name=caption[=shortcuts], "-" for a separator.
   QTest::newRow("file") << "mnuFile"
                         << "ﾌｧｲﾙ(&F)"
-                        << QStringList{"mnuFileNew=データ読込(&N)=Ctrl+N",
+                        << QStringList{"mnuFileNew=データ読込(&N)=Ctrl+N,Ctrl+O",
                                        "mnuFileNew2=読飛ばし付_データ読込",
                                        "-",
-                                       "datahozon=データ保存(&S)",
+                                       "datahozon=データ保存(&S)=Ctrl+S",
                                        "gazouhozon=画像保存",
                                        "-",
-                                       "mnuFilePrint=印刷(&P)...",
+                                       "mnuFilePrint=印刷(&P)...=Ctrl+P",
                                        "printTrueScale=縮尺印刷...",
                                        "-",
                                        "mnuFileExit=終了(&X)"};
@@ -135,7 +135,9 @@ void MainWindowTest::menuBar() {
       continue;
     }
     QString item = a->objectName() + "=" + a->text();
-    if (!a->shortcut().isEmpty()) item += "=" + a->shortcut().toString();
+    QStringList keys;
+    for (const QKeySequence& key : a->shortcuts()) keys << key.toString();
+    if (!keys.isEmpty()) item += "=" + keys.join(",");
     shown << item;
     QVERIFY(a->isEnabled());
   }
@@ -144,6 +146,8 @@ void MainWindowTest::menuBar() {
   QStringList order;
   for (const QAction* a : bar) order << a->menu()->objectName();
   QCOMPARE(order, (QStringList{"mnuFile", "hensyu", "settei", "tool", "mnuhelp"}));
+  // The program's icon, built in, in its four sizes.
+  QCOMPARE(window->windowIcon().availableSizes().size(), 4);
 }
 
 void MainWindowTest::startUpWithoutFile() {

@@ -16,7 +16,7 @@ using plotvane::test::ScriptedDialogs;
 
 namespace {
 
-const QString kViewFilter = QStringLiteral("ｺﾝﾀ ﾋﾞｭｰﾌｧｲﾙ (*.ctv) (*.ctv)");
+const QString kViewFilter = QStringLiteral("ｺﾝﾀ ﾋﾞｭｰﾌｧｲﾙ (*.ctv)");
 
 // Settings unlike the defaults in every one of the fourteen values.
 DrawSettings Changed() {

@@ -79,7 +79,7 @@ TEST(CliRender, RefusesWhatItCannotWrite) {
   TempDir dir;
   const std::string data = dir.write("ramp.txt", RampFile());
   EXPECT_EQ(Render({data, "-o", dir.path() + "/p.jpg"}).status, kExitUsage);
-  EXPECT_EQ(Render({data, "-o", dir.path() + "/p.PNG"}).status, kExitUsage);
+  EXPECT_EQ(Render({data, "-o", dir.path() + "/p.PNG"}).status, kExitOk);  // the ending in any case
   EXPECT_EQ(Render({data}).status, kExitUsage);
   EXPECT_EQ(Render({data, "-o", dir.path() + "/p.svg", "--dpi", "200"}).status, kExitUsage);
   EXPECT_EQ(Render({data, "-o", dir.path() + "/p.png", "--dpi", "0"}).status, kExitUsage);

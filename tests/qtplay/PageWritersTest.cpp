@@ -129,7 +129,8 @@ TEST(PictureFormats, OneRuleForEveryFrontEnd) {
   using F = std::optional<PictureFormat>;
   EXPECT_EQ(PictureFormatOfPath("map.png"), F(PictureFormat::Png));
   EXPECT_EQ(PictureFormatOfPath("dir.d/mapemf"), F(PictureFormat::Emf));
-  EXPECT_EQ(PictureFormatOfPath("map.PNG"), F());
+  EXPECT_EQ(PictureFormatOfPath("map.PNG"), F(PictureFormat::Png));
+  EXPECT_EQ(PictureFormatOfPath("map.Svg"), F(PictureFormat::Svg));
   EXPECT_EQ(PictureFormatOfPath("pd"), F());
   EXPECT_EQ(PictureFormatNamed("svg"), F(PictureFormat::Svg));
   EXPECT_EQ(PictureFormatNamed(".svg"), F());
