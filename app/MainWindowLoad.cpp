@@ -135,6 +135,8 @@ void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& s
       m_panel1->setText(FromUtf8(m_doc.survey.loadNote));
     }
   }
+  // The caption names only a file whose data are on screen.
+  if (status != LoadStatus::Meshed) setWindowTitle(QString::fromLatin1(kProgramTitle));
   // Outside the operation, so that a close requested meanwhile can end the
   // program while the box is open.
   const std::string message = LoadMessageText(m_doc, status);
