@@ -109,4 +109,9 @@ std::string UnknownKindText() {
   return "読み込めるのは名前が .txt, .csv, .xyz, .dat, .ctr, .sim, .las または .xml で終わるファイルです。";
 }
 
+std::string NotTextText() {
+  return "テキストファイルではありません (文字でないバイトを含みます)。X, Y, Z "
+         "を文字で書いたファイルを選んでください。";
+}
+
 }  // namespace plotvane::details

@@ -52,4 +52,7 @@ std::string NoPointsText();
 // The name is not that of a data file.
 std::string UnknownKindText();
 
+// A data file's bytes are not text (a picture or a program renamed, say).
+std::string NotTextText();
+
 }  // namespace plotvane::details

@@ -101,6 +101,21 @@ bool RangeIsFinite(const std::vector<double>& values, PointIndex nn) {
   return std::isfinite((high - low) * 100);
 }
 
+// Whether bytes are those of something other than text: more than one
+// control character in a hundred, and at least eight, among the first 64 KiB.
+// Tab, line ends, form feed and the end-of-file mark (1A) of old programs are
+// text's own; a stray NUL or bell in a label is let through as before. A
+// picture or a program has dozens within its first bytes.
+bool LooksBinary(std::string_view bytes) {
+  const std::string_view head = bytes.substr(0, 64 * 1024);
+  std::size_t control = 0;
+  for (const char c : head) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f' && b != 0x1A) ++control;
+  }
+  return control >= 8 && control * 100 > head.size();
+}
+
 ReadStatus Fail(Document& doc, ReadStatus status) {
   doc.points.nn = 0;
   doc.points.dataX.resize(1);
@@ -173,6 +188,11 @@ ReadStatus Read(std::string_view name, const SkipOptions& skip, const LoadOption
     if (!bytes) {
       doc.errDetail = details::CannotReadText(name, error);
       return Fail(doc, ReadStatus::CannotOpen);
+    }
+    const DataFileKind kind = KindOfDataFile(name);
+    if ((kind == DataFileKind::Text || kind == DataFileKind::Contour) && LooksBinary(*bytes)) {
+      doc.errDetail = details::NotTextText();
+      return Fail(doc, ReadStatus::InvalidData);
     }
     return Interpret(DecodeToUtf8(std::move(*bytes)), name, skip.lines, *tokens, options, doc);
   } catch (const std::bad_alloc&) {

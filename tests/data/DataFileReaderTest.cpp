@@ -148,6 +148,31 @@ TEST_P(ReadDataFileCases, ReadsAsExpected) {
 INSTANTIATE_TEST_SUITE_P(Text, ReadDataFileCases, testing::ValuesIn(Cases()),
                          [](const testing::TestParamInfo<ReadCase>& row) { return row.param.name; });
 
+TEST(ReadDataFile, BytesThatAreNotTextAreNotQuoted) {
+  struct Case {
+    std::string name, bytes;
+    bool text;
+  };
+  const std::vector<Case> cases{
+      {"picture.txt", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\x02X\0\0\x01\xDD\x08\x02\0\0\0", 29), false},
+      {"program.ctr",
+       "\x7F"
+       "ELF\x02\x01\x01\x03\x04\x05\x06\x07\x08\x0E\x0F\x10\x11\x12 ",
+       false},
+      // A stray control character or an end-of-file mark leaves a text file text.
+      {"old.txt", "X\tY\tZ\r\n1\t2\t3\r\n\x1A", true},
+      {"bell.txt", "X\x07\tY\tZ\r\n1\t2\t3\r\n", true},
+  };
+  for (const Case& c : cases) {
+    const auto [status, doc] = ReadBytesAsFile(c.name, c.bytes, 0, "");
+    const bool notText = doc.errDetail.find("テキストファイルではありません") != std::string::npos;
+    EXPECT_EQ(notText, !c.text) << c.name << ": " << doc.errDetail;
+    if (!c.text) {
+      EXPECT_EQ(status, ReadStatus::InvalidData) << c.name;
+    }
+  }
+}
+
 TEST(ReadDataFile, InvalidDataKeepsTheLabelsAssignedBeforeIt) {
   const auto [status, doc] = ReadBytesAsFile("data.txt", "A\tB\tC\r\n1\t2\t3\r\nx\t2\t3\r\n");
   ASSERT_EQ(status, ReadStatus::InvalidData);
