@@ -168,6 +168,7 @@ class MainWindow final : public QMainWindow {
   void exportContours();
   void openVolumeWindow();
   void showDifference(const std::shared_ptr<Document>& difference);
+  void noteWindowOutsideData();
   void exportTin();
 
   Ui::MainWindow m_ui;

@@ -23,6 +23,7 @@
 #include "data/ContourFileWriter.h"
 #include "qtplay/PageWriters.h"
 #include "qtplay/PictureFormats.h"
+#include "settings/DrawParameters.h"
 
 namespace plotvane::app {
 namespace {
@@ -103,6 +104,16 @@ void MainWindow::pasteSettings() {
   if (m_guard.busy() || !m_doc.hasData()) return;
   settingsDialog().ViewPaste();
   redraw();
+  noteWindowOutsideData();
+}
+
+// Settings from elsewhere may frame another site: an empty map then says why.
+void MainWindow::noteWindowOutsideData() {
+  const DataRange& r = m_doc.range;
+  if (!m_doc.drawable() || WindowMeetsBox(ReadDrawParameters(m_doc.settings).window, r.xMin, r.yMin, r.xMax, r.yMax)) {
+    return;
+  }
+  m_panel1->setText(QStringLiteral("表示範囲 (X1〜X2, Y1〜Y2) がデータの範囲にかかっていません。"));
 }
 
 void MainWindow::saveSettings() {
@@ -113,7 +124,10 @@ void MainWindow::saveSettings() {
 void MainWindow::readSettings() {
   if (m_guard.busy()) return;
   settingsDialog().ViewRead(m_dialogs, m_viewFileDialogPath);
-  if (m_doc.hasData() && !m_closed) redraw();
+  if (m_doc.hasData() && !m_closed) {
+    redraw();
+    noteWindowOutsideData();
+  }
 }
 
 }  // namespace plotvane::app

@@ -2,6 +2,8 @@
 
 #include "settings/DrawParameters.h"
 
+#include <algorithm>
+
 #include "settings/NumberText.h"
 
 namespace plotvane {
@@ -21,6 +23,13 @@ DrawParameters ReadDrawParameters(const DrawSettings& s) {
   p.triangleEdges = s.TriangleEdges == 1;
   p.fillMode = s.fillMode;
   return p;
+}
+
+bool WindowMeetsBox(const MapWindow& window, double xMin, double yMin, double xMax, double yMax) {
+  const auto meets = [](double a, double b, double lo, double hi) {
+    return std::min(a, b) <= hi && std::max(a, b) >= lo;
+  };
+  return meets(window.x1, window.x2, xMin, xMax) && meets(window.y1, window.y2, yMin, yMax);
 }
 
 }  // namespace plotvane

@@ -52,4 +52,8 @@ struct DrawParameters {
 
 DrawParameters ReadDrawParameters(const DrawSettings& settings);
 
+// Whether the window shows any of the box from (xMin, yMin) to (xMax, yMax),
+// whichever way round its edges are given.
+bool WindowMeetsBox(const MapWindow& window, double xMin, double yMin, double xMax, double yMax);
+
 }  // namespace plotvane

@@ -42,11 +42,26 @@ class SettingsExchangeTest : public test::MainWindowSuite {
   void readElevenLinesKeepsFillMode();
   void readPatternBlockClearsContinuous();
   void readFaultyValuesStillDraws();
+  void windowBesideTheDataIsNoted();
 
  private:
   void load();
   QString viewFile(const char* name, const std::string& text);
 };
+
+void SettingsExchangeTest::windowBesideTheDataIsNoted() {
+  load();
+  DrawSettings away = m_window->document().settings;
+  const DataRange r = m_window->document().range;
+  away.X1 = std::to_string(r.xMax + 10), away.X2 = std::to_string(r.xMax + 20);
+  m_dialogs->fileAnswers = {viewFile("away.ctv", SettingsBlockText(away)),
+                            viewFile("here.ctv", SettingsBlockText(m_window->document().settings))};
+  m_window->controls().mnuViewRead->trigger();
+  QVERIFY2(m_window->statusText().contains(QStringLiteral("データの範囲にかかっていません")),
+           qPrintable(m_window->statusText()));
+  m_window->controls().mnuViewRead->trigger();
+  QCOMPARE(m_window->statusText(), QString());
+}
 
 void SettingsExchangeTest::load() {
   m_window->openDataFile(QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt")));
