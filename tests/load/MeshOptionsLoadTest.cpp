@@ -1,0 +1,99 @@
+// The mesh options on the load road: the isotropic scale and breaklines, and
+// that everything mapping the mesh back to data units follows the scale.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "common/Messages.h"
+#include "contours/TinSurface.h"
+#include "load/OpenDataFile.h"
+#include "support/PointGenerators.h"
+#include "support/TempDir.h"
+#include "tools/MeshValueAt.h"
+
+namespace plotvane {
+namespace {
+
+using test::TempDir;
+
+double Corridor(double x, double y) { return 10 * std::sin(x / 40) + 5 * std::cos(y / 9); }
+
+// A corridor 2000 long and 50 wide with a surface as curved across as along.
+std::string CorridorFile(TempDir& dir) {
+  std::mt19937 random(5);
+  std::uniform_real_distribution<double> along(0, 2000), across(0, 50);
+  test::Points points;
+  for (int i = 0; i < 3000; ++i) {
+    const double x = along(random), y = across(random);
+    points.add(x, y, Corridor(x, y));
+  }
+  return dir.write("corridor.txt", test::DataFileText(points));
+}
+
+double RmsError(const Document& doc) {
+  std::mt19937 random(11);
+  std::uniform_real_distribution<double> along(100, 1900), across(5, 45);
+  double sum = 0;
+  int count = 0;
+  for (int i = 0; i < 2000; ++i) {
+    const double x = along(random), y = across(random);
+    const MeshValue v = MeshValueAt(doc.mesh, doc.range, DistortionLimit{}, x, y);
+    if (!v.hasValue()) continue;
+    sum += std::pow(v.z - Corridor(x, y), 2);
+    ++count;
+  }
+  EXPECT_GT(count, 1900);
+  return std::sqrt(sum / count);
+}
+
+TEST(MeshOptionsLoad, IsotropicMeshInterpolatesACorridorBetter) {
+  TempDir dir;
+  const std::string path = CorridorFile(dir);
+  Document plain, isotropic;
+  ASSERT_EQ(OpenDataFile(path, plain, NullProgress()), LoadStatus::Meshed);
+  MeshOptions options;
+  options.isotropic = true;
+  ASSERT_EQ(OpenDataFile(path, isotropic, NullProgress(), {}, {}, options), LoadStatus::Meshed);
+  EXPECT_EQ(plain.points.nn, isotropic.points.nn);
+  const double plainError = RmsError(plain), isotropicError = RmsError(isotropic);
+  EXPECT_LT(isotropicError, 0.5 * plainError) << plainError << " " << isotropicError;
+
+  // The export maps every mesh point back onto its data point.
+  const TinSurface tin = TinSurfaceOf(isotropic);
+  ASSERT_EQ(static_cast<PointIndex>(tin.points.size()), isotropic.points.nn);
+  double worst = 0;
+  for (const auto& p : tin.points) worst = std::max(worst, std::fabs(Corridor(p.x, p.y) - p.z));
+  EXPECT_LT(worst, 1e-9);
+}
+
+TEST(MeshOptionsLoad, BreaklinesAddPointsAndReplaceHeights) {
+  TempDir dir;
+  const std::string path = dir.write("a.txt", "X\tY\tZ\n0\t0\t0\n100\t0\t10\n0\t100\t20\n100\t100\t30\n50\t50\t15\n");
+  MeshOptions options;
+  options.breaklineFile = "lines.txt";
+  SiteShape line;
+  line.vertices = {{50, 50, 99}, {10, 80}, {90, 80, 40}};
+  options.breaklines.shapes.push_back(line);
+  Document doc;
+  ASSERT_EQ(OpenDataFile(path, doc, NullProgress(), {}, {}, options), LoadStatus::Meshed);
+  EXPECT_EQ(doc.points.nn, 7);
+  EXPECT_EQ(doc.points.dataZ[5], 99.0);  // the vertex on the fifth point
+  EXPECT_EQ(doc.points.dataX[6], 10.0);
+  EXPECT_NEAR(doc.points.dataZ[6], 0.1 * 10 + 0.2 * 80, 1e-9);  // the plane through the points
+  EXPECT_EQ(doc.points.dataZ[7], 40.0);
+  EXPECT_EQ(doc.range.zMax, 99.0);
+  EXPECT_EQ(doc.mesh.nt, 2 * 7 - 4 - 2);
+  EXPECT_NE(doc.survey.loadNote.find("点を 2 個加え、1 個の点の Z"), std::string::npos) << doc.survey.loadNote;
+
+  options.breaklines.shapes[0].vertices.push_back({150, 50});
+  options.breaklines.shapes[0].where = "3 行目";
+  ASSERT_EQ(OpenDataFile(path, doc, NullProgress(), {}, {}, options), LoadStatus::BadBreaklines);
+  EXPECT_EQ(doc.errMsg, messages::kBadBreaklines);
+  EXPECT_EQ(doc.errDetail, "lines.txt: 3 行目 の 4 番目の頂点がデータの範囲 (メッシュ) の外にあります。");
+  EXPECT_EQ(doc.mesh.nt, 0);
+}
+
+}  // namespace
+}  // namespace plotvane
