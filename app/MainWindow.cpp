@@ -48,6 +48,7 @@ MainWindow::MainWindow(Dialogs& dialogs, PageComposer composer, std::vector<std:
   // The surface and the status bar never move: the window keeps its size.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   connectCommands();
+  addBreaklineCommands();
 }
 
 MainWindow::~MainWindow() { shutDown(); }
