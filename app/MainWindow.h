@@ -37,8 +37,8 @@
 #include "common/Failure.h"
 #include "contours/CoordinateSystem.h"
 #include "data/DataFileReader.h"
-#include "load/OpenDataFile.h"
 #include "data/Document.h"
+#include "load/OpenDataFile.h"
 #include "render/gdi/EnhMetaFile.h"
 #include "ui_MainWindow.h"
 

@@ -28,8 +28,10 @@ QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 void MainWindow::addBreaklineCommands() {
   auto* read = new QAction(QStringLiteral("ブレークラインの読込..."), this);
   read->setObjectName(QStringLiteral("readBreaklines"));
-  // After the two loads, as a third way to shape what a load makes.
-  m_ui.mnuFile->insertAction(m_ui.datahozon, read);
+  // After the two loads, before the separator that ends them.
+  const QList<QAction*> items = m_ui.mnuFile->actions();
+  const qsizetype after = items.indexOf(m_ui.mnuFileNew2) + 1;
+  m_ui.mnuFile->insertAction(after < items.size() ? items[after] : nullptr, read);
   connect(read, &QAction::triggered, this, &MainWindow::readBreaklines);
   m_breaklinePanel = new QLabel(m_ui.StatusBar1);
   m_breaklinePanel->setObjectName(QStringLiteral("BreaklinePanel"));
