@@ -7,6 +7,7 @@
 #include <random>
 
 #include "common/Messages.h"
+#include "contours/ContourExport.h"
 #include "contours/TinSurface.h"
 #include "load/OpenDataFile.h"
 #include "support/PointGenerators.h"
@@ -93,6 +94,52 @@ TEST(MeshOptionsLoad, BreaklinesAddPointsAndReplaceHeights) {
   EXPECT_EQ(doc.errMsg, messages::kBadBreaklines);
   EXPECT_EQ(doc.errDetail, "lines.txt: 3 行目 の 4 番目の頂点がデータの範囲 (メッシュ) の外にあります。");
   EXPECT_EQ(doc.mesh.nt, 0);
+}
+
+// The contour segments that cross the line y = 50 between x = 5 and 95.
+int CrossingsOfTheRidge(const Document& doc) {
+  int crossings = 0;
+  for (const ContourLevel& level : BuildContourSet(doc, doc.settings, false).levels) {
+    for (const ContourLine& line : level.lines) {
+      const std::size_t n = line.points.size();
+      for (std::size_t i = 0; i + 1 < n + (line.closed ? 1 : 0); ++i) {
+        const ContourPoint a = line.points[i], b = line.points[(i + 1) % n];
+        if ((a.y - 50) * (b.y - 50) >= 0) continue;
+        const double x = a.x + (b.x - a.x) * (50 - a.y) / (b.y - a.y);
+        crossings += x > 5 && x < 95;
+      }
+    }
+  }
+  return crossings;
+}
+
+TEST(MeshOptionsLoad, ContourLinesDoNotCrossABreakline) {
+  // A ridge along y = 50 whose crest no point samples.
+  std::mt19937 random(3);
+  std::uniform_real_distribution<double> coordinate(0, 100);
+  test::Points points;
+  for (int i = 0; i < 400; ++i) {
+    const double x = coordinate(random), y = coordinate(random);
+    points.add(x, y, 90 - 2 * std::fabs(y - 50));
+  }
+  TempDir dir;
+  const std::string path = dir.write("ridge.txt", test::DataFileText(points));
+  MeshOptions options;
+  SiteShape crest;
+  for (int x = 5; x <= 95; x += 10) crest.vertices.push_back({static_cast<double>(x), 50, 93});
+  options.breaklines.shapes.push_back(crest);
+  for (const bool withCrest : {false, true}) {
+    Document doc;
+    ASSERT_EQ(OpenDataFile(path, doc, NullProgress(), {}, {}, withCrest ? options : MeshOptions{}), LoadStatus::Meshed);
+    doc.settings.Z1 = "0";
+    doc.settings.Z2 = "100";
+    doc.settings.n = "20";  // no level at the crest's 93
+    if (withCrest) {
+      EXPECT_EQ(CrossingsOfTheRidge(doc), 0);
+    } else {
+      EXPECT_GT(CrossingsOfTheRidge(doc), 0) << "the case must show what the breakline prevents";
+    }
+  }
 }
 
 }  // namespace
