@@ -31,6 +31,8 @@ std::string RefusalText(const Document& doc, const ConstraintOutcome& outcome) {
     case ConstraintOutcome::Status::LinesCross:
       return place + " の " + vertex + " 番目の頂点からの線分が " + ShapeText(lines, outcome.otherLine) +
              " と交差しています。";
+    case ConstraintOutcome::Status::SegmentStuck:
+      return place + " の " + vertex + " 番目の頂点からの線分をメッシュの辺にできません。";
     case ConstraintOutcome::Status::Done: break;
   }
   return place;

@@ -82,10 +82,14 @@ SegmentWalk WalkSegment(const FlipMesh& mesh, PointIndex a, PointIndex b) {
 
 // Flips the crossed edges away until the edge from a to b exists: each edge
 // whose two triangles make a convex quadrilateral is flipped, and its new
-// diagonal waits again while it still crosses; one always can be.
-void FlipAway(FlipMesh& mesh, PointIndex a, PointIndex b, std::vector<std::pair<PointIndex, PointIndex>> crossed) {
+// diagonal waits again while it still crosses. One always can be while no
+// point lies on the segment; a full round without a flip (which that rules
+// out) ends the work rather than the program: false.
+bool FlipAway(FlipMesh& mesh, PointIndex a, PointIndex b, std::vector<std::pair<PointIndex, PointIndex>> crossed) {
   std::deque<std::pair<PointIndex, PointIndex>> waiting(crossed.begin(), crossed.end());
+  std::size_t withoutFlip = 0;
   while (!waiting.empty()) {
+    if (withoutFlip > waiting.size()) return false;
     const auto [p, q] = waiting.front();
     waiting.pop_front();
     auto [t, i] = mesh.findEdge(p, q);
@@ -97,11 +101,14 @@ void FlipAway(FlipMesh& mesh, PointIndex a, PointIndex b, std::vector<std::pair<
     const PointIndex d = uc[uc[0] == e1 ? 2 : uc[1] == e1 ? 0 : 1];
     if (mesh.orientation(far, d, e0) * mesh.orientation(far, d, e1) >= 0) {
       waiting.emplace_back(p, q);  // not convex yet
+      ++withoutFlip;
       continue;
     }
+    withoutFlip = 0;
     mesh.flip(t, i);
     if (mesh.orientation(a, b, far) * mesh.orientation(a, b, d) < 0) waiting.emplace_back(far, d);
   }
+  return true;
 }
 
 }  // namespace
@@ -174,7 +181,12 @@ ConstraintOutcome InsertConstraints(const std::vector<ConstraintLine>& lines, st
           outcome.otherLine = walk.crossedLine;
           return outcome;
         }
-        FlipAway(mesh, from, walk.reached, std::move(walk.crossed));
+        if (!FlipAway(mesh, from, walk.reached, std::move(walk.crossed))) {
+          outcome.status = Status::SegmentStuck;
+          outcome.line = static_cast<std::int32_t>(l);
+          outcome.vertex = static_cast<std::int32_t>(s);
+          return outcome;
+        }
         mesh.constrain(from, walk.reached, static_cast<std::int32_t>(l));
         from = walk.reached;
       }

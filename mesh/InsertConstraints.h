@@ -47,6 +47,7 @@ struct ConstraintOutcome {
     VertexOutside,   // line's vertex lies outside the mesh
     SegmentOutside,  // the segment from line's vertex leaves the mesh
     LinesCross,      // the segment from line's vertex crosses a segment of otherLine
+    SegmentStuck,    // the segment from line's vertex could not be flipped into the mesh
   };
   Status status = Status::Done;
   std::int32_t line = -1, vertex = -1, otherLine = -1;  // 0-based
