@@ -56,6 +56,7 @@ MainWindow::MainWindow(Dialogs& dialogs, PageComposer composer, std::vector<std:
   m_ui.datahozon->setShortcut(QKeySequence::Save);
   m_ui.mnuFilePrint->setShortcut(QKeySequence::Print);
   connectCommands();
+  addBreaklineCommands();
 }
 
 MainWindow::~MainWindow() { shutDown(); }

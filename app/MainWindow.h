@@ -40,6 +40,7 @@
 #include "contours/CoordinateSystem.h"
 #include "data/DataFileReader.h"
 #include "data/Document.h"
+#include "load/OpenDataFile.h"
 #include "render/gdi/EnhMetaFile.h"
 #include "ui_MainWindow.h"
 
@@ -89,7 +90,12 @@ class MainWindow final : public QMainWindow {
   // success. The caller has set the caption and fileTitle.
   void openDataFile(const QString& path, const SkipOptions& skip = {}, const LoadOptions& options = {});
   // The same for a path in the file system's bytes.
-  void openLocalDataFile(const std::string& path, const SkipOptions& skip = {}, const LoadOptions& options = {});
+  LoadStatus openLocalDataFile(const std::string& path, const SkipOptions& skip = {}, const LoadOptions& options = {});
+  // Forgets the session's breaklines and meshes the data now loaded again
+  // without them (MainWindowBreaklines.cpp).
+  void clearBreaklines();
+  // The status bar's panel that names the breakline file in force.
+  QString breaklineText() const;
   // Composes the page, shows it in Picture2 and copies it to the page file;
   // does nothing while errMsg is not empty.
   void redraw();
@@ -162,6 +168,16 @@ class MainWindow final : public QMainWindow {
   void saveSettings();
   void readSettings();
   void reportSaveFailure(const WriteOutcome& failure);
+  // MainWindowBreaklines.cpp
+  void addBreaklineCommands();
+  void readBreaklines();
+  // Meshes the data now loaded again with the session's mesh options
+  // (m_doc.meshOptions), keeping the drawing settings. Returns the load's status.
+  LoadStatus remesh();
+  void showBreaklineFile();
+  LoadStatus loadIntoDocument(const std::string& path, const SkipOptions& skip, const LoadOptions& options,
+                              const DrawSettings* keep);
+
   // MainWindowTools.cpp
   void openValueWindow();
   void openGridWindow();
@@ -173,6 +189,11 @@ class MainWindow final : public QMainWindow {
 
   Ui::MainWindow m_ui;
   QLabel* m_panel1 = nullptr;
+  QLabel* m_breaklinePanel = nullptr;
+  // The file loaded last and how, for meshing it again with other mesh options.
+  std::string m_loadedPath;
+  SkipOptions m_loadedSkip;
+  LoadOptions m_loadedOptions;
   Dialogs& m_dialogs;
   PageComposer m_composer;
   std::vector<std::string> m_pageFileFolders;

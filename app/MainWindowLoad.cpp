@@ -119,7 +119,13 @@ void MainWindow::openDataFile(const QString& path, const SkipOptions& skip, cons
   openLocalDataFile(QFile::encodeName(path).toStdString(), skip, options);
 }
 
-void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& skip, const LoadOptions& options) {
+LoadStatus MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& skip, const LoadOptions& options) {
+  return loadIntoDocument(path, skip, options, nullptr);
+}
+
+// keep: the drawing settings to draw with instead of those the load gives.
+LoadStatus MainWindow::loadIntoDocument(const std::string& path, const SkipOptions& skip, const LoadOptions& options,
+                                        const DrawSettings* keep) {
   LoadStatus status = LoadStatus::Meshed;
   {
     CommandGuard::Scope busy(m_guard);
@@ -127,8 +133,14 @@ void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& s
     // The read-out belongs to the data it was read from.
     m_panel1->clear();
     QCoreApplication::processEvents();
-    status = OpenDataFile(path, m_doc, m_progress, skip, options);
+    const DrawSettings kept = keep ? *keep : DrawSettings{};
+    // The session's mesh options apply to every load until changed.
+    status = OpenDataFile(path, m_doc, m_progress, skip, options, m_doc.meshOptions);
+    m_loadedPath = path;
+    m_loadedSkip = skip;
+    m_loadedOptions = options;
     if (status == LoadStatus::Meshed) {
+      if (keep) m_doc.settings = kept;
       redraw();
       // What a survey file's load read, left out and kept, until the mouse
       // moves over the map.
@@ -142,6 +154,7 @@ void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& s
   const std::string message = LoadMessageText(m_doc, status);
   if (!message.empty()) m_dialogs.message(this, FromUtf8(messages::kErrorTitle), FromUtf8(message));
   closeIfPending();
+  return status;
 }
 
 void MainWindow::redraw() {
@@ -179,8 +192,15 @@ void MainWindow::editSettings() {
   if (m_guard.busy()) return;
   SettingsDialog& dialog = settingsDialog();
   m_places->place(dialog);
+  const bool wasIsotropic = m_doc.meshOptions.isotropic;
   m_dialogs.runModal(dialog);
-  if (dialog.ok() != 0 && m_doc.hasData() && !m_closed) clearAndRedraw();
+  if (dialog.ok() == 0 || !m_doc.hasData() || m_closed) return;
+  // The isotropic mesh is a mesh of its own: the data is meshed again.
+  if (m_doc.meshOptions.isotropic != wasIsotropic) {
+    remesh();
+  } else {
+    clearAndRedraw();
+  }
 }
 
 void MainWindow::showAbout() {

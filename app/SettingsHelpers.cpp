@@ -51,13 +51,14 @@ SettingsHelpers::SettingsHelpers(QDialog& dialog, const Ui::SettingsDialog& ui, 
   auto* group = new QGroupBox(QStringLiteral("オプション"), &dialog);
   group->setObjectName(QStringLiteral("OptionsGroup"));
   // Below the buttons, within the height of the dialog's own layout.
-  group->setGeometry(kColumnLeft, 110, kColumnWidth - 8, 96);
-  m_labels = OptionCheck(*group, QStringLiteral("LabelsCheck"), QStringLiteral("ラベル表示"), 16);
-  m_posts = OptionCheck(*group, QStringLiteral("PostsCheck"), QStringLiteral("データ点"), 34);
-  m_postLabels = OptionCheck(*group, QStringLiteral("PostLabelsCheck"), QStringLiteral("点ラベル"), 52);
+  group->setGeometry(kColumnLeft, 106, kColumnWidth - 8, 102);
+  m_labels = OptionCheck(*group, QStringLiteral("LabelsCheck"), QStringLiteral("ラベル表示"), 15);
+  m_posts = OptionCheck(*group, QStringLiteral("PostsCheck"), QStringLiteral("データ点"), 32);
+  m_postLabels = OptionCheck(*group, QStringLiteral("PostLabelsCheck"), QStringLiteral("点ラベル"), 49);
+  m_isotropic = OptionCheck(*group, QStringLiteral("IsotropicCheck"), QStringLiteral("等方メッシュ"), 66);
   m_ramp = new QComboBox(group);
   m_ramp->setObjectName(QStringLiteral("RampCombo"));
-  m_ramp->setGeometry(8, 71, kColumnWidth - 24, 22);
+  m_ramp->setGeometry(8, 83, kColumnWidth - 24, 18);
   for (const std::string_view name : kRampNames) m_ramp->addItem(QString::fromUtf8(name.data(), name.size()));
 }
 
@@ -71,6 +72,8 @@ void SettingsHelpers::showOptions() {
   m_labels->setChecked(m_labelsShown.show);
   m_posts->setChecked(m_postsShown.show);
   m_postLabels->setChecked(m_postsShown.label != PostLabel::None);
+  m_isotropicShown = m_doc.meshOptions.isotropic;
+  m_isotropic->setChecked(m_isotropicShown);
   // A ramp that is none of the named ones (none can be chosen here) shows as
   // the program's own.
   m_ramp->setCurrentIndex(0);
@@ -86,6 +89,7 @@ void SettingsHelpers::applyOptions() {
   m_doc.posts = PostOptions{m_posts->isChecked(), m_postLabels->isChecked() ? PostLabel::Name : PostLabel::None};
   m_doc.ramp = NamedRamp(m_ramp->currentText().toStdString()).value_or(RampChoice{});
   m_doc.explicitLevels = m_levels;
+  m_doc.meshOptions.isotropic = m_isotropic->isChecked();
 }
 
 void SettingsHelpers::restoreOptions() {
@@ -96,6 +100,8 @@ void SettingsHelpers::restoreOptions() {
   m_doc.ramp = m_rampShown;
   m_levels = m_levelsShown;
   m_doc.explicitLevels = m_levelsShown;
+  m_isotropic->setChecked(m_isotropicShown);
+  m_doc.meshOptions.isotropic = m_isotropicShown;
 }
 
 void SettingsHelpers::askLevels() {

@@ -22,7 +22,9 @@
 // "ラベル表示" (LabelsCheck): contour labels on the page (doc.labels.show),
 // "データ点" (PostsCheck): a mark on every data point (doc.posts.show),
 // "点ラベル" (PostLabelsCheck): each point's name (where the file gives
-// names, otherwise its Z) beside its mark, and the choice
+// names, otherwise its Z) beside its mark, "等方メッシュ" (IsotropicCheck):
+// the session's mesh option (doc.meshOptions.isotropic) that the main window
+// meshes the data again by when OK changed it, and the choice
 // of the bands' colour ramp (RampCombo, render/ColourRamps.h, doc.ramp):
 // choices for this run that no view or contour file keeps. Like the settings
 // they show the values in force when the dialog opens, take effect with OK
@@ -68,11 +70,13 @@ class SettingsHelpers final : public QObject {
   QCheckBox* m_labels;
   QCheckBox* m_posts;
   QCheckBox* m_postLabels;
+  QCheckBox* m_isotropic;
   QComboBox* m_ramp;
   LabelOptions m_labelsShown;
   // The index contours and the base "間隔..." answered, until OK, Test or Cancel.
   LabelOptions m_labelsAsked;
   PostOptions m_postsShown;
+  bool m_isotropicShown = false;
   RampChoice m_rampShown;
   std::vector<double> m_levelsShown;
   std::vector<double> m_levels;  // the answer of "等高線値...", until OK, Test or Cancel

@@ -2,9 +2,11 @@
 
 #include "cli/ExitStatus.h"
 #include "common/Capacity.h"
+#include "common/Messages.h"
 #include "data/ColumnChoice.h"
 #include "data/FileTitle.h"
 #include "data/LasReader.h"
+#include "data/SiteFileReader.h"
 #include "load/DifferenceDocument.h"
 #include "settings/ContourInterval.h"
 #include "settings/EqualAspect.h"
@@ -51,6 +53,8 @@ void AddLoadOptions(CLI::App& table, LoadArguments& load) {
   CLI::Option* interval = AddNumber(table, "--interval", load.interval, "contour interval: Z1, Z2 and n from it");
   AddNumber(table, "--base", load.base, "the level the interval counts from (default 0)")->needs(interval);
   AddSwitch(table, "--equal-aspect", load.equalAspect, "widen the narrower side of the window to true scale");
+  AddSwitch(table, "--isotropic", load.isotropic, "mesh X and Y at one scale (Delaunay in the data's proportions)");
+  table.add_option("--breaklines", load.breaklines, "lines the mesh follows (text, GeoJSON or DXF)")->type_name("FILE");
 }
 
 void AddSurveyFileOptions(CLI::App& table, LoadArguments& load) {
@@ -96,7 +100,21 @@ void AddViewOptions(CLI::App& table, ViewArguments& view) {
 std::optional<int> LoadDataFile(const LoadArguments& load, Document& doc, LoadStatus& status, std::ostream& err) {
   const std::string& path = load.file;
   doc.fileTitle = FileTitleOf(FileNameOf(path));
-  status = OpenDataFile(path, doc, NullProgress(), load.skip, load.columns);
+  MeshOptions meshOptions;
+  meshOptions.isotropic = load.isotropic;
+  if (!load.breaklines.empty()) {
+    meshOptions.breaklineFile = load.breaklines;
+    if (const std::optional<Failure> failure = ReadSiteFile(load.breaklines, meshOptions.breaklines)) {
+      err << "plotvane-cli: " << failure->text() << '\n';
+      if (failure->kind == FailureKind::CannotOpen) return ExitStatusOf(failure->kind);
+      // As breaklines the mesh cannot follow: a load that ends without a mesh.
+      doc.errMsg = messages::kBadBreaklines;
+      doc.errDetail = failure->detail;
+      status = LoadStatus::BadBreaklines;
+      return std::nullopt;
+    }
+  }
+  status = OpenDataFile(path, doc, NullProgress(), load.skip, load.columns, meshOptions);
   if (status == LoadStatus::CannotOpen) err << "plotvane-cli: cannot open " << path << '\n';
   if (status == LoadStatus::UnknownKind) {
     err << "plotvane-cli: " << path

@@ -4,7 +4,7 @@
 //
 //   FILE [--skip-lines N] [--skip-prefixes TEXT] [--columns X,Y,Z] [--x-north]
 //        [--las-class LIST] [--thin CELL] [--surface NAME]
-//        [--interval D [--base B]] [--equal-aspect]
+//        [--interval D [--base B]] [--equal-aspect] [--isotropic] [--breaklines FILE]
 // and, for the commands that draw or look up values,
 //   [--view VIEW.ctv] [--sq LIMIT]
 //
@@ -31,6 +31,8 @@ struct LoadArguments {
   std::optional<double> interval;
   std::optional<double> base;
   bool equalAspect = false;
+  bool isotropic = false;
+  std::string breaklines;  // empty: none
   // FILE2 of --difference: the surface is FILE's minus FILE2's.
   std::optional<std::string> difference;
 };

@@ -10,6 +10,7 @@ inline constexpr std::string_view kUnexpectedReadFailure = "予期せぬ理由�
 inline constexpr std::string_view kTooFewPoints = "データの数が２個以下です。";
 inline constexpr std::string_view kDuplicatePoints = "重複した座標があります。";
 inline constexpr std::string_view kAllCollinear = "すべての座標が一本の直線上にあります。";
+inline constexpr std::string_view kBadBreaklines = "ブレークラインを使えません。";
 
 inline constexpr std::string_view kErrorTitle = "Error";
 inline constexpr std::string_view kProgressMeshing = "メッシュの作成中です。";

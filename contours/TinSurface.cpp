@@ -114,9 +114,8 @@ TinSurface TinSurfaceOf(const Document& doc) {
   for (std::size_t i = 1; i < used.size(); ++i) {
     if (!used[i]) continue;
     // As the page maps the mesh back to the data (render/ContourMesh.h).
-    tin.points.push_back({static_cast<std::int32_t>(i), (r.xMax - r.xMin) * m.meshX[i] / 100 + r.xMin,
-                          (r.yMax - r.yMin) * m.meshY[i] / 100 + r.yMin,
-                          (r.zMax - r.zMin) * m.meshZ[i] / 100 + r.zMin});
+    tin.points.push_back({static_cast<std::int32_t>(i), MeshSpanX(r) * m.meshX[i] / 100 + r.xMin,
+                          MeshSpanY(r) * m.meshY[i] / 100 + r.yMin, (r.zMax - r.zMin) * m.meshZ[i] / 100 + r.zMin});
   }
   return tin;
 }

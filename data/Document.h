@@ -26,6 +26,7 @@
 #include "common/DataRange.h"
 #include "common/Index.h"
 #include "data/LocatorCache.h"
+#include "data/MeshOptions.h"
 #include "data/SurveyData.h"
 #include "settings/DrawSettings.h"
 #include "settings/LabelOptions.h"
@@ -68,9 +69,10 @@ struct Document {
   DataRange range;
   Mesh mesh;
   std::string errMsg;
-  std::string errDetail;  // the line shown beneath errMsg; may be set while errMsg is empty
-  std::string fileTitle;  // the loaded file's name without folder and extension
-  SurveyData survey;      // what a survey file gives beyond the points (SurveyData.h)
+  std::string errDetail;    // the line shown beneath errMsg; may be set while errMsg is empty
+  std::string fileTitle;    // the loaded file's name without folder and extension
+  SurveyData survey;        // what a survey file gives beyond the points (SurveyData.h)
+  MeshOptions meshOptions;  // how the last load was meshed (MeshOptions.h)
 
   DrawSettings settings;
   PasteBuffer pasteBuffer;

@@ -88,6 +88,7 @@ std::string_view ExpectedMessage(LoadStatus status) {
     case LoadStatus::ReadFailed:
     case LoadStatus::NoRange:
     case LoadStatus::MeshFailed: return messages::kUnexpectedReadFailure;
+    case LoadStatus::BadBreaklines: return messages::kBadBreaklines;
   }
   return {};
 }

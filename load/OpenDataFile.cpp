@@ -7,6 +7,7 @@
 #include "common/ErrorDetails.h"
 #include "common/Messages.h"
 #include "data/DataFileReader.h"
+#include "load/MeshBreaklines.h"
 #include "mesh/Distortion.h"
 #include "mesh/Triangulate.h"
 #include "settings/NumberText.h"
@@ -65,12 +66,13 @@ void FillMissingSettings(DrawSettings& s, const DataRange& r, std::int32_t level
   if (s.sq == "inf") s.sq.clear();  // a file writes "inf" for "no limit"
 }
 
-// (v - min) * 100 / (max - min): the multiplication first, as the mesh
-// coordinates have always been computed.
-void Normalise(const std::vector<double>& data, double lo, double hi, PointIndex nn, std::vector<double>& mesh) {
+// (v - min) * 100 / span, span = max - min but for an isotropic mesh's X and
+// Y: the multiplication first, as the mesh coordinates have always been
+// computed.
+void Normalise(const std::vector<double>& data, double lo, double span, PointIndex nn, std::vector<double>& mesh) {
   mesh.resize(static_cast<std::size_t>(nn) + 1);
   mesh[0] = 0.0;
-  for (PointIndex i = 1; i <= nn; ++i) mesh[i] = (data[i] - lo) * 100.0 / (hi - lo);
+  for (PointIndex i = 1; i <= nn; ++i) mesh[i] = (data[i] - lo) * 100.0 / span;
 }
 
 }  // namespace
@@ -95,7 +97,8 @@ std::string LoadMessageText(const Document& doc, LoadStatus status) {
 }
 
 LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& progress, const SkipOptions& skip,
-                        const LoadOptions& options) {
+                        const LoadOptions& options, const MeshOptions& meshOptions) {
+  doc.meshOptions = meshOptions;
   doc.settings = DefaultDrawSettings();
   doc.mesh.clearTriangles();
   // Only a reader that finds names gives them; none may outlive its file.
@@ -121,6 +124,9 @@ LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& pr
 LoadStatus MeshLoadedPoints(Document& doc, ProgressSink& progress) {
   PointSet& p = doc.points;
   doc.range = RangeOf(p);
+  doc.range.isotropicMesh = doc.meshOptions.isotropic;
+  // A breakline's own heights belong to the surface, and so to its range.
+  if (doc.meshOptions.hasBreaklines()) WidenByBreaklineHeights(doc.meshOptions.breaklines, doc.range);
   FillMissingSettings(doc.settings, doc.range, capacity::kDefaultLevels);
 
   const DataRange& r = doc.range;
@@ -132,12 +138,17 @@ LoadStatus MeshLoadedPoints(Document& doc, ProgressSink& progress) {
       return LoadStatus::NoRange;
     }
   }
-  Normalise(p.dataX, r.xMin, r.xMax, p.nn, doc.mesh.meshX);
-  Normalise(p.dataY, r.yMin, r.yMax, p.nn, doc.mesh.meshY);
-  Normalise(p.dataZ, r.zMin, r.zMax, p.nn, doc.mesh.meshZ);
+  Normalise(p.dataX, r.xMin, MeshSpanX(r), p.nn, doc.mesh.meshX);
+  Normalise(p.dataY, r.yMin, MeshSpanY(r), p.nn, doc.mesh.meshY);
+  Normalise(p.dataZ, r.zMin, r.zMax - r.zMin, p.nn, doc.mesh.meshZ);
 
   Mesh& m = doc.mesh;
   if (!doc.survey.faces.empty()) {
+    if (doc.meshOptions.hasBreaklines()) {
+      RefuseBreaklinesOnFaces(doc);
+      m.clearTriangles();
+      return LoadStatus::BadBreaklines;
+    }
     // A designed surface keeps its own triangles; they are already clockwise.
     m.nt = static_cast<TriangleIndex>(doc.survey.faces.size() / 3);
     m.ipt.assign(1, 0);
@@ -151,6 +162,10 @@ LoadStatus MeshLoadedPoints(Document& doc, ProgressSink& progress) {
     // A cancelled load leaves no data, as if none had been loaded.
     if (meshed == TriangulateOutcome::Cancelled) doc.points = PointSet{};
     return FromTriangulate(meshed);
+  }
+  if (doc.meshOptions.hasBreaklines() && !InsertBreaklines(doc)) {
+    m.clearTriangles();
+    return LoadStatus::BadBreaklines;
   }
   // The spatial index waits for the first value look-up (MeshLocator.h).
   TriangleDistortions(m.meshX, m.meshY, m.nt, m.ipt, m.hh);

@@ -3,7 +3,9 @@
 //
 // OpenDataFile resets the drawing settings, reads the file, derives the data
 // range, fills the settings the file did not give, normalises the points to
-// 0..100 on each axis, builds the mesh and rates its triangles. Drawing the
+// 0..100 on each axis (or X and Y by one factor for an isotropic mesh),
+// builds the mesh, makes it follow the breaklines the mesh options give
+// (load/MeshBreaklines.h) and rates its triangles. Drawing the
 // page is the caller's last step, as are clearing the surface first and
 // showing errMsg in a message box titled "Error" when the outcome asks for it.
 //
@@ -34,15 +36,16 @@ enum class LoadStatus {
   TooFewPoints,  // the triangulation's three messages
   DuplicatePoints,
   AllCollinear,
-  MeshFailed,  // a circle that cannot exist, or full working tables
-  Cancelled,   // the user stopped the meshing: no points, no mesh, no message
+  MeshFailed,     // a circle that cannot exist, or full working tables
+  BadBreaklines,  // "ブレークラインを使えません。": outside the mesh, crossing, or on a file's own triangles
+  Cancelled,      // the user stopped the meshing: no points, no mesh, no message
 };
 
 // Loads path into doc, leaving out the lines `skip` names and taking the
 // columns `options` names (a text data file only). The caller has set
-// fileTitle and the window caption.
+// fileTitle and the window caption. meshOptions is kept in doc.meshOptions.
 LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& progress, const SkipOptions& skip = {},
-                        const LoadOptions& options = {});
+                        const LoadOptions& options = {}, const MeshOptions& meshOptions = {});
 
 // The steps of OpenDataFile after the read, for points put in doc by other
 // means: the range, the settings the points do not give, the normalised

@@ -25,9 +25,9 @@ MapPoints ConvertToMap(const Document& doc, const DrawParameters& parameters) {
   map.mapY.resize(static_cast<std::size_t>(nn) + 1, 0);
   map.normZ.resize(static_cast<std::size_t>(nn) + 1, 0.0);
   for (PointIndex i = 1; i <= nn; ++i) {
-    const double xr = (r.xMax - r.xMin) * mesh.meshX[i] / 100 + r.xMin;
+    const double xr = MeshSpanX(r) * mesh.meshX[i] / 100 + r.xMin;
     map.mapX[i] = RoundMapUnit(10000 * (xr - X1) / (X2 - X1));
-    const double yr = (r.yMax - r.yMin) * mesh.meshY[i] / 100 + r.yMin;
+    const double yr = MeshSpanY(r) * mesh.meshY[i] / 100 + r.yMin;
     map.mapY[i] = RoundMapUnit(10000 * (yr - Y1) / (Y2 - Y1));
     const double zr = r.zMin + (r.zMax - r.zMin) * mesh.meshZ[i] / 100;
     map.normZ[i] = (zr - Z1) / (Z2 - Z1);

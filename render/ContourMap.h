@@ -4,7 +4,7 @@
 //
 // The one data-to-map mapping of the program, in double precision and in
 // this order of operations, for every point i = 1..nn of the mesh:
-//   xr = (xMax - xMin) x meshX(i) / 100 + xMin
+//   xr = spanX x meshX(i) / 100 + xMin      spanX = xMax - xMin (MeshSpanX)
 //   mapX(i) = round(10000 x (xr - X1) / (X2 - X1))      likewise Y with Y1, Y2
 //   zr = zMin + (zMax - zMin) x meshZ(i) / 100
 //   normZ(i) = (zr - Z1) / (Z2 - Z1)                     not clamped

@@ -30,8 +30,8 @@ ContourMesh::ContourMesh(const Document& doc, const DrawParameters& p)
   m_y.resize(static_cast<std::size_t>(nn) + 1, 0.0);
   for (PointIndex i = 1; i <= nn; ++i) {
     // The order of operations of the page's mapping (ContourMap.h).
-    m_x[i] = (r.xMax - r.xMin) * doc.mesh.meshX[i] / 100 + r.xMin;
-    m_y[i] = (r.yMax - r.yMin) * doc.mesh.meshY[i] / 100 + r.yMin;
+    m_x[i] = MeshSpanX(r) * doc.mesh.meshX[i] / 100 + r.xMin;
+    m_y[i] = MeshSpanY(r) * doc.mesh.meshY[i] / 100 + r.yMin;
   }
 }
 

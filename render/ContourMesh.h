@@ -3,7 +3,7 @@
 // draws it, for the contour lines of the export and of the page's labels.
 //
 // - A vertex's data coordinates are the page's own reconstruction from the
-//   normalised mesh, xr = (xMax - xMin) x meshX / 100 + xMin (likewise Y),
+//   normalised mesh, xr = MeshSpanX x meshX / 100 + xMin (likewise Y),
 //   the values the page maps to the map square; they equal the file's X, Y up
 //   to the rounding of the normalisation. The X/Y window of the page does not
 //   cut the data.

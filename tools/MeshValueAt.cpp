@@ -39,8 +39,8 @@ struct Scan {
 // The point in mesh coordinates; invalid when the extents leave no valid
 // normalisation (the mesh then cannot belong to this data).
 NormalisedPoint NormalisePoint(const DataRange& range, double X, double Y) {
-  const double width = range.xMax - range.xMin;
-  const double height = range.yMax - range.yMin;
+  const double width = MeshSpanX(range);
+  const double height = MeshSpanY(range);
   if (width == 0 || height == 0) return {};
   return {true, (X - range.xMin) / width * 100.0, (Y - range.yMin) / height * 100.0};
 }

@@ -5,7 +5,8 @@
 // coordinates were normalised, finds the lowest-numbered admitted triangle
 // whose containment test (TriangleKernel.h) accepts it, and interpolates Z
 // linearly in that triangle:
-// - xn = (X - xMin) / (xMax - xMin) * 100, likewise yn, in double precision;
+// - xn = (X - xMin) / spanX * 100, likewise yn, in double precision, with
+//   spanX = xMax - xMin, or the larger extent for an isotropic mesh (MeshSpanX);
 // - a triangle is admitted by the distortion limit (DistortionLimit.h);
 // - the first admitted triangle in index order that contains the point
 //   decides: Degenerate when its float vertices are collinear, otherwise the

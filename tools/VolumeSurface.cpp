@@ -52,8 +52,8 @@ std::vector<PlanTriangle> PlanTriangles(const VolumeSurface& surface, double ori
     for (int k = 0; k < 3; ++k) {
       const std::int32_t v = mesh.ipt[3 * static_cast<std::size_t>(i) - 2 + k];
       // The order of operations of the page's mapping and of the look-up.
-      t.x[k] = (r.xMax - r.xMin) * mesh.meshX[v] / 100 + r.xMin - originX;
-      t.y[k] = (r.yMax - r.yMin) * mesh.meshY[v] / 100 + r.yMin - originY;
+      t.x[k] = MeshSpanX(r) * mesh.meshX[v] / 100 + r.xMin - originX;
+      t.y[k] = MeshSpanY(r) * mesh.meshY[v] / 100 + r.yMin - originY;
       t.z[k] = r.zMin + (r.zMax - r.zMin) * mesh.meshZ[v] / 100.0;
     }
     if (CompletePlane(t)) triangles.push_back(t);

@@ -9,7 +9,7 @@
 // surface the look-ups interpolate.
 //
 // Coordinates are reconstructed in the order of operations the page and the
-// look-ups use: X = (xMax - xMin) * meshX / 100 + xMin (likewise Y), and
+// look-ups use: X = MeshSpanX * meshX / 100 + xMin (likewise Y), and
 // Z = zMin + (zMax - zMin) * meshZ / 100, all in double precision. They are
 // then shifted by an origin chosen by the caller (a corner of the data), so
 // that areas of small pieces far from the coordinate origin keep their digits.

@@ -91,6 +91,7 @@ void MainWindowTest::menuBar_data() {
                         << "ﾌｧｲﾙ(&F)"
                         << QStringList{"mnuFileNew=データ読込(&N)=Ctrl+N,Ctrl+O",
                                        "mnuFileNew2=読飛ばし付_データ読込",
+                                       "readBreaklines=ブレークラインの読込...",
                                        "-",
                                        "datahozon=データ保存(&S)=Ctrl+S",
                                        "gazouhozon=画像保存",

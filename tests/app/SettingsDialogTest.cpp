@@ -115,6 +115,7 @@ void SettingsDialogTest::keyboardOrder() {
                                "LabelsCheck",
                                "PostsCheck",
                                "PostLabelsCheck",
+                               "IsotropicCheck",
                                "RampCombo"}));
 }
 

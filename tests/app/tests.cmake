@@ -27,7 +27,8 @@ set(PLOTVANE_APP_SUITES
   QtTranslationsTest
   HighDpiTest
   ProgramTest
-  TrueScalePrintTest)
+  TrueScalePrintTest
+  BreaklineMenuTest)
 list(TRANSFORM PLOTVANE_APP_SUITES PREPEND app/ OUTPUT_VARIABLE app_suite_sources)
 list(TRANSFORM app_suite_sources APPEND .cpp)
 add_executable(app_test app/AppSuites.cpp ${app_suite_sources})

@@ -7,4 +7,5 @@ plotvane_add_test(data_test
   data/LoadOptionsTest.cpp
   data/SimaReaderTest.cpp
   data/LasReaderTest.cpp
-  data/LandXmlReaderTest.cpp)
+  data/LandXmlReaderTest.cpp
+  data/SiteFileReaderTest.cpp)

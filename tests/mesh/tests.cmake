@@ -5,4 +5,5 @@ plotvane_add_test(mesh_test
   mesh/FastMeshEquivalenceTest.cpp
   mesh/DistortionTest.cpp
   mesh/ExactPredicatesTest.cpp
-  mesh/MeshInvariantTest.cpp)
+  mesh/MeshInvariantTest.cpp
+  mesh/InsertConstraintsTest.cpp)
