@@ -23,8 +23,11 @@ LoadOptionFields AddLoadOptionFields(QDialog& dialog) {
   auto* xNorth = new QCheckBox(QStringLiteral("X を北とする"), &dialog);
   xNorth->setObjectName(QStringLiteral("XNorthCheck"));
   xNorth->setGeometry(168, top, 129, 18);
-  dialog.resize(dialog.width(), top + kRowHeight);
-  return {columns, xNorth};
+  auto* duplicatesFirst = new QCheckBox(QStringLiteral("重複点は最初の点を使う"), &dialog);
+  duplicatesFirst->setObjectName(QStringLiteral("DuplicatesFirstCheck"));
+  duplicatesFirst->setGeometry(8, top + kRowHeight, 289, 18);
+  dialog.resize(dialog.width(), top + 2 * kRowHeight);
+  return {columns, xNorth, duplicatesFirst};
 }
 
 }  // namespace plotvane::app

@@ -28,6 +28,7 @@ SkipLinesDialog::SkipLinesDialog(QWidget* parent) : QDialog(parent) {
   const LoadOptionFields fields = AddLoadOptionFields(*this);
   m_columns = fields.columns;
   m_xNorth = fields.xNorth;
+  m_duplicatesFirst = fields.duplicatesFirst;
   setFixedSize(size());
   // Its texts are short whole numbers: the box keeps its width.
   SelectWholeNumberOnFocus(*m_ui.Text1);
@@ -51,6 +52,7 @@ void SkipLinesDialog::acceptValues() {
     return;
   }
   m_loadOptions = LoadOptions{*columns, m_xNorth->isChecked()};
+  if (m_duplicatesFirst->isChecked()) m_loadOptions.duplicates = DuplicateRule::First;
   m_skipLines = *lines;
   m_ok = true;
   hide();

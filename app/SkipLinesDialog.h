@@ -62,6 +62,7 @@ class SkipLinesDialog final : public QDialog {
   std::int16_t m_skipLines = 0;
   QLineEdit* m_columns;
   QCheckBox* m_xNorth;
+  QCheckBox* m_duplicatesFirst;
   LoadOptions m_loadOptions;
 };
 

@@ -49,6 +49,15 @@ void AddLoadOptions(CLI::App& table, LoadArguments& load) {
           ""))
       ->type_name("X,Y,Z");
   AddSwitch(table, "--x-north", load.columns.xNorth, "the file's X is north (survey coordinates): swap X and Y");
+  table
+      .add_option_function<std::string>(
+          "--duplicates",
+          [&load](const std::string& rule) {
+            load.columns.duplicates = rule == "first" ? DuplicateRule::First : DuplicateRule::Mean;
+          },
+          "points of the same X and Y: keep the first, or one with their mean Z (default: refuse the file)")
+      ->check(CLI::IsMember({"first", "mean"}))
+      ->type_name("first|mean");
   AddSurveyFileOptions(table, load);
   CLI::Option* interval = AddNumber(table, "--interval", load.interval, "contour interval: Z1, Z2 and n from it");
   AddNumber(table, "--base", load.base, "the level the interval counts from (default 0)")->needs(interval);

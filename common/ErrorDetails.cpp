@@ -109,6 +109,17 @@ std::string UnknownKindText() {
   return "読み込めるのは名前が .txt, .csv, .xyz, .dat, .ctr, .sim, .las または .xml で終わるファイルです。";
 }
 
+std::string DuplicatePlaceText(std::string_view first, std::string_view second, std::string_view x,
+                               std::string_view y) {
+  return std::string(first) + "と" + std::string(second) + "の点が同じ座標 (X " + std::string(x) + ", Y " +
+         std::string(y) + ") です。";
+}
+
+std::string MergedDuplicatesText(std::int64_t removed, bool mean) {
+  return "同じ座標の点 " + std::to_string(removed) + " 個を" + (mean ? "、Z を平均して" : "、最初の点を残して") +
+         "まとめました。";
+}
+
 std::string NotTextText() {
   return "テキストファイルではありません (文字でないバイトを含みます)。X, Y, Z "
          "を文字で書いたファイルを選んでください。";

@@ -52,6 +52,13 @@ std::string NoPointsText();
 // The name is not that of a data file.
 std::string UnknownKindText();
 
+// Two points at the same place: where each is ("12 行目", "3 点目") and the
+// place's X and Y as texts.
+std::string DuplicatePlaceText(std::string_view first, std::string_view second, std::string_view x, std::string_view y);
+
+// A load that merged points of the same place, keeping the first's Z or the mean.
+std::string MergedDuplicatesText(std::int64_t removed, bool mean);
+
 // A data file's bytes are not text (a picture or a program renamed, say).
 std::string NotTextText();
 

@@ -72,8 +72,10 @@ bool ConvertPoints(const AcceptedLines& lines, int h, PointSet& points, std::str
   points.dataX.resize(static_cast<std::size_t>(points.nn) + 1);
   points.dataY.resize(points.dataX.size());
   points.dataZ.resize(points.dataX.size());
+  points.lines.assign(points.dataX.size(), 0);
   const std::array<std::vector<double>*, 3> columns{&points.dataX, &points.dataY, &points.dataZ};
   for (PointIndex i = 1; i <= points.nn; ++i) {
+    points.lines[static_cast<std::size_t>(i)] = lines.numbers[static_cast<std::size_t>(h + i - 1)];
     for (int column = 1; column <= 3; ++column) {
       const std::string_view field = lines.field(h + i, column);
       const auto value = ParseNumber(field);
@@ -118,6 +120,7 @@ bool LooksBinary(std::string_view bytes) {
 
 ReadStatus Fail(Document& doc, ReadStatus status) {
   doc.points.nn = 0;
+  doc.points.lines.clear();
   doc.points.dataX.resize(1);
   doc.points.dataY.resize(1);
   doc.points.dataZ.resize(1);

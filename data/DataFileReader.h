@@ -58,12 +58,17 @@ struct SkipOptions {
 // grid of cells thinCell wide (0: the smallest cell that leaves at most
 // 99 999 points, used only when there are more; data/LasReader.h); a LandXML
 // file gives the surface named surface (the first when empty).
+// What a load does with points of the same X and Y: refuse the file (the
+// rule of the program), keep the first of them, or keep one with their mean Z.
+enum class DuplicateRule { Refuse, First, Mean };
+
 struct LoadOptions {
   std::array<std::int32_t, 3> columns{1, 2, 3};
   bool xNorth = false;
   std::vector<std::int32_t> lasClasses{};
   double thinCell = 0.0;
   std::string surface{};
+  DuplicateRule duplicates = DuplicateRule::Refuse;
   bool operator==(const LoadOptions&) const = default;
 };
 

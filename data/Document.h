@@ -43,6 +43,9 @@ struct PointSet {
   // The points' names, 1-based like dataX, for a format that carries them
   // (SIMA); empty when the file gives none.
   std::vector<std::string> names;
+  // The line of the file each point came from, 1-based like dataX, for a
+  // text data or contour file; empty for the other kinds.
+  std::vector<std::int64_t> lines;
 };
 
 struct Mesh {

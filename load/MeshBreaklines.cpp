@@ -94,6 +94,7 @@ bool InsertBreaklines(Document& doc) {
     p.dataY.push_back(v.y);
     p.dataZ.push_back(v.hasZ() ? v.z : r.zMin + (r.zMax - r.zMin) * zn / 100);
     if (!p.names.empty()) p.names.emplace_back();
+    if (!p.lines.empty()) p.lines.push_back(0);
   }
   if (!outcome.replaced.empty()) {
     std::map<std::pair<double, double>, PointIndex> pointAt;

@@ -7,6 +7,7 @@
 #include "common/ErrorDetails.h"
 #include "common/Messages.h"
 #include "data/DataFileReader.h"
+#include "data/DuplicatePoints.h"
 #include "load/MeshBreaklines.h"
 #include "mesh/Distortion.h"
 #include "mesh/Triangulate.h"
@@ -75,6 +76,21 @@ void Normalise(const std::vector<double>& data, double lo, double span, PointInd
   for (PointIndex i = 1; i <= nn; ++i) mesh[i] = (data[i] - lo) * 100.0 / span;
 }
 
+// Where the file has the first two points of one place, for the line
+// beneath the message.
+void NameDuplicatePair(Document& doc) {
+  const PointSet& p = doc.points;
+  const std::optional<DuplicatePair> pair = FirstDuplicatePair(p);
+  if (!pair) return;
+  const auto where = [&p](PointIndex i) {
+    const bool byLine = !p.lines.empty() && p.lines[static_cast<std::size_t>(i)] > 0;
+    return byLine ? std::to_string(p.lines[static_cast<std::size_t>(i)]) + " 行目" : std::to_string(i) + " 点目";
+  };
+  const auto at = static_cast<std::size_t>(pair->first);
+  doc.errDetail = details::DuplicatePlaceText(where(pair->first), where(pair->second), NumberText(p.dataX[at]),
+                                              NumberText(p.dataY[at]));
+}
+
 }  // namespace
 
 bool ShowsErrorMessage(LoadStatus status) {
@@ -103,6 +119,7 @@ LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& pr
   doc.mesh.clearTriangles();
   // Only a reader that finds names gives them; none may outlive its file.
   doc.points.names.clear();
+  doc.points.lines.clear();
 
   const ReadStatus read = ReadDataFile(path, doc, skip, options);
   if (read == ReadStatus::UnknownKind) {
@@ -117,6 +134,11 @@ LoadStatus OpenDataFile(const std::string& path, Document& doc, ProgressSink& pr
     // A survey file's note says why none is left (a class that no point has).
     doc.errDetail = doc.survey.loadNote.empty() ? details::NoPointsText() : doc.survey.loadNote;
     return LoadStatus::NoPoints;
+  }
+  if (const PointIndex merged = MergeDuplicatePoints(doc.points, options.duplicates); merged > 0) {
+    std::string& note = doc.survey.loadNote;
+    note +=
+        (note.empty() ? "" : " ") + details::MergedDuplicatesText(merged, options.duplicates == DuplicateRule::Mean);
   }
   return MeshLoadedPoints(doc, progress);
 }
@@ -159,6 +181,7 @@ LoadStatus MeshLoadedPoints(Document& doc, ProgressSink& progress) {
   const TriangulateOutcome meshed = Triangulate(p.nn, m.meshX, m.meshY, m.meshZ, m.nt, m.ipt, doc.errMsg, progress);
   if (meshed != TriangulateOutcome::Meshed) {
     m.clearTriangles();
+    if (meshed == TriangulateOutcome::DuplicatePoints) NameDuplicatePair(doc);
     // A cancelled load leaves no data, as if none had been loaded.
     if (meshed == TriangulateOutcome::Cancelled) doc.points = PointSet{};
     return FromTriangulate(meshed);

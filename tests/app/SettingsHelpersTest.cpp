@@ -226,7 +226,7 @@ void SettingsHelpersTest::levelsAreThisRunsChoice() {
 
 void SettingsHelpersTest::skipDialogTakesTheLoadOptions() {
   const QString path = QString::fromStdString(
-      m_dir->write("survey.txt", "No X Y H\r\n1 100 0 1\r\n2 100 40 2\r\n3 120 0 3\r\n4 120 40 5\r\n"));
+      m_dir->write("survey.txt", "No X Y H\r\n1 100 0 1\r\n2 100 40 2\r\n3 120 0 3\r\n4 120 40 5\r\n5 120 40 9\r\n"));
   m_dialogs->fileAnswers = {path, path};
   bool refused = false;
   m_dialogs->modalScript = [&](QDialog& d) {
@@ -240,6 +240,8 @@ void SettingsHelpersTest::skipDialogTakesTheLoadOptions() {
     refused = d.isVisible();
     Box(d, "ColumnsText")->setText(QStringLiteral("2,3,4"));
     d.findChild<QCheckBox*>("XNorthCheck")->setChecked(true);
+    QVERIFY(!d.findChild<QCheckBox*>("DuplicatesFirstCheck")->isChecked());
+    d.findChild<QCheckBox*>("DuplicatesFirstCheck")->setChecked(true);
     QTest::mouseClick(ui.OKButton, Qt::LeftButton);
   };
   m_window->controls().mnuFileNew2->trigger();
@@ -250,6 +252,7 @@ void SettingsHelpersTest::skipDialogTakesTheLoadOptions() {
   QCOMPARE(QString::fromStdString(p.labelX + " " + p.labelY + " " + p.labelZ), QStringLiteral("Y X H"));
   QCOMPARE(p.dataX[2], 40.0);
   QCOMPARE(p.dataY[2], 100.0);
+  QCOMPARE(p.dataZ[4], 5.0);  // the first of the two points at (40, 120)
   QVERIFY(m_window->document().drawable());
 }
 

@@ -31,6 +31,42 @@ TEST(OpenDataFile, TextFileFillsTheSettingsFromTheDataRange) {
   EXPECT_EQ(doc.settings, test::Settings("0", "250", "-10", "40", "1.25", "98.6", "20", ""));
 }
 
+TEST(OpenDataFile, PointsOfOnePlaceAreNamedOrMergedAsAsked) {
+  // Points 2, 4 and 5 share a place; a comment line moves the line numbers off the point numbers.
+  const char* text = "X\tY\tZ\r\n0\t0\t1\r\n# kerb\r\n10\t0\t2\r\n0\t10\t3\r\n10\t0\t6\r\n10\t0\t7\r\n5\t5\t0\r\n";
+  struct Case {
+    DuplicateRule rule;
+    LoadStatus status;
+    PointIndex points;
+    double z;  // of the point left at (10, 0)
+    const char* detail;
+  };
+  const std::vector<Case> cases{
+      {DuplicateRule::Refuse, LoadStatus::DuplicatePoints, 0, 0, "4 行目と6 行目の点が同じ座標 (X 10, Y 0) です。"},
+      {DuplicateRule::First, LoadStatus::Meshed, 4, 2, ""},
+      {DuplicateRule::Mean, LoadStatus::Meshed, 4, 5, ""},
+  };
+  TempDir dir;
+  const std::string path = dir.write("dup.txt", text);
+  for (const Case& c : cases) {
+    Document doc;
+    LoadOptions options;
+    options.duplicates = c.rule;
+    ASSERT_EQ(OpenDataFile(path, doc, NullProgress(), SkipOptions{0, "#"}, options), c.status);
+    EXPECT_EQ(doc.errDetail, c.detail);
+    if (c.status != LoadStatus::Meshed) {
+      EXPECT_EQ(doc.errMsg, messages::kDuplicatePoints);
+      continue;
+    }
+    ASSERT_EQ(doc.points.nn, c.points);
+    // File order kept, the group where its first point was.
+    EXPECT_EQ(doc.points.dataX[2], 10);
+    EXPECT_EQ(doc.points.dataZ[2], c.z);
+    EXPECT_EQ(doc.points.dataZ[4], 0);
+    EXPECT_NE(doc.survey.loadNote.find("2 個"), std::string::npos) << doc.survey.loadNote;
+  }
+}
+
 TEST(OpenDataFile, NormalisesEveryAxisToZeroToHundred) {
   TempDir dir;
   Document doc;
