@@ -11,5 +11,6 @@ plotvane_add_test(tools_test
   tools/GridParametersTest.cpp
   tools/GridConversionTest.cpp
   tools/GridScanTest.cpp
-  tools/VolumeTest.cpp)
+  tools/VolumeTest.cpp
+  tools/BoundaryTest.cpp)
 target_link_libraries(tools_test PRIVATE plotvane_tooltestsupport)
