@@ -1,5 +1,6 @@
 #include "cli/CliLoad.h"
 
+#include "cli/BoundaryOption.h"
 #include "cli/ExitStatus.h"
 #include "common/Capacity.h"
 #include "data/ColumnChoice.h"
@@ -50,6 +51,7 @@ void AddLoadOptions(CLI::App& table, LoadArguments& load) {
   CLI::Option* interval = AddNumber(table, "--interval", load.interval, "contour interval: Z1, Z2 and n from it");
   AddNumber(table, "--base", load.base, "the level the interval counts from (default 0)")->needs(interval);
   AddSwitch(table, "--equal-aspect", load.equalAspect, "widen the narrower side of the window to true scale");
+  AddBoundaryOption(table, load.boundary);
 }
 
 void AddSurveyFileOptions(CLI::App& table, LoadArguments& load) {
@@ -129,7 +131,7 @@ std::optional<int> ApplySurveyOptions(const LoadArguments& load, Document& doc, 
     }
   }
   if (load.equalAspect) ApplyEqualAspect(doc.settings, doc.range);
-  return std::nullopt;
+  return ApplyBoundaryOption(load.boundary, doc, err);
 }
 
 std::optional<int> LoadMeshed(const LoadArguments& load, const ViewArguments& view, Document& doc, std::ostream& err) {

@@ -5,6 +5,7 @@
 #include "common/Messages.h"
 #include "levels/EveryNthLevel.h"
 #include "levels/TriangleBands.h"
+#include "render/BoundaryOnMap.h"
 #include "render/ExplicitLevels.h"
 
 namespace plotvane {
@@ -51,6 +52,7 @@ std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const 
   std::int32_t levelCount = 0;
   DrawContourTriangles(hdc, map, doc.mesh, parameters.lineCount, parameters.bandCount, drawing, styles, levelCount,
                        progress);
+  DrawBoundaryMask(hdc, doc, parameters);
   progress.close();
   return levelCount;
 }
