@@ -100,6 +100,7 @@ void MainWindow::loadChosenFile(const QString& path, const SkipOptions& skip, co
   const QString name = QFileInfo(path).fileName();
   m_doc.fileTitle = FileTitleOf(name.toStdString());
   setWindowTitle(MenuLoadCaption(name));
+  showSiteInTitle();
   openDataFile(path, skip, options);
 }
 
@@ -129,6 +130,7 @@ void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& s
     QCoreApplication::processEvents();
     status = OpenDataFile(path, m_doc, m_progress, skip, options);
     if (status == LoadStatus::Meshed) {
+      applySiteShapes();
       redraw();
       // What a survey file's load read, left out and kept, until the mouse
       // moves over the map.

@@ -1,0 +1,71 @@
+// The main window's site shapes: the boundary read from a file, kept for the
+// session and applied to the data loaded now and to every later load until
+// it is cleared; its name in the window title.
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/FileFilter.h"
+#include "app/MainWindow.h"
+#include "common/Messages.h"
+#include "data/SiteFileReader.h"
+#include "tools/Boundary.h"
+
+namespace plotvane::app {
+namespace {
+
+const QString kBoundaryTitle = QStringLiteral("境界の読込");
+const QString kSiteFilter = QStringLiteral(
+    "境界ﾌｧｲﾙ|*.txt;*.csv;*.xyz;*.geojson;*.json;*.dxf;*.sim|ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz)|*.txt;*.csv;*.xyz|"
+    "GeoJSON(*.geojson;*.json)|*.geojson;*.json|DXF(*.dxf)|*.dxf|SIMA(*.sim)|*.sim|");
+const QString kTitleOpen = QStringLiteral("  [境界: ");
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+void MainWindow::openBoundary() {
+  if (m_guard.busy()) return;
+  const QString path = m_dialogs.openFile(this, kBoundaryTitle, QtFileFilter(kSiteFilter), m_siteFileDialogPath);
+  if (path.isEmpty()) return;
+  m_siteFileDialogPath = path;
+  SiteShapes shapes;
+  if (const std::optional<Failure> failure = ReadSiteFile(QFile::encodeName(path).toStdString(), shapes)) {
+    m_dialogs.message(this, FromUtf8(messages::kErrorTitle), FromUtf8(failure->text()));
+    return;
+  }
+  m_boundaryShapes = std::move(shapes);
+  m_boundaryName = QFileInfo(path).fileName();
+  showSiteInTitle();
+  if (m_doc.drawable()) {
+    applySiteShapes();
+    clearAndRedraw();
+  }
+}
+
+void MainWindow::clearSiteShapes() {
+  if (m_guard.busy()) return;
+  m_boundaryShapes = {};
+  m_boundaryName.clear();
+  ClearBoundary(m_doc);
+  showSiteInTitle();
+  if (m_doc.drawable()) clearAndRedraw();
+}
+
+void MainWindow::applySiteShapes() {
+  ClearBoundary(m_doc);
+  if (m_boundaryShapes.shapes.empty() || !m_doc.drawable()) return;
+  const std::optional<Failure> failure = ApplyBoundary(m_doc, m_boundaryShapes, m_boundaryName.toStdString());
+  // The data is shown whole; the boundary stays chosen for the next load.
+  if (failure) m_dialogs.message(this, FromUtf8(messages::kErrorTitle), FromUtf8(failure->text()));
+}
+
+void MainWindow::showSiteInTitle() {
+  QString title = windowTitle();
+  const qsizetype open = title.indexOf(kTitleOpen);
+  if (open >= 0) title.truncate(open);
+  if (!m_boundaryName.isEmpty()) title += kTitleOpen + m_boundaryName + QStringLiteral("]");
+  setWindowTitle(title);
+}
+
+}  // namespace plotvane::app
