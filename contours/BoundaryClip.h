@@ -2,12 +2,7 @@
 // The contour data kept to the site boundary (tools/Boundary.h), so that the
 // exported files show what the page shows.
 //
-// - Lines are cut where they cross a ring; of the pieces between crossings
-//   those whose middle lies inside (even-odd) are kept, consecutive kept
-//   pieces joined again. A closed line wholly inside stays closed; one the
-//   boundary cuts becomes open lines. Crossings are found through a grid of
-//   the ring edges, so a line away from the boundary costs one inside test
-//   per segment.
+// - Lines are cut at the rings, their inside pieces kept (levels/BoundaryLines.h).
 // - Band polygons are intersected by GEOS (through OGR) with the boundary's
 //   region, the symmetric difference of the rings' polygons (exactly the
 //   even-odd inside of rings that do not cross one another).
