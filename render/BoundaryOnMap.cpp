@@ -1,4 +1,4 @@
-// The boundary's white mask and line. See BoundaryOnMap.h.
+// The boundary's clip polygon and line. See BoundaryOnMap.h.
 
 #include "render/BoundaryOnMap.h"
 
@@ -12,11 +12,7 @@ namespace {
 
 using gdi::POINT;
 
-constexpr gdi::COLORREF kWhite = gdi::RGB(255, 255, 255);
 constexpr gdi::COLORREF kBlack = gdi::RGB(0, 0, 0);
-// The map's margins reach one map width beyond the square; so does the mask.
-constexpr std::int32_t kOuterLow = -10000;
-constexpr std::int32_t kOuterHigh = 20000;
 // The boundary line: 0.1 mm, half the contour lines.
 constexpr std::int32_t kBoundaryLineWidth = 10;
 
@@ -40,28 +36,25 @@ std::vector<std::vector<POINT>> MapRings(const Document& doc, const DrawParamete
 
 }  // namespace
 
-void DrawBoundaryMask(gdi::DeviceContext& hdc, const Document& doc, const DrawParameters& parameters) {
-  if (!doc.mesh.boundary) return;
+std::vector<POINT> BoundaryClipPolygon(const Document& doc, const DrawParameters& parameters) {
+  if (!doc.mesh.boundary) return {};
   const std::vector<std::vector<POINT>> rings = MapRings(doc, parameters);
-  const POINT corner{kOuterLow, kOuterLow};
-  std::vector<POINT> mask{corner, POINT{kOuterHigh, kOuterLow}, POINT{kOuterHigh, kOuterHigh},
-                          POINT{kOuterLow, kOuterHigh}, corner};
-  for (const std::vector<POINT>& ring : rings) {
-    mask.insert(mask.end(), ring.begin(), ring.end());
-    mask.push_back(ring.front());
-    mask.push_back(corner);
+  std::vector<POINT> polygon(rings.front());
+  const POINT corner = rings.front().front();
+  polygon.push_back(corner);
+  for (std::size_t r = 1; r < rings.size(); ++r) {
+    polygon.insert(polygon.end(), rings[r].begin(), rings[r].end());
+    polygon.push_back(rings[r].front());
+    polygon.push_back(corner);
   }
-  const gdi::HPEN none = gdi::CreatePen(gdi::PenStyle::PS_NULL, 0, kWhite);
-  const gdi::HBRUSH white = gdi::CreateSolidBrush(kWhite);
-  hdc.SelectObject(none);
-  hdc.SelectObject(white);
-  hdc.Polygon(mask);
-  gdi::DeleteObject(white);
-  gdi::DeleteObject(none);
-  if (!doc.boundaryLine) return;
+  return polygon;
+}
+
+void DrawBoundaryLine(gdi::DeviceContext& hdc, const Document& doc, const DrawParameters& parameters) {
+  if (!doc.mesh.boundary || !doc.boundaryLine) return;
   const gdi::HPEN line = gdi::CreatePen(gdi::PenStyle::PS_SOLID, kBoundaryLineWidth, kBlack);
   hdc.SelectObject(line);
-  for (std::vector<POINT> ring : rings) {
+  for (std::vector<POINT> ring : MapRings(doc, parameters)) {
     ring.push_back(ring.front());
     hdc.Polyline(ring);
   }

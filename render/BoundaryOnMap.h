@@ -1,19 +1,16 @@
 #pragma once
-// The site boundary on the map picture (tools/Boundary.h): everything drawn
-// outside it is painted over in white, and on request the boundary itself
-// is drawn as a thin black line.
+// The site boundary on the map picture (tools/Boundary.h): the polygon the
+// bands, lines and triangle edges are clipped to, and on request the
+// boundary itself as a thin black line.
 //
-// The mask is one polygon filled by the alternate (even-odd) rule that
-// every player of the page honours: a rectangle around the map and its
-// margins, then each ring, each reached from the rectangle's first corner
+// The clip is one polygon whose even-odd inside is the boundary's: the first
+// ring, then each further ring reached from the first ring's first corner
 // and left back to it. Each bridge runs there and back along the same line,
-// so it crosses every scan line twice and changes no parity: the filled
-// region is exactly the rectangle minus the even-odd inside of the rings.
-// It has no outline, and is drawn after the bands, lines and triangle edges
-// and before the labels, the posts and the rest of the page.
-//
-// The ring corners go through the mapping of ConvertToMap (ContourMap.h), so
-// the mask meets the triangles where the look-ups say the boundary is.
+// so it crosses every scan line twice and changes no parity. The ring
+// corners go through the mapping of ConvertToMap (ContourMap.h), so the clip
+// meets the triangles where the look-ups say the boundary is.
+
+#include <vector>
 
 #include "data/Document.h"
 #include "render/gdi/DeviceContext.h"
@@ -21,7 +18,10 @@
 
 namespace plotvane {
 
-// Nothing when doc's mesh has no boundary.
-void DrawBoundaryMask(gdi::DeviceContext& hdc, const Document& doc, const DrawParameters& parameters);
+// Empty when doc's mesh has no boundary.
+std::vector<gdi::POINT> BoundaryClipPolygon(const Document& doc, const DrawParameters& parameters);
+
+// The boundary as a 0.1 mm black line, when doc.boundaryLine asks for it.
+void DrawBoundaryLine(gdi::DeviceContext& hdc, const Document& doc, const DrawParameters& parameters);
 
 }  // namespace plotvane

@@ -49,10 +49,11 @@ std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const 
   drawing.levelLines = NormalisedLevelLines(parameters);
   if (doc.labels.indexEvery > 0)
     drawing.indexLines = PageEveryNthLevel(parameters, doc.labels.base, doc.labels.indexEvery);
+  drawing.clip = BoundaryClipPolygon(doc, parameters);
   std::int32_t levelCount = 0;
   DrawContourTriangles(hdc, map, doc.mesh, parameters.lineCount, parameters.bandCount, drawing, styles, levelCount,
                        progress);
-  DrawBoundaryMask(hdc, doc, parameters);
+  DrawBoundaryLine(hdc, doc, parameters);
   progress.close();
   return levelCount;
 }

@@ -35,7 +35,8 @@ MapPoints ConvertToMap(const Document& doc, const DrawParameters& parameters);
 // style tables built for them. Prepares the progress with "描画中です。",
 // closes it at the end. Returns the level count the drawing ends with: the
 // number of contour levels. nn = 0 or nt = 0 gives a plain white map. A site
-// boundary on the mesh masks the map outside it (BoundaryOnMap.h).
+// boundary on the mesh clips the bands, lines and triangle edges to its
+// inside (BoundaryOnMap.h).
 std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const DrawParameters& parameters,
                             const LevelStyles& styles, ProgressSink& progress);
 
