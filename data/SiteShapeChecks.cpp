@@ -124,6 +124,32 @@ std::optional<EdgePair> FindSelfIntersection(const SiteShape& ring) {
   return std::nullopt;
 }
 
+std::optional<ShapePair> FindRingsMeeting(const SiteShapes& shapes) {
+  struct Edge {
+    std::size_t ring;
+    Point a, b;
+    double low() const { return std::min(a.x, b.x); }
+    double high() const { return std::max(a.x, b.x); }
+  };
+  std::vector<Edge> edges;
+  for (std::size_t r = 0; r < shapes.shapes.size(); ++r) {
+    if (!shapes.shapes[r].closed) continue;
+    const std::vector<Point> p = WithoutRepeats(shapes.shapes[r]);
+    for (std::size_t k = 0; k < p.size(); ++k) edges.push_back({r, p[k], p[(k + 1) % p.size()]});
+  }
+  std::sort(edges.begin(), edges.end(), [](const Edge& e, const Edge& f) { return e.low() < f.low(); });
+  for (std::size_t i = 0; i < edges.size(); ++i) {
+    const Edge& e = edges[i];
+    for (std::size_t j = i + 1; j < edges.size() && edges[j].low() <= e.high(); ++j) {
+      const Edge& f = edges[j];
+      if (f.ring != e.ring && Meet(e.a, e.b, f.a, f.b)) {
+        return ShapePair{std::min(e.ring, f.ring), std::max(e.ring, f.ring)};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 std::optional<Failure> CheckSiteShapes(const SiteShapes& shapes, std::string_view name) {
   if (shapes.shapes.empty()) return SiteFileFailure(name, {}, "線や閉じた図形がありません。");
   for (const SiteShape& shape : shapes.shapes) {

@@ -29,4 +29,14 @@ struct EdgePair {
 };
 std::optional<EdgePair> FindSelfIntersection(const SiteShape& ring);
 
+// The first two rings of shapes (indices into shapes.shapes) whose edges
+// cross or touch; nullopt when the rings lie apart. A boundary's rings must
+// (data/SiteShapes.h: nested as holes and islands, never crossing), or its
+// even-odd inside would not be the sum of the rings' insides.
+struct ShapePair {
+  std::size_t first = 0;
+  std::size_t second = 0;
+};
+std::optional<ShapePair> FindRingsMeeting(const SiteShapes& shapes);
+
 }  // namespace plotvane

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "data/SiteShapeChecks.h"
 #include "tools/MeshValueAt.h"
 
 namespace plotvane {
@@ -58,6 +59,10 @@ std::optional<Failure> ApplyBoundary(Document& doc, const SiteShapes& shapes, st
     rings.push_back(std::move(ring));
   }
   if (rings.empty()) return BoundaryFailure(name, "閉じた図形 (境界の多角形) がありません。");
+  if (const std::optional<ShapePair> pair = FindRingsMeeting(shapes)) {
+    return BoundaryFailure(name, "閉じた図形どうしが交わっています (" + shapes.shapes[pair->first].where + " と " +
+                                     shapes.shapes[pair->second].where + ")。");
+  }
   auto mask = std::make_shared<const BoundaryMask>(std::move(rings));
   if (!doc.drawable() || !MeetsMesh(doc, *mask)) {
     return BoundaryFailure(name, "境界がデータの範囲と重なりません。");

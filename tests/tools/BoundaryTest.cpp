@@ -176,13 +176,16 @@ TEST(Boundary, RefusedWhenItHasNoRingOrMissesTheData) {
   SiteShapes line{{SiteShape{{{1, 1}, {5, 5}}, false, "1 行目"}}};
   SiteShapes far{{SiteShape{{{100, 100}, {101, 100}, {101, 101}}, true, "1 行目"}}};
   SiteShapes around{{SiteShape{{{-50, -50}, {70, -50}, {70, 70}, {-50, 70}}, true, "1 行目"}}};
-  for (const SiteShapes* refused : {&line, &far}) {
+  SiteShapes crossing{{SiteShape{{{2, 2}, {12, 2}, {12, 12}, {2, 12}}, true, "1 行目"},
+                       SiteShape{{{8, 8}, {18, 8}, {18, 18}, {8, 18}}, true, "6 行目"}}};
+  for (const SiteShapes* refused : {&line, &far, &crossing}) {
     const std::optional<Failure> failure = ApplyBoundary(doc, *refused, "b.txt");
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->kind, FailureKind::LoadFailed);
     EXPECT_NE(failure->detail.find("b.txt"), std::string::npos);
     EXPECT_FALSE(doc.mesh.boundary);
   }
+  EXPECT_NE(ApplyBoundary(doc, crossing, "b.txt")->detail.find("1 行目 と 6 行目"), std::string::npos);
   // A ring around all the data holds every mesh vertex.
   EXPECT_FALSE(ApplyBoundary(doc, around, "b.txt"));
   ASSERT_TRUE(doc.mesh.boundary);
