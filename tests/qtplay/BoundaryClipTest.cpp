@@ -1,7 +1,7 @@
 // The page of a site boundary in every output: the PNG (drawn straight into
 // the pixels), the same page through QPainter, and the SVG read back by
 // rsvg-convert show the map inside the rings and white beyond them, a hole
-// included; the EMF clips by a path.
+// included.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <memory>
 
 #include "data/BoundaryMask.h"
@@ -19,7 +18,6 @@
 #include "qtplay/PictureFormats.h"
 #include "qtplay/QtPlayer.h"
 #include "render/PageComposition.h"
-#include "render/emf/EmfWriter.h"
 #include "support/PointGenerators.h"
 #include "support/TempDir.h"
 
@@ -115,22 +113,6 @@ TEST_F(BoundaryPage, SvgReadBackShowsTheMapOnlyInside) {
   ASSERT_TRUE(convert.waitForFinished(60000));
   ASSERT_EQ(convert.exitCode(), 0);
   expectClipped(QImage(png).convertToFormat(QImage::Format_RGB32), "SVG");
-}
-
-TEST_F(BoundaryPage, EmfClipsByAPathAndEndsTheClipBeforeTheMargins) {
-  ASSERT_FALSE(gdi::CopyEnhMetaFileA(page, dir.file("page.emf")));
-  const std::string bytes = test::ReadBytes(dir.file("page.emf"));
-  std::vector<std::uint32_t> clipRecords;
-  for (std::size_t at = 0; at + 8 <= bytes.size();) {
-    std::uint32_t type = 0, size = 0;
-    std::memcpy(&type, bytes.data() + at, 4);
-    std::memcpy(&size, bytes.data() + at + 4, 4);
-    if (type == 59 || type == 60 || type == 67 || type == 75) clipRecords.push_back(type);
-    ASSERT_GE(size, 8u);
-    at += size;
-  }
-  // Clip from none, the path, selected; later back to none.
-  EXPECT_EQ(clipRecords, (std::vector<std::uint32_t>{75, 59, 60, 67, 75}));
 }
 
 }  // namespace
