@@ -29,14 +29,16 @@ struct EdgePair {
 };
 std::optional<EdgePair> FindSelfIntersection(const SiteShape& ring);
 
-// The first two rings of shapes (indices into shapes.shapes) whose edges
-// cross or touch; nullopt when the rings lie apart. A boundary's rings must
-// (data/SiteShapes.h: nested as holes and islands, never crossing), or its
-// even-odd inside would not be the sum of the rings' insides.
+// The first two rings of shapes (indices into shapes.shapes) that overlap
+// in part: two edges cross, or one ring has corners or edge middles both
+// inside and outside the other. Rings may lie one within another (holes and
+// islands) or side by side sharing edges and corners (neighbouring lots);
+// nullopt then. A boundary's even-odd inside is the signed sum of such
+// rings' insides, which the exact volume relies on.
 struct ShapePair {
   std::size_t first = 0;
   std::size_t second = 0;
 };
-std::optional<ShapePair> FindRingsMeeting(const SiteShapes& shapes);
+std::optional<ShapePair> FindRingsOverlapping(const SiteShapes& shapes);
 
 }  // namespace plotvane

@@ -59,8 +59,8 @@ std::optional<Failure> ApplyBoundary(Document& doc, const SiteShapes& shapes, st
     rings.push_back(std::move(ring));
   }
   if (rings.empty()) return BoundaryFailure(name, "閉じた図形 (境界の多角形) がありません。");
-  if (const std::optional<ShapePair> pair = FindRingsMeeting(shapes)) {
-    return BoundaryFailure(name, "閉じた図形どうしが交わっています (" + shapes.shapes[pair->first].where + " と " +
+  if (const std::optional<ShapePair> pair = FindRingsOverlapping(shapes)) {
+    return BoundaryFailure(name, "閉じた図形どうしが重なっています (" + shapes.shapes[pair->first].where + " と " +
                                      shapes.shapes[pair->second].where + ")。");
   }
   auto mask = std::make_shared<const BoundaryMask>(std::move(rings));

@@ -23,7 +23,7 @@ namespace plotvane {
 
 // Makes the rings of shapes the boundary of doc's mesh (open lines are not
 // a boundary and are passed over). Fails, leaving doc as it was, when shapes
-// has no ring, when two rings cross or touch, or when the rings miss the
+// has no ring, when two rings overlap in part, or when the rings miss the
 // mesh: no mesh vertex lies inside them and no ring corner or edge midpoint
 // lies on a triangle. name is the file's, for the message.
 std::optional<Failure> ApplyBoundary(Document& doc, const SiteShapes& shapes, std::string_view name);

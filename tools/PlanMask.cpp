@@ -35,6 +35,21 @@ double SignedArea(const MaskRing& ring) {
   return twice / 2;
 }
 
+// A point a hair inside the ring, beside the middle of one of its edges: a
+// corner could lie on a neighbouring ring's edge, a point inside cannot
+// when rings only share edges. The hair is a millionth of the edge, and
+// the edges are tried in turn until the point lands inside.
+MaskPoint PointJustInside(const MaskRing& ring, const BoundaryMask& alone, double orientation) {
+  for (std::size_t k = 0; k < ring.size(); ++k) {
+    const MaskPoint& a = ring[k];
+    const MaskPoint& b = ring[(k + 1) % ring.size()];
+    const double hair = 1e-6 * orientation;
+    const MaskPoint inner{(a.x + b.x) / 2 - hair * (b.y - a.y), (a.y + b.y) / 2 + hair * (b.x - a.x)};
+    if (alone.contains(inner.x, inner.y)) return inner;
+  }
+  return ring.front();
+}
+
 // d of the piece as a plane d0 + a (x - x0) + b (y - y0), from the corner
 // pair that spans the largest triangle with corner 0.
 struct Plane {
@@ -74,13 +89,18 @@ PlanMask::PlanMask(const BoundaryMask& mask, const DataRange& range, double orig
     }
     m_rings.push_back(std::move(ring));
   }
-  // The parity of a ring: how many others hold its first corner.
-  for (Ring& ring : m_rings) {
+  // The parity of a ring: how many others hold a point just inside it.
+  std::vector<BoundaryMask> alone;
+  for (const Ring& ring : m_rings) alone.emplace_back(std::vector<MaskRing>{ring.points});
+  for (std::size_t r = 0; r < m_rings.size(); ++r) {
+    Ring& ring = m_rings[r];
+    const double orientation = SignedArea(ring.points) < 0 ? -1.0 : 1.0;
+    const MaskPoint inner = PointJustInside(ring.points, alone[r], orientation);
     int around = 0;
-    for (const Ring& other : m_rings) {
-      if (&other != &ring && BoundaryMask({other.points}).contains(ring.points[0].x, ring.points[0].y)) ++around;
+    for (std::size_t other = 0; other < m_rings.size(); ++other) {
+      if (other != r && alone[other].contains(inner.x, inner.y)) ++around;
     }
-    ring.weight = (around % 2 == 0 ? 1.0 : -1.0) * (SignedArea(ring.points) < 0 ? -1.0 : 1.0);
+    ring.weight = (around % 2 == 0 ? 1.0 : -1.0) * orientation;
   }
   m_cells = kEdgeCells;
   m_cellX = std::max(m_inside.xMax() - m_inside.xMin(), 1e-300) / m_cells;

@@ -4,10 +4,11 @@
 // convex piece's linear d over the part of the piece inside it.
 //
 // The inside is the even-odd region of the rings. For rings that do not
-// cross one another (each is simple, data/SiteShapeChecks.h) that region is
-// the sum of the rings' interiors, each counted +1 or -1 by the parity of the
-// rings around it: an outer ring +1, a hole in it -1, an island in the hole
-// +1. So the integral over piece ∩ region is the signed sum of the integrals
+// overlap in part (each is simple and lies within, around or beside each
+// other one, data/SiteShapeChecks.h) that region is the sum of the rings'
+// interiors, each counted +1 or -1 by the parity of the rings around it: an
+// outer ring +1, a hole in it -1, an island in the hole +1, a neighbouring
+// lot +1. So the integral over piece ∩ region is the signed sum of the integrals
 // over piece ∩ ring interior, and each of those is the ring clipped to the
 // convex piece (Sutherland-Hodgman: exact for areas and integrals even where
 // a concave ring leaves edges running to and fro along the piece's sides,

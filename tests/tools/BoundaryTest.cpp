@@ -144,6 +144,30 @@ TEST(Boundary, TinVolumeIsTheIntegralOverTheRingsWithTheHoleTakenOut) {
   EXPECT_EQ(f.fill, 0);
 }
 
+// Neighbouring lots share edges and corners, a corner of one lying on the
+// other's edge: the area is the sum of the lots.
+TEST(Boundary, NeighbouringLotsAddUp) {
+  ToolMesh t = PlaneMesh();
+  const std::vector<MaskRing> lots = {{{2.5, 3.5}, {9.5, 3.5}, {9.5, 15.5}, {2.5, 15.5}},
+                                      {{9.5, 9.5}, {9.5, 3.5}, {17.5, 2.5}, {16.5, 15.5}, {9.5, 15.5}}};
+  SiteShapes shapes;
+  for (const MaskRing& lot : lots) {
+    SiteShape shape;
+    shape.closed = true;
+    for (const MaskPoint& p : lot) shape.vertices.push_back({p.x, p.y});
+    shapes.shapes.push_back(shape);
+  }
+  Document doc;
+  doc.points.nn = 441;
+  doc.mesh = t.mesh;
+  doc.range = t.range;
+  ASSERT_FALSE(ApplyBoundary(doc, shapes, "lots.sim"));
+  const VolumeSurface s{&doc.mesh, doc.range, ReadDistortionLimit(test::WithLimit(""))};
+  const VolumeFigures f = ComputeVolume(s, {0.0, {}}, {VolumeMethod::Tin, kDefaultVolumeCell});
+  const double area = MomentsOf(lots[0]).area + MomentsOf(lots[1]).area;
+  EXPECT_NEAR(f.area, area, 1e-9 * area);
+}
+
 TEST(Boundary, GridVolumeCountsTheCellCentresInside) {
   ToolMesh t = PlaneMesh();
   t.mesh.boundary = std::make_shared<const BoundaryMask>(Normalised(kSite, t.range));
@@ -178,7 +202,10 @@ TEST(Boundary, RefusedWhenItHasNoRingOrMissesTheData) {
   SiteShapes around{{SiteShape{{{-50, -50}, {70, -50}, {70, 70}, {-50, 70}}, true, "1 行目"}}};
   SiteShapes crossing{{SiteShape{{{2, 2}, {12, 2}, {12, 12}, {2, 12}}, true, "1 行目"},
                        SiteShape{{{8, 8}, {18, 8}, {18, 18}, {8, 18}}, true, "6 行目"}}};
-  for (const SiteShapes* refused : {&line, &far, &crossing}) {
+  // Overlapping without a proper crossing: edges meet only end to side.
+  SiteShapes lapping{{SiteShape{{{2, 2}, {12, 2}, {12, 12}, {2, 12}}, true, "1 行目"},
+                      SiteShape{{{7, 2}, {17, 2}, {17, 12}, {7, 12}}, true, "6 行目"}}};
+  for (const SiteShapes* refused : {&line, &far, &crossing, &lapping}) {
     const std::optional<Failure> failure = ApplyBoundary(doc, *refused, "b.txt");
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->kind, FailureKind::LoadFailed);
