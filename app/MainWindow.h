@@ -26,6 +26,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "app/CommandGuard.h"
@@ -170,8 +171,10 @@ class MainWindow final : public QMainWindow {
   // the data is drawn whole again.
   void clearSiteShapes();
   // Masks the document with the session's boundary, if any; a boundary that
-  // does not fit the data is reported and the data left whole.
-  void applySiteShapes();
+  // does not fit the data leaves it whole and comes back as the failure,
+  // for the caller to report once its operation has ended.
+  std::optional<Failure> applySiteShapes();
+  void reportSiteFailure(const std::optional<Failure>& failure);
   void showSiteInTitle();
 
   Ui::MainWindow m_ui;

@@ -122,6 +122,7 @@ void MainWindow::openDataFile(const QString& path, const SkipOptions& skip, cons
 
 void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& skip, const LoadOptions& options) {
   LoadStatus status = LoadStatus::Meshed;
+  std::optional<Failure> siteFailure;
   {
     CommandGuard::Scope busy(m_guard);
     m_ui.Picture2->clear();
@@ -130,7 +131,7 @@ void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& s
     QCoreApplication::processEvents();
     status = OpenDataFile(path, m_doc, m_progress, skip, options);
     if (status == LoadStatus::Meshed) {
-      applySiteShapes();
+      siteFailure = applySiteShapes();
       redraw();
       // What a survey file's load read, left out and kept, until the mouse
       // moves over the map.
@@ -141,6 +142,7 @@ void MainWindow::openLocalDataFile(const std::string& path, const SkipOptions& s
   // program while the box is open.
   const std::string message = LoadMessageText(m_doc, status);
   if (!message.empty()) m_dialogs.message(this, FromUtf8(messages::kErrorTitle), FromUtf8(message));
+  reportSiteFailure(siteFailure);
   closeIfPending();
 }
 

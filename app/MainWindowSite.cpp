@@ -31,15 +31,18 @@ void MainWindow::openBoundary() {
   m_siteFileDialogPath = path;
   SiteShapes shapes;
   if (const std::optional<Failure> failure = ReadSiteFile(QFile::encodeName(path).toStdString(), shapes)) {
-    m_dialogs.message(this, FromUtf8(messages::kErrorTitle), FromUtf8(failure->text()));
+    reportSiteFailure(failure);
     return;
   }
   m_boundaryShapes = std::move(shapes);
   m_boundaryName = QFileInfo(path).fileName();
   showSiteInTitle();
   if (m_doc.drawable()) {
-    applySiteShapes();
+    // The data is shown whole when the boundary does not fit it; the
+    // boundary stays chosen for the next load.
+    const std::optional<Failure> failure = applySiteShapes();
     clearAndRedraw();
+    reportSiteFailure(failure);
   }
 }
 
@@ -52,11 +55,13 @@ void MainWindow::clearSiteShapes() {
   if (m_doc.drawable()) clearAndRedraw();
 }
 
-void MainWindow::applySiteShapes() {
+std::optional<Failure> MainWindow::applySiteShapes() {
   ClearBoundary(m_doc);
-  if (m_boundaryShapes.shapes.empty() || !m_doc.drawable()) return;
-  const std::optional<Failure> failure = ApplyBoundary(m_doc, m_boundaryShapes, m_boundaryName.toStdString());
-  // The data is shown whole; the boundary stays chosen for the next load.
+  if (m_boundaryShapes.shapes.empty() || !m_doc.drawable()) return std::nullopt;
+  return ApplyBoundary(m_doc, m_boundaryShapes, m_boundaryName.toStdString());
+}
+
+void MainWindow::reportSiteFailure(const std::optional<Failure>& failure) {
   if (failure) m_dialogs.message(this, FromUtf8(messages::kErrorTitle), FromUtf8(failure->text()));
 }
 
