@@ -90,6 +90,8 @@ void MainWindow::connectCommands() {
   connect(m_ui.volume, &QAction::triggered, this, &MainWindow::openVolumeWindow);
   connect(m_ui.exportContours, &QAction::triggered, this, &MainWindow::exportContours);
   connect(m_ui.exportTin, &QAction::triggered, this, &MainWindow::exportTin);
+  connect(m_ui.loadBoundary, &QAction::triggered, this, &MainWindow::openBoundary);
+  connect(m_ui.clearSite, &QAction::triggered, this, &MainWindow::clearSiteShapes);
   connect(m_ui.mnuVer, &QAction::triggered, this, &MainWindow::showAbout);
   connect(m_ui.Picture2, &PageSurface::mouseMovedMm, this, &MainWindow::showValueUnderCursor);
 }

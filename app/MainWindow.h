@@ -28,6 +28,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/CommandGuard.h"
@@ -40,6 +41,7 @@
 #include "contours/CoordinateSystem.h"
 #include "data/DataFileReader.h"
 #include "data/Document.h"
+#include "data/SiteShapes.h"
 #include "load/OpenDataFile.h"
 #include "render/gdi/EnhMetaFile.h"
 #include "ui_MainWindow.h"
@@ -186,6 +188,17 @@ class MainWindow final : public QMainWindow {
   void showDifference(const std::shared_ptr<Document>& difference);
   void noteWindowOutsideData();
   void exportTin();
+  // MainWindowSite.cpp
+  void openBoundary();
+  // Forgets the session's boundary (and whatever other site shapes join it):
+  // the data is drawn whole again.
+  void clearSiteShapes();
+  // Masks the document with the session's boundary, if any; a boundary that
+  // does not fit the data leaves it whole and comes back as the failure,
+  // for the caller to report once its operation has ended.
+  std::optional<Failure> applySiteShapes();
+  void reportSiteFailure(const std::optional<Failure>& failure);
+  void showSiteInTitle();
 
   Ui::MainWindow m_ui;
   QLabel* m_panel1 = nullptr;
@@ -216,6 +229,11 @@ class MainWindow final : public QMainWindow {
   QString m_tinFilePath;
   // The coordinate system last chosen for a GIS file, for the run.
   CoordinateSystem m_coordinateSystem;
+  // The session's boundary, applied to every load until cleared; its file
+  // name for the title, empty when there is none.
+  SiteShapes m_boundaryShapes;
+  QString m_boundaryName;
+  QString m_siteFileDialogPath;
   QPointer<SkipLinesDialog> m_skipLinesDialog;
   QPointer<LasClassDialog> m_lasClassDialog;
   // Where the settings dialog and the tool windows were last put.

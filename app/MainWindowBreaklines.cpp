@@ -2,11 +2,9 @@
 // applied to the data now loaded (meshed again) and to every later load
 // until cleared.
 
-#include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
 
 #include "app/FileFilter.h"
 #include "app/MainWindow.h"
@@ -26,13 +24,7 @@ QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 }  // namespace
 
 void MainWindow::addBreaklineCommands() {
-  auto* read = new QAction(QStringLiteral("ブレークラインの読込..."), this);
-  read->setObjectName(QStringLiteral("readBreaklines"));
-  // After the two loads, before the separator that ends them.
-  const QList<QAction*> items = m_ui.mnuFile->actions();
-  const qsizetype after = items.indexOf(m_ui.mnuFileNew2) + 1;
-  m_ui.mnuFile->insertAction(after < items.size() ? items[after] : nullptr, read);
-  connect(read, &QAction::triggered, this, &MainWindow::readBreaklines);
+  connect(m_ui.readBreaklines, &QAction::triggered, this, &MainWindow::readBreaklines);
   m_breaklinePanel = new QLabel(m_ui.StatusBar1);
   m_breaklinePanel->setObjectName(QStringLiteral("BreaklinePanel"));
   m_ui.StatusBar1->addPermanentWidget(m_breaklinePanel);

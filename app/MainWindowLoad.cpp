@@ -100,6 +100,7 @@ void MainWindow::loadChosenFile(const QString& path, const SkipOptions& skip, co
   const QString name = QFileInfo(path).fileName();
   m_doc.fileTitle = FileTitleOf(name.toStdString());
   setWindowTitle(MenuLoadCaption(name));
+  showSiteInTitle();
   openDataFile(path, skip, options);
 }
 
@@ -127,6 +128,7 @@ LoadStatus MainWindow::openLocalDataFile(const std::string& path, const SkipOpti
 LoadStatus MainWindow::loadIntoDocument(const std::string& path, const SkipOptions& skip, const LoadOptions& options,
                                         const DrawSettings* keep) {
   LoadStatus status = LoadStatus::Meshed;
+  std::optional<Failure> siteFailure;
   {
     CommandGuard::Scope busy(m_guard);
     m_ui.Picture2->clear();
@@ -141,18 +143,24 @@ LoadStatus MainWindow::loadIntoDocument(const std::string& path, const SkipOptio
     m_loadedOptions = options;
     if (status == LoadStatus::Meshed) {
       if (keep) m_doc.settings = kept;
+      siteFailure = applySiteShapes();
       redraw();
       // What a survey file's load read, left out and kept, until the mouse
       // moves over the map.
       m_panel1->setText(FromUtf8(m_doc.survey.loadNote));
     }
   }
-  // The caption names only a file whose data are on screen.
-  if (status != LoadStatus::Meshed) setWindowTitle(QString::fromLatin1(kProgramTitle));
+  // The caption names only a file whose data are on screen (a new mesh of
+  // the same file, kept settings and all, leaves it to its caller).
+  if (status != LoadStatus::Meshed && keep == nullptr) {
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
+    showSiteInTitle();
+  }
   // Outside the operation, so that a close requested meanwhile can end the
   // program while the box is open.
   const std::string message = LoadMessageText(m_doc, status);
   if (!message.empty()) m_dialogs.message(this, FromUtf8(messages::kErrorTitle), FromUtf8(message));
+  reportSiteFailure(siteFailure);
   closeIfPending();
   return status;
 }

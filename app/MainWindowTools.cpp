@@ -88,7 +88,10 @@ void MainWindow::showDifference(const std::shared_ptr<Document>& difference) {
   if (m_guard.busy()) return;
   ReplaceSurface(m_doc, std::move(*difference));
   setWindowTitle(MenuLoadCaption(QString::fromStdString(m_doc.fileTitle)));
+  showSiteInTitle();
+  const std::optional<Failure> siteFailure = applySiteShapes();
   clearAndRedraw();
+  reportSiteFailure(siteFailure);
 }
 
 // What the map shows, with the current settings; nothing before a map.

@@ -11,8 +11,11 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <QImage>
+#include <cmath>
 #include <memory>
+#include <vector>
 
+#include "data/BoundaryMask.h"
 #include "qtplay/PageWriters.h"
 #include "qtplay/PictureFormats.h"
 #include "render/PageComposition.h"
@@ -55,6 +58,32 @@ void BM_RasterisePage(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RasterisePage)->Arg(10000)->Arg(99999)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A site boundary of 400 corners with a hole of 100, over most of the data.
+std::shared_ptr<const BoundaryMask> BenchBoundary() {
+  std::vector<MaskRing> rings(2);
+  for (int k = 0; k < 400; ++k) {
+    const double angle = 2 * M_PI * k / 400, r = 40 + 5 * std::sin(7 * angle);
+    rings[0].push_back({50 + r * std::cos(angle), 50 + r * std::sin(angle)});
+  }
+  for (int k = 0; k < 100; ++k) {
+    const double angle = 2 * M_PI * k / 100;
+    rings[1].push_back({45 + 10 * std::cos(angle), 55 + 8 * std::sin(angle)});
+  }
+  return std::make_shared<const BoundaryMask>(std::move(rings));
+}
+
+// Composing and rasterising the page, without (0) and with (1) a boundary.
+void BM_PageWithBoundary(benchmark::State& state) {
+  Document doc = LoadedDocument(static_cast<int>(state.range(0)));
+  if (state.range(1) != 0) doc.mesh.boundary = BenchBoundary();
+  for (auto _ : state) {
+    const gdi::EnhMetaFile page = ComposePage(doc, NullProgress());
+    const QImage image = qtplay::renderImage(page);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_PageWithBoundary)->Args({99999, 0})->Args({99999, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_WritePng(benchmark::State& state) {
   const gdi::EnhMetaFile page = ComposePage(LoadedDocument(static_cast<int>(state.range(0))), NullProgress());

@@ -105,6 +105,7 @@ class CountingSink final : public PlaybackSink {
   void polyline(std::span<const PointF> points) override { calls += static_cast<std::int64_t>(points.size()); }
   void line(PointF, PointF) override { ++calls; }
   void text(const TextRun&) override {}
+  void clip(std::span<const PointF>) override {}
   std::int64_t calls = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "cli/CliLoad.h"
 
+#include "cli/BoundaryOption.h"
 #include "cli/ExitStatus.h"
 #include "common/Capacity.h"
 #include "common/Messages.h"
@@ -64,6 +65,7 @@ void AddLoadOptions(CLI::App& table, LoadArguments& load) {
   AddSwitch(table, "--equal-aspect", load.equalAspect, "widen the narrower side of the window to true scale");
   AddSwitch(table, "--isotropic", load.isotropic, "mesh X and Y at one scale (Delaunay in the data's proportions)");
   table.add_option("--breaklines", load.breaklines, "lines the mesh follows (text, GeoJSON or DXF)")->type_name("FILE");
+  AddBoundaryOption(table, load.boundary);
 }
 
 void AddSurveyFileOptions(CLI::App& table, LoadArguments& load) {
@@ -157,7 +159,7 @@ std::optional<int> ApplySurveyOptions(const LoadArguments& load, Document& doc, 
     }
   }
   if (load.equalAspect) ApplyEqualAspect(doc.settings, doc.range);
-  return std::nullopt;
+  return ApplyBoundaryOption(load.boundary, doc, err);
 }
 
 namespace {

@@ -5,13 +5,15 @@
 //   FILE [--skip-lines N] [--skip-prefixes TEXT] [--columns X,Y,Z] [--x-north]
 //        [--las-class LIST] [--thin CELL] [--surface NAME]
 //        [--interval D [--base B]] [--equal-aspect] [--isotropic] [--breaklines FILE]
+//        [--boundary FILE]
 // and, for the commands that draw or look up values,
 //   [--view VIEW.ctv] [--sq LIMIT]
 //
 // The settings are applied after the load in a fixed order: --view (read as
 // "設定の読込" reads it), then --sq, then the interval, then the aspect, so
 // that the interval decides Z1, Z2 and n whatever a view file said and the
-// aspect works on the window in force.
+// aspect works on the window in force. The boundary (cli/BoundaryOption.h)
+// comes last, on the finished mesh.
 
 #include <optional>
 #include <ostream>
@@ -35,6 +37,7 @@ struct LoadArguments {
   std::string breaklines;  // empty: none
   // FILE2 of --difference: the surface is FILE's minus FILE2's.
   std::optional<std::string> difference;
+  std::optional<std::string> boundary;
 };
 
 struct ViewArguments {
@@ -58,8 +61,9 @@ void AddViewOptions(CLI::App& table, ViewArguments& view);
 // be a failure).
 std::optional<int> LoadDataFile(const LoadArguments& load, Document& doc, LoadStatus& status, std::ostream& err);
 
-// Applies the interval and the aspect to a meshed load. Returns an exit
-// status on an interval that does not fit the data (a usage error).
+// Applies the interval, the aspect and the boundary to a meshed load. Returns an exit
+// status on an interval that does not fit the data (a usage error) or a
+// boundary that cannot be used.
 std::optional<int> ApplySurveyOptions(const LoadArguments& load, Document& doc, std::ostream& err);
 
 // LoadDataFile (and with --difference the second file and the difference),

@@ -48,6 +48,7 @@ struct RenderOptions {
   std::optional<double> scale;
   std::optional<std::string> paper;
   bool landscape = false;
+  bool boundaryLine = false;
   std::optional<std::string> levels;
 };
 
@@ -123,6 +124,7 @@ std::unique_ptr<CLI::App> RenderTable(RenderOptions& o) {
   scale->needs(paper);
   paper->needs(scale);
   AddSwitch(*table, "--landscape", o.landscape, "turn the paper of --scale sideways")->needs(scale);
+  AddSwitch(*table, "--boundary-line", o.boundaryLine, "draw the site boundary as a thin line")->needs("--boundary");
   return table;
 }
 
@@ -174,6 +176,7 @@ int RunRender(const Words& words, std::ostream& out, std::ostream& err) {
   if (stop) return *stop;
   doc.labels = LabelOptions{o.labels, o.labelEvery.value_or(0), o.indexEvery.value_or(0), o.load.base.value_or(0.0)};
   doc.explicitLevels = std::move(levels);
+  doc.boundaryLine = o.boundaryLine;
   doc.posts = PostOptions{o.posts, !o.postLabels          ? PostLabel::None
                                    : *o.postLabels == "z" ? PostLabel::Z
                                                           : PostLabel::Name};

@@ -4,6 +4,7 @@
 
 #include "common/SafeFile.h"
 #include "contours/BandRepair.h"
+#include "contours/BoundaryClip.h"
 #include "contours/CsvWriter.h"
 #include "contours/DxfWriter.h"
 #include "contours/FileExtension.h"
@@ -44,6 +45,7 @@ ContourSet BuildContourSet(const Document& doc, const DrawSettings& settings, bo
     contours.bands = BuildBandPolygons(mesh, CollectBandOutlines(mesh));
     RepairBands(contours);
   }
+  ClipToBoundary(contours, doc);
   return contours;
 }
 

@@ -20,6 +20,7 @@
 //   of earlier data is ever taken for the new points.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,8 @@
 #include "settings/RampChoice.h"
 
 namespace plotvane {
+
+class BoundaryMask;  // data/BoundaryMask.h
 
 struct PointSet {
   PointIndex nn = 0;
@@ -57,6 +60,10 @@ struct Mesh {
   // first look-up (LocatorOf in tools/MeshLocator.h) and forgotten with the
   // triangles.
   LocatorCache locator;
+  // The site boundary the look-ups, the volumes and the page keep to
+  // (tools/Boundary.h); null when there is none, and everything is as if
+  // the mask did not exist. Shared, as it never changes once made.
+  std::shared_ptr<const BoundaryMask> boundary;
 
   // Forgets the triangles and their index (the point arrays stay as they are).
   void clearTriangles() {
@@ -83,6 +90,7 @@ struct Document {
   RampChoice ramp;                     // likewise
   PostOptions posts;                   // likewise
   std::vector<double> explicitLevels;  // likewise (settings/LevelList.h); empty: n even steps
+  bool boundaryLine = false;           // likewise: the site boundary drawn as a thin line
 
   bool hasData() const { return points.nn != 0; }
   bool drawable() const { return points.nn >= 1 && errMsg.empty() && mesh.nt >= 1; }

@@ -87,6 +87,54 @@ std::optional<Failure> CheckShape(const SiteShape& shape, std::string_view name)
   return std::nullopt;
 }
 
+enum class Side { Inside, Outside, On };
+
+// Where q lies against the ring: on an edge, or inside or outside by the
+// even-odd rule.
+Side SideOf(const Point& q, const std::vector<Point>& ring) {
+  bool inside = false;
+  for (std::size_t k = 0; k < ring.size(); ++k) {
+    const Point& a = ring[k];
+    const Point& b = ring[(k + 1) % ring.size()];
+    if (Sign(Cross(a, b, q)) == 0 && Within(a, b, q)) return Side::On;
+    if ((a.y > q.y) != (b.y > q.y) && q.x < a.x + (q.y - a.y) * (b.x - a.x) / (b.y - a.y)) inside = !inside;
+  }
+  return inside ? Side::Inside : Side::Outside;
+}
+
+// An edge of a crosses an edge of b at a point inside both.
+bool CrossProperly(const std::vector<Point>& a, const std::vector<Point>& b) {
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const Point& p = a[i];
+    const Point& q = a[(i + 1) % a.size()];
+    for (std::size_t j = 0; j < b.size(); ++j) {
+      const Point& r = b[j];
+      const Point& s = b[(j + 1) % b.size()];
+      if (Sign(Cross(r, s, p)) * Sign(Cross(r, s, q)) < 0 && Sign(Cross(p, q, r)) * Sign(Cross(p, q, s)) < 0) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// Some corner or edge middle of a lies inside b and another outside it: a
+// is neither within b (a hole or island) nor beside it (a neighbouring lot
+// sharing edges).
+bool Straddles(const std::vector<Point>& a, const std::vector<Point>& b) {
+  bool in = false, out = false;
+  for (std::size_t i = 0; i < a.size() && !(in && out); ++i) {
+    const Point& p = a[i];
+    const Point& q = a[(i + 1) % a.size()];
+    for (const Point& sample : {p, Point{(p.x + q.x) / 2, (p.y + q.y) / 2}}) {
+      const Side side = SideOf(sample, b);
+      in = in || side == Side::Inside;
+      out = out || side == Side::Outside;
+    }
+  }
+  return in && out;
+}
+
 }  // namespace
 
 std::optional<EdgePair> FindSelfIntersection(const SiteShape& ring) {
@@ -119,6 +167,33 @@ std::optional<EdgePair> FindSelfIntersection(const SiteShape& ring) {
         continue;
       }
       return EdgePair{std::min(e, f) + 1, std::max(e, f) + 1};
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<ShapePair> FindRingsOverlapping(const SiteShapes& shapes) {
+  struct Ring {
+    std::size_t shape;
+    std::vector<Point> p;
+    double xMin = INFINITY, yMin = INFINITY, xMax = -INFINITY, yMax = -INFINITY;
+  };
+  std::vector<Ring> rings;
+  for (std::size_t r = 0; r < shapes.shapes.size(); ++r) {
+    if (!shapes.shapes[r].closed) continue;
+    Ring ring{r, WithoutRepeats(shapes.shapes[r])};
+    for (const Point& q : ring.p) {
+      ring.xMin = std::min(ring.xMin, q.x), ring.xMax = std::max(ring.xMax, q.x);
+      ring.yMin = std::min(ring.yMin, q.y), ring.yMax = std::max(ring.yMax, q.y);
+    }
+    rings.push_back(std::move(ring));
+  }
+  for (std::size_t i = 0; i < rings.size(); ++i) {
+    for (std::size_t j = i + 1; j < rings.size(); ++j) {
+      const Ring& a = rings[i];
+      const Ring& b = rings[j];
+      if (a.xMax < b.xMin || b.xMax < a.xMin || a.yMax < b.yMin || b.yMax < a.yMin) continue;
+      if (CrossProperly(a.p, b.p) || Straddles(a.p, b.p) || Straddles(b.p, a.p)) return ShapePair{a.shape, b.shape};
     }
   }
   return std::nullopt;

@@ -29,4 +29,16 @@ struct EdgePair {
 };
 std::optional<EdgePair> FindSelfIntersection(const SiteShape& ring);
 
+// The first two rings of shapes (indices into shapes.shapes) that overlap
+// in part: two edges cross, or one ring has corners or edge middles both
+// inside and outside the other. Rings may lie one within another (holes and
+// islands) or side by side sharing edges and corners (neighbouring lots);
+// nullopt then. A boundary's even-odd inside is the signed sum of such
+// rings' insides, which the exact volume relies on.
+struct ShapePair {
+  std::size_t first = 0;
+  std::size_t second = 0;
+};
+std::optional<ShapePair> FindRingsOverlapping(const SiteShapes& shapes);
+
 }  // namespace plotvane

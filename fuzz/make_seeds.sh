@@ -20,10 +20,12 @@
 #   las_reader:  file bytes, then two control bytes: thinning cell (0
 #                automatic), class (0 all) - read from the end
 #   landxml_reader: file bytes, then one control byte: surface (odd "S")
+#   site_file:   one control byte first: format (mod 4: text, GeoJSON, DXF,
+#                SIMA), then the file bytes
 set -euo pipefail
 out="$(cd "$(dirname "$0")" && pwd)/corpus"
 rm -rf "$out"
-mkdir -p "$out"/{data_reader,view_file,number_text,load_road,mesh,sima_reader,las_reader,landxml_reader}
+mkdir -p "$out"/{data_reader,view_file,number_text,load_road,mesh,sima_reader,las_reader,landxml_reader,site_file}
 
 # seed TARGET NAME FORMAT [ARGS...]: one file, written with printf.
 seed() {
@@ -167,5 +169,11 @@ lx_pnts='<Pnts><P id="1">0 50 10</P><P id="2">10 0 20</P><P id="3">20 50 10</P><
 seed landxml_reader surface "${lx_head}<Surfaces><Surface name=\"S\"><Definition>${lx_pnts}<Faces><F>1 2 4</F><F>2 3 4</F><F i=\"1\">1 3 4</F></Faces></Definition></Surface></Surfaces></LandXML>\n\1"
 seed landxml_reader two_surfaces "${lx_head}<Surfaces><Surface name=\"A\"><Definition>${lx_pnts}<Faces><F>1 2 3</F></Faces></Definition></Surface><Surface name=\"S\"><Definition>${lx_pnts}<Faces><F>1 3 4</F></Faces></Definition></Surface></Surfaces></LandXML>\n\0"
 seed landxml_reader cgpoints "${lx_head}<CgPoints><CgPoint name=\"a\">1 2 3</CgPoint><CgPoint>4 5</CgPoint><CgPoint>7 8 9</CgPoint><CgPoint>3 9 1</CgPoint></CgPoints></LandXML>\n\0"
+
+# --- site_file ---------------------------------------------------------------
+seed site_file text '\0# site\n0 0\n10,0\n10\t10\n0 0\n\n1 1 5\n2 2 6\n'
+seed site_file geojson '\1{"type":"FeatureCollection","features":[{"type":"Feature","properties":{},"geometry":{"type":"Polygon","coordinates":[[[0,0],[10,0],[10,10],[0,10],[0,0]],[[2,2],[4,2],[4,4],[2,2]]]}}]}'
+seed site_file dxf '\2%s' "$(printf '0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n8\n0\n90\n4\n70\n1\n38\n5.5\n10\n0\n20\n0\n10\n10\n20\n0\n10\n10\n20\n10\n10\n0\n20\n10\n0\nLINE\n8\n0\n10\n0\n20\n0\n30\n2\n11\n5\n21\n5\n31\n3\n0\nENDSEC\n0\nEOF\n')"
+seed site_file sima '\3A01,1,a,0,0,1,\nA01,2,b,0,10,1,\nA01,3,c,10,10,,\nD00,1,lot,1,\nB01,1,a,\nB01,2,b,\nB01,3,c,\nD99,\n'
 
 echo "seeds written to $out: $(find "$out" -type f | wc -l) files, $(du -sk "$out" | cut -f1) kB"

@@ -95,11 +95,40 @@ void PixelSink::line(gdi::PointF from, gdi::PointF to) {
 
 void PixelSink::text(const gdi::TextRun& run) { m_fallback.text(run); }
 
+void PixelSink::clip(std::span<const gdi::PointF> polygon) {
+  m_fallback.clip(polygon);
+  m_mask.clear();
+  if (!polygon.empty()) {
+    m_mask.assign(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), 0);
+    m_fill.fill(polygon, 0, m_height, [this](int y, int x0, int x1) {
+      const int from = std::max(x0, 0), to = std::min(x1, m_width);
+      if (from < to) std::fill_n(m_mask.begin() + static_cast<std::ptrdiff_t>(y) * m_width + from, to - from, 1);
+    });
+  }
+  m_stroker.setMask(m_mask.empty() ? nullptr : m_mask.data());
+}
+
 void PixelSink::span(int y, int x0, int x1) {
   const int from = std::max(x0, 0);
   const int to = std::min(x1, m_width);
   if (from >= to) return;
   QRgb* pixels = reinterpret_cast<QRgb*>(m_bits + static_cast<qsizetype>(y) * m_stride);
+  if (!m_mask.empty()) {
+    // Under a clip, the run in pieces of marked pixels.
+    const std::uint8_t* marked = m_mask.data() + static_cast<std::ptrdiff_t>(y) * m_width;
+    for (int x = from; x < to;) {
+      while (x < to && marked[x] == 0) ++x;
+      int end = x;
+      while (end < to && marked[end] != 0) ++end;
+      if (x < end) paint(pixels, y, x, end);
+      x = end;
+    }
+    return;
+  }
+  paint(pixels, y, from, to);
+}
+
+void PixelSink::paint(QRgb* pixels, int y, int from, int to) {
   if (m_brush.style == gdi::BrushStyle::BS_SOLID) {
     std::fill(pixels + from, pixels + to, m_brushColour);
     return;

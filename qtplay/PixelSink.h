@@ -13,6 +13,8 @@
 //   encloses, by the odd-even rule, its corners taken exactly, so that
 //   pieces sharing an edge share it in pixels;
 // - pens that round to at most one pixel are drawn by ThinStroker;
+// - a clip marks the pixels its polygon covers by the same rule, and only
+//   those are drawn until it ends;
 // - pattern brushes are tiled from the image's origin, each pattern pixel
 //   patternScale pixels wide, the pattern pixel under each pixel's centre.
 // What it does not draw itself - wider pens, text - goes to the fallback
@@ -44,6 +46,9 @@ class PixelSink final : public gdi::PlaybackSink {
   void polyline(std::span<const gdi::PointF> points) override;
   void line(gdi::PointF from, gdi::PointF to) override;
   void text(const gdi::TextRun& run) override;
+  // Marks the pixels the polygon covers (by the fill rule) as the only ones
+  // drawn from now on, here and by the stroker; the fallback clips itself.
+  void clip(std::span<const gdi::PointF> polygon) override;
 
   // Whether the image can be drawn into directly (see above).
   static bool accepts(const QImage& image);
@@ -52,6 +57,8 @@ class PixelSink final : public gdi::PlaybackSink {
   // The points snapped to whole pixels, in m_snapped.
   std::span<const gdi::PointF> snap(std::span<const gdi::PointF> points);
   void span(int y, int x0, int x1);
+  // Fills pixels from..to - 1 of row y with the brush.
+  void paint(QRgb* pixels, int y, int from, int to);
   // Hands the pen and brush in effect to the fallback before it draws.
   gdi::PlaybackSink& fallback();
 
@@ -72,6 +79,7 @@ class PixelSink final : public gdi::PlaybackSink {
 
   std::vector<gdi::PointF> m_snapped;
   SpanFill m_fill;
+  std::vector<std::uint8_t> m_mask;  // one byte per pixel while a clip is set; empty: none
 };
 
 }  // namespace plotvane::qtplay

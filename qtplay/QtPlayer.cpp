@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPainterPath>
 #include <QPolygonF>
 #include <cmath>
 #include <map>
@@ -22,7 +23,11 @@ QColor ToColor(gdi::COLORREF c) { return QColor(gdi::GetRValue(c), gdi::GetGValu
 class QtSink final : public gdi::PlaybackSink {
  public:
   QtSink(QPainter& painter, const PlayOptions& options, const QRectF& target)
-      : m_painter(painter), m_options(options), m_target(target.normalized()) {}
+      : m_painter(painter),
+        m_options(options),
+        m_target(target.normalized()),
+        m_outerClipping(painter.hasClipping()),
+        m_outerClip(m_outerClipping ? painter.clipPath() : QPainterPath()) {}
 
   void setPen(const gdi::LOGPEN& pen, double width) override {
     if (pen.style == gdi::PenStyle::PS_NULL) {
@@ -74,6 +79,22 @@ class QtSink final : public gdi::PlaybackSink {
 
   void text(const gdi::TextRun& run) override;
 
+  // The painter's own clip as it was when the play began, narrowed to the
+  // polygon's even-odd inside while a clip is set.
+  void clip(std::span<const gdi::PointF> polygon) override {
+    if (m_outerClipping) {
+      m_painter.setClipPath(m_outerClip);
+    } else {
+      m_painter.setClipping(false);
+    }
+    if (polygon.empty()) return;
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addPolygon(toPolygon(polygon));
+    path.closeSubpath();
+    m_painter.setClipPath(path, m_outerClipping ? Qt::IntersectClip : Qt::ReplaceClip);
+  }
+
  private:
   QPointF map(gdi::PointF p) const {
     if (m_options.raster) return QPointF(std::floor(p.x + 0.5), std::floor(p.y + 0.5));
@@ -91,6 +112,8 @@ class QtSink final : public gdi::PlaybackSink {
   QPainter& m_painter;
   PlayOptions m_options;
   QRectF m_target;
+  bool m_outerClipping;
+  QPainterPath m_outerClip;
   QFont m_font;
   int m_escapement = 0;
   QPolygonF m_polygon;

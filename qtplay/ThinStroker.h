@@ -24,6 +24,7 @@
 
 #include <QImage>
 #include <climits>
+#include <cstdint>
 #include <span>
 
 #include "render/gdi/Playback.h"
@@ -36,6 +37,9 @@ class ThinStroker {
   explicit ThinStroker(QImage& image);
 
   void setColour(QRgb colour) { m_colour = colour; }
+  // Pixels whose byte in mask (one per pixel, row by row) is 0 are left as
+  // they are; null: every pixel is drawn.
+  void setMask(const std::uint8_t* mask) { m_mask = mask; }
   void line(gdi::PointF from, gdi::PointF to);
   // closed: the path returns to its first point, as a polygon's outline does.
   void path(std::span<const gdi::PointF> points, bool closed);
@@ -63,7 +67,8 @@ class ThinStroker {
     m_lastDirection = NoDirection;
   }
   void plot(int x, int y) {
-    if (x >= 0 && y >= 0 && x < m_width && y < m_height) {
+    if (x >= 0 && y >= 0 && x < m_width && y < m_height &&
+        (m_mask == nullptr || m_mask[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) + x] != 0)) {
       reinterpret_cast<QRgb*>(m_bits + static_cast<qsizetype>(y) * m_stride)[x] = m_colour;
     }
   }
@@ -73,6 +78,7 @@ class ThinStroker {
   int m_width;
   int m_height;
   QRgb m_colour = 0;
+  const std::uint8_t* m_mask = nullptr;
   Pixel m_lastPixel;
   int m_lastDirection = NoDirection;
   bool m_lastAxisAligned = false;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "levels/BoundaryLines.h"
 #include "levels/EveryNthLevel.h"
 #include "levels/LabelPlacement.h"
 #include "levels/LevelSegments.h"
@@ -33,7 +34,10 @@ std::vector<MapLevel> MapLevels(const Document& doc, const DrawParameters& param
   const auto [x1, x2, y1, y2] = parameters.window;
   std::vector<MapLevel> levels;
   const ContourMesh mesh(doc, parameters);
-  for (ContourLevel& level : JoinLevelSegments(mesh, CollectLevelSegments(mesh))) {
+  std::vector<ContourLevel> joined = JoinLevelSegments(mesh, CollectLevelSegments(mesh));
+  // Only what the boundary leaves on the page carries labels.
+  if (doc.mesh.boundary) ClipLevelsToBoundary(joined, DataBoundary(*doc.mesh.boundary, doc.range));
+  for (ContourLevel& level : joined) {
     for (ContourLine& line : level.lines) {
       for (ContourPoint& p : line.points) p = {10000 * (p.x - x1) / (x2 - x1), 10000 * (p.y - y1) / (y2 - y1)};
     }

@@ -5,6 +5,7 @@
 #include "common/Messages.h"
 #include "levels/EveryNthLevel.h"
 #include "levels/TriangleBands.h"
+#include "render/BoundaryOnMap.h"
 #include "render/ExplicitLevels.h"
 
 namespace plotvane {
@@ -48,9 +49,11 @@ std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const 
   drawing.levelLines = NormalisedLevelLines(parameters);
   if (doc.labels.indexEvery > 0)
     drawing.indexLines = PageEveryNthLevel(parameters, doc.labels.base, doc.labels.indexEvery);
+  drawing.clip = BoundaryClipPolygon(doc, parameters);
   std::int32_t levelCount = 0;
   DrawContourTriangles(hdc, map, doc.mesh, parameters.lineCount, parameters.bandCount, drawing, styles, levelCount,
                        progress);
+  DrawBoundaryLine(hdc, doc, parameters);
   progress.close();
   return levelCount;
 }

@@ -34,7 +34,9 @@ MapPoints ConvertToMap(const Document& doc, const DrawParameters& parameters);
 // parameters, which must be ParametersForDrawing's (RenderSettings.h), and the
 // style tables built for them. Prepares the progress with "描画中です。",
 // closes it at the end. Returns the level count the drawing ends with: the
-// number of contour levels. nn = 0 or nt = 0 gives a plain white map.
+// number of contour levels. nn = 0 or nt = 0 gives a plain white map. A site
+// boundary on the mesh clips the bands, lines and triangle edges to its
+// inside (BoundaryOnMap.h).
 std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const DrawParameters& parameters,
                             const LevelStyles& styles, ProgressSink& progress);
 

@@ -171,8 +171,10 @@ void DrawContourTriangles(gdi::DeviceContext& hdc, const MapPoints& points, cons
   assert(mesh.ipt.size() >= static_cast<std::size_t>(3 * mesh.nt + 1) &&
          mesh.hh.size() > static_cast<std::size_t>(mesh.nt) && "three vertices and one distortion per triangle");
   FillWhite(hdc, kBackground);
+  if (!drawing.clip.empty()) hdc.SelectClipPolygon(drawing.clip);
   FillPass(hdc, points, mesh, bandCount, drawing, styles, LevelCount, progress);
   LinePass(hdc, points, mesh, lineCount, bandCount, drawing, styles, LevelCount, progress);
+  if (!drawing.clip.empty()) hdc.SelectClipNone();
   FillWhite(hdc, kMargins);
 }
 

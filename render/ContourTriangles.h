@@ -62,6 +62,9 @@ struct TriangleDrawing : DistortionTest {
   // Index contours: line k is drawn with the heavier pen when indexLines[k]
   // (levels/EveryNthLevel.h); empty when there are none.
   std::vector<bool> indexLines;
+  // The site boundary as one polygon whose even-odd inside the bands, lines
+  // and triangle edges are clipped to (render/BoundaryOnMap.h); empty: none.
+  std::vector<gdi::POINT> clip;
 
   bool isIndex(std::int32_t k) const {
     return k >= 0 && static_cast<std::size_t>(k) < indexLines.size() && indexLines[static_cast<std::size_t>(k)];

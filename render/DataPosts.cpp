@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "data/BoundaryMask.h"
 #include "render/gdi/GdiObjects.h"
 #include "settings/NumberText.h"
 
@@ -109,7 +110,15 @@ std::vector<std::optional<PostBox>> PlacePostLabels(const std::vector<std::optio
 
 void DrawDataPosts(gdi::DeviceContext& map, const Document& doc, const DrawParameters& parameters,
                    const PostOptions& options, const std::vector<PostBox>& keepClear) {
-  const std::vector<std::optional<gdi::POINT>> positions = PostPositions(doc.points, parameters.window);
+  std::vector<std::optional<gdi::POINT>> positions = PostPositions(doc.points, parameters.window);
+  // A point beyond the site boundary lies where the map shows nothing.
+  // (normalised as the look-up normalises, tools/MeshValueAt.h)
+  const DataRange& r = doc.range;
+  for (std::size_t i = 1; i < positions.size() && doc.mesh.boundary; ++i) {
+    const double xn = (doc.points.dataX[i] - r.xMin) / (r.xMax - r.xMin) * 100.0;
+    const double yn = (doc.points.dataY[i] - r.yMin) / (r.yMax - r.yMin) * 100.0;
+    if (!doc.mesh.boundary->contains(xn, yn)) positions[i].reset();
+  }
   const gdi::HPEN pen = gdi::CreatePen(gdi::PenStyle::PS_NULL, 0, gdi::RGB(0, 0, 0));
   const gdi::HBRUSH brush = gdi::CreateSolidBrush(gdi::RGB(0, 0, 0));
   gdi::HGDIOBJ previousPen = map.SelectObject(pen);

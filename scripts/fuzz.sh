@@ -18,7 +18,7 @@ dir="${2:-build-fuzz}"
 jobs="${3:-1}"
 shift $(($# < 3 ? $# : 3))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(data_reader view_file number_text load_road mesh sima_reader las_reader landxml_reader)
+[ ${#targets[@]} -gt 0 ] || targets=(data_reader view_file number_text load_road mesh sima_reader las_reader landxml_reader site_file)
 
 if [ -f "$dir/CMakeCache.txt" ]; then
   cmake -S . -B "$dir" -DPLOTVANE_FUZZERS=ON >/dev/null
@@ -39,7 +39,7 @@ max_len() {
     number_text) echo 256 ;;
     load_road) echo 4096 ;;
     mesh) echo 1024 ;;
-    sima_reader | landxml_reader) echo 16384 ;;
+    sima_reader | landxml_reader | site_file) echo 16384 ;;
     las_reader) echo 8192 ;;
   esac
 }

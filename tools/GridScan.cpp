@@ -6,6 +6,8 @@
 #include <cassert>
 #include <cmath>
 
+#include "tools/Boundary.h"
+
 namespace plotvane {
 namespace {
 
@@ -163,6 +165,14 @@ void ScanBlock(const GridTriangles& triangles, const GridBands& bands, std::int3
       }
     }
   });
+  // Outside the site boundary a point has no triangle, as MeshValueAt says.
+  if (!mesh.boundary) return;
+  for (std::int32_t c = 0; c < columnCount; ++c) {
+    for (std::int32_t r = 0; r < rowCount; ++r) {
+      const std::size_t p = static_cast<std::size_t>(c) * rows.size() + static_cast<std::size_t>(r);
+      if (owner[p] != BlockAnswers::kNone && OutsideBoundary(mesh, columns[c], rows[r])) owner[p] = BlockAnswers::kNone;
+    }
+  }
 }
 
 }  // namespace plotvane

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "tools/Boundary.h"
 #include "tools/MeshLocator.h"
 #include "tools/TriangleKernel.h"
 
@@ -57,7 +58,7 @@ MeshValue AnswerOf(const DataRange& range, const TriangleTest& found) {
 MeshValue MeshValueAt(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, double X, double Y) {
   if (mesh.nt <= 0) return {};
   const NormalisedPoint p = NormalisePoint(range, X, Y);
-  if (!p.valid) return {};
+  if (!p.valid || OutsideBoundary(mesh, p.xn, p.yn)) return {};
   const MeshLocator& index = LocatorOf(mesh);
   if (index.triangleCount() != mesh.nt) return {};
   assert(mesh.hh.size() > static_cast<std::size_t>(mesh.nt) && "hh must hold a distortion per triangle");
@@ -73,7 +74,7 @@ MeshValue MeshValueAt(const Document& document, float X, float Y) {
 MeshValue MeshValueAtLinear(const Mesh& mesh, const DataRange& range, const DistortionLimit& limit, float X, float Y) {
   if (mesh.nt <= 0) return {};
   const NormalisedPoint p = NormalisePoint(range, X, Y);
-  if (!p.valid) return {};
+  if (!p.valid || OutsideBoundary(mesh, p.xn, p.yn)) return {};
   assert(mesh.hh.size() > static_cast<std::size_t>(mesh.nt) && "hh must hold a distortion per triangle");
   Scan scan{mesh, limit, p.xn, p.yn};
   for (TriangleIndex i = 1; i <= mesh.nt; ++i) {

@@ -11,7 +11,8 @@
 // - the first admitted triangle in index order that contains the point
 //   decides: Degenerate when its float vertices are collinear, otherwise the
 //   value Z = zMin + (zMax - zMin) * zn / 100 rounded to single precision;
-// - Outside when no admitted triangle contains the point.
+// - Outside when no admitted triangle contains the point, or when the mesh
+//   has a site boundary (tools/Boundary.h) and (xn, yn) lies outside it.
 //
 // MeshValueAt asks the mesh's spatial index (MeshLocator.h), which the first
 // look-up on a mesh builds, for the few triangles that can contain the point

@@ -9,6 +9,10 @@
 // piece's corners comes from the two triangles' planes. Coordinates are
 // shifted to the lower-left corner of S's data range.
 //
+// When S's mesh has a site boundary (tools/Boundary.h), each piece counts
+// only with its part inside the boundary, clipped exactly (PlanMask.h); the
+// reference's own boundary, if any, is not looked at.
+//
 // The triangles of S are shared out between two threads in two fixed halves,
 // whose sums are added in a fixed order: the figures are the same on one
 // core or two.

@@ -14,10 +14,10 @@
 // and report the figures of VolumeSums.h; figures without overlap
 // (VolumeFigures::overlap() false) are no result.
 //
-// A restriction of the area to a site boundary belongs at the same places as
-// the surfaces' own extents: one more clip of every piece before it is summed
-// (the boundary's triangles as a third layer of the overlay), and one more
-// test of every cell centre.
+// A site boundary on S's mesh (tools/Boundary.h) restricts the area at the
+// same places as the surfaces' own extents: one more clip of every piece
+// before it is summed (tools/PlanMask.h), and one more test of every cell
+// centre (by the look-up, which answers Outside beyond the boundary).
 
 #include <cstdint>
 #include <optional>

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/PlanMask.h"
+
 namespace plotvane {
 
 double LevelTolerance(double scale) { return std::ldexp(scale, -40); }
@@ -15,9 +17,13 @@ void CompensatedSum::add(double x) {
   m_sum = t;
 }
 
+PieceIntegral VolumeSums::integrate(const ConvexPiece& piece) const {
+  return m_mask ? m_mask->integrate(piece) : Integrate(piece);
+}
+
 // A piece wholly on one side: above (d >= 0) or below.
 void VolumeSums::addSigned(const ConvexPiece& piece, bool above) {
-  const PieceIntegral part = Integrate(piece);
+  const PieceIntegral part = integrate(piece);
   if (above) {
     m_cut.add(part.integral);
     m_cutArea.add(part.area);
@@ -39,7 +45,7 @@ void VolumeSums::add(const ConvexPiece& piece) {
     anyAbove = anyAbove || d[k] > 0;
     anyBelow = anyBelow || d[k] < 0;
   }
-  m_area.add(Integrate(piece).area);
+  m_area.add(integrate(piece).area);
   if (!(largest > m_tolerance)) return;  // level within rounding
   if (!anyBelow) {
     addSigned(piece, true);

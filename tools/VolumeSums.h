@@ -43,9 +43,13 @@ class CompensatedSum {
   double m_sum = 0, m_compensation = 0;
 };
 
+class PlanMask;
+
 class VolumeSums {
  public:
-  explicit VolumeSums(double levelTolerance) : m_tolerance(levelTolerance) {}
+  // With a mask, only the part of each piece inside the site boundary counts.
+  explicit VolumeSums(double levelTolerance, const PlanMask* mask = nullptr)
+      : m_tolerance(levelTolerance), m_mask(mask) {}
 
   // Adds a piece whose vertices carry d = S - R.
   void add(const ConvexPiece& piece);
@@ -56,8 +60,10 @@ class VolumeSums {
 
  private:
   void addSigned(const ConvexPiece& piece, bool above);
+  PieceIntegral integrate(const ConvexPiece& piece) const;
 
   double m_tolerance;
+  const PlanMask* m_mask;
   CompensatedSum m_cut, m_fill, m_area, m_cutArea, m_fillArea;
 };
 

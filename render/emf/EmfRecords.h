@@ -35,6 +35,10 @@ enum class Emr : std::uint32_t {
   EMR_CREATEBRUSHINDIRECT = 39,
   EMR_DELETEOBJECT = 40,
   EMR_LINETO = 54,
+  EMR_BEGINPATH = 59,
+  EMR_ENDPATH = 60,
+  EMR_SELECTCLIPPATH = 67,
+  EMR_EXTSELECTCLIPRGN = 75,
   EMR_EXTCREATEFONTINDIRECTW = 82,
   EMR_EXTTEXTOUTW = 84,
   EMR_POLYGON16 = 86,
@@ -46,6 +50,7 @@ inline constexpr std::uint32_t kEmfSignature = 0x464D4520;  // " EMF"
 inline constexpr std::uint32_t kHeaderSize = 108;           // with both header extensions
 inline constexpr std::uint32_t MM_ANISOTROPIC = 8;
 inline constexpr std::uint32_t ALTERNATE = 1;
+inline constexpr std::uint32_t RGN_AND = 1, RGN_COPY = 5;
 inline constexpr std::uint32_t OPAQUE = 2;
 inline constexpr std::uint32_t TA_LEFT = 0, TA_RIGHT = 2, TA_CENTER = 6;  // with TA_TOP (0)
 inline constexpr std::uint32_t ETO_CLIPPED = 4;

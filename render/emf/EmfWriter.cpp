@@ -81,6 +81,7 @@ class EmfSink final : public gdi::PlaybackSink {
   }
   void line(PointF from, PointF to) override;
   void text(const gdi::TextRun& run) override;
+  void clip(std::span<const PointF> polygon) override;
 
   // Object clean-up; returns the size of the object table.
   std::uint32_t finish() {
@@ -137,6 +138,25 @@ void EmfSink::useFont() {
   if (!m_fontDirty) return;
   select(m_objects.font(m_font), m_selectedFont);
   m_fontDirty = false;
+}
+
+// Every clip starts from none (an empty region selected as a copy); a new
+// one is the polygon as a path, ANDed with that: filled by the alternate
+// rule the file sets at its start.
+void EmfSink::clip(std::span<const PointF> polygon) {
+  m_out.begin(Emr::EMR_EXTSELECTCLIPRGN);
+  m_out.u32(0);
+  m_out.u32(RGN_COPY);
+  m_out.end();
+  if (polygon.empty()) return;
+  m_out.begin(Emr::EMR_BEGINPATH);
+  m_out.end();
+  writePoints(polygon, Emr::EMR_POLYGON16, Emr::EMR_POLYGON);
+  m_out.begin(Emr::EMR_ENDPATH);
+  m_out.end();
+  m_out.begin(Emr::EMR_SELECTCLIPPATH);
+  m_out.u32(RGN_AND);
+  m_out.end();
 }
 
 void EmfSink::writePoints(std::span<const PointF> points, Emr narrow, Emr wide) {

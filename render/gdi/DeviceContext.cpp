@@ -133,6 +133,18 @@ bool DeviceContext::Polygon(std::span<const POINT> points) {
   return true;
 }
 
+bool DeviceContext::SelectClipPolygon(std::span<const POINT> points) {
+  if (!isRecording() || points.size() < 3 || points.size() > kMaxPoints) return false;
+  m_data->records.addPoints(RecordType::ClipPolygon, points);
+  return true;
+}
+
+bool DeviceContext::SelectClipNone() {
+  if (!isRecording()) return false;
+  m_data->records.addPoints(RecordType::ClipPolygon, {});
+  return true;
+}
+
 bool DeviceContext::MoveToEx(std::int32_t x, std::int32_t y, POINT* previous) {
   if (!isRecording()) return false;
   if (previous != nullptr) *previous = m_position;

@@ -67,6 +67,14 @@ class DeviceContext {
   // Fills the polygon (alternate fill) with the current brush and outlines
   // it, closed, with the current pen. At least 2 points; false otherwise.
   bool Polygon(std::span<const POINT> points);
+  // Limits what follows in this picture to the even-odd inside of the
+  // polygon (at least 3 points), replacing any clip set before; false
+  // otherwise. The clip ends with SelectClipNone or with the picture: a
+  // picture played into this one does not inherit it, nor does the picture
+  // this one is played into. The points count as a polygon's do.
+  bool SelectClipPolygon(std::span<const POINT> points);
+  // Ends the clip: what follows is drawn whole.
+  bool SelectClipNone();
   // Moves the current position; the previous one goes to *previous if given.
   bool MoveToEx(std::int32_t x, std::int32_t y, POINT* previous = nullptr);
   // A line from the current position to (x, y), which becomes current. Each

@@ -45,9 +45,10 @@ class Walker {
   explicit Walker(PlaybackSink& sink) : m_sink(sink) {}
 
   void play(const EnhMetaFile& picture, const Affine& frameToTarget) {
-    Level level{picture, frameToTarget, LogicalMap(MapMode::MM_TEXT, frameToTarget), 0, 0, 0, POINT{}};
+    Level level{picture, frameToTarget, LogicalMap(MapMode::MM_TEXT, frameToTarget), 0, 0, 0, POINT{}, {}};
     announceAll(level);
     picture.records().forEach([&](const RecordView& record) { handle(level, record); });
+    if (!level.clip.empty()) m_sink.clip({});
   }
 
  private:
@@ -57,6 +58,7 @@ class Walker {
     Affine logical;
     std::uint32_t pen = 0, brush = 0, font = 0;
     POINT position;
+    std::vector<PointF> clip;  // in output coordinates; empty: none
   };
 
   void announcePen(const Level& level) {
@@ -118,6 +120,10 @@ class Walker {
       case RecordType::DrawText: drawText(level, record); break;
       case RecordType::TextOut: textOut(level, record); break;
       case RecordType::Play: playNested(level, record); break;
+      case RecordType::ClipPolygon:
+        level.clip = mapPoints(level, record);
+        m_sink.clip(level.clip);
+        break;
     }
   }
 
@@ -189,8 +195,10 @@ class Walker {
     const RECT r = RectAt(record, 0);
     const PointF a = level.logical.apply(r.left, r.top);
     const PointF b = level.logical.apply(r.right, r.bottom);
+    if (!level.clip.empty()) m_sink.clip({});
     Walker(m_sink).play(nested, FrameToRect(nested.frame(), RectF{a.x, a.y, b.x, b.y}));
     announceAll(level);
+    if (!level.clip.empty()) m_sink.clip(level.clip);
   }
 
   PlaybackSink& m_sink;

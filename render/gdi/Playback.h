@@ -21,6 +21,10 @@
 // - text: with the current font, black, on an opaque white box the size of
 //   the text's cells, turned counter-clockwise by the font's escapement about
 //   the run's anchor; clipped to the run's clip rectangle when it has one.
+// - clip: from now on draw only where the even-odd inside of the polygon
+//   covers (fills, lines and text alike), replacing any clip before; an
+//   empty polygon ends the clip. Raster outputs decide pixel by pixel by the
+//   fill rule of their polygons.
 // Nothing else is clipped.
 
 #include <span>
@@ -71,11 +75,13 @@ class PlaybackSink {
   virtual void polyline(std::span<const PointF> points) = 0;
   virtual void line(PointF from, PointF to) = 0;
   virtual void text(const TextRun& run) = 0;
+  virtual void clip(std::span<const PointF> polygon) = 0;
 };
 
 // Plays the picture so that its frame fills the target rectangle. Each played
-// picture starts with the default objects and mapping mode; after it the
-// player tells the sink the outer picture's objects again. A null picture
+// picture starts with the default objects and mapping mode and no clip;
+// after it the player tells the sink the outer picture's objects and clip
+// again (ending a clip the played picture left set). A null picture
 // plays nothing.
 void PlayPicture(const EnhMetaFile& picture, const RectF& target, PlaybackSink& sink);
 

@@ -35,7 +35,8 @@ std::int32_t PointCount(const RecordView& record) {
     case RecordType::MoveTo:
     case RecordType::LineTo: return 1;
     case RecordType::Polygon:
-    case RecordType::Polyline: return static_cast<std::int32_t>(record.arg >> 1);
+    case RecordType::Polyline:
+    case RecordType::ClipPolygon: return static_cast<std::int32_t>(record.arg >> 1);
     default: return 0;
   }
 }
@@ -107,7 +108,8 @@ RecordView RecordStore::viewAt(const std::uint32_t* at, [[maybe_unused]] std::ui
     case RecordType::MoveTo:
     case RecordType::LineTo: length = perPoint; break;
     case RecordType::Polygon:
-    case RecordType::Polyline: length = (arg >> 1) * perPoint; break;
+    case RecordType::Polyline:
+    case RecordType::ClipPolygon: length = (arg >> 1) * perPoint; break;
     case RecordType::DrawText: length = 5; break;
     case RecordType::TextOut: length = 3; break;
     case RecordType::Play: length = 4; break;

@@ -39,6 +39,7 @@ enum class RecordType : std::uint8_t {
   DrawText,
   TextOut,
   Play,
+  ClipPolygon,  // the clip from here on: the polygon's even-odd inside; no points: none
 };
 
 // One record as read back: its type, header argument and the words after the

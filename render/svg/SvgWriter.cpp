@@ -85,6 +85,7 @@ class SvgSink final : public gdi::PlaybackSink {
   void polyline(std::span<const PointF> points) override;
   void line(PointF from, PointF to) override;
   void text(const gdi::TextRun& run) override;
+  void clip(std::span<const PointF> polygon) override;
 
   void write(std::string_view text) {
     m_out += text;
@@ -93,6 +94,7 @@ class SvgSink final : public gdi::PlaybackSink {
   // Ends any open path, writes the tail and hands over what is buffered.
   void finish(std::string_view tail) {
     endPath();
+    if (m_inClip) write("</g>");
     write(tail);
     flush();
   }
@@ -127,6 +129,7 @@ class SvgSink final : public gdi::PlaybackSink {
   PathKind m_pathKind = PathKind::None;
   std::map<std::uint64_t, int> m_patterns;  // pattern bits -> id number
   int m_clips = 0;
+  bool m_inClip = false;  // a group clipped by clip() is open
   std::vector<FixedPoint> m_points;
 };
 
@@ -238,6 +241,25 @@ void SvgSink::polyline(std::span<const PointF> points) {
 void SvgSink::line(PointF from, PointF to) {
   const PointF points[] = {from, to};
   polyline(points);
+}
+
+// The clip is a group whose clip path is the polygon by the even-odd rule;
+// a new clip or its end closes the group.
+void SvgSink::clip(std::span<const PointF> polygon) {
+  endPath();
+  if (m_inClip) write("</g>");
+  m_inClip = !polygon.empty();
+  if (!m_inClip) return;
+  const std::string id = "c" + std::to_string(m_clips++);
+  std::string& o = m_out;
+  o += "<clipPath id=\"" + id + "\"><path clip-rule=\"evenodd\" d=\"";
+  toFixed(polygon);
+  m_path.reset();
+  m_path.moveTo(m_points.front());
+  for (std::size_t i = 1; i < m_points.size(); ++i) m_path.lineTo(m_points[i]);
+  m_path.close();
+  o += "\"/></clipPath><g clip-path=\"url(#" + id + ")\">";
+  write({});
 }
 
 void SvgSink::text(const gdi::TextRun& run) {

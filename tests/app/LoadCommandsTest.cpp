@@ -17,6 +17,7 @@
 #include "app/PageSurface.h"
 #include "app/SkipLinesDialog.h"
 #include "support/LasTestFile.h"
+#include "tools/MeshValueAt.h"
 
 using namespace plotvane;
 using namespace plotvane::app;
@@ -79,6 +80,7 @@ class LoadCommandsTest : public test::MainWindowSuite {
   void droppedFile();
   void dropWhileBusyIsIgnored();
   void lasLoadAsksForClasses();
+  void boundaryStaysForTheSession();
   void landXmlLoadAsksForTheSurface();
 };
 
@@ -108,6 +110,32 @@ void LoadCommandsTest::loadThroughMenu() {
 
 // A LAS file asks which classes make the ground; the status bar says what
 // the load kept; Cancel loads nothing.
+// A boundary masks the data shown and every later load until it is
+// cleared; its name is in the title; a file that cannot be used is reported
+// and changes nothing.
+void LoadCommandsTest::boundaryStaysForTheSession() {
+  const QString data = QString::fromStdString(test::WriteLatticeFile(*m_dir, "site.txt"));
+  const QString boundary = QString::fromStdString(m_dir->write("b.txt", "10 5\n60 5\n60 40\n10 40\n10 5\n"));
+  const QString crossed = QString::fromStdString(m_dir->write("bad.txt", "0 0\n9 9\n9 0\n0 9\n0 0\n"));
+  m_dialogs->fileAnswers = {data, boundary, data, crossed};
+  m_window->controls().mnuFileNew->trigger();
+  m_window->controls().loadBoundary->trigger();
+  QCOMPARE(m_window->windowTitle(), QStringLiteral("Plotvane  site.txt  [境界: b.txt]"));
+  auto valueAt = [&](float x, float y) { return MeshValueAt(m_window->document(), x, y); };
+  QCOMPARE(valueAt(80, 45).kind, MeshValue::Kind::Outside);
+  QCOMPARE(valueAt(30, 20).z, 70.0f);
+  m_window->controls().mnuFileNew->trigger();
+  QCOMPARE(m_window->windowTitle(), QStringLiteral("Plotvane  site.txt  [境界: b.txt]"));
+  QCOMPARE(valueAt(80, 45).kind, MeshValue::Kind::Outside);
+  m_window->controls().loadBoundary->trigger();
+  QCOMPARE(m_dialogs->messages.size(), std::size_t{1});
+  QVERIFY(m_dialogs->messages[0].text.contains(QStringLiteral("bad.txt")));
+  QCOMPARE(valueAt(80, 45).kind, MeshValue::Kind::Outside);
+  m_window->controls().clearSite->trigger();
+  QCOMPARE(m_window->windowTitle(), QStringLiteral("Plotvane  site.txt"));
+  QCOMPARE(valueAt(80, 45).z, 170.0f);
+}
+
 void LoadCommandsTest::lasLoadAsksForClasses() {
   test::LasTestFile cloud;
   for (int i = 0; i < 25; ++i) {

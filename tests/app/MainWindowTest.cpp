@@ -91,7 +91,10 @@ void MainWindowTest::menuBar_data() {
                         << "ﾌｧｲﾙ(&F)"
                         << QStringList{"mnuFileNew=データ読込(&N)=Ctrl+N,Ctrl+O",
                                        "mnuFileNew2=読飛ばし付_データ読込",
+                                       "-",
+                                       "loadBoundary=境界の読込...",
                                        "readBreaklines=ブレークラインの読込...",
+                                       "clearSite=境界・ブレークラインの解除",
                                        "-",
                                        "datahozon=データ保存(&S)=Ctrl+S",
                                        "gazouhozon=画像保存",

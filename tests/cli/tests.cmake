@@ -4,7 +4,8 @@ plotvane_add_test(cli_test cli/CliTest.cpp cli/RenderCommandTest.cpp cli/Contour
   cli/VolumeCommandTest.cpp
   cli/SurveyFormatsTest.cpp
   cli/ConventionsTest.cpp
-  cli/BreaklinesCliTest.cpp)
+  cli/BreaklinesCliTest.cpp
+  cli/BoundaryOptionTest.cpp)
 target_link_libraries(cli_test PRIVATE plotvane_cli_render)
 find_program(PLOTVANE_PDFTOPPM pdftoppm)
 target_compile_definitions(cli_test PRIVATE PLOTVANE_PDFTOPPM="${PLOTVANE_PDFTOPPM}")

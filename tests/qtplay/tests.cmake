@@ -16,3 +16,6 @@ gtest_discover_tests(qtplay_test DISCOVERY_TIMEOUT 60
 
 # The direct raster path, and the rendered page with the render command.
 target_sources(qtplay_test PRIVATE qtplay/PixelSinkTest.cpp qtplay/SpanFillTest.cpp)
+
+# The site boundary in every output.
+target_sources(qtplay_test PRIVATE qtplay/BoundaryClipTest.cpp)

@@ -266,6 +266,36 @@ TEST(EmfWriter, CoordinatesBeyondSixteenBitsUseTheFullRecords) {
   EXPECT_EQ(polygon.aptl[2].y, -10);
 }
 
+// A clip is a path selected with RGN_AND after the clip is set to none,
+// ended by the same; libUEMF checks each record.
+TEST(EmfWriter, AClipIsAPathAndItsEndAnEmptyRegion) {
+  DeviceContext hdc = CreateEnhMetaFileA(RECT{0, -100, 100, 0});
+  hdc.SetMapMode(MapMode::MM_HIMETRIC);
+  const std::array<POINT, 4> ring{POINT{10, 10}, POINT{90, 10}, POINT{90, 90}, POINT{10, 90}};
+  ASSERT_TRUE(hdc.SelectClipPolygon(ring));
+  hdc.Polygon(ring);
+  ASSERT_TRUE(hdc.SelectClipNone());
+  hdc.Polyline(ring);
+  ParsedEmf emf = Parse(EncodeEnhMetaFile(CloseEnhMetaFile(hdc)));
+  ASSERT_TRUE(emf.tiled);
+  std::vector<std::uint32_t> sequence;
+  for (std::size_t i = 0; i < emf.offsets.size(); ++i) {
+    const std::uint32_t type = emf.type(i);
+    if (type == U_EMR_EXTSELECTCLIPRGN || type == U_EMR_BEGINPATH || type == U_EMR_ENDPATH ||
+        type == U_EMR_SELECTCLIPPATH || type == U_EMR_POLYGON16 || type == U_EMR_POLYLINE16) {
+      sequence.push_back(type);
+    }
+  }
+  EXPECT_EQ(sequence, (std::vector<std::uint32_t>{U_EMR_EXTSELECTCLIPRGN, U_EMR_BEGINPATH, U_EMR_POLYGON16,
+                                                  U_EMR_ENDPATH, U_EMR_SELECTCLIPPATH, U_EMR_POLYGON16,
+                                                  U_EMR_EXTSELECTCLIPRGN, U_EMR_POLYLINE16}));
+  EXPECT_EQ(emf.at<U_EMRSELECTCLIPPATH>(emf.ofType(U_EMR_SELECTCLIPPATH)[0]).iMode, U_RGN_AND);
+  for (const std::size_t i : emf.ofType(U_EMR_EXTSELECTCLIPRGN)) {
+    EXPECT_EQ(emf.at<U_EMREXTSELECTCLIPRGN>(i).cbRgnData, 0u);
+    EXPECT_EQ(emf.at<U_EMREXTSELECTCLIPRGN>(i).iMode, U_RGN_COPY);
+  }
+}
+
 TEST(EmfWriter, AnEmptyPictureIsAValidFile) {
   DeviceContext hdc = CreateEnhMetaFileA(test::kPageFrame);
   ParsedEmf emf = Parse(EncodeEnhMetaFile(CloseEnhMetaFile(hdc)));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -124,6 +125,33 @@ TEST(Playback, AfterAPlayedPictureTheOuterObjectsAreAnnouncedAgain) {
   EXPECT_EQ(trace.lines.back(), "polyline (0.00,0.00) (10.00,-10.00)");
   const std::string& penBefore = trace.lines[trace.lines.size() - 4];
   EXPECT_EQ(penBefore, "pen solid 30.00 00ff00") << "the outer pen comes back after the map's own pens";
+}
+
+// A clip holds in its own picture only: a played picture starts without it,
+// the outer one gets it back afterwards, and a clip left set ends with its
+// picture.
+TEST(Playback, AClipHoldsInItsOwnPictureOnly) {
+  DeviceContext inner = CreateEnhMetaFileA(RECT{0, 0, 100, 100});
+  const std::array<POINT, 2> stroke{POINT{0, 0}, POINT{50, 50}};
+  inner.Polyline(stroke);
+  const EnhMetaFile innerPicture = CloseEnhMetaFile(inner);
+  DeviceContext outer = CreateEnhMetaFileA(RECT{0, 0, 100, 100});
+  const std::array<POINT, 3> triangle{POINT{0, 0}, POINT{80, 0}, POINT{0, 60}};
+  EXPECT_FALSE(outer.SelectClipPolygon(std::span(triangle).first(2))) << "a clip needs three points";
+  EXPECT_TRUE(outer.SelectClipPolygon(triangle));
+  outer.PlayEnhMetaFile(innerPicture, RECT{0, 0, 100, 100});
+  outer.Polyline(stroke);
+  const test::TraceSink trace = test::TraceInFrameSpace(CloseEnhMetaFile(outer));
+  const std::vector<std::string> clips = trace.linesStartingWith("clip");
+  ASSERT_EQ(clips.size(), 4u);
+  EXPECT_TRUE(clips[0].starts_with("clip (0.00,0.00) (2116.67,0.00) (0.00,1587.50)")) << "the triangle in frame units";
+  EXPECT_EQ(clips[1], "clip") << "none for the played picture";
+  EXPECT_EQ(clips[2], clips[0]) << "back for the outer one";
+  const auto firstStroke = std::find_if(trace.lines.begin(), trace.lines.end(),
+                                        [](const std::string& line) { return line.starts_with("polyline"); });
+  const auto unclipped = std::find(trace.lines.begin(), trace.lines.end(), clips[1]);
+  EXPECT_LT(unclipped, firstStroke) << "the played picture draws unclipped";
+  EXPECT_EQ(trace.lines.back(), "clip") << "the clip ends with its picture";
 }
 
 struct TextCase {

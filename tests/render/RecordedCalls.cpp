@@ -42,6 +42,10 @@ std::vector<DrawCall> RecordedCalls(const gdi::EnhMetaFile& picture) {
         call.text = picture.texts()[r.payload[0]];
         call.points = {gdi::POINT{static_cast<std::int32_t>(r.payload[1]), static_cast<std::int32_t>(r.payload[2])}};
         break;
+      case RecordType::ClipPolygon:
+        call.kind = DrawCall::Kind::Clip;
+        for (std::int32_t i = 0; i < gdi::PointCount(r); ++i) call.points.push_back(gdi::PointAt(r, i));
+        break;
       case RecordType::Play:
         call.kind = DrawCall::Kind::Play;
         call.picture = r.arg;

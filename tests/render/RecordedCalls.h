@@ -13,7 +13,7 @@
 namespace plotvane::test {
 
 struct DrawCall {
-  enum class Kind { Polygon, Polyline, Line, DrawText, TextOut, Play };
+  enum class Kind { Polygon, Polyline, Line, DrawText, TextOut, Play, Clip };
   Kind kind = Kind::Polygon;
   std::vector<gdi::POINT> points;  // corners; a Line is its current position and end
   gdi::LOGPEN pen;

@@ -55,6 +55,8 @@ void TraceSink::polygon(std::span<const gdi::PointF> points) {
   lines.push_back(Points("polygon", points));
 }
 
+void TraceSink::clip(std::span<const gdi::PointF> polygon) { lines.push_back(Points("clip", polygon)); }
+
 void TraceSink::polyline(std::span<const gdi::PointF> points) { lines.push_back(Points("polyline", points)); }
 
 void TraceSink::line(gdi::PointF from, gdi::PointF to) { lines.push_back("line " + Point(from) + " " + Point(to)); }

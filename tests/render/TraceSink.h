@@ -26,6 +26,7 @@ class TraceSink final : public gdi::PlaybackSink {
   void polyline(std::span<const gdi::PointF> points) override;
   void line(gdi::PointF from, gdi::PointF to) override;
   void text(const gdi::TextRun& run) override;
+  void clip(std::span<const gdi::PointF> polygon) override;
 
   // Every line, in order.
   std::vector<std::string> lines;

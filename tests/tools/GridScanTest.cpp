@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <bit>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "data/BoundaryMask.h"
 #include "support/SettingsTestSupport.h"
 #include "tools/GridScan.h"
 #include "tools/MeshValueAt.h"
@@ -150,6 +152,20 @@ TEST(GridScan, DelaunayMeshAnswersAsTheLookUp) {
   ExpectScanEqualsLookUp(t, "", {x0, dx, 61}, {y0, dy, 51}, tally);
   ExpectScanEqualsLookUp(t, "0.6", {x0 - dx / 3, dx, 62}, {y0, dy, 51}, tally);
   EXPECT_GT(tally.values, 0);
+}
+
+TEST(GridScan, BoundaryLeavesOutWhatTheLookUpLeavesOut) {
+  ToolMesh t = test::DelaunayMesh(test::ClusteredPoints(800, 3, 9));
+  // A ring with a hole, in mesh coordinates.
+  t.mesh.boundary = std::make_shared<const BoundaryMask>(std::vector<MaskRing>{
+      {{10, 12}, {85, 5}, {93, 80}, {50, 40}, {8, 90}}, {{30, 30}, {45, 31}, {44, 50}, {29, 48}}});
+  const float x0 = static_cast<float>(t.range.xMin), y0 = static_cast<float>(t.range.yMin);
+  const float dx = static_cast<float>((t.range.xMax - t.range.xMin) / 40);
+  const float dy = static_cast<float>((t.range.yMax - t.range.yMin) / 30);
+  Tally tally;
+  ExpectScanEqualsLookUp(t, "", {x0, dx, 41}, {y0, dy, 31}, tally);
+  EXPECT_GT(tally.values, 0);
+  EXPECT_LT(tally.values, 3 * 41 * 31 / 2);
 }
 
 }  // namespace

@@ -12,5 +12,6 @@ plotvane_add_test(tools_test
   tools/GridConversionTest.cpp
   tools/GridScanTest.cpp
   tools/VolumeTest.cpp
-  tools/DifferenceOverlayTest.cpp)
+  tools/DifferenceOverlayTest.cpp
+  tools/BoundaryTest.cpp)
 target_link_libraries(tools_test PRIVATE plotvane_tooltestsupport)
