@@ -5,6 +5,7 @@
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
 
+#include "contours/BandGeometry.h"
 #include "contours/ExactNumber.h"
 #include "contours/GdalSession.h"
 #include "contours/Reprojection.h"
@@ -34,22 +35,6 @@ OGRLineString Line(const std::vector<ContourPoint>& points, bool closed) {
   for (const ContourPoint& p : points) line.addPoint(p.x, p.y);
   if (closed && !points.empty()) line.addPoint(points.front().x, points.front().y);
   return line;
-}
-
-OGRMultiPolygon Polygons(const ContourBand& band) {
-  OGRMultiPolygon polygons;
-  for (const BandPolygon& part : band.polygons) {
-    OGRPolygon polygon;
-    for (std::size_t r = 0; r <= part.holes.size(); ++r) {
-      const ContourRing& ring = r == 0 ? part.outer : part.holes[r - 1];
-      OGRLinearRing linear;
-      for (const ContourPoint& p : ring) linear.addPoint(p.x, p.y);
-      linear.closeRings();
-      polygon.addRing(&linear);
-    }
-    polygons.addGeometry(&polygon);
-  }
-  return polygons;
 }
 
 // The layer names and, for KML, the placemark name field.
@@ -103,7 +88,7 @@ class OgrOutput {
       feature.SetField("lower", band.lower);
       feature.SetField("upper", band.upper);
       feature.SetField("band", band.index);
-      OGRMultiPolygon polygons = Polygons(band);
+      OGRMultiPolygon polygons = BandToOgr(band);
       feature.SetGeometry(&polygons);
       if (layer->CreateFeature(&feature) != OGRERR_NONE) return false;
     }

@@ -9,6 +9,7 @@
 #include "contours/ContourExport.h"
 #include "contours/ContourTestSupport.h"
 #include "data/BoundaryMask.h"
+#include "support/EvenOddInside.h"
 
 namespace plotvane {
 namespace {
@@ -19,17 +20,7 @@ const std::vector<MaskRing> kSite = {
     {{30.3, 20.1}, {55.7, 20.9}, {54.9, 40.3}, {31.1, 39.7}},
 };
 
-bool SlowInside(double x, double y) {
-  bool inside = false;
-  for (const MaskRing& ring : kSite) {
-    for (std::size_t k = 0; k < ring.size(); ++k) {
-      const MaskPoint& a = ring[k];
-      const MaskPoint& b = ring[(k + 1) % ring.size()];
-      if ((a.y > y) != (b.y > y) && x < a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y)) inside = !inside;
-    }
-  }
-  return inside;
-}
+bool SlowInside(double x, double y) { return test::SlowInside(kSite, x, y); }
 
 double RingArea(const MaskRing& ring) {
   double twice = 0;

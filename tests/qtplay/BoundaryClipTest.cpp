@@ -18,6 +18,7 @@
 #include "qtplay/PictureFormats.h"
 #include "qtplay/QtPlayer.h"
 #include "render/PageComposition.h"
+#include "support/EvenOddInside.h"
 #include "support/PointGenerators.h"
 #include "support/TempDir.h"
 
@@ -30,17 +31,7 @@ const std::vector<MaskRing> kSite = {
     {{30.2, 22.4}, {55.1, 20.8}, {52.7, 38.9}, {31.5, 36.6}},
 };
 
-bool SlowInside(double x, double y) {
-  bool inside = false;
-  for (const MaskRing& ring : kSite) {
-    for (std::size_t k = 0; k < ring.size(); ++k) {
-      const MaskPoint& a = ring[k];
-      const MaskPoint& b = ring[(k + 1) % ring.size()];
-      if ((a.y > y) != (b.y > y) && x < a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y)) inside = !inside;
-    }
-  }
-  return inside;
-}
+bool SlowInside(double x, double y) { return test::SlowInside(kSite, x, y); }
 
 double DistanceToEdges(double x, double y) {
   double best = INFINITY;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <random>
 
+#include "support/EvenOddInside.h"
 #include "support/SettingsTestSupport.h"
 #include "tools/Boundary.h"
 #include "tools/MeshValueAt.h"
@@ -20,18 +21,7 @@ namespace {
 using test::Points;
 using test::ToolMesh;
 
-// Even-odd by a ray to +x over every edge of every ring.
-bool SlowInside(const std::vector<MaskRing>& rings, double x, double y) {
-  bool inside = false;
-  for (const MaskRing& ring : rings) {
-    for (std::size_t k = 0; k < ring.size(); ++k) {
-      const MaskPoint& a = ring[k];
-      const MaskPoint& b = ring[(k + 1) % ring.size()];
-      if ((a.y > y) != (b.y > y) && x < a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y)) inside = !inside;
-    }
-  }
-  return inside;
-}
+using test::SlowInside;
 
 // A star-shaped ring of n corners around (cx, cy), radii in [r0, r1).
 MaskRing Star(std::mt19937& random, double cx, double cy, double r0, double r1, int n) {
