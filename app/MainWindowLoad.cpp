@@ -89,6 +89,7 @@ void MainWindow::openDataSkippingLines() {
   const QString path = m_dialogs.openFile(this, kLoadTitle, QtFileFilter(kSkipLoadFilter), m_fileDialogPath);
   if (path.isEmpty()) return;
   SkipLinesDialog& dialog = skipLinesDialog();
+  dialog.setPreviewFile(QFile::encodeName(path).toStdString());
   m_dialogs.runModal(dialog);
   if (!dialog.ok() || m_closed) return;
   loadChosenFile(path, SkipOptions{dialog.skipLines(), dialog.skipPrefixes()}, dialog.loadOptions());

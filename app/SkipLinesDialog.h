@@ -17,6 +17,11 @@
 // data/ColumnChoice.h), and XNorthCheck, "X を北とする" (unchecked at first).
 // OK with a column text that is not three different field numbers 1..100
 // beeps and selects it, as for Text1.
+//
+// At the bottom, PreviewList shows the first lines of the chosen file as the
+// load will read them with the counts in the boxes: skipped lines grey, the
+// header line (the column names) bold and marked "見出し", data lines as
+// they are. It follows every edit of Text1 and Text2.
 
 #include <QDialog>
 #include <cstdint>
@@ -28,6 +33,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QListWidget;
 
 namespace plotvane::app {
 
@@ -48,6 +54,10 @@ class SkipLinesDialog final : public QDialog {
   LoadOptions loadOptions() const { return m_loadOptions; }
 
   const Ui::SkipLinesDialog& controls() const { return m_ui; }
+  QListWidget* preview() const { return m_preview; }
+
+  // The file whose first lines the preview shows (its first 64 KiB are read).
+  void setPreviewFile(const std::string& localPath);
 
   void reject() override;
 
@@ -56,6 +66,7 @@ class SkipLinesDialog final : public QDialog {
 
  private:
   void acceptValues();
+  void updatePreview();
 
   Ui::SkipLinesDialog m_ui;
   bool m_ok = false;
@@ -64,6 +75,8 @@ class SkipLinesDialog final : public QDialog {
   QCheckBox* m_xNorth;
   QCheckBox* m_duplicatesFirst;
   LoadOptions m_loadOptions;
+  QListWidget* m_preview;
+  std::string m_previewText;  // the file's first bytes, decoded
 };
 
 }  // namespace plotvane::app

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -230,8 +231,16 @@ void SettingsHelpersTest::skipDialogTakesTheLoadOptions() {
   m_dialogs->fileAnswers = {path, path};
   bool refused = false;
   m_dialogs->modalScript = [&](QDialog& d) {
-    auto& ui = dynamic_cast<SkipLinesDialog&>(d).controls();
+    auto& dialog = dynamic_cast<SkipLinesDialog&>(d);
+    auto& ui = dialog.controls();
+    // The preview follows the count: the header line marked, skipped lines grey.
+    ui.Text1->setText(QStringLiteral("1"));
+    QCOMPARE(dialog.preview()->item(0)->foreground().color(), QColor(Qt::gray));
+    QVERIFY(dialog.preview()->item(1)->text().endsWith(QStringLiteral("← 見出し")));
     ui.Text1->setText(QStringLiteral("0"));
+    QCOMPARE(dialog.preview()->item(0)->text(), QStringLiteral("1: No X Y H   ← 見出し"));
+    QVERIFY(dialog.preview()->item(0)->font().bold());
+    QCOMPARE(dialog.preview()->count(), 6);
     QCOMPARE(Box(d, "ColumnsText")->text(), QStringLiteral("1,2,3"));
     QVERIFY(!d.findChild<QCheckBox*>("XNorthCheck")->isChecked());
     QVERIFY(Box(d, "ColumnsText")->geometry().top() >= ui.OKButton->geometry().bottom());
