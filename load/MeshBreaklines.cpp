@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/Messages.h"
+#include "load/BreaklineCrossings.h"
 #include "mesh/InsertConstraints.h"
 
 namespace plotvane {
@@ -19,8 +20,9 @@ std::string ShapeText(const SiteShapes& lines, std::int32_t line) {
   return shape.where.empty() ? std::to_string(line + 1) + " 本目の線" : shape.where;
 }
 
-std::string RefusalText(const Document& doc, const ConstraintOutcome& outcome) {
-  const SiteShapes& lines = doc.meshOptions.breaklines;
+// lines: as inserted, split at their crossings (a vertex's number counts
+// the crossings before it on its line).
+std::string RefusalText(const Document& doc, const SiteShapes& lines, const ConstraintOutcome& outcome) {
   const std::string place = FileText(doc) + ": " + ShapeText(lines, outcome.line);
   const std::string vertex = std::to_string(outcome.vertex + 1);
   switch (outcome.status) {
@@ -61,7 +63,9 @@ void RefuseBreaklinesOnFaces(Document& doc) {
 
 bool InsertBreaklines(Document& doc) {
   const DataRange& r = doc.range;
-  const SiteShapes& shapes = doc.meshOptions.breaklines;
+  // Lines that cross meet at a vertex of both instead.
+  SiteShapes shapes = doc.meshOptions.breaklines;
+  const std::int64_t crossings = SplitAtCrossings(shapes);
   // Normalised exactly as the points are (OpenDataFile), so that a vertex on
   // a point's X, Y lands on its mesh point bit for bit.
   const double spanX = MeshSpanX(r), spanY = MeshSpanY(r), spanZ = r.zMax - r.zMin;
@@ -82,7 +86,7 @@ bool InsertBreaklines(Document& doc) {
   m.locator.reset();
   if (outcome.status != ConstraintOutcome::Status::Done) {
     doc.errMsg = messages::kBadBreaklines;
-    doc.errDetail = RefusalText(doc, outcome);
+    doc.errDetail = RefusalText(doc, shapes, outcome);
     return false;
   }
   // The new points keep the file's coordinates; a height the surface gave
@@ -110,6 +114,7 @@ bool InsertBreaklines(Document& doc) {
   if (!note.empty()) note += ' ';
   note += "ブレークライン: 点を " + std::to_string(outcome.added.size()) + " 個加え、" +
           std::to_string(outcome.replaced.size()) + " 個の点の Z を置き換えました。";
+  if (crossings > 0) note += "線の交差 " + std::to_string(crossings) + " 箇所に頂点を置きました。";
   return true;
 }
 

@@ -142,5 +142,43 @@ TEST(MeshOptionsLoad, ContourLinesDoNotCrossABreakline) {
   }
 }
 
+TEST(MeshOptionsLoad, CrossingBreaklinesMeetAtAVertexWithTheFirstLinesHeight) {
+  TempDir dir;
+  // X and Y from 0 to 100: the mesh's coordinates are the data's.
+  const std::string path = dir.write("a.txt", "X\tY\tZ\n0\t0\t0\n100\t0\t10\n0\t100\t20\n100\t100\t30\n30\t60\t15\n");
+  MeshOptions options;
+  SiteShape first, second;
+  first.vertices = {{10, 10, 0}, {90, 90, 80}};
+  second.vertices = {{10, 90}, {90, 10}};
+  options.breaklines.shapes = {first, second};
+  Document doc;
+  ASSERT_EQ(OpenDataFile(path, doc, NullProgress(), {}, {}, options), LoadStatus::Meshed) << doc.errDetail;
+  EXPECT_NE(doc.survey.loadNote.find("交差 1 箇所"), std::string::npos) << doc.survey.loadNote;
+  const Mesh& m = doc.mesh;
+  const auto at = [&m](double x, double y) {
+    for (PointIndex i = 1; i < static_cast<PointIndex>(m.meshX.size()); ++i) {
+      if (std::fabs(m.meshX[i] - x) < 1e-9 && std::fabs(m.meshY[i] - y) < 1e-9) return i;
+    }
+    return PointIndex{0};
+  };
+  const PointIndex crossing = at(50, 50);
+  ASSERT_NE(crossing, 0);
+  // The first line's height halfway along it.
+  EXPECT_NEAR(doc.range.zMin + (doc.range.zMax - doc.range.zMin) * m.meshZ[crossing] / 100, 40, 1e-9);
+  // Each half of both lines is an edge of the mesh.
+  const auto hasEdge = [&m](PointIndex a, PointIndex b) {
+    for (TriangleIndex k = 1; k <= m.nt; ++k) {
+      for (int e = 0; e < 3; ++e) {
+        const std::int32_t u = m.ipt[3 * k - 2 + e], v = m.ipt[3 * k - 2 + (e + 1) % 3];
+        if ((u == a && v == b) || (u == b && v == a)) return true;
+      }
+    }
+    return false;
+  };
+  for (const auto& [x, y] : {std::pair{10.0, 10.0}, {90.0, 90.0}, {10.0, 90.0}, {90.0, 10.0}}) {
+    EXPECT_TRUE(hasEdge(crossing, at(x, y))) << x << ", " << y;
+  }
+}
+
 }  // namespace
 }  // namespace plotvane
