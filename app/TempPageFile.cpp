@@ -1,5 +1,7 @@
 #include "app/TempPageFile.h"
 
+#include <string_view>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -165,9 +167,17 @@ TempPageFile CreateTempPageFileIn(const std::vector<std::string>& folders) {
   return {};
 }
 
-std::vector<std::string> PageFileFolders() {
-  const char* tmp = std::getenv("TMPDIR");
-  return {ProgramFolder(), tmp != nullptr && *tmp != '\0' ? std::string(tmp) : std::string("/tmp")};
+std::vector<std::string> PageFileFoldersFor(const std::string& programFolder, const char* tmpdir) {
+  const std::string temporary = tmpdir != nullptr && *tmpdir != '\0' ? std::string(tmpdir) : std::string("/tmp");
+  // An installed program's folder is the system's: root could write there,
+  // and nobody should.
+  for (const char* system : {"/usr", "/bin", "/sbin", "/opt", "/lib"}) {
+    const std::string_view prefix(system);
+    if (programFolder == prefix || programFolder.starts_with(std::string(prefix) + '/')) return {temporary};
+  }
+  return {programFolder, temporary};
 }
+
+std::vector<std::string> PageFileFolders() { return PageFileFoldersFor(ProgramFolder(), std::getenv("TMPDIR")); }
 
 }  // namespace plotvane::app

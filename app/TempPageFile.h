@@ -61,7 +61,11 @@ TempPageFile CreateTempPageFile(const std::string& folder);
 TempPageFile CreateTempPageFileIn(const std::vector<std::string>& folders);
 
 // Where the program puts its page file: the program's own folder, and when
-// that is not writable the user's temporary folder ($TMPDIR, else /tmp).
+// that is not writable the user's temporary folder ($TMPDIR, else /tmp). An
+// installed program (in /usr, /bin, /sbin, /opt or /lib) uses the temporary
+// folder only, even when run as root.
 std::vector<std::string> PageFileFolders();
+// The same for a program in programFolder with the TMPDIR given (may be null).
+std::vector<std::string> PageFileFoldersFor(const std::string& programFolder, const char* tmpdir);
 
 }  // namespace plotvane::app

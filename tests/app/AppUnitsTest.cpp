@@ -63,6 +63,7 @@ class AppUnitsTest : public QObject {
   void pageFileReusesOneWhenAllTaken();
   void pageFileRefusesLinksWhenAllTaken();
   void pageFileFallsBackToNextFolder();
+  void pageFileNeverInASystemFolder();
   void pageFileWriterLeavesTheLastPageWhole();
 };
 
@@ -244,6 +245,17 @@ void AppUnitsTest::pageFileRefusesLinksWhenAllTaken() {
   for (int i = 0; i < 10000; ++i) QVERIFY(::symlink(victim.c_str(), PageName(dir, i).c_str()) == 0);
   QCOMPARE(CreateTempPageFile(dir.path()).path(), std::string());
   QCOMPARE(test::ReadBytes(victim), std::string("keep me"));
+}
+
+void AppUnitsTest::pageFileNeverInASystemFolder() {
+  using Folders = std::vector<std::string>;
+  QCOMPARE(PageFileFoldersFor("/usr/bin", nullptr), (Folders{"/tmp"}));
+  QCOMPARE(PageFileFoldersFor("/usr/local/bin", "/var/tmp"), (Folders{"/var/tmp"}));
+  QCOMPARE(PageFileFoldersFor("/opt/plotvane", ""), (Folders{"/tmp"}));
+  // A program built or unpacked elsewhere keeps its page beside it.
+  QCOMPARE(PageFileFoldersFor("/home/sato/plotvane/build/app", "/run/tmp"),
+           (Folders{"/home/sato/plotvane/build/app", "/run/tmp"}));
+  QCOMPARE(PageFileFoldersFor("/usrdata/app", nullptr), (Folders{"/usrdata/app", "/tmp"}));
 }
 
 void AppUnitsTest::pageFileFallsBackToNextFolder() {
