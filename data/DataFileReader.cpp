@@ -195,6 +195,10 @@ ReadStatus Read(std::string_view name, const SkipOptions& skip, const LoadOption
     const DataFileKind kind = KindOfDataFile(name);
     if ((kind == DataFileKind::Text || kind == DataFileKind::Contour) && LooksBinary(*bytes)) {
       doc.errDetail = details::NotTextText();
+      // Nothing of the file is a column name either: no label of the data before may stay.
+      doc.points.labelX.clear();
+      doc.points.labelY.clear();
+      doc.points.labelZ.clear();
       return Fail(doc, ReadStatus::InvalidData);
     }
     return Interpret(DecodeToUtf8(std::move(*bytes)), name, skip.lines, *tokens, options, doc);

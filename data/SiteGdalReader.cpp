@@ -2,6 +2,8 @@
 
 #include "data/SiteGdalReader.h"
 
+#include <algorithm>
+
 #include <cpl_error.h>
 #include <cpl_vsi.h>
 #include <gdal.h>
@@ -108,6 +110,16 @@ class GeometryShapes {
 
 std::optional<Failure> ReadSiteGis(std::string_view bytes, std::string_view name, SiteGisFormat format,
                                    SiteShapes& out) {
+  // A text DXF holds no NUL; GDAL's reader can loop for ever on a value
+  // with one in it, so such a file is refused here. (A binary DXF starts with
+  // its own sentinel and is left to GDAL.)
+  constexpr std::string_view kBinaryDxf = "AutoCAD Binary DXF";
+  if (format == SiteGisFormat::Dxf && !bytes.starts_with(kBinaryDxf)) {
+    if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
+      const auto line = 1 + std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(nul), '\n');
+      return SiteFileFailure(name, std::to_string(line) + " 行目", "文字でないバイトがあり、DXF として読めません。");
+    }
+  }
   const QuietGdal quiet;
   const MemoryFile file(bytes, format);
   const char* const drivers[] = {format == SiteGisFormat::Dxf ? "DXF" : "GeoJSON", nullptr};

@@ -120,6 +120,12 @@ TEST(SiteFileReader, RefusesWithThePlace) {
        "点しか"},
       {"geojson broken", "a.geojson", "{\"type\":", "GeoJSON"},
       {"dxf broken", "a.dxf", "this is no dxf", "DXF"},
+      // A value with a NUL in it, on which the DXF library loops for ever (found by the fuzzer).
+      {"dxf with a nul", "a.dxf",
+       std::string("0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n\xB2\r\0\0"
+                   "0\n20\n0\n11\n5\n21\n5\n0\nENDSEC\n0\nEOF\n",
+                   71),
+       "10 行目"},
       {"sima open parcel", "a.sim", "A01,1,a,0,0,,\nD00,1,,1,\nB01,1,\n", "D99"},
   };
   for (const BadCase& c : cases) {
