@@ -110,14 +110,18 @@ class GeometryShapes {
 
 std::optional<Failure> ReadSiteGis(std::string_view bytes, std::string_view name, SiteGisFormat format,
                                    SiteShapes& out) {
-  // A text DXF holds no NUL; GDAL's reader can loop for ever on a value
-  // with one in it, so such a file is refused here. (A binary DXF starts with
-  // its own sentinel and is left to GDAL.)
+  // A text DXF's lines end in LF or CR LF and hold no NUL. GDAL's reader
+  // loops for ever on a CR that ends no line, so a file with one (or a NUL)
+  // is refused here. A binary DXF starts with its own sentinel and is left
+  // to GDAL.
   constexpr std::string_view kBinaryDxf = "AutoCAD Binary DXF";
   if (format == SiteGisFormat::Dxf && !bytes.starts_with(kBinaryDxf)) {
-    if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
-      const auto line = 1 + std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(nul), '\n');
-      return SiteFileFailure(name, std::to_string(line) + " 行目", "文字でないバイトがあり、DXF として読めません。");
+    for (std::size_t k = 0; k < bytes.size(); ++k) {
+      const bool loneReturn = bytes[k] == '\r' && (k + 1 == bytes.size() || bytes[k + 1] != '\n');
+      if (bytes[k] != '\0' && !loneReturn) continue;
+      const auto line = 1 + std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(k), '\n');
+      return SiteFileFailure(name, std::to_string(line) + " 行目",
+                             "行の区切りでない CR か文字でないバイトがあり、DXF として読めません。");
     }
   }
   const QuietGdal quiet;

@@ -120,7 +120,8 @@ TEST(SiteFileReader, RefusesWithThePlace) {
        "点しか"},
       {"geojson broken", "a.geojson", "{\"type\":", "GeoJSON"},
       {"dxf broken", "a.dxf", "this is no dxf", "DXF"},
-      // A value with a NUL in it, on which the DXF library loops for ever (found by the fuzzer).
+      // A CR that ends no line, on which the DXF library loops for ever (found by the fuzzer).
+      {"dxf with a lone carriage return", "a.dxf", "\xFEw\xFF\xFF\r\xFFq\xFF\r", "1 行目"},
       {"dxf with a nul", "a.dxf",
        std::string("0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n\xB2\r\0\0"
                    "0\n20\n0\n11\n5\n21\n5\n0\nENDSEC\n0\nEOF\n",
