@@ -11,17 +11,15 @@
 
 namespace plotvane {
 
-void RepairBands(ContourSet& contours) {
+void RepairBand(ContourBand& band) {
   const GdalErrorScope quiet;
-  for (ContourBand& band : contours.bands) {
-    const OGRMultiPolygon polygons = BandToOgr(band);
-    if (polygons.IsValid()) continue;
-    const std::unique_ptr<OGRGeometry> valid(polygons.MakeValid());
-    if (!valid) continue;  // GEOS could not: the band stays as walked
-    std::vector<BandPolygon> repaired;
-    CollectPolygons(*valid, repaired);
-    if (!repaired.empty()) band.polygons = std::move(repaired);
-  }
+  const OGRMultiPolygon polygons = BandToOgr(band);
+  if (polygons.IsValid()) return;
+  const std::unique_ptr<OGRGeometry> valid(polygons.MakeValid());
+  if (!valid) return;  // GEOS could not: the band stays as walked
+  std::vector<BandPolygon> repaired;
+  CollectPolygons(*valid, repaired);
+  if (!repaired.empty()) band.polygons = std::move(repaired);
 }
 
 }  // namespace plotvane

@@ -180,20 +180,13 @@ double SignedArea(const ContourRing& ring) {
   return twice / 2;
 }
 
-std::vector<ContourBand> BuildBandPolygons(const LevelMesh& mesh, const std::vector<BandEdge>& outlines) {
-  std::vector<ContourBand> bands;
-  for (std::size_t first = 0; first < outlines.size();) {
-    std::size_t last = first;
-    while (last < outlines.size() && outlines[last].band == outlines[first].band) ++last;
-    ContourBand band;
-    band.index = outlines[first].band;
-    band.lower = mesh.levelValue(band.index);
-    band.upper = mesh.levelValue(band.index + 1);
-    band.polygons = NestRings(WalkRings(std::span(outlines).subspan(first, last - first)));
-    if (!band.polygons.empty()) bands.push_back(std::move(band));
-    first = last;
-  }
-  return bands;
+ContourBand BuildBandPolygons(const LevelMesh& mesh, std::int32_t k, std::span<const BandEdge> outline) {
+  ContourBand band;
+  band.index = k;
+  band.lower = mesh.levelValue(k);
+  band.upper = mesh.levelValue(k + 1);
+  band.polygons = NestRings(WalkRings(outline));
+  return band;
 }
 
 }  // namespace plotvane
