@@ -3,6 +3,7 @@
 #include "levels/TriangleSweep.h"
 
 #include <algorithm>
+#include <iterator>
 #include <tuple>
 
 namespace plotvane {
