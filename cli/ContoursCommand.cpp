@@ -8,10 +8,8 @@
 #include "cli/IndexContourOption.h"
 #include "cli/OutputTarget.h"
 #include "cli/RampOption.h"
-#include "contours/BandColours.h"
 #include "contours/ContourExport.h"
 #include "contours/OgrContourWriter.h"
-#include "levels/EveryNthLevel.h"
 
 namespace plotvane::cli {
 
@@ -61,20 +59,23 @@ int RunContours(const Words& words, std::ostream& out, std::ostream& err) {
   Document doc;
   if (const auto stop = ResolveRamp(rampText, doc.ramp, err)) return *stop;
   if (const auto stop = LoadMeshed(load, view, doc, err)) return *stop;
-  // The name, the bands and the mesh are checked: what can still fail is the write.
-  ContourSet contours = BuildContourSet(doc, doc.settings, bands);
+  // The name, the bands and the mesh are checked: what can still fail is
+  // the write, or the memory on the way.
+  ContourFileOptions options;
+  options.withBands = bands;
+  options.system = system.system;
   // The colours go only where a ramp was asked for: the bands of a plain
   // export stay as GIS layers have always read them.
-  if (rampText) ColourBands(contours, doc, doc.settings);
-  if (indexEvery) MarkIndexLevels(contours, ReadDrawParameters(doc.settings), load.base.value_or(0.0), *indexEvery);
+  options.colourBands = rampText.has_value();
+  if (indexEvery) options.indexLines = IndexLines{load.base.value_or(0.0), *indexEvery};
   if (output == kStandardOutput) {
     const auto file = OpenOutput(output);
-    if (const WriteOutcome failure = StreamContours(contours, *format, system.system, *file)) {
+    if (const WriteOutcome failure = ExportContours(doc, doc.settings, *format, options, *file)) {
       return ReportFailure(*failure, err);
     }
     return FinishOutput(*file, err);
   }
-  if (const WriteOutcome failure = WriteContourFile(contours, output, {bands, system.system})) {
+  if (const WriteOutcome failure = ExportContours(doc, doc.settings, output, options)) {
     return ReportFailure(*failure, err);
   }
   out << output << '\n';

@@ -2,7 +2,8 @@
 // The exit statuses of plotvane-cli, one per kind of failure, stable across
 // versions (scripts test them):
 //   0 success;
-//   1 the data did not load into a mesh (or too few triangles for a grid);
+//   1 the data did not load into a mesh (or too few triangles for a grid, or
+//     too little memory for its contours);
 //   2 the command line cannot be used: an option the command does not take,
 //     a missing value, a bad number, an option that needs another; also an
 //     input file that cannot be opened or whose name is not a data file's;

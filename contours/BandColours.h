@@ -5,14 +5,15 @@
 // (ExportBandColour, render/ColourRamps.h), below-range and above-range
 // bands included.
 
+#include <cstdint>
+
 #include "data/Document.h"
-#include "levels/ContourSet.h"
-#include "settings/DrawSettings.h"
+#include "settings/DrawParameters.h"
 
 namespace plotvane {
 
-// Sets the colour of every band of contours, built from doc and settings
-// (BuildContourSet).
-void ColourBands(ContourSet& contours, const Document& doc, const DrawSettings& settings);
+// The colour of band k, 0xRRGGBB, under doc's ramp and the page's
+// parameters (ParametersForDrawing, render/RenderSettings.h).
+std::uint32_t BandColour(const Document& doc, const DrawParameters& page, std::int32_t k);
 
 }  // namespace plotvane

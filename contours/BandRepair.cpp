@@ -4,24 +4,83 @@
 
 #include <ogr_geometry.h>
 
+#include <algorithm>
 #include <memory>
+#include <numeric>
 
 #include "contours/BandGeometry.h"
 #include "contours/GdalSession.h"
 
 namespace plotvane {
+namespace {
 
-void RepairBands(ContourSet& contours) {
-  const GdalErrorScope quiet;
-  for (ContourBand& band : contours.bands) {
-    const OGRMultiPolygon polygons = BandToOgr(band);
-    if (polygons.IsValid()) continue;
-    const std::unique_ptr<OGRGeometry> valid(polygons.MakeValid());
-    if (!valid) continue;  // GEOS could not: the band stays as walked
-    std::vector<BandPolygon> repaired;
-    CollectPolygons(*valid, repaired);
-    if (!repaired.empty()) band.polygons = std::move(repaired);
+struct Box {
+  double minX, minY, maxX, maxY;
+};
+
+Box BoxOf(const BandPolygon& polygon) {
+  Box box{polygon.outer.front().x, polygon.outer.front().y, polygon.outer.front().x, polygon.outer.front().y};
+  for (const ContourPoint& p : polygon.outer) {
+    box.minX = std::min(box.minX, p.x);
+    box.maxX = std::max(box.maxX, p.x);
+    box.minY = std::min(box.minY, p.y);
+    box.maxY = std::max(box.maxY, p.y);
   }
+  return box;
+}
+
+// The groups of polygons whose boxes meet (touching counts), through one
+// sweep along x: polygons of different groups are apart.
+std::vector<std::vector<std::size_t>> GroupsApart(const std::vector<BandPolygon>& polygons) {
+  std::vector<Box> boxes;
+  boxes.reserve(polygons.size());
+  for (const BandPolygon& polygon : polygons) boxes.push_back(BoxOf(polygon));
+  std::vector<std::size_t> parent(polygons.size());
+  std::iota(parent.begin(), parent.end(), std::size_t{0});
+  auto root = [&](std::size_t i) {
+    while (parent[i] != i) i = parent[i] = parent[parent[i]];
+    return i;
+  };
+  std::vector<std::size_t> order(polygons.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return boxes[a].minX < boxes[b].minX; });
+  std::vector<std::size_t> open;  // boxes the sweep line may still meet
+  for (const std::size_t i : order) {
+    std::erase_if(open, [&](std::size_t j) { return boxes[j].maxX < boxes[i].minX; });
+    for (const std::size_t j : open) {
+      if (boxes[j].minY <= boxes[i].maxY && boxes[i].minY <= boxes[j].maxY) parent[root(i)] = root(j);
+    }
+    open.push_back(i);
+  }
+  std::vector<std::vector<std::size_t>> groups(polygons.size());
+  for (std::size_t i = 0; i < polygons.size(); ++i) groups[root(i)].push_back(i);
+  std::erase_if(groups, [](const std::vector<std::size_t>& group) { return group.empty(); });
+  return groups;
+}
+
+// Whether the band is valid, checked group by group: polygons apart cannot
+// make it invalid together, and many small checks are quicker than GEOS's
+// one over the thousands of polygons of a band on a rough surface.
+bool IsValidBand(const ContourBand& band) {
+  for (const std::vector<std::size_t>& group : GroupsApart(band.polygons)) {
+    ContourBand part;
+    for (const std::size_t i : group) part.polygons.push_back(band.polygons[i]);
+    if (!BandToOgr(part).IsValid()) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void RepairBand(ContourBand& band) {
+  const GdalErrorScope quiet;
+  if (IsValidBand(band)) return;
+  const OGRMultiPolygon polygons = BandToOgr(band);
+  const std::unique_ptr<OGRGeometry> valid(polygons.MakeValid());
+  if (!valid) return;  // GEOS could not: the band stays as walked
+  std::vector<BandPolygon> repaired;
+  CollectPolygons(*valid, repaired);
+  if (!repaired.empty()) band.polygons = std::move(repaired);
 }
 
 }  // namespace plotvane

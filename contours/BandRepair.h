@@ -17,6 +17,6 @@
 
 namespace plotvane {
 
-void RepairBands(ContourSet& contours);
+void RepairBand(ContourBand& band);
 
 }  // namespace plotvane

@@ -2,12 +2,10 @@
 
 #include "contours/BoundaryClip.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "contours/BandGeometry.h"
 #include "contours/GdalSession.h"
-#include "levels/BoundaryLines.h"
 
 namespace plotvane {
 namespace {
@@ -31,26 +29,38 @@ std::unique_ptr<OGRGeometry> RegionOf(const DataBoundary& boundary) {
   return region;
 }
 
-void ClipBands(std::vector<ContourBand>& bands, const DataBoundary& boundary) {
-  const GdalErrorScope quiet;
-  const std::unique_ptr<OGRGeometry> region = RegionOf(boundary);
-  if (!region) return;
-  for (ContourBand& band : bands) {
-    const OGRMultiPolygon polygons = BandToOgr(band);
-    const std::unique_ptr<OGRGeometry> kept(polygons.Intersection(region.get()));
-    band.polygons.clear();
-    if (kept) CollectPolygons(*kept, band.polygons);
-  }
-  std::erase_if(bands, [](const ContourBand& band) { return band.polygons.empty(); });
-}
-
 }  // namespace
 
-void ClipToBoundary(ContourSet& contours, const Document& doc) {
+BoundaryClip::BoundaryClip(const Document& doc, bool withBands) {
   if (!doc.mesh.boundary) return;
-  const DataBoundary boundary(*doc.mesh.boundary, doc.range);
-  ClipLevelsToBoundary(contours.levels, boundary);
-  ClipBands(contours.bands, boundary);
+  m_boundary.emplace(*doc.mesh.boundary, doc.range);
+  if (!withBands) return;
+  const GdalErrorScope quiet;
+  m_region = RegionOf(*m_boundary);
+}
+
+BoundaryClip::~BoundaryClip() = default;
+
+void BoundaryClip::clip(ContourLevel& level) const {
+  if (!m_boundary) return;
+  std::vector<ContourLevel> one;
+  one.push_back(std::move(level));
+  ClipLevelsToBoundary(one, *m_boundary);
+  if (one.empty()) {
+    level.lines.clear();
+  } else {
+    level = std::move(one.front());
+  }
+}
+
+// Without a region (GEOS could not make one) the bands stay whole.
+void BoundaryClip::clip(ContourBand& band) const {
+  if (!m_region) return;
+  const GdalErrorScope quiet;
+  const OGRMultiPolygon polygons = BandToOgr(band);
+  const std::unique_ptr<OGRGeometry> kept(polygons.Intersection(m_region.get()));
+  band.polygons.clear();
+  if (kept) CollectPolygons(*kept, band.polygons);
 }
 
 }  // namespace plotvane

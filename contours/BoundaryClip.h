@@ -9,13 +9,35 @@
 // Levels and bands left with nothing are dropped, as the contour set lists
 // only levels and bands that have something.
 
+#include <memory>
+#include <optional>
+
 #include "data/Document.h"
+#include "levels/BoundaryLines.h"
 #include "levels/ContourSet.h"
+
+class OGRGeometry;
 
 namespace plotvane {
 
-// Nothing when doc's mesh has no boundary. The contours are in doc's data
-// coordinates.
-void ClipToBoundary(ContourSet& contours, const Document& doc);
+// The boundary of doc's mesh, ready to cut one level or band after another
+// (in doc's data coordinates). Cuts nothing when the mesh has no boundary.
+class BoundaryClip {
+ public:
+  // withBands: whether bands will be cut too (their region is made once, here).
+  BoundaryClip(const Document& doc, bool withBands);
+  ~BoundaryClip();
+  BoundaryClip(const BoundaryClip&) = delete;
+  BoundaryClip& operator=(const BoundaryClip&) = delete;
+
+  // The level's lines replaced by their pieces inside: none when none is.
+  void clip(ContourLevel& level) const;
+  // The band's polygons replaced by their parts inside: none when none is.
+  void clip(ContourBand& band) const;
+
+ private:
+  std::optional<DataBoundary> m_boundary;
+  std::unique_ptr<OGRGeometry> m_region;
+};
 
 }  // namespace plotvane

@@ -2,22 +2,22 @@
 
 #include "contours/ContourExport.h"
 
+#include <new>
+
 #include "common/SafeFile.h"
-#include "contours/BandRepair.h"
-#include "contours/BoundaryClip.h"
 #include "contours/CsvWriter.h"
 #include "contours/DxfWriter.h"
 #include "contours/FileExtension.h"
 #include "contours/GeoJsonWriter.h"
 #include "contours/OgrContourWriter.h"
 #include "contours/Reprojection.h"
-#include "levels/BandPolygons.h"
-#include "levels/LevelSegments.h"
-#include "levels/PolylineJoin.h"
-#include "render/ContourMesh.h"
 
 namespace plotvane {
 namespace {
+
+ContourContent ContentOf(const ContourFileOptions& options) {
+  return {options.withBands, options.colourBands, options.indexLines};
+}
 
 Failure UnknownName(const std::string& path) {
   return Failure{FailureKind::Usage, path + ": the name must end in .geojson, .gpkg, .shp, .kml, .dxf or .csv", {}};
@@ -38,14 +38,16 @@ std::optional<ContourFormat> ContourFormatOf(std::string_view path) {
 bool HoldsBands(ContourFormat format) { return format != ContourFormat::Dxf && format != ContourFormat::Csv; }
 
 ContourSet BuildContourSet(const Document& doc, const DrawSettings& settings, bool withBands) {
-  const ContourMesh mesh(doc, settings);
+  const MeshContours feed(doc, settings, {withBands, false, std::nullopt});
   ContourSet contours;
-  contours.levels = JoinLevelSegments(mesh, CollectLevelSegments(mesh));
-  if (withBands) {
-    contours.bands = BuildBandPolygons(mesh, CollectBandOutlines(mesh));
-    RepairBands(contours);
-  }
-  ClipToBoundary(contours, doc);
+  feed.eachLevel([&](const ContourLevel& level) {
+    contours.levels.push_back(level);
+    return true;
+  });
+  feed.eachBand([&](const ContourBand& band) {
+    contours.bands.push_back(band);
+    return true;
+  });
   return contours;
 }
 
@@ -56,18 +58,31 @@ std::optional<ContourFormat> ContourFormatNamed(std::string_view name) {
   return std::nullopt;
 }
 
-WriteOutcome StreamContours(const ContourSet& contours, ContourFormat format, const CoordinateSystem& system,
-                            SafeFileWriter& writer) {
+namespace {
+
+// Runs an export, memory running out on the way becoming its failure: the
+// writers that the unwinding passes leave any old file as it was.
+template <typename Export>
+WriteOutcome WithinMemory(Export&& work) {
+  try {
+    return work();
+  } catch (const std::bad_alloc&) {
+    return OutOfMemoryForContours();
+  }
+}
+
+WriteOutcome StreamFeed(const ContourFeed& contours, ContourFormat format, const CoordinateSystem& system,
+                        SafeFileWriter& writer) {
   switch (format) {
     case ContourFormat::GeoJson: {
       if (!system.chosen()) {
         WriteGeoJson(contours, writer);
         return std::nullopt;
       }
-      const ReprojectedContours reprojected = ToWgs84(contours, system);
-      if (reprojected.failure) return reprojected.failure;
-      WriteGeoJson(reprojected.contours, writer);
-      return std::nullopt;
+      const Wgs84Contours reprojected(contours, system);
+      if (reprojected.failure()) return reprojected.failure();
+      WriteGeoJson(reprojected, writer);
+      return reprojected.failure();
     }
     case ContourFormat::Dxf: WriteDxf(contours, writer); return std::nullopt;
     case ContourFormat::Csv: WriteCsv(contours, writer); return std::nullopt;
@@ -78,7 +93,7 @@ WriteOutcome StreamContours(const ContourSet& contours, ContourFormat format, co
   return Failure{FailureKind::Usage, "this format is written to files only", {}};
 }
 
-WriteOutcome WriteContourFile(const ContourSet& contours, const std::string& path, const ContourFileOptions& options) {
+WriteOutcome WriteFeed(const ContourFeed& contours, const std::string& path, const ContourFileOptions& options) {
   const auto format = ContourFormatOf(path);
   if (!format) return UnknownName(path);
   switch (*format) {
@@ -87,7 +102,7 @@ WriteOutcome WriteContourFile(const ContourSet& contours, const std::string& pat
     case ContourFormat::Csv: {
       SafeFileWriter writer(path);
       if (!writer.open()) return writer.failure();
-      if (WriteOutcome failure = StreamContours(contours, *format, options.system, writer)) return failure;
+      if (WriteOutcome failure = StreamFeed(contours, *format, options.system, writer)) return failure;
       if (!writer.commit()) return writer.failure();
       return std::nullopt;
     }
@@ -100,6 +115,17 @@ WriteOutcome WriteContourFile(const ContourSet& contours, const std::string& pat
   return UnknownName(path);
 }
 
+}  // namespace
+
+WriteOutcome StreamContours(const ContourFeed& contours, ContourFormat format, const CoordinateSystem& system,
+                            SafeFileWriter& writer) {
+  return WithinMemory([&] { return StreamFeed(contours, format, system, writer); });
+}
+
+WriteOutcome WriteContourFile(const ContourFeed& contours, const std::string& path, const ContourFileOptions& options) {
+  return WithinMemory([&] { return WriteFeed(contours, path, options); });
+}
+
 WriteOutcome ExportContours(const Document& doc, const DrawSettings& settings, const std::string& path,
                             const ContourFileOptions& options) {
   const auto format = ContourFormatOf(path);
@@ -109,7 +135,17 @@ WriteOutcome ExportContours(const Document& doc, const DrawSettings& settings, c
   }
   if (*format == ContourFormat::Kml && !options.system.chosen()) return KmlNeedsSystem();
   if (!doc.drawable()) return Failure{FailureKind::LoadFailed, "there is no mesh to draw contours from", {}};
-  return WriteContourFile(BuildContourSet(doc, settings, options.withBands), path, options);
+  return WithinMemory([&] { return WriteFeed(MeshContours(doc, settings, ContentOf(options)), path, options); });
+}
+
+WriteOutcome ExportContours(const Document& doc, const DrawSettings& settings, ContourFormat format,
+                            const ContourFileOptions& options, SafeFileWriter& writer) {
+  return WithinMemory(
+      [&] { return StreamFeed(MeshContours(doc, settings, ContentOf(options)), format, options.system, writer); });
+}
+
+Failure OutOfMemoryForContours() {
+  return Failure{FailureKind::LoadFailed, "メモリが足りないため、等高線を書き出せません。", {}};
 }
 
 }  // namespace plotvane

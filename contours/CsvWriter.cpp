@@ -7,11 +7,11 @@
 
 namespace plotvane {
 
-void WriteCsv(const ContourSet& contours, SafeFileWriter& writer) {
+void WriteCsv(const ContourFeed& contours, SafeFileWriter& writer) {
   ChunkedText out(writer);
   std::string& text = out.text();
   text += "level,line,vertex,x,y\r\n";
-  for (const ContourLevel& level : contours.levels) {
+  contours.eachLevel([&](const ContourLevel& level) {
     const std::string levelText = ExactText(level.value) + ',';
     for (std::size_t l = 0; l < level.lines.size(); ++l) {
       const ContourLine& line = level.lines[l];
@@ -27,7 +27,8 @@ void WriteCsv(const ContourSet& contours, SafeFileWriter& writer) {
         out.spill();
       }
     }
-  }
+    return true;
+  });
 }
 
 }  // namespace plotvane

@@ -7,10 +7,10 @@
 // exact form (ExactNumber.h); UTF-8 (plain ASCII), rows ending in CR LF.
 
 #include "common/SafeFile.h"
-#include "levels/ContourSet.h"
+#include "contours/ContourFeed.h"
 
 namespace plotvane {
 
-void WriteCsv(const ContourSet& contours, SafeFileWriter& out);
+void WriteCsv(const ContourFeed& contours, SafeFileWriter& out);
 
 }  // namespace plotvane

@@ -17,14 +17,28 @@ std::string LayerName(const ContourLevel& level) {
   return (level.indexLine.value_or(false) ? "INDEX_" : "CONTOUR_") + ExactText(level.value);
 }
 
-DxfExtents ExtentsOf(const ContourSet& contours) {
-  DxfExtents e;
-  for (const ContourLevel& level : contours.levels) {
+// What the header says before the first entity, gathered in a first walk
+// of the levels that keeps none of their lines.
+struct DrawingSummary {
+  DxfExtents extents;
+  std::vector<DxfLayer> layers;       // colours still to be given
+  std::vector<std::int32_t> indices;  // each layer's k
+  std::uint64_t lines = 0;
+};
+
+DrawingSummary Summarise(const ContourFeed& contours) {
+  DrawingSummary summary;
+  contours.eachLevel([&](const ContourLevel& level) {
     for (const ContourLine& line : level.lines) {
-      for (const ContourPoint& p : line.points) e.add({p.x, p.y, level.value});
+      for (const ContourPoint& p : line.points) summary.extents.add({p.x, p.y, level.value});
     }
-  }
-  return e;
+    // Index contours twice as heavy, 0.50 mm against 0.25 mm.
+    summary.layers.push_back({LayerName(level), 0, level.indexLine.value_or(false) ? 50 : 25});
+    summary.indices.push_back(level.index);
+    summary.lines += level.lines.size();
+    return true;
+  });
+  return summary;
 }
 
 // The layer's colour: the colour index's hue wheel from blue (170) for the
@@ -51,26 +65,23 @@ void AppendLine(ChunkedText& out, DxfDrawing& drawing, const std::string& layer,
 
 }  // namespace
 
-void WriteDxf(const ContourSet& contours, SafeFileWriter& writer) {
+void WriteDxf(const ContourFeed& contours, SafeFileWriter& writer) {
   ChunkedText out(writer);
-  std::int32_t lowest = contours.levels.empty() ? 0 : contours.levels.front().index, highest = lowest;
-  std::uint64_t lines = 0;
-  for (const ContourLevel& level : contours.levels) {
-    lowest = std::min(lowest, level.index);
-    highest = std::max(highest, level.index);
-    lines += level.lines.size();
+  DrawingSummary summary = Summarise(contours);
+  std::int32_t lowest = summary.indices.empty() ? 0 : summary.indices.front(), highest = lowest;
+  for (const std::int32_t index : summary.indices) {
+    lowest = std::min(lowest, index);
+    highest = std::max(highest, index);
   }
-  std::vector<DxfLayer> layers;
-  for (const ContourLevel& level : contours.levels) {
-    // Index contours twice as heavy, 0.50 mm against 0.25 mm.
-    const int weight = level.indexLine.value_or(false) ? 50 : 25;
-    layers.push_back({LayerName(level), LevelColour(level.index, lowest, highest), weight});
+  for (std::size_t i = 0; i < summary.layers.size(); ++i) {
+    summary.layers[i].colour = LevelColour(summary.indices[i], lowest, highest);
   }
-  DxfDrawing drawing(out.text(), ExtentsOf(contours), layers, lines);
-  for (const ContourLevel& level : contours.levels) {
+  DxfDrawing drawing(out.text(), summary.extents, summary.layers, summary.lines);
+  contours.eachLevel([&](const ContourLevel& level) {
     const std::string layer = LayerName(level);
     for (const ContourLine& line : level.lines) AppendLine(out, drawing, layer, level.value, line);
-  }
+    return true;
+  });
   drawing.finish(out.text());
 }
 

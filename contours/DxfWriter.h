@@ -14,10 +14,10 @@
 // Group codes are right-aligned in three columns, lines end in CR LF.
 
 #include "common/SafeFile.h"
-#include "levels/ContourSet.h"
+#include "contours/ContourFeed.h"
 
 namespace plotvane {
 
-void WriteDxf(const ContourSet& contours, SafeFileWriter& out);
+void WriteDxf(const ContourFeed& contours, SafeFileWriter& out);
 
 }  // namespace plotvane

@@ -94,7 +94,7 @@ void AppendBand(ChunkedText& out, const ContourBand& band) {
 
 }  // namespace
 
-void WriteGeoJson(const ContourSet& contours, SafeFileWriter& writer) {
+void WriteGeoJson(const ContourFeed& contours, SafeFileWriter& writer) {
   ChunkedText out(writer);
   out.text() += "{\"type\":\"FeatureCollection\",\"features\":[\r\n";
   bool first = true;
@@ -102,14 +102,16 @@ void WriteGeoJson(const ContourSet& contours, SafeFileWriter& writer) {
     if (!first) out.text() += ",\r\n";
     first = false;
   };
-  for (const ContourLevel& level : contours.levels) {
+  contours.eachLevel([&](const ContourLevel& level) {
     separate();
     AppendLevel(out, level);
-  }
-  for (const ContourBand& band : contours.bands) {
+    return true;
+  });
+  contours.eachBand([&](const ContourBand& band) {
     separate();
     AppendBand(out, band);
-  }
+    return true;
+  });
   out.text() += "\r\n]}\r\n";
 }
 

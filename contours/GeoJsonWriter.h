@@ -13,10 +13,10 @@
 // ending in CR LF.
 
 #include "common/SafeFile.h"
-#include "levels/ContourSet.h"
+#include "contours/ContourFeed.h"
 
 namespace plotvane {
 
-void WriteGeoJson(const ContourSet& contours, SafeFileWriter& out);
+void WriteGeoJson(const ContourFeed& contours, SafeFileWriter& out);
 
 }  // namespace plotvane

@@ -5,6 +5,8 @@
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
 
+#include <optional>
+
 #include "contours/BandGeometry.h"
 #include "contours/ExactNumber.h"
 #include "contours/GdalSession.h"
@@ -48,16 +50,17 @@ class OgrOutput {
   OgrOutput(GDALDataset& dataset, OGRSpatialReference* reference, const LayerPlan& plan)
       : m_dataset(dataset), m_reference(reference), m_plan(plan) {}
 
-  bool writeLevels(const std::vector<ContourLevel>& levels) {
-    const bool marked = !levels.empty() && levels.front().indexLine.has_value();
-    char** options = CSLSetNameValue(nullptr, "ENCODING", "UTF-8");
-    OGRLayer* layer = m_dataset.CreateLayer(m_plan.lines.c_str(), m_reference, wkbMultiLineString, options);
-    CSLDestroy(options);
-    if (layer == nullptr || !addName(*layer) || !addField(*layer, "level", OFTReal) ||
-        !addField(*layer, "index", OFTInteger) || (marked && !addField(*layer, "index_line", OFTInteger))) {
-      return false;
-    }
-    for (const ContourLevel& level : levels) {
+  // The lines' layer takes the "index_line" field when the levels are marked,
+  // which the first level tells: it is made then (or after the last, for none).
+  bool writeLevels(const ContourFeed& contours) {
+    OGRLayer* layer = nullptr;
+    bool marked = false, ok = true;
+    contours.eachLevel([&](const ContourLevel& level) {
+      if (layer == nullptr) {
+        marked = level.indexLine.has_value();
+        layer = linesLayer(marked);
+        if (layer == nullptr) return ok = false;
+      }
       OGRMultiLineString lines;
       for (const ContourLine& line : level.lines) {
         const OGRLineString part = Line(line.points, line.closed);
@@ -69,12 +72,12 @@ class OgrOutput {
       feature.SetField("index", level.index);
       if (marked) feature.SetField("index_line", level.indexLine.value_or(false) ? 1 : 0);
       feature.SetGeometry(&lines);
-      if (layer->CreateFeature(&feature) != OGRERR_NONE) return false;
-    }
-    return true;
+      return ok = layer->CreateFeature(&feature) == OGRERR_NONE;
+    });
+    return ok && (layer != nullptr || linesLayer(false) != nullptr);
   }
 
-  bool writeBands(const std::vector<ContourBand>& bands) {
+  bool writeBands(const ContourFeed& contours) {
     char** options = CSLSetNameValue(nullptr, "ENCODING", "UTF-8");
     OGRLayer* layer = m_dataset.CreateLayer(m_plan.bands.c_str(), m_reference, wkbMultiPolygon, options);
     CSLDestroy(options);
@@ -82,7 +85,8 @@ class OgrOutput {
         !addField(*layer, "upper", OFTReal) || !addField(*layer, "band", OFTInteger)) {
       return false;
     }
-    for (const ContourBand& band : bands) {
+    bool ok = true;
+    contours.eachBand([&](const ContourBand& band) {
       OGRFeature feature(layer->GetLayerDefn());
       if (m_plan.named) feature.SetField("Name", (ExactText(band.lower) + " - " + ExactText(band.upper)).c_str());
       feature.SetField("lower", band.lower);
@@ -90,12 +94,23 @@ class OgrOutput {
       feature.SetField("band", band.index);
       OGRMultiPolygon polygons = BandToOgr(band);
       feature.SetGeometry(&polygons);
-      if (layer->CreateFeature(&feature) != OGRERR_NONE) return false;
-    }
-    return true;
+      return ok = layer->CreateFeature(&feature) == OGRERR_NONE;
+    });
+    return ok;
   }
 
  private:
+  OGRLayer* linesLayer(bool marked) {
+    char** options = CSLSetNameValue(nullptr, "ENCODING", "UTF-8");
+    OGRLayer* layer = m_dataset.CreateLayer(m_plan.lines.c_str(), m_reference, wkbMultiLineString, options);
+    CSLDestroy(options);
+    if (layer == nullptr || !addName(*layer) || !addField(*layer, "level", OFTReal) ||
+        !addField(*layer, "index", OFTInteger) || (marked && !addField(*layer, "index_line", OFTInteger))) {
+      return nullptr;
+    }
+    return layer;
+  }
+
   static bool addField(OGRLayer& layer, const char* name, OGRFieldType type) {
     OGRFieldDefn field(name, type);
     return layer.CreateField(&field) == OGRERR_NONE;
@@ -127,16 +142,16 @@ std::string BandsShapefileName(const std::string& path) {
   return path.substr(0, dot) + "_bands" + path.substr(dot);
 }
 
-WriteOutcome WriteOgrContours(const ContourSet& contours, const std::string& path, OgrFormat format,
+WriteOutcome WriteOgrContours(const ContourFeed& contours, const std::string& path, OgrFormat format,
                               CoordinateSystem system, bool withBands) {
   const bool wgs84 = format == OgrFormat::Kml;
   if (wgs84 && !system.chosen()) return KmlNeedsSystem();
-  ReprojectedContours reprojected;
+  std::optional<Wgs84Contours> reprojected;
   if (wgs84) {
-    reprojected = ToWgs84(contours, system);
-    if (reprojected.failure) return reprojected.failure;
+    reprojected.emplace(contours, system);
+    if (reprojected->failure()) return reprojected->failure();
   }
-  const ContourSet& written = wgs84 ? reprojected.contours : contours;
+  const ContourFeed& written = wgs84 ? static_cast<const ContourFeed&>(*reprojected) : contours;
   const SpatialReference reference = SpatialReferenceOf(wgs84 ? CoordinateSystem{kWgs84Epsg} : system);
 
   StagedFiles staged(path);
@@ -150,9 +165,10 @@ WriteOutcome WriteOgrContours(const ContourSet& contours, const std::string& pat
   if (!dataset) return staged.gdalFailure(scope.lastError());
   const LayerPlan plan = PlanOf(format, path);
   OgrOutput output(*dataset, reference.get(), plan);
-  if (!output.writeLevels(written.levels) || (withBands && !output.writeBands(written.bands))) {
-    return staged.gdalFailure(scope.lastError());
-  }
+  const bool complete = output.writeLevels(written) && (!withBands || output.writeBands(written));
+  // A point that could not be transformed ends the walk: the staged files go.
+  if (reprojected && reprojected->failure()) return reprojected->failure();
+  if (!complete) return staged.gdalFailure(scope.lastError());
   dataset.reset();
   if (CPLGetLastErrorType() >= CE_Failure) return staged.gdalFailure(scope.lastError());
   return staged.commit();

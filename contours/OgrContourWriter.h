@@ -22,8 +22,8 @@
 #include <string>
 
 #include "common/Failure.h"
+#include "contours/ContourFeed.h"
 #include "contours/CoordinateSystem.h"
-#include "levels/ContourSet.h"
 
 namespace plotvane {
 
@@ -38,7 +38,7 @@ std::string BandsShapefileName(const std::string& path);
 // Writes the contours at path, with the bands' layer when withBands (empty
 // when no band has a polygon). Returns the failure (a KML without a system
 // is a usage failure), none on success.
-WriteOutcome WriteOgrContours(const ContourSet& contours, const std::string& path, OgrFormat format,
+WriteOutcome WriteOgrContours(const ContourFeed& contours, const std::string& path, OgrFormat format,
                               CoordinateSystem system, bool withBands);
 
 }  // namespace plotvane

@@ -2,9 +2,9 @@
 
 #include "contours/Reprojection.h"
 
+#include <cpl_error.h>
 #include <ogr_spatialref.h>
 
-#include <memory>
 #include <vector>
 
 #include "contours/GdalSession.h"
@@ -12,11 +12,9 @@
 namespace plotvane {
 namespace {
 
-struct TransformationRelease {
-  void operator()(OGRCoordinateTransformation* transformation) const {
-    OGRCoordinateTransformation::DestroyCT(transformation);
-  }
-};
+Failure CannotTransform(const std::string& why) {
+  return Failure{FailureKind::WriteFailed, "座標系を WGS 84 に変換できません。", why};
+}
 
 // Transforms the points in place; false when any of them fails.
 bool TransformPoints(OGRCoordinateTransformation& transformation, std::vector<ContourPoint>& points) {
@@ -33,30 +31,57 @@ bool TransformPoints(OGRCoordinateTransformation& transformation, std::vector<Co
 
 }  // namespace
 
-ReprojectedContours ToWgs84(const ContourSet& contours, CoordinateSystem system) {
-  const auto failure = [](const std::string& why) {
-    return ReprojectedContours{{}, Failure{FailureKind::WriteFailed, "座標系を WGS 84 に変換できません。", why}};
-  };
+Wgs84Contours::Wgs84Contours(const ContourFeed& source, CoordinateSystem system) : m_source(source) {
   const GdalErrorScope scope;
-  const SpatialReference source = SpatialReferenceOf(system);
-  const SpatialReference target = SpatialReferenceOf({kWgs84Epsg});
-  if (!source || !target) return failure("EPSG:" + std::to_string(system.epsg));
-  const std::unique_ptr<OGRCoordinateTransformation, TransformationRelease> transformation(
-      OGRCreateCoordinateTransformation(source.get(), target.get()));
-  if (!transformation) return failure(scope.lastError());
-  ReprojectedContours result{contours, std::nullopt};
-  bool ok = true;
-  for (ContourLevel& level : result.contours.levels) {
-    for (ContourLine& line : level.lines) ok = ok && TransformPoints(*transformation, line.points);
+  const SpatialReference from = SpatialReferenceOf(system);
+  const SpatialReference to = SpatialReferenceOf({kWgs84Epsg});
+  if (!from || !to) {
+    m_failure = CannotTransform("EPSG:" + std::to_string(system.epsg));
+    return;
   }
-  for (ContourBand& band : result.contours.bands) {
-    for (BandPolygon& polygon : band.polygons) {
-      ok = ok && TransformPoints(*transformation, polygon.outer);
-      for (ContourRing& hole : polygon.holes) ok = ok && TransformPoints(*transformation, hole);
-    }
-  }
-  if (!ok) return failure(scope.lastError());
-  return result;
+  m_transformation.reset(OGRCreateCoordinateTransformation(from.get(), to.get()));
+  if (!m_transformation) m_failure = CannotTransform(scope.lastError());
+}
+
+Wgs84Contours::~Wgs84Contours() = default;
+
+// Runs apply (which transforms, false on failure) without touching the error
+// state of the file being written meanwhile; records a failure.
+template <typename Apply>
+bool Wgs84Contours::transformed(Apply&& apply) const {
+  if (m_failure) return false;
+  const CPLErrorStateBackuper writersErrors;
+  const GdalErrorScope scope;
+  if (apply()) return true;
+  m_failure = CannotTransform(scope.lastError());
+  return false;
+}
+
+void Wgs84Contours::eachLevel(const LevelVisitor& visit) const {
+  m_source.eachLevel([&](const ContourLevel& level) {
+    ContourLevel moved = level;
+    const bool ok = transformed([&] {
+      bool all = true;
+      for (ContourLine& line : moved.lines) all = all && TransformPoints(*m_transformation, line.points);
+      return all;
+    });
+    return ok && visit(moved);
+  });
+}
+
+void Wgs84Contours::eachBand(const BandVisitor& visit) const {
+  m_source.eachBand([&](const ContourBand& band) {
+    ContourBand moved = band;
+    const bool ok = transformed([&] {
+      bool all = true;
+      for (BandPolygon& polygon : moved.polygons) {
+        all = all && TransformPoints(*m_transformation, polygon.outer);
+        for (ContourRing& hole : polygon.holes) all = all && TransformPoints(*m_transformation, hole);
+      }
+      return all;
+    });
+    return ok && visit(moved);
+  });
 }
 
 }  // namespace plotvane

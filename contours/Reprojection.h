@@ -7,17 +7,36 @@
 // order. The plane rectangular and UTM projections are conformal and keep
 // the sense of a ring, so outer rings stay counter-clockwise.
 
+#include <memory>
+
 #include "common/Failure.h"
+#include "contours/ContourFeed.h"
 #include "contours/CoordinateSystem.h"
-#include "levels/ContourSet.h"
+
+class OGRCoordinateTransformation;
 
 namespace plotvane {
 
-struct ReprojectedContours {
-  ContourSet contours;
-  WriteOutcome failure;  // a point PROJ could not transform, or no transformation
-};
+// Another feed's contours, each level and band transformed as it passes. The
+// feed stops at the first point PROJ cannot transform.
+class Wgs84Contours : public ContourFeed {
+ public:
+  Wgs84Contours(const ContourFeed& source, CoordinateSystem system);
+  ~Wgs84Contours() override;
 
-ReprojectedContours ToWgs84(const ContourSet& contours, CoordinateSystem system);
+  // No transformation, or a point that failed in a walk so far.
+  const WriteOutcome& failure() const { return m_failure; }
+
+  void eachLevel(const LevelVisitor& visit) const override;
+  void eachBand(const BandVisitor& visit) const override;
+
+ private:
+  template <typename Apply>
+  bool transformed(Apply&& apply) const;
+
+  const ContourFeed& m_source;
+  std::unique_ptr<OGRCoordinateTransformation> m_transformation;
+  mutable WriteOutcome m_failure;
+};
 
 }  // namespace plotvane

@@ -29,17 +29,16 @@ void EdgeNodes(const LevelMesh& mesh, std::int32_t p, std::int32_t q, std::int32
   }
 }
 
-void TrianglePieces(const LevelMesh& mesh, TriangleIndex t, std::vector<BandEdge>& out, PieceNodes& nodes) {
+// The edges of band k's piece of triangle t, appended to out.
+void TrianglePiece(const LevelMesh& mesh, TriangleIndex t, std::int32_t k, std::vector<BandEdge>& out,
+                   PieceNodes& nodes) {
   const std::array<std::int32_t, 3> v{mesh.vertex(t, 0), mesh.vertex(t, 1), mesh.vertex(t, 2)};
-  const auto [lowest, highest] = std::minmax({mesh.band(v[0]), mesh.band(v[1]), mesh.band(v[2])});
-  for (std::int32_t k = lowest; k <= highest; ++k) {
-    nodes.clear();
-    for (int i = 0; i < 3; ++i) EdgeNodes(mesh, v[i], v[(i + 1) % 3], k, nodes);
-    for (std::size_t i = 0; i < nodes.size(); ++i) {
-      const CrossingNode& a = nodes[i];
-      const CrossingNode& b = nodes[(i + 1) % nodes.size()];
-      if (a.key != b.key) out.push_back({k, a, b});
-    }
+  nodes.clear();
+  for (int i = 0; i < 3; ++i) EdgeNodes(mesh, v[i], v[(i + 1) % 3], k, nodes);
+  for (std::size_t i = 0; i < nodes.size(); ++i) {
+    const CrossingNode& a = nodes[i];
+    const CrossingNode& b = nodes[(i + 1) % nodes.size()];
+    if (a.key != b.key) out.push_back({k, a, b});
   }
 }
 
@@ -79,15 +78,17 @@ std::vector<BandEdge> CancelInnerEdges(const std::vector<BandEdge>& edges) {
 
 }  // namespace
 
-std::vector<BandEdge> CollectBandOutlines(const LevelMesh& mesh) {
+std::vector<BandEdge> CollectBandOutline(const LevelMesh& mesh, std::int32_t k,
+                                         std::span<const TriangleIndex> triangles) {
   std::vector<BandEdge> edges;
   PieceNodes nodes;
-  for (TriangleIndex t = 1; t <= mesh.triangleCount(); ++t) {
-    if (mesh.draws(t)) TrianglePieces(mesh, t, edges, nodes);
-  }
+  for (const TriangleIndex t : triangles) TrianglePiece(mesh, t, k, edges, nodes);
   std::vector<BandEdge> outer = CancelInnerEdges(edges);
+  edges = {};
+  // By the node left and then the node reached: edges equal in both are equal
+  // in every point, so the rings do not depend on how the sort orders ties.
   std::sort(outer.begin(), outer.end(), [](const BandEdge& a, const BandEdge& b) {
-    return std::tie(a.band, a.from.key) < std::tie(b.band, b.from.key);
+    return std::tie(a.from.key, a.to.key) < std::tie(b.from.key, b.to.key);
   });
   return outer;
 }

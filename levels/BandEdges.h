@@ -15,6 +15,7 @@
 // twice, as a vertex on a level is) are left out.
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "levels/LevelCrossing.h"
@@ -27,8 +28,10 @@ struct BandEdge {
   CrossingNode from, to;
 };
 
-// The outer edges of every band, sorted by band and then by the key of the
-// node they leave.
-std::vector<BandEdge> CollectBandOutlines(const LevelMesh& mesh);
+// The outer edges of band k, of its pieces in the given triangles (each
+// with a piece of it: TriangleSweep.h), sorted by the key of the node they
+// leave and then of the node they reach.
+std::vector<BandEdge> CollectBandOutline(const LevelMesh& mesh, std::int32_t k,
+                                         std::span<const TriangleIndex> triangles);
 
 }  // namespace plotvane

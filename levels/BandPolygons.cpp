@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <numbers>
 #include <span>
@@ -136,11 +137,64 @@ std::vector<Ring> WalkRings(std::span<const BandEdge> edges) {
   return rings;
 }
 
+// The outer rings filed by the cells of a grid that their boxes cover, so
+// that a hole's point is tested against the rings around it, not all rings.
+class OuterGrid {
+ public:
+  OuterGrid(const std::vector<Ring>& rings, const std::vector<std::size_t>& outers) {
+    if (outers.empty()) return;
+    m_minX = m_maxX = rings[outers[0]].minX;
+    m_minY = m_maxY = rings[outers[0]].minY;
+    for (const std::size_t o : outers) {
+      m_minX = std::min(m_minX, rings[o].minX);
+      m_maxX = std::max(m_maxX, rings[o].maxX);
+      m_minY = std::min(m_minY, rings[o].minY);
+      m_maxY = std::max(m_maxY, rings[o].maxY);
+    }
+    // About one ring per cell.
+    m_side = std::clamp(static_cast<std::int32_t>(std::sqrt(static_cast<double>(outers.size()))), 1, 1024);
+    m_cells.resize(static_cast<std::size_t>(m_side) * static_cast<std::size_t>(m_side));
+    for (std::size_t o = 0; o < outers.size(); ++o) {
+      const Ring& r = rings[outers[o]];
+      const std::int32_t x0 = column(r.minX), x1 = column(r.maxX), y0 = row(r.minY), y1 = row(r.maxY);
+      for (std::int32_t y = y0; y <= y1; ++y) {
+        for (std::int32_t x = x0; x <= x1; ++x) m_cells[cell(x, y)].push_back(o);
+      }
+    }
+  }
+
+  // The outer rings (positions in outers, ascending) whose boxes may hold p:
+  // every ring whose box holds it is among them, since a cell is a monotone
+  // function of the coordinates.
+  const std::vector<std::size_t>& near(ContourPoint p) const {
+    static const std::vector<std::size_t> none;
+    if (m_cells.empty()) return none;
+    return m_cells[cell(column(p.x), row(p.y))];
+  }
+
+ private:
+  std::int32_t column(double x) const { return slot(x, m_minX, m_maxX); }
+  std::int32_t row(double y) const { return slot(y, m_minY, m_maxY); }
+  std::int32_t slot(double v, double low, double high) const {
+    if (!(high > low)) return 0;
+    const double at = std::floor((v - low) / (high - low) * m_side);
+    return at > 0 ? static_cast<std::int32_t>(std::min(at, static_cast<double>(m_side - 1))) : 0;
+  }
+  std::size_t cell(std::int32_t x, std::int32_t y) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_side) + static_cast<std::size_t>(x);
+  }
+
+  double m_minX = 0, m_minY = 0, m_maxX = 0, m_maxY = 0;
+  std::int32_t m_side = 1;
+  std::vector<std::vector<std::size_t>> m_cells;
+};
+
 std::vector<BandPolygon> NestRings(std::vector<Ring> rings) {
   std::vector<std::size_t> outers;
   for (std::size_t i = 0; i < rings.size(); ++i) {
     if (rings[i].area < 0) outers.push_back(i);
   }
+  const OuterGrid grid(rings, outers);
   std::vector<BandPolygon> polygons(outers.size());
   for (std::size_t i = 0; i < rings.size(); ++i) {
     if (rings[i].area < 0) continue;
@@ -148,7 +202,9 @@ std::vector<BandPolygon> NestRings(std::vector<Ring> rings) {
     const ContourPoint probe{(a.x + b.x) / 2, (a.y + b.y) / 2};
     std::size_t best = outers.size();
     double bestArea = std::numeric_limits<double>::infinity();
-    for (std::size_t o = 0; o < outers.size(); ++o) {
+    // The first of the smallest that contain it: the candidates come in the
+    // order of outers.
+    for (const std::size_t o : grid.near(probe)) {
       const Ring& outer = rings[outers[o]];
       if (-outer.area < bestArea && Contains(outer, probe)) {
         best = o;
@@ -180,20 +236,13 @@ double SignedArea(const ContourRing& ring) {
   return twice / 2;
 }
 
-std::vector<ContourBand> BuildBandPolygons(const LevelMesh& mesh, const std::vector<BandEdge>& outlines) {
-  std::vector<ContourBand> bands;
-  for (std::size_t first = 0; first < outlines.size();) {
-    std::size_t last = first;
-    while (last < outlines.size() && outlines[last].band == outlines[first].band) ++last;
-    ContourBand band;
-    band.index = outlines[first].band;
-    band.lower = mesh.levelValue(band.index);
-    band.upper = mesh.levelValue(band.index + 1);
-    band.polygons = NestRings(WalkRings(std::span(outlines).subspan(first, last - first)));
-    if (!band.polygons.empty()) bands.push_back(std::move(band));
-    first = last;
-  }
-  return bands;
+ContourBand BuildBandPolygons(const LevelMesh& mesh, std::int32_t k, std::span<const BandEdge> outline) {
+  ContourBand band;
+  band.index = k;
+  band.lower = mesh.levelValue(k);
+  band.upper = mesh.levelValue(k + 1);
+  band.polygons = NestRings(WalkRings(outline));
+  return band;
 }
 
 }  // namespace plotvane

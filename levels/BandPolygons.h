@@ -13,6 +13,8 @@
 // lies inside that ring or on the shared node of a touching one). Finally the
 // rings are turned round for GeoJSON's right-hand rule (ContourSet.h).
 
+#include <cstdint>
+#include <span>
 #include <vector>
 
 #include "levels/BandEdges.h"
@@ -24,6 +26,8 @@ namespace plotvane {
 // The shoelace area of a ring: positive counter-clockwise.
 double SignedArea(const ContourRing& ring);
 
-std::vector<ContourBand> BuildBandPolygons(const LevelMesh& mesh, const std::vector<BandEdge>& outlines);
+// Band k from its outline (CollectBandOutline); no polygons when nothing of
+// area remains.
+ContourBand BuildBandPolygons(const LevelMesh& mesh, std::int32_t k, std::span<const BandEdge> outline);
 
 }  // namespace plotvane

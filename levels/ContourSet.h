@@ -42,7 +42,7 @@ struct ContourLevel {
   double value = 0.0;      // Z1 + k (Z2 - Z1) / n
   std::vector<ContourLine> lines;
   // Whether the level is an index contour, when the export was asked to
-  // mark them (MarkIndexLevels, EveryNthLevel.h).
+  // mark them (MarkIndexLevel, EveryNthLevel.h).
   std::optional<bool> indexLine;
 };
 

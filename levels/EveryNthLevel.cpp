@@ -40,12 +40,9 @@ std::vector<bool> PageEveryNthLevel(const DrawParameters& parameters, double bas
   return EveryNthLevel(values, step, base, m);
 }
 
-void MarkIndexLevels(ContourSet& contours, const DrawParameters& parameters, double base, std::int32_t m) {
-  const std::vector<bool> index = PageEveryNthLevel(parameters, base, m);
-  for (ContourLevel& level : contours.levels) {
-    const auto k = static_cast<std::size_t>(level.index);
-    level.indexLine = level.index >= 0 && k < index.size() && index[k];
-  }
+void MarkIndexLevel(ContourLevel& level, const std::vector<bool>& indexLevels) {
+  const auto k = static_cast<std::size_t>(level.index);
+  level.indexLine = level.index >= 0 && k < indexLevels.size() && indexLevels[k];
 }
 
 }  // namespace plotvane

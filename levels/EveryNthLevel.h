@@ -23,8 +23,8 @@ std::vector<bool> EveryNthLevel(const std::vector<double>& values, double step, 
 // (the chosen levels, or Z1 + k (Z2 - Z1) / n with the step (Z2 - Z1) / n).
 std::vector<bool> PageEveryNthLevel(const DrawParameters& parameters, double base, std::int32_t m);
 
-// Marks every level of contours (levels k of the page's even steps) as an
-// index contour or not.
-void MarkIndexLevels(ContourSet& contours, const DrawParameters& parameters, double base, std::int32_t m);
+// Marks the level (level k of the page's even steps) as an index contour or
+// not, by the page's index levels (PageEveryNthLevel).
+void MarkIndexLevel(ContourLevel& level, const std::vector<bool>& indexLevels);
 
 }  // namespace plotvane

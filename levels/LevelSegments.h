@@ -19,6 +19,7 @@
 // triangles lie on one side of every line and give nothing.
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "levels/LevelCrossing.h"
@@ -34,5 +35,10 @@ struct LevelSegment {
 // Every segment of every line, in triangle order (lines ascending within a
 // triangle).
 std::vector<LevelSegment> CollectLevelSegments(const LevelMesh& mesh);
+
+// The segments of line k in the given triangles (each crossed by it), in
+// their order, into out (cleared first).
+void CollectLineSegments(const LevelMesh& mesh, std::int32_t k, std::span<const TriangleIndex> triangles,
+                         std::vector<LevelSegment>& out);
 
 }  // namespace plotvane

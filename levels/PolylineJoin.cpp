@@ -152,6 +152,19 @@ class OpenLineEnds {
 
 }  // namespace
 
+ContourLevel JoinLineSegments(const LevelMesh& mesh, std::int32_t k, std::span<const LevelSegment> segments) {
+  ContourLevel level;
+  level.index = k;
+  level.value = mesh.levelValue(k);
+  OpenLineEnds ends;
+  for (ContourLine& line : LineGraph(segments).polylines()) {
+    if (!Tidy(line) || ends.repeatsBackwards(line, level.lines)) continue;
+    ends.add(line, level.lines.size());
+    level.lines.push_back(std::move(line));
+  }
+  return level;
+}
+
 std::vector<ContourLevel> JoinLevelSegments(const LevelMesh& mesh, const std::vector<LevelSegment>& segments) {
   if (segments.empty()) return {};
   // Bucket by line: count, then place (two passes, no per-line vectors).
@@ -170,15 +183,7 @@ std::vector<ContourLevel> JoinLevelSegments(const LevelMesh& mesh, const std::ve
   for (std::size_t i = 0; i < lineSpan; ++i) {
     if (start[i] == start[i + 1]) continue;
     const std::span<const LevelSegment> group(byLine.data() + start[i], start[i + 1] - start[i]);
-    ContourLevel level;
-    level.index = first + static_cast<std::int32_t>(i);
-    level.value = mesh.levelValue(level.index);
-    OpenLineEnds ends;
-    for (ContourLine& line : LineGraph(group).polylines()) {
-      if (!Tidy(line) || ends.repeatsBackwards(line, level.lines)) continue;
-      ends.add(line, level.lines.size());
-      level.lines.push_back(std::move(line));
-    }
+    ContourLevel level = JoinLineSegments(mesh, first + static_cast<std::int32_t>(i), group);
     if (!level.lines.empty()) levels.push_back(std::move(level));
   }
   return levels;

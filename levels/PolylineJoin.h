@@ -13,6 +13,8 @@
 // bucketed by line, and each line's segment ends sorted by node key, so that
 // the segments meeting at a node stand next to each other.
 
+#include <cstdint>
+#include <span>
 #include <vector>
 
 #include "levels/ContourSet.h"
@@ -24,5 +26,9 @@ namespace plotvane {
 // The levels with their polylines, by ascending line; consecutive equal
 // points are merged and lines left without length dropped (ContourSet.h).
 std::vector<ContourLevel> JoinLevelSegments(const LevelMesh& mesh, const std::vector<LevelSegment>& segments);
+
+// Level k from its segments alone (all of line k, in triangle order); no
+// lines when nothing of length remains.
+ContourLevel JoinLineSegments(const LevelMesh& mesh, std::int32_t k, std::span<const LevelSegment> segments);
 
 }  // namespace plotvane
