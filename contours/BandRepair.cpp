@@ -58,29 +58,40 @@ std::vector<std::vector<std::size_t>> GroupsApart(const std::vector<BandPolygon>
   return groups;
 }
 
-// Whether the band is valid, checked group by group: polygons apart cannot
-// make it invalid together, and many small checks are quicker than GEOS's
-// one over the thousands of polygons of a band on a rough surface.
-bool IsValidBand(const ContourBand& band) {
-  for (const std::vector<std::size_t>& group : GroupsApart(band.polygons)) {
-    ContourBand part;
-    for (const std::size_t i : group) part.polygons.push_back(band.polygons[i]);
-    if (!BandToOgr(part).IsValid()) return false;
-  }
-  return true;
+// The band's polygons of one group, as OGR geometry.
+OGRMultiPolygon GroupToOgr(const ContourBand& band, const std::vector<std::size_t>& group) {
+  ContourBand part;
+  for (const std::size_t i : group) part.polygons.push_back(band.polygons[i]);
+  return BandToOgr(part);
 }
 
 }  // namespace
 
+// Checked and mended group by group: polygons apart cannot make a band
+// invalid together, many small checks are quicker than GEOS's one over the
+// thousands of polygons of a band on a rough surface, and mending only the
+// groups that need it keeps GEOS's working memory to theirs.
 void RepairBand(ContourBand& band) {
   const GdalErrorScope quiet;
-  if (IsValidBand(band)) return;
-  const OGRMultiPolygon polygons = BandToOgr(band);
-  const std::unique_ptr<OGRGeometry> valid(polygons.MakeValid());
-  if (!valid) return;  // GEOS could not: the band stays as walked
+  std::vector<std::vector<std::size_t>> groups = GroupsApart(band.polygons);
+  // In the order of their first polygons, so that a band's valid parts keep their places.
+  std::sort(groups.begin(), groups.end(), [](const auto& a, const auto& b) { return a.front() < b.front(); });
   std::vector<BandPolygon> repaired;
-  CollectPolygons(*valid, repaired);
-  if (!repaired.empty()) band.polygons = std::move(repaired);
+  bool mended = false;
+  for (const std::vector<std::size_t>& group : groups) {
+    const OGRMultiPolygon polygons = GroupToOgr(band, group);
+    std::unique_ptr<OGRGeometry> valid;
+    if (!polygons.IsValid()) valid.reset(polygons.MakeValid());
+    const std::size_t before = repaired.size();
+    if (valid) CollectPolygons(*valid, repaired);
+    if (repaired.size() > before) {
+      mended = true;
+      continue;
+    }
+    // Valid, or GEOS could not mend it: the group stays as walked.
+    for (const std::size_t i : group) repaired.push_back(band.polygons[i]);
+  }
+  if (mended) band.polygons = std::move(repaired);
 }
 
 }  // namespace plotvane

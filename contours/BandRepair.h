@@ -6,12 +6,12 @@
 // The band walk (levels/BandPolygons.h) already keeps rings simple. What it
 // cannot see are nodes that are distinct but lie a rounding step apart: a
 // vertex a hair off a level gives crossings beside it whose rings may touch
-// or cross by 1e-15. Each band is therefore checked by GEOS (through OGR);
-// only a band that fails is rebuilt by GEOS's MakeValid, which keeps every
-// vertex and turns the touching rings into polygons and holes that meet at
-// points. Its polygonal parts replace the band's, with outer rings
-// counter-clockwise and holes clockwise again; valid bands are left exactly
-// as they were.
+// or cross by 1e-15. Each band is therefore checked by GEOS (through OGR),
+// in groups of polygons whose boxes meet; only a group that fails is rebuilt
+// by GEOS's MakeValid, which keeps every vertex and turns the touching rings
+// into polygons and holes that meet at points. Its polygonal parts take the
+// group's place, with outer rings counter-clockwise and holes clockwise
+// again; valid bands and groups are left exactly as they were.
 
 #include "levels/ContourSet.h"
 
