@@ -19,6 +19,7 @@
 #include "app/ProgressWindow.h"
 #include "app/SaveFileName.h"
 #include "app/ToolWindowKeys.h"
+#include "app/Utf8Text.h"
 #include "contours/AsciiGrid.h"
 #include "contours/GeoTiffGrid.h"
 #include "contours/PrjFile.h"
@@ -32,8 +33,6 @@ const QString kSaveTitle = QStringLiteral("格子状データの保存");
 const QString kSaveFilter =
     QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|ESRI ASCII ｸﾞﾘｯﾄﾞ (*.asc)|*.asc|GeoTIFF (*.tif)|*.tif");
 const QString kFileSuffix = QStringLiteral("_格子");
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The progress of a conversion, in a dialog with a cancel button. Like the
 // progress window of the loads it appears only when the conversion lasts, and

@@ -8,6 +8,7 @@
 
 #include "app/FileFilter.h"
 #include "app/MainWindow.h"
+#include "app/Utf8Text.h"
 #include "common/Messages.h"
 #include "data/SiteFileReader.h"
 
@@ -18,8 +19,6 @@ const QString kBreaklineTitle = QStringLiteral("ブレークラインの読込")
 const QString kBreaklineFilter = QStringLiteral(
     "ﾌﾞﾚｰｸﾗｲﾝ(*.txt;*.csv;*.geojson;*.json;*.dxf)|*.txt;*.csv;*.geojson;*.json;*.dxf|"
     "ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv)|*.txt;*.csv|GeoJSON(*.geojson;*.json)|*.geojson;*.json|DXF(*.dxf)|*.dxf|");
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 

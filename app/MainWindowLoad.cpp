@@ -21,6 +21,7 @@
 #include "app/PageSurface.h"
 #include "app/SettingsDialog.h"
 #include "app/SkipLinesDialog.h"
+#include "app/Utf8Text.h"
 #include "common/Messages.h"
 #include "data/DataFileKind.h"
 #include "data/FileTitle.h"
@@ -39,8 +40,6 @@ const QString kLoadFilter = QStringLiteral(
     "SIMA(*.sim)|*.sim|LAS(*.las)|*.las|LandXML(*.xml)|*.xml|");
 // Lines are skipped in text files only.
 const QString kSkipLoadFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz;*.dat)|*.txt;*.csv;*.xyz;*.dat");
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include "app/FileFilter.h"
 #include "app/MainWindow.h"
+#include "app/Utf8Text.h"
 #include "common/Messages.h"
 #include "data/SiteFileReader.h"
 #include "tools/Boundary.h"
@@ -19,8 +20,6 @@ const QString kSiteFilter = QStringLiteral(
     "境界ﾌｧｲﾙ|*.txt;*.csv;*.xyz;*.geojson;*.json;*.dxf;*.sim|ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.xyz)|*.txt;*.csv;*.xyz|"
     "GeoJSON(*.geojson;*.json)|*.geojson;*.json|DXF(*.dxf)|*.dxf|SIMA(*.sim)|*.sim|");
 const QString kTitleOpen = QStringLiteral("  [境界: ");
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 

@@ -18,6 +18,7 @@
 #include "app/FileFilter.h"
 #include "app/SaveFileName.h"
 #include "app/ToolWindowKeys.h"
+#include "app/Utf8Text.h"
 #include "load/DifferenceDocument.h"
 #include "load/OpenDataFile.h"
 #include "settings/NumberText.h"
@@ -33,8 +34,6 @@ const QString kSaveFilter = QStringLiteral("CSV (*.csv)|*.csv");
 // The rows of the table, in the order of VolumeFigureRows.
 const QStringList kFigureNames{QStringLiteral("切土量"), QStringLiteral("盛土量"),   QStringLiteral("差引"),
                                QStringLiteral("面積"),   QStringLiteral("切土面積"), QStringLiteral("盛土面積")};
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
