@@ -177,6 +177,8 @@ int RunRender(const Words& words, std::ostream& out, std::ostream& err) {
   doc.labels = LabelOptions{o.labels, o.labelEvery.value_or(0), o.indexEvery.value_or(0), o.load.base.value_or(0.0)};
   doc.explicitLevels = std::move(levels);
   doc.boundaryLine = o.boundaryLine;
+  const auto picture = std::get<qtplay::PictureFormat>(format);
+  doc.exactPieces = picture == qtplay::PictureFormat::Png || picture == qtplay::PictureFormat::Bmp;
   doc.posts = PostOptions{o.posts, !o.postLabels          ? PostLabel::None
                                    : *o.postLabels == "z" ? PostLabel::Z
                                                           : PostLabel::Name};
@@ -198,7 +200,7 @@ int RunRender(const Words& words, std::ostream& out, std::ostream& err) {
   if (!file->failed()) {
     gdi::EnhMetaFile page = ComposeLabelledPage(doc, NullProgress());
     if (sheet) page = ComposeTrueScaleSheet(page, *sheet, ScaleNote(*o.scale));
-    qtplay::WritePicture(page, *file, std::get<qtplay::PictureFormat>(format), o.dpi.value_or(kScreenDpi));
+    qtplay::WritePicture(page, *file, picture, o.dpi.value_or(kScreenDpi));
   }
   const int written = FinishOutput(*file, err);
   if (written == kExitOk && o.output != kStandardOutput) out << o.output << '\n';

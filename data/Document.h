@@ -91,6 +91,10 @@ struct Document {
   PostOptions posts;                   // likewise
   std::vector<double> explicitLevels;  // likewise (settings/LevelList.h); empty: n even steps
   bool boundaryLine = false;           // likewise: the site boundary drawn as a thin line
+  // The page's band pieces carry their exact corners for raster outputs
+  // (render/gdi/DeviceContext.h); a page only written as a vector file
+  // leaves them out, which saves a third of its memory on a rough map.
+  bool exactPieces = true;
 
   bool hasData() const { return points.nn != 0; }
   bool drawable() const { return points.nn >= 1 && errMsg.empty() && mesh.nt >= 1; }

@@ -14,7 +14,10 @@
 //   M is the point on A-C at B's level; the line B-M splits the triangle
 //   into an upper and a lower part.
 // - Every computed position is rounded to the nearest map unit, halves to
-//   even (RoundMapUnit).
+//   even (RoundMapUnit). Beside the rounded pieces, a caller may take each
+//   piece's exact corners (ExactCrossing): rounded split points leave
+//   slivers between neighbouring triangles that a raster fill shows as
+//   pinholes, the exact ones tile.
 //
 // The pieces, in drawing order (each a four-point polygon):
 //   first strip of the upper part   A, A, Q2, Q1   band kA (absent when kA = kB)
@@ -41,6 +44,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 namespace plotvane {
@@ -163,45 +167,104 @@ inline MapVertex SplitPoint(const SortedTriangle& t) {
                    RoundMapUnit((static_cast<double>(A.y) + C.y) / 2), B.z};
 }
 
+// A position in map units, not rounded.
+struct ExactPoint {
+  double x = 0.0;
+  double y = 0.0;
+  friend bool operator==(const ExactPoint&, const ExactPoint&) = default;
+};
+using ExactPiece = std::array<ExactPoint, 4>;
+
+inline ExactPoint ExactOf(const MapVertex& v) { return ExactPoint{static_cast<double>(v.x), static_cast<double>(v.y)}; }
+
+// Where level L crosses the edge u-v, not rounded; the midpoint of a flat
+// edge. The edge is always worked from its lower-left end, so the two
+// triangles beside it get the same point to the last bit whichever way each
+// runs round it; and as from + f x (to - from), so a point on a vertical or
+// horizontal edge keeps that edge's coordinate exactly. Held within
+// +-kMapCoordinateLimit; 0 when not a number, as RoundMapUnit.
+inline ExactPoint ExactCrossing(const MapVertex& u, const MapVertex& v, double L) {
+  const bool fromV = v.x < u.x || (v.x == u.x && v.y < u.y);
+  const MapVertex& from = fromV ? v : u;
+  const MapVertex& to = fromV ? u : v;
+  const double f = Fraction(L, from.z, to.z);
+  const auto held = [](double c) {
+    if (std::isnan(c)) return 0.0;
+    return std::clamp(c, -static_cast<double>(kMapCoordinateLimit), static_cast<double>(kMapCoordinateLimit));
+  };
+  return ExactPoint{held(from.x + f * (static_cast<double>(to.x) - from.x)),
+                    held(from.y + f * (static_cast<double>(to.y) - from.y))};
+}
+
 // Calls onPiece(const BandPiece&, std::int32_t band) for every piece of the
-// triangle in drawing order (see above).
+// triangle in drawing order (see above); or, when onPiece also takes them,
+// onPiece(const BandPiece&, const ExactPiece&, std::int32_t band) with the
+// piece's exact corners: the vertices, the crossings of the edges A-B, B-C
+// and A-C (ExactCrossing) and M exactly on A-C.
 template <typename OnPiece>
 void ForEachBandPiece(const SortedTriangle& t, const LevelSteps& steps, OnPiece&& onPiece) {
+  constexpr bool kExact = std::is_invocable_v<OnPiece&, const BandPiece&, const ExactPiece&, std::int32_t>;
+  const auto deliver = [&onPiece](const BandPiece& piece, [[maybe_unused]] const ExactPiece& exact, std::int32_t k) {
+    if constexpr (kExact) {
+      onPiece(piece, exact, k);
+    } else {
+      onPiece(piece, k);
+    }
+  };
+  // The exact crossing only where a caller takes it.
+  const auto crossing = [](const MapVertex& u, const MapVertex& v, double L) {
+    return kExact ? ExactCrossing(u, v, L) : ExactPoint{};
+  };
   const MapVertex& A = t.A;
   const MapVertex& B = t.B;
   const MapVertex& C = t.C;
   const MapVertex M = SplitPoint(t);
+  const ExactPoint exactM = crossing(A, C, B.z);
   const std::int32_t kA = steps.band(A.z);
   const std::int32_t kB = steps.band(B.z);
   const std::int32_t kC = steps.band(C.z);
 
   MapPoint P1 = A.point();
   MapPoint P2 = A.point();
+  ExactPoint X1 = ExactOf(A);
+  ExactPoint X2 = X1;
   std::int32_t k = kA;
   for (std::int32_t j = kA - kB; j >= 1; --j) {
-    const double f = Fraction(steps.line(kB + j), A.z, B.z);
+    const double L = steps.line(kB + j);
+    const double f = Fraction(L, A.z, B.z);
     const MapPoint Q1 = Between(A, B, f);
     const MapPoint Q2 = Between(A, M, f);
-    onPiece(BandPiece{P1, P2, Q2, Q1}, k);
+    const ExactPoint Y1 = crossing(A, B, L);
+    const ExactPoint Y2 = crossing(A, C, L);
+    deliver(BandPiece{P1, P2, Q2, Q1}, ExactPiece{X1, X2, Y2, Y1}, k);
     P1 = Q1;
     P2 = Q2;
+    X1 = Y1;
+    X2 = Y2;
     k = kB + j - 1;
   }
-  onPiece(BandPiece{P1, P2, M.point(), B.point()}, k);
+  deliver(BandPiece{P1, P2, M.point(), B.point()}, ExactPiece{X1, X2, exactM, ExactOf(B)}, k);
 
   P1 = B.point();
   P2 = M.point();
+  X1 = ExactOf(B);
+  X2 = exactM;
   k = kB;
   for (std::int32_t j = kB - kC; j >= 1; --j) {
-    const double f = Fraction(steps.line(kC + j), C.z, B.z);
+    const double L = steps.line(kC + j);
+    const double f = Fraction(L, C.z, B.z);
     const MapPoint Q1 = Between(C, B, f);
     const MapPoint Q2 = Between(C, M, f);
-    onPiece(BandPiece{P1, P2, Q2, Q1}, k);
+    const ExactPoint Y1 = crossing(C, B, L);
+    const ExactPoint Y2 = crossing(C, A, L);
+    deliver(BandPiece{P1, P2, Q2, Q1}, ExactPiece{X1, X2, Y2, Y1}, k);
     P1 = Q1;
     P2 = Q2;
+    X1 = Y1;
+    X2 = Y2;
     k = kC + j - 1;
   }
-  onPiece(BandPiece{P1, P2, C.point(), P1}, k);
+  deliver(BandPiece{P1, P2, C.point(), P1}, ExactPiece{X1, X2, ExactOf(C), X1}, k);
 }
 
 // Calls segment(MapPoint P, MapPoint Q, std::int32_t line) for every

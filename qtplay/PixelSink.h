@@ -49,6 +49,8 @@ class PixelSink final : public gdi::PlaybackSink {
   // Marks the pixels the polygon covers (by the fill rule) as the only ones
   // drawn from now on, here and by the stroker; the fallback clips itself.
   void clip(std::span<const gdi::PointF> polygon) override;
+  // The exact corners of pieces, which the fill rule lets tile.
+  bool takesExactCorners() const override { return true; }
 
   // Whether the image can be drawn into directly (see above).
   static bool accepts(const QImage& image);

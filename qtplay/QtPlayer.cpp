@@ -65,6 +65,7 @@ class QtSink final : public gdi::PlaybackSink {
     m_escapement = font.escapement;
   }
 
+  bool takesExactCorners() const override { return true; }
   void polygon(std::span<const gdi::PointF> points) override {
     if (m_options.raster) {
       rasterPolygon(points);

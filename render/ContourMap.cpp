@@ -50,6 +50,7 @@ std::int32_t DrawContourMap(gdi::DeviceContext& hdc, const Document& doc, const 
   if (doc.labels.indexEvery > 0)
     drawing.indexLines = PageEveryNthLevel(parameters, doc.labels.base, doc.labels.indexEvery);
   drawing.clip = BoundaryClipPolygon(doc, parameters);
+  drawing.exactPieces = doc.exactPieces;
   std::int32_t levelCount = 0;
   DrawContourTriangles(hdc, map, doc.mesh, parameters.lineCount, parameters.bandCount, drawing, styles, levelCount,
                        progress);

@@ -68,6 +68,11 @@ Quad ToQuad(const BandPiece& piece) {
           POINT{piece[3].x, piece[3].y}};
 }
 
+std::array<gdi::PointF, 4> ToExactQuad(const ExactPiece& piece) {
+  return {gdi::PointF{piece[0].x, piece[0].y}, gdi::PointF{piece[1].x, piece[1].y}, gdi::PointF{piece[2].x, piece[2].y},
+          gdi::PointF{piece[3].x, piece[3].y}};
+}
+
 SortedTriangle TriangleAt(const MapPoints& points, const std::vector<std::int32_t>& ipt, TriangleIndex i) {
   std::int32_t ia = ipt[3 * i - 2];
   std::int32_t ib = ipt[3 * i - 1];
@@ -86,19 +91,30 @@ void FillPass(gdi::DeviceContext& hdc, const MapPoints& points, const Mesh& mesh
   LevelCount = bandCount;
   const LevelSteps steps = StepsOf(bandCount, drawing);
   const auto& patterns = PatternBrushes();
+  const auto fill = [&](const BandPiece& piece, const ExactPiece* exact, std::int32_t k) {
+    if (drawing.patternFill) {
+      hdc.SelectObject(patterns[static_cast<std::size_t>(PatternOfBand(k, bandCount))]);
+    } else {
+      const LevelStyle& style = styles.forLevel(k, LevelCount);
+      hdc.SelectObject(style.pen);
+      hdc.SelectObject(style.brush);
+    }
+    if (exact != nullptr) {
+      hdc.Polygon(ToQuad(piece), ToExactQuad(*exact));
+    } else {
+      hdc.Polygon(ToQuad(piece));
+    }
+  };
   PassProgress progress(sink, mesh.nt, 0.0, 60.0);
   for (TriangleIndex i = 1; i <= mesh.nt; ++i) {
     if (!drawing.skips(mesh.hh[i])) {
-      ForEachBandPiece(TriangleAt(points, mesh.ipt, i), steps, [&](const BandPiece& piece, std::int32_t k) {
-        if (drawing.patternFill) {
-          hdc.SelectObject(patterns[static_cast<std::size_t>(PatternOfBand(k, bandCount))]);
-        } else {
-          const LevelStyle& style = styles.forLevel(k, LevelCount);
-          hdc.SelectObject(style.pen);
-          hdc.SelectObject(style.brush);
-        }
-        hdc.Polygon(ToQuad(piece));
-      });
+      const SortedTriangle t = TriangleAt(points, mesh.ipt, i);
+      if (drawing.exactPieces) {
+        ForEachBandPiece(
+            t, steps, [&](const BandPiece& piece, const ExactPiece& exact, std::int32_t k) { fill(piece, &exact, k); });
+      } else {
+        ForEachBandPiece(t, steps, [&](const BandPiece& piece, std::int32_t k) { fill(piece, nullptr, k); });
+      }
     }
     progress.after(i);
   }

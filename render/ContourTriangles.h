@@ -6,7 +6,9 @@
 // 1. a white background reaching one map width beyond the square on every
 //    side (null pen, white brush);
 // 2. the fill pass (LevelCount = bandCount): every triangle's band pieces
-//    (TriangleBands.h), each a four-point polygon in its band's style:
+//    (TriangleBands.h), each a four-point polygon in its band's style, with
+//    its exact corners beside when exactPieces is set (raster outputs fill
+//    by those, so that neighbouring triangles' pieces tile without pinholes):
 //    - pattern fill: only the brush changes, to the pattern brush of the
 //      band (Patterns.h); the null pen of the background stays, so pattern
 //      pieces have no outline;
@@ -56,6 +58,8 @@ struct TriangleDrawing : DistortionTest {
   bool contourLines = true;
   bool triangleEdges = false;
   bool patternFill = false;
+  // Band pieces recorded with their exact corners as well.
+  bool exactPieces = true;
   // The normalised levels of chosen lines (ExplicitLevels.h); empty for
   // lineCount even steps.
   std::vector<double> levelLines;

@@ -133,6 +133,12 @@ bool DeviceContext::Polygon(std::span<const POINT> points) {
   return true;
 }
 
+bool DeviceContext::Polygon(std::span<const POINT> points, std::span<const PointF> exact) {
+  if (!isRecording() || points.size() < 2 || points.size() > kMaxPoints || exact.size() != points.size()) return false;
+  m_data->records.addExactPolygon(points, exact);
+  return true;
+}
+
 bool DeviceContext::SelectClipPolygon(std::span<const POINT> points) {
   if (!isRecording() || points.size() < 3 || points.size() > kMaxPoints) return false;
   m_data->records.addPoints(RecordType::ClipPolygon, points);

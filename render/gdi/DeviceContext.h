@@ -67,6 +67,11 @@ class DeviceContext {
   // Fills the polygon (alternate fill) with the current brush and outlines
   // it, closed, with the current pen. At least 2 points; false otherwise.
   bool Polygon(std::span<const POINT> points);
+  // The same polygon, recorded with its exact corners (as many as points)
+  // beside the rounded ones: outputs that fill by pixel centres draw those,
+  // so that pieces whose rounded split points would leave slivers between
+  // them tile; every other output draws the points.
+  bool Polygon(std::span<const POINT> points, std::span<const PointF> exact);
   // Limits what follows in this picture to the even-odd inside of the
   // polygon (at least 3 points), replacing any clip set before; false
   // otherwise. The clip ends with SelectClipNone or with the picture: a

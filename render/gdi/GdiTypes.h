@@ -37,6 +37,13 @@ struct POINT {
   friend bool operator==(const POINT&, const POINT&) = default;
 };
 
+// A position not rounded to whole units.
+struct PointF {
+  double x = 0.0;
+  double y = 0.0;
+  friend bool operator==(const PointF&, const PointF&) = default;
+};
+
 struct SIZE {
   std::int32_t cx = 0;
   std::int32_t cy = 0;

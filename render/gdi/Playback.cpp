@@ -42,7 +42,7 @@ Affine LogicalMap(MapMode mode, const Affine& frameToTarget) {
 
 class Walker {
  public:
-  explicit Walker(PlaybackSink& sink) : m_sink(sink) {}
+  explicit Walker(PlaybackSink& sink) : m_sink(sink), m_exact(sink.takesExactCorners()) {}
 
   void play(const EnhMetaFile& picture, const Affine& frameToTarget) {
     Level level{picture, frameToTarget, LogicalMap(MapMode::MM_TEXT, frameToTarget), 0, 0, 0, POINT{}, {}};
@@ -89,6 +89,16 @@ class Walker {
     return m_points;
   }
 
+  const std::vector<PointF>& mapExactPoints(const Level& level, const RecordView& record) {
+    const std::int32_t count = PointCount(record);
+    m_points.resize(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i) {
+      const PointF p = ExactPointAt(record, i);
+      m_points[static_cast<std::size_t>(i)] = level.logical.apply(p.x, p.y);
+    }
+    return m_points;
+  }
+
   void handle(Level& level, const RecordView& record) {
     switch (record.type) {
       case RecordType::SelectPen:
@@ -116,6 +126,9 @@ class Walker {
         break;
       }
       case RecordType::Polygon: m_sink.polygon(mapPoints(level, record)); break;
+      case RecordType::ExactPolygon:
+        m_sink.polygon(m_exact ? mapExactPoints(level, record) : mapPoints(level, record));
+        break;
       case RecordType::Polyline: m_sink.polyline(mapPoints(level, record)); break;
       case RecordType::DrawText: drawText(level, record); break;
       case RecordType::TextOut: textOut(level, record); break;
@@ -202,6 +215,7 @@ class Walker {
   }
 
   PlaybackSink& m_sink;
+  bool m_exact;
   std::vector<PointF> m_points;
   std::string m_line;
 };

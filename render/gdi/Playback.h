@@ -35,12 +35,6 @@
 
 namespace plotvane::gdi {
 
-struct PointF {
-  double x = 0.0;
-  double y = 0.0;
-  friend bool operator==(const PointF&, const PointF&) = default;
-};
-
 // (left, top, right, bottom) in the output's coordinates.
 struct RectF {
   double left = 0.0;
@@ -76,6 +70,9 @@ class PlaybackSink {
   virtual void line(PointF from, PointF to) = 0;
   virtual void text(const TextRun& run) = 0;
   virtual void clip(std::span<const PointF> polygon) = 0;
+  // Whether polygons recorded with exact corners come with those, or with
+  // their rounded points (the default: what vector files hold).
+  virtual bool takesExactCorners() const { return false; }
 };
 
 // Plays the picture so that its frame fills the target rectangle. Each played

@@ -3,7 +3,9 @@
 #include "render/gdi/RecordStore.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
+#include <cmath>
 #include <limits>
 
 namespace plotvane::gdi {
@@ -28,6 +30,20 @@ std::int32_t Signed(std::uint32_t word) { return static_cast<std::int32_t>(word)
 
 bool IsWide(const RecordView& record) { return (record.arg & 1u) != 0; }
 
+// Exact corners are kept on a grid of 2^-20 units: fine enough that a corner
+// meant to lie on an edge stays within a millionth of a unit of it, and
+// coarse enough that its offset from the rounded point (under a few units)
+// is a float without loss. Both pieces beside an edge put the same exact
+// corner on the same grid point, whatever their rounded points are, so they
+// share the edge to the last bit.
+constexpr double kExactGrid = 1 << 20;
+
+std::uint32_t ExactOffset(double exact, std::int32_t rounded) {
+  const double onGrid = std::nearbyint(exact * kExactGrid) / kExactGrid;
+  const float offset = std::isfinite(onGrid) ? static_cast<float>(onGrid - rounded) : 0.0f;
+  return std::bit_cast<std::uint32_t>(offset);
+}
+
 }  // namespace
 
 std::int32_t PointCount(const RecordView& record) {
@@ -35,6 +51,7 @@ std::int32_t PointCount(const RecordView& record) {
     case RecordType::MoveTo:
     case RecordType::LineTo: return 1;
     case RecordType::Polygon:
+    case RecordType::ExactPolygon:
     case RecordType::Polyline:
     case RecordType::ClipPolygon: return static_cast<std::int32_t>(record.arg >> 1);
     default: return 0;
@@ -47,6 +64,14 @@ POINT PointAt(const RecordView& record, std::int32_t i) {
   }
   const std::uint32_t packed = record.payload[i];
   return POINT{static_cast<std::int16_t>(packed & 0xFFFF), static_cast<std::int16_t>(packed >> 16)};
+}
+
+PointF ExactPointAt(const RecordView& record, std::int32_t i) {
+  const POINT p = PointAt(record, i);
+  const std::size_t offsets = static_cast<std::size_t>(PointCount(record)) * (IsWide(record) ? 2 : 1);
+  const auto offset = [&](std::size_t word) { return static_cast<double>(std::bit_cast<float>(record.payload[word])); };
+  const std::size_t at = offsets + 2 * static_cast<std::size_t>(i);
+  return PointF{p.x + offset(at), p.y + offset(at + 1)};
 }
 
 RECT RectAt(const RecordView& record, std::size_t firstWord) {
@@ -70,12 +95,23 @@ std::uint32_t* RecordStore::reserve(std::uint32_t words) {
 
 void RecordStore::addSimple(RecordType type, std::uint32_t arg) { *reserve(1) = Header(type, arg); }
 
-void RecordStore::addPoints(RecordType type, std::span<const POINT> points) {
+void RecordStore::addPoints(RecordType type, std::span<const POINT> points) { putPoints(type, points, 0); }
+
+void RecordStore::addExactPolygon(std::span<const POINT> points, std::span<const PointF> exact) {
+  assert(exact.size() == points.size() && "an exact corner for every point");
+  std::uint32_t* at = putPoints(RecordType::ExactPolygon, points, 2 * static_cast<std::uint32_t>(points.size()));
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    *at++ = ExactOffset(exact[i].x, points[i].x);
+    *at++ = ExactOffset(exact[i].y, points[i].y);
+  }
+}
+
+std::uint32_t* RecordStore::putPoints(RecordType type, std::span<const POINT> points, std::uint32_t extraWords) {
   const bool wide = !FitsNarrow(points);
   const auto count = static_cast<std::uint32_t>(points.size());
   const bool single = type == RecordType::MoveTo || type == RecordType::LineTo;
   const std::uint32_t arg = (single ? 0u : count << 1) | (wide ? 1u : 0u);
-  std::uint32_t* at = reserve(1 + count * (wide ? 2 : 1));
+  std::uint32_t* at = reserve(1 + count * (wide ? 2 : 1) + extraWords);
   *at++ = Header(type, arg);
   for (const POINT& p : points) {
     if (wide) {
@@ -85,6 +121,7 @@ void RecordStore::addPoints(RecordType type, std::span<const POINT> points) {
       *at++ = (static_cast<std::uint32_t>(p.x) & 0xFFFF) | (static_cast<std::uint32_t>(p.y) << 16);
     }
   }
+  return at;
 }
 
 void RecordStore::addWords(RecordType type, std::uint32_t arg, std::span<const std::uint32_t> words) {
@@ -110,6 +147,7 @@ RecordView RecordStore::viewAt(const std::uint32_t* at, [[maybe_unused]] std::ui
     case RecordType::Polygon:
     case RecordType::Polyline:
     case RecordType::ClipPolygon: length = (arg >> 1) * perPoint; break;
+    case RecordType::ExactPolygon: length = (arg >> 1) * (perPoint + 2); break;
     case RecordType::DrawText: length = 5; break;
     case RecordType::TextOut: length = 3; break;
     case RecordType::Play: length = 4; break;

@@ -14,6 +14,8 @@
 //   SetMapMode                        arg = MapMode value
 //   MoveTo, LineTo                    arg = wide flag; one point
 //   Polygon, Polyline                 arg = count << 1 | wide flag; count points
+//   ExactPolygon                      as Polygon, then per point the offsets
+//                                     of its exact corner, x and y as floats
 //   DrawText                          arg = DT_ format; text index, RECT (4 words)
 //   TextOut                           text index, x, y
 //   Play                              arg = index into the picture's sub-pictures; RECT
@@ -39,7 +41,8 @@ enum class RecordType : std::uint8_t {
   DrawText,
   TextOut,
   Play,
-  ClipPolygon,  // the clip from here on: the polygon's even-odd inside; no points: none
+  ClipPolygon,   // the clip from here on: the polygon's even-odd inside; no points: none
+  ExactPolygon,  // a polygon with its exact corners beside the rounded ones
 };
 
 // One record as read back: its type, header argument and the words after the
@@ -52,6 +55,8 @@ struct RecordView {
 
 std::int32_t PointCount(const RecordView& record);
 POINT PointAt(const RecordView& record, std::int32_t i);
+// The exact corner i of an ExactPolygon record.
+PointF ExactPointAt(const RecordView& record, std::int32_t i);
 RECT RectAt(const RecordView& record, std::size_t firstWord);
 
 class RecordStore {
@@ -62,6 +67,8 @@ class RecordStore {
   void addSimple(RecordType type, std::uint32_t arg);
   // MoveTo, LineTo, Polygon and Polyline, narrow when every coordinate fits.
   void addPoints(RecordType type, std::span<const POINT> points);
+  // An ExactPolygon: the rounded points and, as many, the exact corners.
+  void addExactPolygon(std::span<const POINT> points, std::span<const PointF> exact);
   // DrawText, TextOut and Play: the header and the given words.
   void addWords(RecordType type, std::uint32_t arg, std::span<const std::uint32_t> words);
 
@@ -90,6 +97,9 @@ class RecordStore {
   };
 
   std::uint32_t* reserve(std::uint32_t words);
+  // The header and the points, with extraWords reserved after them; returns
+  // where those start.
+  std::uint32_t* putPoints(RecordType type, std::span<const POINT> points, std::uint32_t extraWords);
   static RecordView viewAt(const std::uint32_t* at, std::uint32_t available);
 
   std::vector<Chunk> m_chunks;

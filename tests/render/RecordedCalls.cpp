@@ -27,8 +27,9 @@ std::vector<DrawCall> RecordedCalls(const gdi::EnhMetaFile& picture) {
         position = call.points[1];
         break;
       case RecordType::Polygon:
+      case RecordType::ExactPolygon:
       case RecordType::Polyline:
-        call.kind = r.type == RecordType::Polygon ? DrawCall::Kind::Polygon : DrawCall::Kind::Polyline;
+        call.kind = r.type == RecordType::Polyline ? DrawCall::Kind::Polyline : DrawCall::Kind::Polygon;
         for (std::int32_t i = 0; i < gdi::PointCount(r); ++i) call.points.push_back(gdi::PointAt(r, i));
         break;
       case RecordType::DrawText:
