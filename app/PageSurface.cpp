@@ -2,29 +2,61 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "app/CursorReadout.h"
-#include "qtplay/PageWriters.h"
 #include "qtplay/QtPlayer.h"
 
 namespace plotvane::app {
 namespace {
-// The surface's logical pixels: the page at its natural size on a 96-dpi screen.
-constexpr double kPixelsPerInch = 96.0;
+
+// One notch of the wheel zooms by a quarter.
+constexpr double kWheelStep = 1.25;
+constexpr double kNotch = 120.0;
+// Room for the menu's commands and the read-out even in a small window.
+constexpr int kMinimumArea = 160;
+
+// The page played for a view: an image of the drawing area at the screen's
+// resolution, the page white where it lies, the rest in the area's colour.
+QImage PlayForView(const gdi::EnhMetaFile& page, const PageView& view, const QSize& area, qreal ratio,
+                   const QColor& background) {
+  QImage image(
+      QSize(static_cast<int>(std::lround(area.width() * ratio)), static_cast<int>(std::lround(area.height() * ratio))),
+      QImage::Format_RGB32);
+  image.fill(background);
+  const QRectF target(view.origin * ratio, PageSize() * (view.scale * ratio));
+  {
+    QPainter painter(&image);
+    painter.fillRect(target, Qt::white);
+    qtplay::PlayEnhMetaFile(painter, page, target, qtplay::PlayOptions{true, view.scale * ratio});
+  }
+  image.setDevicePixelRatio(ratio);
+  return image;
+}
+
 }  // namespace
 
 PageSurface::PageSurface(QWidget* parent) : QFrame(parent), m_image(kAreaWidth, kAreaHeight, QImage::Format_RGB32) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(kBorder);
   setMouseTracking(true);
-  // The image covers the whole drawing area: Qt need not clear it first.
+  setMinimumSize(kMinimumArea + 2 * kBorder, kMinimumArea + 2 * kBorder);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  // The view's image covers the whole drawing area: Qt need not clear it first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   m_image.fill(Qt::white);
+  m_settleTimer.setSingleShot(true);
+  m_settleTimer.setInterval(kSettleMs);
+  connect(&m_settleTimer, &QTimer::timeout, this, &PageSurface::settle);
 }
+
+QSize PageSurface::sizeHint() const { return QSize(kAreaWidth + 2 * kBorder, kAreaHeight + 2 * kBorder); }
 
 void PageSurface::clear() {
   m_image.fill(Qt::white);
-  m_screenImage = QImage();
+  m_page = gdi::EnhMetaFile();
+  m_screen = QImage();
   update();
 }
 
@@ -34,28 +66,117 @@ void PageSurface::showPage(const gdi::EnhMetaFile& page) {
     QPainter painter(&m_image);
     qtplay::PlayEnhMetaFile(painter, page, QRectF(0, 0, kAreaWidth, kAreaHeight));
   }
-  const qreal ratio = devicePixelRatioF();
-  m_screenImage = QImage();
-  if (ratio > 1.0 && !page.isNull()) {
-    m_screenImage = qtplay::renderImage(page, kPixelsPerInch * ratio);
-    m_screenImage.setDevicePixelRatio(ratio);
-  }
+  m_page = page;
+  m_screen = QImage();
+  settle();
   repaint();
+}
+
+void PageSurface::fitToArea() {
+  m_fit = true;
+  setView(FitView(areaSize()));
+}
+
+void PageSurface::showActualSize() {
+  m_fit = false;
+  setView(ZoomedAbout(m_view, 1.0, QRectF(QPointF(), areaSize()).center(), areaSize()));
+}
+
+void PageSurface::zoomAbout(double factor, const QPointF& areaPoint) {
+  m_fit = false;
+  setView(ZoomedAbout(m_view, m_view.scale * factor, areaPoint, areaSize()));
+}
+
+void PageSurface::setView(const PageView& view) {
+  if (view == m_view) return;
+  m_view = view;
+  update();
+  m_settleTimer.start();
+}
+
+bool PageSurface::screenIsCurrent() const {
+  return !m_screen.isNull() && m_screenView == m_view && m_screen.deviceIndependentSize() == areaSize() &&
+         m_screen.devicePixelRatio() == devicePixelRatioF();
+}
+
+void PageSurface::settle() {
+  m_settleTimer.stop();
+  if (m_page.isNull() || screenIsCurrent()) return;
+  const qreal ratio = devicePixelRatioF();
+  const QSize area = contentsRect().size();
+  // At 100 % on a 96-dpi screen the view is image() itself.
+  if (ratio == 1.0 && m_view == PageView{} && area == m_image.size()) {
+    m_screen = m_image;
+  } else {
+    m_screen = PlayForView(m_page, m_view, area, ratio, palette().color(QPalette::Mid));
+  }
+  m_screenView = m_view;
+  update();
 }
 
 void PageSurface::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
-  // In logical pixels: the device-pixel ratio of the sharper image maps its
-  // pixels onto the same 597 x 477 area.
-  painter.drawImage(QRectF(contentsRect().topLeft(), QSizeF(kAreaWidth, kAreaHeight)), screenImage());
+  const QRect area = contentsRect();
+  painter.setClipRect(area);
+  painter.translate(area.topLeft());
+  if (screenIsCurrent()) {
+    painter.drawImage(QPointF(0, 0), m_screen);
+    return;
+  }
+  // The view is changing: the 96-dpi page stretched to it, and over it the
+  // last sharp image moved and stretched alike, until the page is played
+  // again for the view.
+  painter.fillRect(QRectF(QPointF(), areaSize()), palette().color(QPalette::Mid));
+  painter.drawImage(QRectF(m_view.origin, PageSize() * m_view.scale), m_image);
+  if (!m_screen.isNull()) {
+    const double stretch = m_view.scale / m_screenView.scale;
+    painter.drawImage(QRectF(m_view.origin - m_screenView.origin * stretch, m_screen.deviceIndependentSize() * stretch),
+                      m_screen);
+  }
+  if (!m_page.isNull() && !m_settleTimer.isActive()) m_settleTimer.start();
+}
+
+void PageSurface::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  m_view = m_fit ? FitView(areaSize()) : Clamped(m_view, areaSize());
+  update();
+  m_settleTimer.start();
+}
+
+void PageSurface::mousePressEvent(QMouseEvent* event) {
+  const QSizeF page = PageSize() * m_view.scale;
+  const bool pannable = page.width() > areaSize().width() || page.height() > areaSize().height();
+  if (event->button() != Qt::LeftButton || !pannable) return QFrame::mousePressEvent(event);
+  m_dragFrom = event->position();
+  setCursor(Qt::ClosedHandCursor);
+}
+
+void PageSurface::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !m_dragFrom) return QFrame::mouseReleaseEvent(event);
+  m_dragFrom.reset();
+  unsetCursor();
 }
 
 void PageSurface::mouseMoveEvent(QMouseEvent* event) {
+  if (m_dragFrom) {
+    setView(Panned(m_view, event->position() - *m_dragFrom, areaSize()));
+    m_dragFrom = event->position();
+  }
   const QPointF p = event->position() - contentsRect().topLeft();
-  // The frame is not part of the drawing area: moves over it report nothing.
-  if (p.x() < 0 || p.y() < 0 || p.x() >= kAreaWidth || p.y() >= kAreaHeight) return;
-  emit mouseMovedMm(PixelsToMillimetres(p.x()), PixelsToMillimetres(p.y()));
+  // The frame is not part of the drawing area, nor the area around the page:
+  // moves over them report nothing.
+  if (p.x() < 0 || p.y() < 0 || p.x() >= areaSize().width() || p.y() >= areaSize().height()) return;
+  const QPointF page = ToPage(m_view, p);
+  if (page.x() < 0 || page.y() < 0 || page.x() >= kAreaWidth || page.y() >= kAreaHeight) return;
+  emit mouseMovedMm(PixelsToMillimetres(page.x()), PixelsToMillimetres(page.y()));
+}
+
+void PageSurface::wheelEvent(QWheelEvent* event) {
+  const double notches = event->angleDelta().y() / kNotch;
+  if (notches == 0.0) return QFrame::wheelEvent(event);
+  zoomAbout(std::pow(kWheelStep, notches), event->position() - contentsRect().topLeft());
+  event->accept();
 }
 
 }  // namespace plotvane::app

@@ -26,6 +26,7 @@ set(PLOTVANE_APP_SUITES
   ToolMenuTest
   QtTranslationsTest
   HighDpiTest
+  PageViewTest
   ProgramTest
   TrueScalePrintTest
   BreaklineMenuTest)
