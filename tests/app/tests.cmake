@@ -15,6 +15,7 @@ set(PLOTVANE_APP_SUITES
   LoadCommandsTest
   SettingsDialogTest
   SettingsHelpersTest
+  SettingsScreenTest
   SettingsExchangeTest
   OutputCommandsTest
   SaveNamesTest
@@ -49,3 +50,6 @@ set_property(TEST app.HighDpiTest APPEND PROPERTY ENVIRONMENT "QT_SCALE_FACTOR=2
 # offscreen platform's own.
 set_tests_properties(app.WindowPlacementTest PROPERTIES ENVIRONMENT
   "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/app/wide-screen.json;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+# The settings dialog on small screens, at 100 % and at 200 %.
+set_tests_properties(app.SettingsScreenTest PROPERTIES ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/app/three-screens.json;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
