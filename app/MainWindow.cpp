@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "app/CommandLine.h"
@@ -140,6 +141,15 @@ void MainWindow::shutDown() {
 }
 
 void MainWindow::requestClose() { close(); }
+
+void MainWindow::showEvent(QShowEvent* event) {
+  // On a screen too small for the page at 100 % (a small one scaled to
+  // 200 %) the window opens no larger than the screen's free area, the page
+  // fitted to it.
+  if (!m_shownBefore && screen() != nullptr) resize(size().boundedTo(screen()->availableGeometry().size()));
+  m_shownBefore = true;
+  QMainWindow::showEvent(event);
+}
 
 namespace {
 // Modal windows stack at most a box over a dialog over a file dialog.

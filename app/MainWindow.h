@@ -140,6 +140,7 @@ class MainWindow final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   // A data or contour file dropped on the window opens as データ読込 opens
   // the file it chose; ignored while a load or a redraw runs.
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -247,6 +248,7 @@ class MainWindow final : public QMainWindow {
   bool m_closePending = false;
   bool m_closed = false;
   bool m_shutDown = false;
+  bool m_shownBefore = false;
 };
 
 }  // namespace plotvane::app

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -16,20 +17,24 @@ constexpr double kWheelStep = 1.25;
 constexpr double kNotch = 120.0;
 // Room for the menu's commands and the read-out even in a small window.
 constexpr int kMinimumArea = 160;
+// Around a page smaller than the area: a plain grey that sets off its white.
+const QColor kAroundPage(160, 160, 160);
 
 // The page played for a view: an image of the drawing area at the screen's
 // resolution, the page white where it lies, the rest in the area's colour.
-QImage PlayForView(const gdi::EnhMetaFile& page, const PageView& view, const QSize& area, qreal ratio,
-                   const QColor& background) {
+QImage PlayForView(const gdi::EnhMetaFile& page, const PageView& view, const QSize& area, qreal ratio) {
   QImage image(
       QSize(static_cast<int>(std::lround(area.width() * ratio)), static_cast<int>(std::lround(area.height() * ratio))),
       QImage::Format_RGB32);
-  image.fill(background);
+  image.fill(Qt::white);
   const QRectF target(view.origin * ratio, PageSize() * (view.scale * ratio));
   {
     QPainter painter(&image);
-    painter.fillRect(target, Qt::white);
     qtplay::PlayEnhMetaFile(painter, page, target, qtplay::PlayOptions{true, view.scale * ratio});
+    // The page's background paints past its frame: the area around it is
+    // set off afterwards.
+    painter.setClipRegion(QRegion(image.rect()).subtracted(QRegion(target.toRect())));
+    painter.fillRect(image.rect(), kAroundPage);
   }
   image.setDevicePixelRatio(ratio);
   return image;
@@ -108,7 +113,7 @@ void PageSurface::settle() {
   if (ratio == 1.0 && m_view == PageView{} && area == m_image.size()) {
     m_screen = m_image;
   } else {
-    m_screen = PlayForView(m_page, m_view, area, ratio, palette().color(QPalette::Mid));
+    m_screen = PlayForView(m_page, m_view, area, ratio);
   }
   m_screenView = m_view;
   update();
@@ -127,7 +132,7 @@ void PageSurface::paintEvent(QPaintEvent* event) {
   // The view is changing: the 96-dpi page stretched to it, and over it the
   // last sharp image moved and stretched alike, until the page is played
   // again for the view.
-  painter.fillRect(QRectF(QPointF(), areaSize()), palette().color(QPalette::Mid));
+  painter.fillRect(QRectF(QPointF(), areaSize()), kAroundPage);
   painter.drawImage(QRectF(m_view.origin, PageSize() * m_view.scale), m_image);
   if (!m_screen.isNull()) {
     const double stretch = m_view.scale / m_screenView.scale;

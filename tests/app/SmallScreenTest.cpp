@@ -1,6 +1,7 @@
-// The settings dialog on small screens: it fits a 1366 x 768 screen and a
-// 2560 x 1440 one at 200 % (1280 x 720 in the program's pixels) as it is; on
-// a 1366 x 768 screen at 200 % its controls scroll inside it and still work.
+// The windows on small screens. The settings dialog fits a 1366 x 768 screen
+// and a 2560 x 1440 one at 200 % (1280 x 720 in the program's pixels) as it
+// is; on a 1366 x 768 screen at 200 % its controls scroll inside it and still
+// work, and the main window opens within the screen, the page fitted to it.
 // CTest runs this suite on three offscreen screens (three-screens.json).
 
 #include <QScreen>
@@ -17,16 +18,36 @@
 using namespace plotvane;
 using namespace plotvane::app;
 
-class SettingsScreenTest : public test::MainWindowSuite {
+class SmallScreenTest : public test::MainWindowSuite {
   Q_OBJECT
  private slots:
   void fittedSize_data();
   void fittedSize();
   void dialogFitsScreen_data();
   void dialogFitsScreen();
+  void mainWindowOpensWithinScreen_data();
+  void mainWindowOpensWithinScreen();
+
+ private:
+  // Shows the main window on the named screen; nullptr without it.
+  QScreen* showOn(const QString& name);
 };
 
-void SettingsScreenTest::fittedSize_data() {
+QScreen* SmallScreenTest::showOn(const QString& name) {
+  QScreen* target = nullptr;
+  for (QScreen* s : QGuiApplication::screens()) {
+    if (s->name() == name) target = s;
+  }
+  if (target == nullptr) return nullptr;
+  m_window->winId();
+  m_window->windowHandle()->setScreen(target);
+  m_window->move(target->availableGeometry().topLeft());
+  m_window->show();
+  if (!QTest::qWaitForWindowExposed(m_window.get())) return nullptr;
+  return target;
+}
+
+void SmallScreenTest::fittedSize_data() {
   QTest::addColumn<QSize>("natural");
   QTest::addColumn<QSize>("room");
   QTest::addColumn<QSize>("expected");
@@ -39,14 +60,14 @@ void SettingsScreenTest::fittedSize_data() {
   QTest::newRow("both") << QSize(1063, 500) << QSize(683, 360) << QSize(683, 360);
 }
 
-void SettingsScreenTest::fittedSize() {
+void SmallScreenTest::fittedSize() {
   QFETCH(QSize, natural);
   QFETCH(QSize, room);
   QFETCH(QSize, expected);
   QCOMPARE(FittedSize(natural, room, 15), expected);
 }
 
-void SettingsScreenTest::dialogFitsScreen_data() {
+void SmallScreenTest::dialogFitsScreen_data() {
   QTest::addColumn<QString>("screen");
   QTest::addColumn<bool>("scrolls");
   QTest::newRow("1366 x 768") << "laptop" << false;
@@ -54,19 +75,11 @@ void SettingsScreenTest::dialogFitsScreen_data() {
   QTest::newRow("1366 x 768 at 200 %") << "small" << true;
 }
 
-void SettingsScreenTest::dialogFitsScreen() {
+void SmallScreenTest::dialogFitsScreen() {
   QFETCH(QString, screen);
   QFETCH(bool, scrolls);
-  QScreen* target = nullptr;
-  for (QScreen* s : QGuiApplication::screens()) {
-    if (s->name() == screen) target = s;
-  }
+  QScreen* target = showOn(screen);
   if (target == nullptr) QSKIP("needs the screens of three-screens.json, as CTest sets them");
-  m_window->winId();
-  m_window->windowHandle()->setScreen(target);
-  m_window->move(target->availableGeometry().topLeft());
-  m_window->show();
-  QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
   m_window->openDataFile(QString::fromStdString(test::WriteLatticeFile(*m_dir, "lattice.txt")));
 
   QRect frame;
@@ -100,5 +113,19 @@ void SettingsScreenTest::dialogFitsScreen() {
   QVERIFY(scroll->widget()->isAncestorOf(m_window->settingsDialog().controls().Command1));
 }
 
-PLOTVANE_APP_SUITE(SettingsScreenTest)
-#include "SettingsScreenTest.moc"
+void SmallScreenTest::mainWindowOpensWithinScreen_data() { dialogFitsScreen_data(); }
+
+void SmallScreenTest::mainWindowOpensWithinScreen() {
+  QFETCH(QString, screen);
+  QFETCH(bool, scrolls);
+  QScreen* target = showOn(screen);
+  if (target == nullptr) QSKIP("needs the screens of three-screens.json, as CTest sets them");
+  const QSize available = target->availableGeometry().size();
+  QVERIFY(m_window->width() <= available.width() && m_window->height() <= available.height());
+  // Where the page at 100 % fits, the window opens at its usual size.
+  QCOMPARE(m_window->pageSurface()->contentsRect().size() == QSize(597, 477), !scrolls);
+  QVERIFY(m_window->pageSurface()->fitsArea());
+}
+
+PLOTVANE_APP_SUITE(SmallScreenTest)
+#include "SmallScreenTest.moc"
