@@ -2,7 +2,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegion>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -20,21 +19,21 @@ constexpr int kMinimumArea = 160;
 // Around a page smaller than the area: a plain grey that sets off its white.
 const QColor kAroundPage(160, 160, 160);
 
-// The page played for a view: an image of the drawing area at the screen's
-// resolution, the page white where it lies, the rest in the area's colour.
-QImage PlayForView(const gdi::EnhMetaFile& page, const PageView& view, const QSize& area, qreal ratio) {
+// Up to this many device pixels the whole page is played at a zoom (48 MB),
+// beyond it only the part in sight.
+constexpr double kMaxWholePagePixels = 12e6;
+
+// The part (logical pixels of the page at `scale`) of the page played at
+// that scale and the screen's resolution.
+QImage PlayPart(const gdi::EnhMetaFile& page, double scale, qreal ratio, const QRect& part) {
   QImage image(
-      QSize(static_cast<int>(std::lround(area.width() * ratio)), static_cast<int>(std::lround(area.height() * ratio))),
+      QSize(static_cast<int>(std::lround(part.width() * ratio)), static_cast<int>(std::lround(part.height() * ratio))),
       QImage::Format_RGB32);
   image.fill(Qt::white);
-  const QRectF target(view.origin * ratio, PageSize() * (view.scale * ratio));
   {
     QPainter painter(&image);
-    qtplay::PlayEnhMetaFile(painter, page, target, qtplay::PlayOptions{true, view.scale * ratio});
-    // The page's background paints past its frame: the area around it is
-    // set off afterwards.
-    painter.setClipRegion(QRegion(image.rect()).subtracted(QRegion(target.toRect())));
-    painter.fillRect(image.rect(), kAroundPage);
+    qtplay::PlayEnhMetaFile(painter, page, QRectF(QPointF(part.topLeft()) * -ratio, PageSize() * (scale * ratio)),
+                            qtplay::PlayOptions{true, scale * ratio});
   }
   image.setDevicePixelRatio(ratio);
   return image;
@@ -99,23 +98,32 @@ void PageSurface::setView(const PageView& view) {
   m_settleTimer.start();
 }
 
+QRectF PageSurface::visiblePart() const {
+  return QRectF(-m_view.origin, areaSize()).intersected(QRectF(QPointF(), PageSize() * m_view.scale));
+}
+
 bool PageSurface::screenIsCurrent() const {
-  return !m_screen.isNull() && m_screenView == m_view && m_screen.deviceIndependentSize() == areaSize() &&
-         m_screen.devicePixelRatio() == devicePixelRatioF();
+  return !m_screen.isNull() && m_screenScale == m_view.scale && m_screen.devicePixelRatio() == devicePixelRatioF() &&
+         QRectF(m_screenCorner, m_screen.deviceIndependentSize()).contains(visiblePart());
 }
 
 void PageSurface::settle() {
   m_settleTimer.stop();
   if (m_page.isNull() || screenIsCurrent()) return;
   const qreal ratio = devicePixelRatioF();
-  const QSize area = contentsRect().size();
-  // At 100 % on a 96-dpi screen the view is image() itself.
-  if (ratio == 1.0 && m_view == PageView{} && area == m_image.size()) {
+  const QSizeF whole = PageSize() * m_view.scale;
+  if (ratio == 1.0 && m_view.scale == 1.0) {
+    // At 100 % on a 96-dpi screen the page is image() itself.
     m_screen = m_image;
+    m_screenCorner = QPointF();
   } else {
-    m_screen = PlayForView(m_page, m_view, area, ratio);
+    const double pixels = whole.width() * whole.height() * ratio * ratio;
+    const QRect part =
+        pixels <= kMaxWholePagePixels ? QRectF(QPointF(), whole).toAlignedRect() : visiblePart().toAlignedRect();
+    m_screen = PlayPart(m_page, m_view.scale, ratio, part);
+    m_screenCorner = part.topLeft();
   }
-  m_screenView = m_view;
+  m_screenScale = m_view.scale;
   update();
 }
 
@@ -125,18 +133,19 @@ void PageSurface::paintEvent(QPaintEvent* event) {
   const QRect area = contentsRect();
   painter.setClipRect(area);
   painter.translate(area.topLeft());
+  const QRectF page(m_view.origin, PageSize() * m_view.scale);
+  if (!page.contains(QRectF(QPointF(), areaSize()))) painter.fillRect(QRectF(QPointF(), areaSize()), kAroundPage);
   if (screenIsCurrent()) {
-    painter.drawImage(QPointF(0, 0), m_screen);
+    painter.drawImage(m_view.origin + m_screenCorner, m_screen);
     return;
   }
   // The view is changing: the 96-dpi page stretched to it, and over it the
   // last sharp image moved and stretched alike, until the page is played
   // again for the view.
-  painter.fillRect(QRectF(QPointF(), areaSize()), kAroundPage);
-  painter.drawImage(QRectF(m_view.origin, PageSize() * m_view.scale), m_image);
+  painter.drawImage(page, m_image);
   if (!m_screen.isNull()) {
-    const double stretch = m_view.scale / m_screenView.scale;
-    painter.drawImage(QRectF(m_view.origin - m_screenView.origin * stretch, m_screen.deviceIndependentSize() * stretch),
+    const double stretch = m_view.scale / m_screenScale;
+    painter.drawImage(QRectF(m_view.origin + m_screenCorner * stretch, m_screen.deviceIndependentSize() * stretch),
                       m_screen);
   }
   if (!m_page.isNull() && !m_settleTimer.isActive()) m_settleTimer.start();

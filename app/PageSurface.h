@@ -10,11 +10,14 @@
 // The view (PageView.h): the page fits the area as the window grows or
 // shrinks, until the wheel zooms about the cursor or 100 % is asked for;
 // with the page larger than the area a drag with the left button pans.
-// What the surface shows is the recorded page played again for the view at
-// the screen's resolution (sharp at any zoom and device-pixel ratio), kept
-// until the view changes; while it changes (a drag, turns of the wheel, a
-// resize) the last image is shown stretched and the page is played again
-// once the view has been still for a moment.
+// What the surface shows is the recorded page played again at the view's
+// scale and the screen's resolution (sharp at any zoom and device-pixel
+// ratio): the whole page while that image stays moderate, so that panning
+// plays nothing, else the part in sight. While the view changes beyond that
+// image (turns of the wheel, a resize, a pan out of the part played) the last
+// image is shown moved and stretched, over the 96-dpi image where it falls
+// short, and the page is played again once the view has been still for a
+// moment.
 //
 // Mouse moves over the page are reported in millimetres from the page's
 // top-left corner at 100 %, mapped back through the view: the scale the
@@ -51,8 +54,9 @@ class PageSurface final : public QFrame {
   void showPage(const gdi::EnhMetaFile& page);
 
   const QImage& image() const { return m_image; }
-  // What the surface paints once the view has settled: the page played for
-  // the view at the screen's device-pixel ratio, covering the drawing area.
+  // What the surface paints once the view has settled: the page played at
+  // the view's scale and the screen's device-pixel ratio, whole or the part
+  // in sight; image() itself at 100 % on a 96-dpi screen.
   const QImage& screenImage() const { return m_screen.isNull() ? m_image : m_screen; }
 
   const PageView& view() const { return m_view; }
@@ -83,14 +87,18 @@ class PageSurface final : public QFrame {
   QSizeF areaSize() const { return QSizeF(contentsRect().size()); }
   void setView(const PageView& view);
   bool screenIsCurrent() const;
+  // The part of the page at the view's scale that is in sight.
+  QRectF visiblePart() const;
 
   QImage m_image;
   gdi::EnhMetaFile m_page;
   PageView m_view;
   bool m_fit = true;
-  // The screen image and the view and ratio it was played for.
+  // The page played for the screen, at m_screenScale; its top-left corner
+  // lies at m_screenCorner of the page at that scale (logical pixels).
   QImage m_screen;
-  PageView m_screenView;
+  double m_screenScale = 1.0;
+  QPointF m_screenCorner;
   QTimer m_settleTimer;
   std::optional<QPointF> m_dragFrom;
 };
