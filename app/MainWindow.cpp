@@ -146,7 +146,10 @@ void MainWindow::showEvent(QShowEvent* event) {
   // On a screen too small for the page at 100 % (a small one scaled to
   // 200 %) the window opens no larger than the screen's free area, the page
   // fitted to it.
-  if (!m_shownBefore && screen() != nullptr) resize(size().boundedTo(screen()->availableGeometry().size()));
+  // The frame, where the window system has told it already, counts too.
+  if (!m_shownBefore && screen() != nullptr) {
+    resize(size().boundedTo(screen()->availableGeometry().size() - (frameGeometry().size() - size())));
+  }
   m_shownBefore = true;
   QMainWindow::showEvent(event);
 }
