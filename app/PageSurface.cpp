@@ -14,7 +14,8 @@ namespace {
 // One notch of the wheel zooms by a quarter.
 constexpr double kWheelStep = 1.25;
 constexpr double kNotch = 120.0;
-// Room for the menu's commands and the read-out even in a small window.
+// The smallest drawing area the window shrinks to: the page still shows
+// as a whole.
 constexpr int kMinimumArea = 160;
 // Around a page smaller than the area: a plain grey that sets off its white.
 const QColor kAroundPage(160, 160, 160);
@@ -47,7 +48,8 @@ PageSurface::PageSurface(QWidget* parent) : QFrame(parent), m_image(kAreaWidth, 
   setMouseTracking(true);
   setMinimumSize(kMinimumArea + 2 * kBorder, kMinimumArea + 2 * kBorder);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  // The view's image covers the whole drawing area: Qt need not clear it first.
+  // The page and the grey around it cover the whole drawing area: Qt need
+  // not clear it first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   m_image.fill(Qt::white);
   m_settleTimer.setSingleShot(true);
