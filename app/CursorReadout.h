@@ -1,9 +1,10 @@
 #pragma once
 // The read-out of the data coordinates and the mesh value under the cursor.
 //
-// The page is shown at its real size, 96 pixels per inch, with its top-left
-// corner at the drawing area's (0, 0); the map square lies 23..123 mm from
-// the left and 10.85..110.85 mm from the top. The read-out inverts that
+// The cursor comes in millimetres from the page's top-left corner at its
+// real size, 96 pixels per inch (the surface maps it back through any zoom
+// and pan); the map square lies 23..123 mm from the left and 10.85..110.85 mm
+// from the top. The read-out inverts that
 // placement and the map's mapping of the settings' window X1..X2, Y1..Y2
 // onto the square:
 // - u = X - 23 and v = 100 - (Y - 10.85), rounded to single precision: the
@@ -22,7 +23,7 @@
 
 namespace plotvane::app {
 
-// A position on the drawing area in pixels (at 96 per inch) as millimetres
+// A position on the page in pixels at 100 % (96 per inch) as millimetres
 // from its top-left corner, in single precision.
 float PixelsToMillimetres(double pixels);
 

@@ -5,8 +5,9 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QLayout>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "app/CommandLine.h"
@@ -25,10 +26,11 @@ static void InitIconResource() { Q_INIT_RESOURCE(icons); }
 namespace plotvane::app {
 namespace {
 
-// The client area below the menu bar: 617 x 516 pixels, of which the status
-// bar takes the bottom 25.
-constexpr int kClientWidth = 617;
-constexpr int kSurfaceAreaHeight = 491;
+// The client area below the menu bar opens at 617 x 516 pixels, of which the
+// status bar takes the bottom 25; the surface's frame lies 8 pixels in from
+// the left, top and right, 2 above the status bar, and grows with the window.
+constexpr int kSurfaceMargin = 8;
+constexpr int kSurfaceBottomMargin = 2;
 constexpr int kStatusBarHeight = 25;
 
 }  // namespace
@@ -42,14 +44,16 @@ MainWindow::MainWindow(Dialogs& dialogs, PageComposer composer, std::vector<std:
           this, [this] { return m_settingsDialog && m_settingsDialog->isVisible(); }, progressDelay) {
   m_ui.setupUi(this);
   setAcceptDrops(true);
-  m_ui.centralwidget->setFixedSize(kClientWidth, kSurfaceAreaHeight);
+  auto* surfaceLayout = new QHBoxLayout(m_ui.centralwidget);
+  surfaceLayout->setContentsMargins(kSurfaceMargin, kSurfaceMargin, kSurfaceMargin, kSurfaceBottomMargin);
+  surfaceLayout->addWidget(m_ui.Picture2);
   m_ui.StatusBar1->setFixedHeight(kStatusBarHeight);
   m_places = new WindowPlaces(*this);
   m_panel1 = new QLabel(m_ui.StatusBar1);
   m_panel1->setObjectName(QStringLiteral("Panel1"));
   m_ui.StatusBar1->addWidget(m_panel1, 1);
-  // The surface and the status bar never move: the window keeps its size.
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // The window opens with the page at 100 %; the user may resize it.
+  resize(sizeHint());
   setWindowIcon(ProgramIcon());
   // The usual keys beside the program's own Ctrl+N for データ読込.
   m_ui.mnuFileNew->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence::Open});
@@ -93,6 +97,8 @@ void MainWindow::connectCommands() {
   connect(m_ui.loadBoundary, &QAction::triggered, this, &MainWindow::openBoundary);
   connect(m_ui.clearSite, &QAction::triggered, this, &MainWindow::clearSiteShapes);
   connect(m_ui.mnuVer, &QAction::triggered, this, &MainWindow::showAbout);
+  connect(m_ui.actualSize, &QAction::triggered, this, &MainWindow::showActualSize);
+  connect(m_ui.fitPage, &QAction::triggered, this, &MainWindow::fitPageToWindow);
   connect(m_ui.Picture2, &PageSurface::mouseMovedMm, this, &MainWindow::showValueUnderCursor);
 }
 
@@ -135,6 +141,18 @@ void MainWindow::shutDown() {
 }
 
 void MainWindow::requestClose() { close(); }
+
+void MainWindow::showEvent(QShowEvent* event) {
+  // On a screen too small for the page at 100 % (a small one scaled to
+  // 200 %) the window opens no larger than the screen's free area, the page
+  // fitted to it.
+  // The frame, where the window system has told it already, counts too.
+  if (!m_shownBefore && screen() != nullptr) {
+    resize(size().boundedTo(screen()->availableGeometry().size() - (frameGeometry().size() - size())));
+  }
+  m_shownBefore = true;
+  QMainWindow::showEvent(event);
+}
 
 namespace {
 // Modal windows stack at most a box over a dialog over a file dialog.
@@ -201,6 +219,16 @@ LasClassDialog& MainWindow::lasClassDialog() {
     registerWindow(m_lasClassDialog);
   }
   return *m_lasClassDialog;
+}
+
+void MainWindow::showActualSize() {
+  if (m_guard.busy()) return;
+  m_ui.Picture2->showActualSize();
+}
+
+void MainWindow::fitPageToWindow() {
+  if (m_guard.busy()) return;
+  m_ui.Picture2->fitToArea();
 }
 
 void MainWindow::registerWindow(QWidget* window) { m_loadedWindows.emplace_back(window); }

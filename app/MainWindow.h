@@ -1,7 +1,9 @@
 #pragma once
 // MainWindow, the main window: the menu bar from which every command starts,
 // the page on screen (Picture2) and the cursor read-out in the first panel
-// of the status bar (StatusBar1). The window keeps its size.
+// of the status bar (StatusBar1). The window opens with the page at 100 %
+// and may be resized; the page then fits it, or is zoomed and panned
+// (PageSurface.h).
 //
 // Life of the program:
 // - startUp (the window's load), before the window is first shown: the
@@ -138,6 +140,7 @@ class MainWindow final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   // A data or contour file dropped on the window opens as データ読込 opens
   // the file it chose; ignored while a load or a redraw runs.
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -158,6 +161,9 @@ class MainWindow final : public QMainWindow {
   void editSettings();
   void showAbout();
   void showValueUnderCursor(float X, float Y);
+  // The display menu: the page at 100 %, or fitting the window.
+  void showActualSize();
+  void fitPageToWindow();
   // MainWindowOutput.cpp
   void saveData();
   void savePicture();
@@ -242,6 +248,7 @@ class MainWindow final : public QMainWindow {
   bool m_closePending = false;
   bool m_closed = false;
   bool m_shutDown = false;
+  bool m_shownBefore = false;
 };
 
 }  // namespace plotvane::app

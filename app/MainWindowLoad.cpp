@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMimeData>
+#include <QScreen>
 #include <QUrl>
 
 #include "app/AboutDialog.h"
@@ -199,6 +200,11 @@ void MainWindow::clearAndRedraw() {
 void MainWindow::editSettings() {
   if (m_guard.busy()) return;
   SettingsDialog& dialog = settingsDialog();
+  if (const QScreen* screen = this->screen()) {
+    // Before its first showing the dialog has no frame; the main window's
+    // frame margins stand for it.
+    dialog.fitScreen(screen->availableGeometry().size() - (frameGeometry().size() - size()));
+  }
   m_places->place(dialog);
   const bool wasIsotropic = m_doc.meshOptions.isotropic;
   m_dialogs.runModal(dialog);

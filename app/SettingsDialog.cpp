@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "app/NumberBoxes.h"
+#include "app/ScreenFit.h"
 #include "app/SettingsHelpers.h"
 
 namespace plotvane::app {
@@ -25,6 +26,7 @@ SettingsDialog::SettingsDialog(Document& doc, CommandGuard& guard, Dialogs& dial
   setFixedSize(size());
   m_helpers = new SettingsHelpers(*this, m_ui, doc, dialogs);
   FitNumberBoxes(*this, {m_ui.X1, m_ui.X2, m_ui.Y1, m_ui.Y2, m_ui.Z1, m_ui.Z2, m_ui.n, m_ui.sq});
+  m_natural = size();
   connect(m_ui.Command1, &QPushButton::clicked, this, &SettingsDialog::acceptSettings);
   connect(m_ui.Command2, &QPushButton::clicked, this, &SettingsDialog::cancelSettings);
   connect(m_ui.Command3, &QPushButton::clicked, this, &SettingsDialog::testSettings);
@@ -111,6 +113,8 @@ void SettingsDialog::keyPressEvent(QKeyEvent* event) {
     default: QDialog::keyPressEvent(event);
   }
 }
+
+void SettingsDialog::fitScreen(const QSize& room) { FitIntoScreen(*this, m_natural, room); }
 
 void SettingsDialog::reject() { cancelSettings(); }
 

@@ -55,6 +55,12 @@ class SettingsDialog final : public QDialog {
 
   void reject() override;
 
+  // The size the controls were laid out for.
+  QSize naturalSize() const { return m_natural; }
+  // Fits the dialog into room, the screen's free area less its frame: on a
+  // screen too small its controls scroll (ScreenFit.h).
+  void fitScreen(const QSize& room);
+
   void ViewCopy();
   // Does nothing before the first ViewCopy.
   void ViewPaste();
@@ -88,6 +94,7 @@ class SettingsDialog final : public QDialog {
   PasteBuffer m_pasteBuffer;
   SettingsHelpers* m_helpers;
   int m_ok = 0;
+  QSize m_natural;
 };
 
 }  // namespace plotvane::app

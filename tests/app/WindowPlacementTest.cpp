@@ -24,6 +24,7 @@ class WindowPlacementTest : public test::MainWindowSuite {
   void besidePosition();
   void settingsDialogBesideAndWhereMoved();
   void toolWindowsBesideAndWhereMoved();
+  void besideResizedMainWindow();
 
  private:
   bool besideMainWindow(const QWidget& window) const {
@@ -105,6 +106,16 @@ void WindowPlacementTest::toolWindowsBesideAndWhereMoved() {
   const GridWindow* grid = m_window->findChild<GridWindow*>();
   QVERIFY(grid != nullptr);
   QVERIFY(besideMainWindow(*grid));
+}
+
+// The main window grown by the user: the windows open beside its new frame.
+void WindowPlacementTest::besideResizedMainWindow() {
+  m_window->resize(m_window->size() + QSize(400, 250));
+  m_window->controls().koushi->trigger();
+  const GridWindow* grid = m_window->findChild<GridWindow*>();
+  QVERIFY(grid != nullptr);
+  QVERIFY(besideMainWindow(*grid));
+  QVERIFY(grid->frameGeometry().left() > m_window->frameGeometry().right());
 }
 
 PLOTVANE_APP_SUITE(WindowPlacementTest)

@@ -15,6 +15,7 @@ set(PLOTVANE_APP_SUITES
   LoadCommandsTest
   SettingsDialogTest
   SettingsHelpersTest
+  SmallScreenTest
   SettingsExchangeTest
   OutputCommandsTest
   SaveNamesTest
@@ -26,6 +27,7 @@ set(PLOTVANE_APP_SUITES
   ToolMenuTest
   QtTranslationsTest
   HighDpiTest
+  PageViewTest
   ProgramTest
   TrueScalePrintTest
   BreaklineMenuTest)
@@ -42,9 +44,13 @@ foreach(suite IN LISTS PLOTVANE_APP_SUITES)
   set_tests_properties(app.${suite} PROPERTIES TIMEOUT 120
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endforeach()
-# The screen scaled to 200 %.
-set_property(TEST app.HighDpiTest APPEND PROPERTY ENVIRONMENT "QT_SCALE_FACTOR=2")
+# The screen scaled to 200 %, with room for the window at 100 %.
+set_tests_properties(app.HighDpiTest PROPERTIES ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/app/wide-screen.json;QT_SCALE_FACTOR=2;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 # The windows placed beside the main window need a screen wider than the
 # offscreen platform's own.
 set_tests_properties(app.WindowPlacementTest PROPERTIES ENVIRONMENT
   "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/app/wide-screen.json;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+# The settings dialog on small screens, at 100 % and at 200 %.
+set_tests_properties(app.SmallScreenTest PROPERTIES ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/app/three-screens.json;PLOTVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
