@@ -17,6 +17,8 @@
 namespace plotvane::gdi {
 namespace {
 
+PointF ToPointF(const POINT& p) { return PointF{static_cast<double>(p.x), static_cast<double>(p.y)}; }
+
 struct Affine {
   double sx = 1.0, tx = 0.0, sy = 1.0, ty = 0.0;
   PointF apply(double x, double y) const { return PointF{x * sx + tx, y * sy + ty}; }
@@ -79,21 +81,13 @@ class Walker {
     announceFont(level);
   }
 
-  const std::vector<PointF>& mapPoints(const Level& level, const RecordView& record) {
+  // The record's points in output coordinates; with exact set, an
+  // ExactPolygon's exact corners.
+  const std::vector<PointF>& mapPoints(const Level& level, const RecordView& record, bool exact = false) {
     const std::int32_t count = PointCount(record);
     m_points.resize(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
-      const POINT p = PointAt(record, i);
-      m_points[static_cast<std::size_t>(i)] = level.logical.apply(p.x, p.y);
-    }
-    return m_points;
-  }
-
-  const std::vector<PointF>& mapExactPoints(const Level& level, const RecordView& record) {
-    const std::int32_t count = PointCount(record);
-    m_points.resize(static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i) {
-      const PointF p = ExactPointAt(record, i);
+      const PointF p = exact ? ExactPointAt(record, i) : ToPointF(PointAt(record, i));
       m_points[static_cast<std::size_t>(i)] = level.logical.apply(p.x, p.y);
     }
     return m_points;
@@ -126,9 +120,7 @@ class Walker {
         break;
       }
       case RecordType::Polygon: m_sink.polygon(mapPoints(level, record)); break;
-      case RecordType::ExactPolygon:
-        m_sink.polygon(m_exact ? mapExactPoints(level, record) : mapPoints(level, record));
-        break;
+      case RecordType::ExactPolygon: m_sink.polygon(mapPoints(level, record, m_exact)); break;
       case RecordType::Polyline: m_sink.polyline(mapPoints(level, record)); break;
       case RecordType::DrawText: drawText(level, record); break;
       case RecordType::TextOut: textOut(level, record); break;
