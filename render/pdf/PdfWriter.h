@@ -1,0 +1,25 @@
+#pragma once
+// Writing a recorded picture as a one-page PDF, streamed from the records.
+//
+// The page is the picture's frame in points (157.95 x 126.20 mm is
+// 447.73 x 357.73 pt). Its content is drawn in units of 1/96 inch with y
+// downward, as the screen and the SVG draw it, with coordinates to a
+// hundredth of a unit (2.6 micrometres, finer than the picture's 0.01 mm),
+// and deflated into the file as it is written (PdfContent.h says how each
+// drawing call becomes operators). Each glyph of the texts is an outline
+// form written once and placed wherever it occurs, so the texts read the
+// same in any reader without fonts; each text carries its characters for
+// copying and searching. A map of any size costs a fixed amount of memory:
+// the output goes through a callback in pieces of about 64 KiB.
+
+#include "render/gdi/EnhMetaFile.h"
+#include "render/pdf/PdfFile.h"
+#include "render/pdf/PdfFonts.h"
+
+namespace plotvane::pdf {
+
+// Writes the PDF of the picture (a null picture gives an empty page of one
+// unit).
+void WritePdf(const gdi::EnhMetaFile& picture, const PdfFonts& fonts, const ByteOutput& output);
+
+}  // namespace plotvane::pdf
