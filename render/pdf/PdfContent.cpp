@@ -6,39 +6,20 @@
 #include <cstdio>
 #include <numbers>
 
+#include "render/pdf/PdfNumbers.h"
 #include "render/svg/PolygonShape.h"
 
 namespace plotvane::pdf {
 namespace {
 
 constexpr std::size_t kChunk = 1 << 16;
-// Units of 1/96 inch per point.
-constexpr double kPointsPerUnit = 0.75;
+// Content units: hundredths of 1/96 inch, so that coordinates are integers.
+constexpr double kPointsPerUnit = 0.0075;
 // The invisible character's advance in its font (Helvetica's "x", 500/1000 em).
 constexpr double kCarrierAdvance = 0.5;
 
-using svg::AppendFixed;
-using svg::AppendNumber;
 using svg::FixedPoint;
 using svg::ToFixed;
-
-// A factor to six decimals (glyph scales, turns); PDF numbers have no
-// exponent.
-void AppendFactor(std::string& out, double value) {
-  char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%.6f", std::isfinite(value) ? value : 0.0);
-  std::string_view text(buffer);
-  while (text.back() == '0') text.remove_suffix(1);
-  if (text.back() == '.') text.remove_suffix(1);
-  out += text == "-0" ? "0" : text;
-}
-
-void AppendColour(std::string& out, gdi::COLORREF c) {
-  for (const int component : {gdi::GetRValue(c), gdi::GetGValue(c), gdi::GetBValue(c)}) {
-    AppendNumber(out, component / 255.0);
-    out += ' ';
-  }
-}
 
 void AppendHex16(std::string& out, std::uint32_t unit) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -79,10 +60,10 @@ void AppendUtf16Hex(std::string& out, std::string_view utf8) {
 
 PdfContent::PdfContent(const PdfFonts& fonts, DeflateStream& stream, double pageHeight)
     : m_fonts(fonts), m_stream(stream) {
-  // Units of 1/96 inch from the top-left corner, y downward.
-  AppendNumber(m_out, kPointsPerUnit);
+  // From the top-left corner, y downward.
+  AppendFactor(m_out, kPointsPerUnit);
   m_out += " 0 0 ";
-  AppendNumber(m_out, -kPointsPerUnit);
+  AppendFactor(m_out, -kPointsPerUnit);
   m_out += " 0 ";
   AppendFactor(m_out, pageHeight);
   m_out += " cm 1 J 1 j\n";
@@ -114,35 +95,65 @@ void PdfContent::finish() {
   m_out.clear();
 }
 
-void PdfContent::setFill() {
-  std::string state;
-  if (m_brush.style == gdi::BrushStyle::BS_PATTERN) {
-    auto found = m_patternNames.find(m_brush.pattern);
-    if (found == m_patternNames.end()) {
-      found = m_patternNames.emplace(m_brush.pattern, static_cast<int>(m_patternList.size())).first;
-      m_patternList.push_back(m_brush.pattern);
-    }
-    state = "/Pattern cs /P" + std::to_string(found->second) + " scn\n";
+// The palette's number of the colour, a new one while the palette has room;
+// -1 when it is full.
+int PdfContent::paletteIndex(gdi::COLORREF colour) {
+  if (const auto found = m_paletteIndex.find(colour); found != m_paletteIndex.end()) return found->second;
+  if (m_palette.size() >= kPaletteSize) return -1;
+  const int index = static_cast<int>(m_palette.size());
+  m_palette.push_back(colour);
+  m_paletteIndex.emplace(colour, index);
+  return index;
+}
+
+// Sets the fill (or stroke) colour unless state says it is set: a palette
+// colour by its number, any other by its components.
+void PdfContent::setColour(gdi::COLORREF colour, std::int64_t& state, bool stroke) {
+  const int index = paletteIndex(colour);
+  const std::int64_t next = index >= 0 ? index : kRgbState + colour;
+  if (next == state) return;
+  if (index < 0) {
+    AppendColour(m_out, colour);
+    m_out += stroke ? "RG\n" : "rg\n";
   } else {
-    AppendColour(state, m_brush.colour);
-    state += "rg\n";
+    const bool inPalette = state >= 0 && state < static_cast<std::int64_t>(kPaletteSize);
+    if (!inPalette) {
+      m_out += kPaletteName;
+      m_out += stroke ? " CS " : " cs ";
+    }
+    AppendInteger(m_out, index);
+    m_out += stroke ? " SC\n" : " sc\n";
   }
-  if (state != m_fillState) m_out += state;
-  m_fillState = std::move(state);
+  state = next;
+}
+
+void PdfContent::setFill() {
+  if (m_brush.style == gdi::BrushStyle::BS_SOLID) {
+    setColour(m_brush.colour, m_state.fill, false);
+    return;
+  }
+  auto found = m_patternNames.find(m_brush.pattern);
+  if (found == m_patternNames.end()) {
+    found = m_patternNames.emplace(m_brush.pattern, static_cast<int>(m_patternList.size())).first;
+    m_patternList.push_back(m_brush.pattern);
+  }
+  const std::int64_t state = kPatternState + found->second;
+  if (state == m_state.fill) return;
+  m_state.fill = state;
+  m_out += "/Pattern cs /P";
+  AppendInteger(m_out, found->second);
+  m_out += " scn\n";
 }
 
 void PdfContent::setStroke() {
-  std::string state;
-  AppendColour(state, m_pen.colour);
-  state += "RG\n";
-  if (state != m_strokeState) m_out += state;
-  m_strokeState = std::move(state);
-  state.clear();
+  setColour(m_pen.colour, m_state.stroke, true);
   // Width 0 is the thinnest line the device can draw: one pixel.
-  AppendNumber(state, m_pen.width == 0 ? 0.0 : m_penWidth);
-  state += " w\n";
-  if (state != m_widthState) m_out += state;
-  m_widthState = std::move(state);
+  const std::int64_t width = m_pen.width == 0 ? 0 : ToFixed(m_penWidth);
+  if (width != m_state.width) {
+    m_state.width = width;
+    AppendInteger(m_out, width);
+    m_out += " w\n";
+  }
 }
 
 void PdfContent::beginPath(PathKind kind) {
@@ -165,9 +176,9 @@ void PdfContent::endPath() {
 }
 
 void PdfContent::pair(FixedPoint p) {
-  AppendFixed(m_out, p.x);
+  AppendInteger(m_out, p.x);
   m_out += ' ';
-  AppendFixed(m_out, p.y);
+  AppendInteger(m_out, p.y);
   m_out += ' ';
 }
 
@@ -229,9 +240,7 @@ void PdfContent::clip(std::span<const gdi::PointF> polygon) {
   if (m_inClip) {
     m_out += "Q\n";
     // The state comes back as it was when the clip was set.
-    m_fillState.clear();
-    m_strokeState.clear();
-    m_widthState.clear();
+    m_state = DrawState{};
   }
   m_inClip = !polygon.empty();
   if (!m_inClip) return;
@@ -251,14 +260,14 @@ void PdfContent::placeGlyph(const PlacedGlyph& glyph, double left, double baseli
     m_glyphList.push_back(key);
   }
   m_out += "q ";
-  AppendFactor(m_out, glyph.scale);
+  AppendFactor(m_out, 100.0 * glyph.scale);
   m_out += " 0 0 ";
-  AppendFactor(m_out, glyph.scale);
+  AppendFactor(m_out, 100.0 * glyph.scale);
   m_out += ' ';
-  AppendFixed(m_out, ToFixed(left + glyph.x));
-  m_out += ' ';
-  AppendFixed(m_out, ToFixed(baseline + glyph.y));
-  m_out += " cm /G" + std::to_string(found->second) + " Do Q\n";
+  pair(ToFixed(left + glyph.x, baseline + glyph.y));
+  m_out += "cm /G";
+  AppendInteger(m_out, found->second);
+  m_out += " Do Q\n";
 }
 
 void PdfContent::text(const gdi::TextRun& run) {
@@ -274,9 +283,9 @@ void PdfContent::text(const gdi::TextRun& run) {
   o += ">> BDC q\n";
   if (run.clipped) {
     pair(ToFixed(run.clip.left, run.clip.top));
-    AppendFixed(o, ToFixed(run.clip.right - run.clip.left));
+    AppendInteger(o, ToFixed(run.clip.right - run.clip.left));
     o += ' ';
-    AppendFixed(o, ToFixed(run.clip.bottom - run.clip.top));
+    AppendInteger(o, ToFixed(run.clip.bottom - run.clip.top));
     o += " re W n\n";
   }
   // Turned counter-clockwise on the page, y downward.
@@ -290,9 +299,9 @@ void PdfContent::text(const gdi::TextRun& run) {
   pair(ToFixed(run.anchor.x, run.anchor.y));
   o += "cm 1 g ";
   pair(ToFixed(left, 0.0));
-  AppendFixed(o, ToFixed(shaped.width));
+  AppendInteger(o, ToFixed(shaped.width));
   o += ' ';
-  AppendFixed(o, ToFixed(cellHeight));
+  AppendInteger(o, ToFixed(cellHeight));
   o += " re f 0 g\n";
   for (const PlacedGlyph& glyph : shaped.glyphs) placeGlyph(glyph, left, shaped.ascent);
   if (shaped.width > 0 && cellHeight > 0) {
@@ -301,9 +310,9 @@ void PdfContent::text(const gdi::TextRun& run) {
     o += "BT 3 Tr ";
     o += kTextFontName;
     o += ' ';
-    AppendNumber(o, cellHeight);
+    AppendInteger(o, ToFixed(cellHeight));
     o += " Tf ";
-    AppendNumber(o, 100.0 * shaped.width / (kCarrierAdvance * cellHeight));
+    AppendFactor(o, 100.0 * shaped.width / (kCarrierAdvance * cellHeight));
     o += " Tz 1 0 0 -1 ";
     pair(ToFixed(left, shaped.ascent));
     o += "Tm (x) Tj ET\n";

@@ -8,6 +8,8 @@
 //   nonzero rule, they fill their union exactly as one by one; any other
 //   polygon is a path of its own, filled by the even-odd rule (f*) and then
 //   outlined (B*); lines and polylines of one pen share one path;
+// - solid colours are numbers in a palette (an indexed colour space) while
+//   it has room, which keeps the colour changes of a map short;
 // - a pen of width 0 is a line width of 0, the thinnest line the device
 //   draws; all lines have round caps and joins;
 // - a pattern brush is a coloured tiling pattern of 8 x 8 cells of one unit,
@@ -23,6 +25,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -38,6 +41,9 @@ using GlyphKey = std::pair<std::uint32_t, std::uint32_t>;
 
 // Names the content uses from the page's resources.
 inline constexpr const char* kTextFontName = "/F0";  // the invisible characters' font
+inline constexpr const char* kPaletteName = "/C0";   // an indexed colour space
+// Colours in the palette: an indexed colour space holds at most 256.
+inline constexpr std::size_t kPaletteSize = 256;
 
 class PdfContent final : public gdi::PlaybackSink {
  public:
@@ -60,10 +66,12 @@ class PdfContent final : public gdi::PlaybackSink {
   void finish();
 
   // What the content used, in the order of their names: the glyph forms
-  // /G0, /G1, ..., the patterns /P0, /P1, ... (their 8 rows), and whether
-  // any text used the invisible characters' font.
+  // /G0, /G1, ..., the patterns /P0, /P1, ... (their 8 rows), the palette's
+  // colours, and whether any text used the invisible characters' font.
   const std::vector<GlyphKey>& glyphs() const { return m_glyphList; }
   const std::vector<gdi::MonoPattern>& patterns() const { return m_patternList; }
+  // The palette's colours, by number.
+  const std::vector<gdi::COLORREF>& palette() const { return m_palette; }
   bool usedTextFont() const { return m_usedTextFont; }
 
  private:
@@ -73,6 +81,8 @@ class PdfContent final : public gdi::PlaybackSink {
   void write();
   void beginPath(PathKind kind);
   void endPath();
+  int paletteIndex(gdi::COLORREF colour);
+  void setColour(gdi::COLORREF colour, std::int64_t& state, bool stroke);
   void setFill();
   void setStroke();
   void pair(svg::FixedPoint p);
@@ -93,8 +103,19 @@ class PdfContent final : public gdi::PlaybackSink {
   PathKind m_pathKind = PathKind::None;
   bool m_pathStroked = false;  // the open path is outlined with the pen it began with
   svg::FixedPoint m_current;   // where the open path ends
-  // The graphics state's operators as last set ("" when unknown).
-  std::string m_fillState, m_strokeState, m_widthState;
+  // The graphics state as last set (-1 when unknown): colours as a palette
+  // number, or from kRgbState on the colour itself, for the fill a
+  // pattern's number from kPatternState on; the line width.
+  struct DrawState {
+    std::int64_t fill = -1;
+    std::int64_t stroke = -1;
+    std::int64_t width = -1;
+  };
+  static constexpr std::int64_t kRgbState = std::int64_t{1} << 32;
+  static constexpr std::int64_t kPatternState = std::int64_t{1} << 33;
+  DrawState m_state;
+  std::vector<gdi::COLORREF> m_palette;
+  std::unordered_map<gdi::COLORREF, int> m_paletteIndex;
   bool m_inClip = false;  // a state saved by clip() is open
   std::vector<svg::FixedPoint> m_points;
   std::map<GlyphKey, int> m_glyphNames;

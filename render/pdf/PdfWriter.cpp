@@ -106,6 +106,18 @@ void WriteResources(PdfFile& file, int object, const PdfContent& content, const 
     }
     dictionary += ">>";
   }
+  if (!content.palette().empty()) {
+    dictionary += std::string(" /ColorSpace <<") + kPaletteName + " [/Indexed /DeviceRGB " +
+                  std::to_string(content.palette().size() - 1) + " <";
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (const gdi::COLORREF colour : content.palette()) {
+      for (const int component : {gdi::GetRValue(colour), gdi::GetGValue(colour), gdi::GetBValue(colour)}) {
+        dictionary += kDigits[component >> 4];
+        dictionary += kDigits[component & 0xF];
+      }
+    }
+    dictionary += ">]>>";
+  }
   if (textFont != 0) dictionary += std::string(" /Font <<") + kTextFontName + ' ' + std::to_string(textFont) + " 0 R>>";
   dictionary += ">>";
   file.begin(object);
