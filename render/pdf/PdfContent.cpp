@@ -13,13 +13,42 @@ namespace plotvane::pdf {
 namespace {
 
 constexpr std::size_t kChunk = 1 << 16;
-// Content units: hundredths of 1/96 inch, so that coordinates are integers.
-constexpr double kPointsPerUnit = 0.0075;
+// Content units: the picture's own 0.01 mm, written as whole numbers.
+constexpr double kUnitsPerInch = 2540.0;
+constexpr double kPointsPerUnit = 72.0 / kUnitsPerInch;
+// Fonts are sized in pixels of 1/96 inch, as on screen.
+constexpr double kPixelsPerUnit = 96.0 / kUnitsPerInch;
+// Ten kilometres, far beyond any page: coordinates stay small enough that
+// the merging tests' products cannot overflow.
+constexpr double kLimit = 1e9;
 // The invisible character's advance in its font (Helvetica's "x", 500/1000 em).
 constexpr double kCarrierAdvance = 0.5;
 
 using svg::FixedPoint;
-using svg::ToFixed;
+
+// The value in whole units, rounded to nearest.
+std::int64_t Whole(double value) {
+  const double rounded = std::nearbyint(value);
+  if (!(rounded > -kLimit)) return static_cast<std::int64_t>(-kLimit);  // also NaN
+  if (rounded > kLimit) return static_cast<std::int64_t>(kLimit);
+  return static_cast<std::int64_t>(rounded);
+}
+
+FixedPoint Whole(double x, double y) { return FixedPoint{Whole(x), Whole(y)}; }
+
+// The picture's shaped text in content units.
+ShapedText InUnits(ShapedText shaped) {
+  constexpr double kUnitsPerPixel = 1.0 / kPixelsPerUnit;
+  shaped.width *= kUnitsPerPixel;
+  shaped.ascent *= kUnitsPerPixel;
+  shaped.descent *= kUnitsPerPixel;
+  for (PlacedGlyph& glyph : shaped.glyphs) {
+    glyph.x *= kUnitsPerPixel;
+    glyph.y *= kUnitsPerPixel;
+    glyph.scale *= kUnitsPerPixel;
+  }
+  return shaped;
+}
 
 void AppendHex16(std::string& out, std::uint32_t unit) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -60,13 +89,12 @@ void AppendUtf16Hex(std::string& out, std::string_view utf8) {
 
 PdfContent::PdfContent(const PdfFonts& fonts, DeflateStream& stream, double pageHeight)
     : m_fonts(fonts), m_stream(stream) {
-  // From the top-left corner, y downward.
-  AppendFactor(m_out, kPointsPerUnit);
-  m_out += " 0 0 ";
-  AppendFactor(m_out, -kPointsPerUnit);
-  m_out += " 0 ";
-  AppendFactor(m_out, pageHeight);
-  m_out += " cm 1 J 1 j\n";
+  // From the top-left corner, y downward; nine decimals keep the far corner
+  // of a page of metres within a micrometre.
+  char matrix[96];
+  std::snprintf(matrix, sizeof matrix, "%.9f 0 0 %.9f 0 %.6f cm 1 J 1 j\n", kPointsPerUnit, -kPointsPerUnit,
+                pageHeight);
+  m_out += matrix;
 }
 
 void PdfContent::setPen(const gdi::LOGPEN& pen, double width) {
@@ -85,14 +113,13 @@ void PdfContent::setBrush(const gdi::LOGBRUSH& brush) {
 void PdfContent::write() {
   if (m_out.size() < kChunk) return;
   m_stream.write(m_out);
-  m_out.clear();
+  m_out.reserve(kChunk + kChunk / 4);
 }
 
 void PdfContent::finish() {
   endPath();
   if (m_inClip) m_out += "Q\n";
   m_stream.write(m_out);
-  m_out.clear();
 }
 
 // The palette's number of the colour, a new one while the palette has room;
@@ -148,7 +175,7 @@ void PdfContent::setFill() {
 void PdfContent::setStroke() {
   setColour(m_pen.colour, m_state.stroke, true);
   // Width 0 is the thinnest line the device can draw: one pixel.
-  const std::int64_t width = m_pen.width == 0 ? 0 : ToFixed(m_penWidth);
+  const std::int64_t width = m_pen.width == 0 ? 0 : Whole(m_penWidth);
   if (width != m_state.width) {
     m_state.width = width;
     AppendInteger(m_out, width);
@@ -191,7 +218,7 @@ void PdfContent::point(FixedPoint p, char op) {
 
 void PdfContent::toFixed(std::span<const gdi::PointF> points) {
   m_points.clear();
-  for (const gdi::PointF& p : points) m_points.push_back(ToFixed(p.x, p.y));
+  for (const gdi::PointF& p : points) m_points.push_back(Whole(p.x, p.y));
 }
 
 void PdfContent::polygon(std::span<const gdi::PointF> points) {
@@ -218,14 +245,14 @@ void PdfContent::polygon(std::span<const gdi::PointF> points) {
 
 void PdfContent::polyline(std::span<const gdi::PointF> points) {
   if (points.size() < 2 || !hasPen()) return;
-  const FixedPoint start = ToFixed(points.front().x, points.front().y);
+  const FixedPoint start = Whole(points.front().x, points.front().y);
   if (m_pathKind != PathKind::Stroke || m_pathStyle != m_style) {
     beginPath(PathKind::Stroke);
     point(start, 'm');
   } else if (!(m_current == start)) {
     point(start, 'm');
   }
-  for (std::size_t i = 1; i < points.size(); ++i) point(ToFixed(points[i].x, points[i].y), 'l');
+  for (std::size_t i = 1; i < points.size(); ++i) point(Whole(points[i].x, points[i].y), 'l');
   m_out += '\n';
   write();
 }
@@ -260,11 +287,11 @@ void PdfContent::placeGlyph(const PlacedGlyph& glyph, double left, double baseli
     m_glyphList.push_back(key);
   }
   m_out += "q ";
-  AppendFactor(m_out, 100.0 * glyph.scale);
+  AppendFactor(m_out, glyph.scale);
   m_out += " 0 0 ";
-  AppendFactor(m_out, 100.0 * glyph.scale);
+  AppendFactor(m_out, glyph.scale);
   m_out += ' ';
-  pair(ToFixed(left + glyph.x, baseline + glyph.y));
+  pair(Whole(left + glyph.x, baseline + glyph.y));
   m_out += "cm /G";
   AppendInteger(m_out, found->second);
   m_out += " Do Q\n";
@@ -272,7 +299,7 @@ void PdfContent::placeGlyph(const PlacedGlyph& glyph, double left, double baseli
 
 void PdfContent::text(const gdi::TextRun& run) {
   endPath();
-  const ShapedText shaped = m_fonts.shape(m_font, m_fontHeight, run.text);
+  const ShapedText shaped = InUnits(m_fonts.shape(m_font, m_fontHeight * kPixelsPerUnit, run.text));
   const double left = run.align == gdi::TextAlign::Centre  ? -shaped.width / 2
                       : run.align == gdi::TextAlign::Right ? -shaped.width
                                                            : 0.0;
@@ -282,10 +309,10 @@ void PdfContent::text(const gdi::TextRun& run) {
   AppendUtf16Hex(o, run.text);
   o += ">> BDC q\n";
   if (run.clipped) {
-    pair(ToFixed(run.clip.left, run.clip.top));
-    AppendInteger(o, ToFixed(run.clip.right - run.clip.left));
+    pair(Whole(run.clip.left, run.clip.top));
+    AppendInteger(o, Whole(run.clip.right - run.clip.left));
     o += ' ';
-    AppendInteger(o, ToFixed(run.clip.bottom - run.clip.top));
+    AppendInteger(o, Whole(run.clip.bottom - run.clip.top));
     o += " re W n\n";
   }
   // Turned counter-clockwise on the page, y downward.
@@ -296,12 +323,12 @@ void PdfContent::text(const gdi::TextRun& run) {
     AppendFactor(o, factor);
     o += ' ';
   }
-  pair(ToFixed(run.anchor.x, run.anchor.y));
+  pair(Whole(run.anchor.x, run.anchor.y));
   o += "cm 1 g ";
-  pair(ToFixed(left, 0.0));
-  AppendInteger(o, ToFixed(shaped.width));
+  pair(Whole(left, 0.0));
+  AppendInteger(o, Whole(shaped.width));
   o += ' ';
-  AppendInteger(o, ToFixed(cellHeight));
+  AppendInteger(o, Whole(cellHeight));
   o += " re f 0 g\n";
   for (const PlacedGlyph& glyph : shaped.glyphs) placeGlyph(glyph, left, shaped.ascent);
   if (shaped.width > 0 && cellHeight > 0) {
@@ -310,11 +337,11 @@ void PdfContent::text(const gdi::TextRun& run) {
     o += "BT 3 Tr ";
     o += kTextFontName;
     o += ' ';
-    AppendInteger(o, ToFixed(cellHeight));
+    AppendInteger(o, Whole(cellHeight));
     o += " Tf ";
     AppendFactor(o, 100.0 * shaped.width / (kCarrierAdvance * cellHeight));
     o += " Tz 1 0 0 -1 ";
-    pair(ToFixed(left, shaped.ascent));
+    pair(Whole(left, shaped.ascent));
     o += "Tm (x) Tj ET\n";
   }
   o += "Q EMC\n";

@@ -12,8 +12,9 @@
 //   it has room, which keeps the colour changes of a map short;
 // - a pen of width 0 is a line width of 0, the thinnest line the device
 //   draws; all lines have round caps and joins;
-// - a pattern brush is a coloured tiling pattern of 8 x 8 cells of one unit,
-//   white, with the black cells drawn on it, tiled from the page's top-left;
+// - a pattern brush is a coloured tiling pattern of 8 x 8 cells of 1/96 inch
+//   (a pixel of the screen), white with the black cells drawn on it, tiled
+//   from the page's top-left;
 // - a text is a marked-content span carrying its characters (ActualText)
 //   around a white box and the glyph forms, moved to its anchor, turned by
 //   the escapement and clipped to its clip rectangle; an invisible character

@@ -44,7 +44,13 @@ class PdfFile {
 
 // A stream's data deflated into the file as it comes. Start it after the
 // stream's dictionary and "stream" line; finish() returns the bytes written,
-// for the /Length the dictionary refers to.
+// for the /Length the dictionary refers to. Nothing else may be written to
+// the file in between.
+//
+// Deflating takes longer than making a map's content, so a worker thread
+// deflates while the caller goes on making it: pieces wait in a queue of a
+// few, which keeps the memory fixed and makes the caller wait when the
+// worker falls behind. The file's bytes are the same as deflating in line.
 class DeflateStream {
  public:
   explicit DeflateStream(PdfFile& file);
@@ -52,12 +58,15 @@ class DeflateStream {
   DeflateStream(const DeflateStream&) = delete;
   DeflateStream& operator=(const DeflateStream&) = delete;
 
-  void write(std::string_view bytes);
+  // Takes the bytes (leaving the string empty).
+  void write(std::string& bytes);
   std::uint64_t finish();
 
  private:
   struct State;
-  void pump(int flush);
+  void work();
+  void joinWorker();
+  void pump(std::string_view input, int flush);
 
   PdfFile& m_file;
   std::unique_ptr<State> m_state;

@@ -15,7 +15,6 @@ namespace plotvane::pdf {
 namespace {
 
 constexpr double kHimetricPerInch = 2540.0;
-constexpr double kPixelsPerInch = 96.0;
 constexpr double kPointsPerInch = 72.0;
 
 std::string Number(double value) {
@@ -138,14 +137,14 @@ void WriteResources(PdfFile& file, int object, const PdfContent& content, const 
 }  // namespace
 
 void WritePdf(const gdi::EnhMetaFile& picture, const PdfFonts& fonts, const ByteOutput& output) {
-  double width = 1.0, height = 1.0;  // in units of 1/96 inch
+  double width = 1.0, height = 1.0;  // in 0.01 mm
   if (!picture.isNull()) {
     const gdi::RECT& f = picture.frame();
-    width = std::abs(static_cast<double>(f.right) - f.left) * kPixelsPerInch / kHimetricPerInch;
-    height = std::abs(static_cast<double>(f.bottom) - f.top) * kPixelsPerInch / kHimetricPerInch;
+    width = std::abs(static_cast<double>(f.right) - f.left);
+    height = std::abs(static_cast<double>(f.bottom) - f.top);
   }
-  const double pageWidth = width * kPointsPerInch / kPixelsPerInch;
-  const double pageHeight = height * kPointsPerInch / kPixelsPerInch;
+  const double pageWidth = width * kPointsPerInch / kHimetricPerInch;
+  const double pageHeight = height * kPointsPerInch / kHimetricPerInch;
 
   PdfFile file(output);
   const int catalog = file.reserve(), pages = file.reserve(), page = file.reserve();

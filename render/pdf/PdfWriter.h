@@ -2,11 +2,11 @@
 // Writing a recorded picture as a one-page PDF, streamed from the records.
 //
 // The page is the picture's frame in points (157.95 x 126.20 mm is
-// 447.73 x 357.73 pt). Its content is drawn in units of 1/96 inch with y
-// downward, as the screen and the SVG draw it, with coordinates to a
-// hundredth of a unit (2.6 micrometres, finer than the picture's 0.01 mm),
-// and deflated into the file as it is written (PdfContent.h says how each
-// drawing call becomes operators). Each glyph of the texts is an outline
+// 447.73 x 357.73 pt). Its content is drawn in the frame's own 0.01 mm with y
+// downward, coordinates as whole numbers, and deflated into the file as it
+// is written (PdfContent.h says how each drawing call becomes operators).
+// Texts are shaped at the pixel sizes of the screen (1/96 inch), so they
+// take the same room as in the PNG. Each glyph of the texts is an outline
 // form written once and placed wherever it occurs, so the texts read the
 // same in any reader without fonts; each text carries its characters for
 // copying and searching. A map of any size costs a fixed amount of memory:
