@@ -87,7 +87,7 @@ void AppendUtf16Hex(std::string& out, std::string_view utf8) {
 
 }  // namespace
 
-PdfContent::PdfContent(const PdfFonts& fonts, DeflateStream& stream, double pageHeight)
+PdfContent::PdfContent(const PdfFonts& fonts, PdfContentStreams& stream, double pageHeight)
     : m_fonts(fonts), m_stream(stream) {
   // From the top-left corner, y downward; nine decimals keep the far corner
   // of a page of metres within a micrometre.

@@ -31,7 +31,7 @@
 #include <vector>
 
 #include "render/gdi/Playback.h"
-#include "render/pdf/PdfFile.h"
+#include "render/pdf/PdfContentStreams.h"
 #include "render/pdf/PdfFonts.h"
 #include "render/svg/SvgPathData.h"
 
@@ -49,7 +49,7 @@ inline constexpr std::size_t kPaletteSize = 256;
 class PdfContent final : public gdi::PlaybackSink {
  public:
   // Writes into stream; pageHeight (points) places the top-left origin.
-  PdfContent(const PdfFonts& fonts, DeflateStream& stream, double pageHeight);
+  PdfContent(const PdfFonts& fonts, PdfContentStreams& stream, double pageHeight);
 
   void setPen(const gdi::LOGPEN& pen, double width) override;
   void setBrush(const gdi::LOGBRUSH& brush) override;
@@ -92,7 +92,7 @@ class PdfContent final : public gdi::PlaybackSink {
   void placeGlyph(const PlacedGlyph& glyph, double left, double baseline);
 
   const PdfFonts& m_fonts;
-  DeflateStream& m_stream;
+  PdfContentStreams& m_stream;
   std::string m_out;
   gdi::LOGPEN m_pen;
   double m_penWidth = 0.0;

@@ -7,13 +7,7 @@
 #include <zlib.h>
 
 #include <cassert>
-#include <condition_variable>
 #include <cstdio>
-#include <deque>
-#include <mutex>
-#include <thread>
-
-#include "common/TwoThreads.h"
 
 namespace plotvane::pdf {
 namespace {
@@ -24,9 +18,6 @@ constexpr std::size_t kChunk = 1 << 16;
 // content of a map of many pieces is large enough that a slower level would
 // double the time of writing the file.
 constexpr int kLevel = Z_BEST_SPEED;
-// Pieces of content waiting for the worker: enough to ride over the two
-// threads' uneven paces, few enough to keep the memory small.
-constexpr std::size_t kQueueDepth = 4;
 
 }  // namespace
 
@@ -60,16 +51,24 @@ void PdfFile::flush() {
   m_buffer.clear();
 }
 
-void PdfFile::writeStream(int object, std::string_view dictionary, std::string_view data) {
+std::string Deflate(std::string_view data) {
   std::string packed(compressBound(static_cast<uLong>(data.size())), '\0');
   uLongf size = static_cast<uLongf>(packed.size());
   compress2(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
             static_cast<uLong>(data.size()), kLevel);
   packed.resize(size);
+  return packed;
+}
+
+void PdfFile::writeStream(int object, std::string_view dictionary, std::string_view data) {
+  writeDeflated(object, dictionary, Deflate(data));
+}
+
+void PdfFile::writeDeflated(int object, std::string_view dictionary, std::string_view packed) {
   begin(object);
   write("<<");
   write(dictionary);
-  write(" /Filter /FlateDecode /Length " + std::to_string(size) + ">>\nstream\n");
+  write(" /Filter /FlateDecode /Length " + std::to_string(packed.size()) + ">>\nstream\n");
   write(packed);
   write("\nendstream");
   end();
@@ -86,90 +85,6 @@ void PdfFile::finish(int root) {
   write("trailer\n<</Size " + std::to_string(m_offsets.size() + 1) + " /Root " + std::to_string(root) +
         " 0 R>>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n");
   flush();
-}
-
-struct DeflateStream::State {
-  z_stream z{};
-  std::string out = std::string(kChunk, '\0');
-  std::mutex guard;
-  std::condition_variable changed;
-  std::deque<std::string> queue;  // pieces waiting to be deflated
-  bool closing = false;
-  std::thread worker;
-};
-
-DeflateStream::DeflateStream(PdfFile& file) : m_file(file), m_state(std::make_unique<State>()) {
-  deflateInit(&m_state->z, kLevel);
-  if (AvailableThreads() >= 2) m_state->worker = std::thread([this] { work(); });
-}
-
-DeflateStream::~DeflateStream() {
-  joinWorker();
-  deflateEnd(&m_state->z);
-}
-
-// Lets the worker deflate what is queued and end.
-void DeflateStream::joinWorker() {
-  if (m_state->worker.joinable()) {
-    {
-      const std::lock_guard lock(m_state->guard);
-      m_state->closing = true;
-    }
-    m_state->changed.notify_all();
-    m_state->worker.join();
-  }
-}
-
-void DeflateStream::write(std::string& bytes) {
-  State& s = *m_state;
-  if (!s.worker.joinable()) {
-    pump(bytes, Z_NO_FLUSH);
-    bytes.clear();
-    return;
-  }
-  std::unique_lock lock(s.guard);
-  s.changed.wait(lock, [&s] { return s.queue.size() < kQueueDepth; });
-  s.queue.push_back(std::move(bytes));
-  bytes.clear();
-  s.changed.notify_all();
-}
-
-void DeflateStream::work() {
-  State& s = *m_state;
-  for (;;) {
-    std::string piece;
-    {
-      std::unique_lock lock(s.guard);
-      s.changed.wait(lock, [&s] { return !s.queue.empty() || s.closing; });
-      if (s.queue.empty()) return;
-      piece = std::move(s.queue.front());
-      s.queue.pop_front();
-      s.changed.notify_all();
-    }
-    pump(piece, Z_NO_FLUSH);
-  }
-}
-
-std::uint64_t DeflateStream::finish() {
-  joinWorker();
-  pump({}, Z_FINISH);
-  return m_written;
-}
-
-// Deflates the input into the file, a buffer's worth at a time.
-void DeflateStream::pump(std::string_view input, int flush) {
-  z_stream& z = m_state->z;
-  z.next_in = reinterpret_cast<const Bytef*>(input.data());
-  z.avail_in = static_cast<uInt>(input.size());
-  int status = Z_OK;
-  do {
-    z.next_out = reinterpret_cast<Bytef*>(m_state->out.data());
-    z.avail_out = static_cast<uInt>(m_state->out.size());
-    status = deflate(&z, flush);
-    const std::size_t produced = m_state->out.size() - z.avail_out;
-    m_file.write(std::string_view(m_state->out.data(), produced));
-    m_written += produced;
-  } while (z.avail_out == 0 || (flush == Z_FINISH && status != Z_STREAM_END));
 }
 
 }  // namespace plotvane::pdf

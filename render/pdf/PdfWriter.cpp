@@ -147,33 +147,25 @@ void WritePdf(const gdi::EnhMetaFile& picture, const PdfFonts& fonts, const Byte
   const double pageHeight = height * kPointsPerInch / kHimetricPerInch;
 
   PdfFile file(output);
-  const int catalog = file.reserve(), pages = file.reserve(), page = file.reserve();
-  const int contents = file.reserve(), length = file.reserve(), resources = file.reserve();
+  const int catalog = file.reserve(), pages = file.reserve(), page = file.reserve(), resources = file.reserve();
   file.begin(catalog);
   file.write("<</Type /Catalog /Pages " + std::to_string(pages) + " 0 R>>");
   file.end();
   file.begin(pages);
   file.write("<</Type /Pages /Kids [" + std::to_string(page) + " 0 R] /Count 1>>");
   file.end();
-  file.begin(page);
-  file.write("<</Type /Page /Parent " + std::to_string(pages) + " 0 R /MediaBox [0 0 " + Number(pageWidth) + ' ' +
-             Number(pageHeight) + "] /Contents " + std::to_string(contents) + " 0 R /Resources " +
-             std::to_string(resources) + " 0 R>>");
-  file.end();
 
-  file.begin(contents);
-  file.write("<</Length " + std::to_string(length) + " 0 R /Filter /FlateDecode>>\nstream\n");
-  DeflateStream stream(file);
-  PdfContent content(fonts, stream, pageHeight);
+  PdfContentStreams streams(file);
+  PdfContent content(fonts, streams, pageHeight);
   gdi::PlayPicture(picture, gdi::RectF{0.0, 0.0, width, height}, content);
   content.finish();
-  const std::uint64_t streamLength = stream.finish();
-  file.write("\nendstream");
-  file.end();
-  file.begin(length);
-  file.write(std::to_string(streamLength));
-  file.end();
+  std::string contents;
+  for (const int stream : streams.finish()) contents += std::to_string(stream) + " 0 R ";
 
+  file.begin(page);
+  file.write("<</Type /Page /Parent " + std::to_string(pages) + " 0 R /MediaBox [0 0 " + Number(pageWidth) + ' ' +
+             Number(pageHeight) + "] /Contents [" + contents + "] /Resources " + std::to_string(resources) + " 0 R>>");
+  file.end();
   WriteResources(file, resources, content, fonts, pageHeight);
   file.finish(catalog);
 }

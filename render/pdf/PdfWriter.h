@@ -4,7 +4,8 @@
 // The page is the picture's frame in points (157.95 x 126.20 mm is
 // 447.73 x 357.73 pt). Its content is drawn in the frame's own 0.01 mm with y
 // downward, coordinates as whole numbers, and deflated into the file as it
-// is written (PdfContent.h says how each drawing call becomes operators).
+// is made (PdfContent.h says how each drawing call becomes operators,
+// PdfContentStreams.h how they are deflated).
 // Texts are shaped at the pixel sizes of the screen (1/96 inch), so they
 // take the same room as in the PNG. Each glyph of the texts is an outline
 // form written once and placed wherever it occurs, so the texts read the
