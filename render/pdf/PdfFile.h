@@ -36,7 +36,7 @@ class PdfFile {
  private:
   void flush();
 
-  const ByteOutput& m_output;
+  ByteOutput m_output;
   std::string m_buffer;
   std::uint64_t m_flushed = 0;           // bytes handed over before m_buffer
   std::vector<std::uint64_t> m_offsets;  // of object n at n - 1
