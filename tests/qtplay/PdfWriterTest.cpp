@@ -165,6 +165,25 @@ TEST_F(PdfPage, DemoPageKeepsItsPatternAndTurnedTexts) {
   }
 }
 
+TEST_F(PdfPage, LongTitleIsClippedToItsBox) {
+  const std::string name = "W" + std::string(300, 'W');
+  const gdi::EnhMetaFile page =
+      compose(dir.write("data.txt", test::DataFileText(test::UniformPoints(200, 11), "X\tY\t" + name)));
+  // The title's box spans the map's width, 2300..12300 of the page's 15795.
+  const int left = static_cast<int>(std::floor(2300.0 * 597 / 15795));
+  const int right = static_cast<int>(std::ceil(12300.0 * 597 / 15795));
+  for (const QImage& image : readBack(page, "title")) {
+    int inside = 0, outside = 0;
+    for (int y = 0; y < 30; ++y) {
+      for (int x = 0; x < image.width(); ++x)
+        (x >= left - 1 && x <= right + 1 ? inside : outside) += Dark(image.pixel(x, y));
+    }
+    EXPECT_GT(inside, 100) << "the title is drawn";
+    EXPECT_EQ(outside, 0) << "nothing of it beyond its box";
+  }
+  EXPECT_NE(text("title").find("WWWWWWWWWW"), std::string::npos);
+}
+
 TEST_F(PdfPage, SiteBoundaryClipsTheMap) {
   const std::string path = dir.write("data.txt", test::DataFileText(test::LatticePoints(21, 21, 3)));
   OpenDataFile(path, doc, NullProgress());
