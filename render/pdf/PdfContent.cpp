@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "render/pdf/PdfNumbers.h"
+#include "render/pdf/PdfTextLayer.h"
 #include "render/svg/PolygonShape.h"
 
 namespace plotvane::pdf {
@@ -21,8 +22,6 @@ constexpr double kPixelsPerUnit = 96.0 / kUnitsPerInch;
 // Ten kilometres, far beyond any page: coordinates stay small enough that
 // the merging tests' products cannot overflow.
 constexpr double kLimit = 1e9;
-// The invisible character's advance in its font (Helvetica's "x", 500/1000 em).
-constexpr double kCarrierAdvance = 0.5;
 
 using svg::FixedPoint;
 
@@ -48,41 +47,6 @@ ShapedText InUnits(ShapedText shaped) {
     glyph.scale *= kUnitsPerPixel;
   }
   return shaped;
-}
-
-void AppendHex16(std::string& out, std::uint32_t unit) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  for (int shift = 12; shift >= 0; shift -= 4) out += kDigits[(unit >> shift) & 0xF];
-}
-
-// The text as UTF-16BE hex with its byte-order mark, as ActualText takes it;
-// a byte that is not UTF-8 becomes U+FFFD.
-void AppendUtf16Hex(std::string& out, std::string_view utf8) {
-  out += "<FEFF";
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-    std::uint32_t code = length == 1 ? lead : length == 2 ? (lead & 0x1F) : length == 3 ? (lead & 0x0F) : (lead & 0x07);
-    bool valid = length != 0 && i + static_cast<std::size_t>(length) <= utf8.size();
-    for (int k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-      valid = (next & 0xC0) == 0x80;
-      code = (code << 6) | (next & 0x3F);
-    }
-    if (!valid || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)) {
-      code = 0xFFFD;
-      i += 1;
-    } else {
-      i += static_cast<std::size_t>(length);
-    }
-    if (code >= 0x10000) {
-      AppendHex16(out, 0xD800 + ((code - 0x10000) >> 10));
-      AppendHex16(out, 0xDC00 + ((code - 0x10000) & 0x3FF));
-    } else {
-      AppendHex16(out, code);
-    }
-  }
-  out += '>';
 }
 
 }  // namespace
@@ -305,9 +269,7 @@ void PdfContent::text(const gdi::TextRun& run) {
                                                            : 0.0;
   const double cellHeight = shaped.ascent + shaped.descent;
   std::string& o = m_out;
-  o += "/Span <</ActualText ";
-  AppendUtf16Hex(o, run.text);
-  o += ">> BDC q\n";
+  o += "q\n";
   if (run.clipped) {
     pair(Whole(run.clip.left, run.clip.top));
     AppendInteger(o, Whole(run.clip.right - run.clip.left));
@@ -330,21 +292,32 @@ void PdfContent::text(const gdi::TextRun& run) {
   o += ' ';
   AppendInteger(o, Whole(cellHeight));
   o += " re f 0 g\n";
+  // The span inside the turned state: readers place its characters by the
+  // state in effect where it ends.
+  const std::u32string characters = CodePoints(run.text);
+  o += "/Span <</ActualText ";
+  AppendActualText(o, characters);
+  o += ">> BDC\n";
   for (const PlacedGlyph& glyph : shaped.glyphs) placeGlyph(glyph, left, shaped.ascent);
-  if (shaped.width > 0 && cellHeight > 0) {
-    // Invisible (3 Tr), upright in the downward y (the text matrix flips it).
+  if (shaped.width > 0 && cellHeight > 0 && !characters.empty()) {
+    // Invisible (3 Tr), upright in the downward y (the text matrix flips
+    // it), each character an em wide, scaled so they span the text, and an
+    // em high from the baseline at the cells' bottom: each character's box
+    // lies on the text's cells.
     m_usedTextFont = true;
     o += "BT 3 Tr ";
     o += kTextFontName;
     o += ' ';
     AppendInteger(o, Whole(cellHeight));
     o += " Tf ";
-    AppendFactor(o, 100.0 * shaped.width / (kCarrierAdvance * cellHeight));
+    AppendFactor(o, 100.0 * shaped.width / (static_cast<double>(characters.size()) * cellHeight));
     o += " Tz 1 0 0 -1 ";
-    pair(Whole(left, shaped.ascent));
-    o += "Tm (x) Tj ET\n";
+    pair(Whole(left, cellHeight));
+    o += "Tm ";
+    AppendTextCodes(o, characters);
+    o += " Tj ET\n";
   }
-  o += "Q EMC\n";
+  o += "EMC Q\n";
   write();
 }
 

@@ -15,11 +15,9 @@
 // - a pattern brush is a coloured tiling pattern of 8 x 8 cells of 1/96 inch
 //   (a pixel of the screen), white with the black cells drawn on it, tiled
 //   from the page's top-left;
-// - a text is a marked-content span carrying its characters (ActualText)
-//   around a white box and the glyph forms, moved to its anchor, turned by
-//   the escapement and clipped to its clip rectangle; an invisible character
-//   stretched over the text gives text extractors the place to put the
-//   characters at;
+// - a text is a white box and the glyph forms, moved to its anchor, turned
+//   by the escapement and clipped to its clip rectangle, with its characters
+//   for copying and searching (PdfTextLayer.h);
 // - a clip is the even-odd inside of its polygon (W* n) inside a saved
 //   graphics state, which the next clip restores before setting its own.
 

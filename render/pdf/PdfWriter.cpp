@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "render/pdf/PdfContent.h"
+#include "render/pdf/PdfTextLayer.h"
 #include "render/svg/SvgPathData.h"
 
 namespace plotvane::pdf {
@@ -126,12 +127,7 @@ void WriteResources(PdfFile& file, int object, const PdfContent& content, const 
     WriteGlyph(file, glyphs[i], fonts.outline(content.glyphs()[i].first, content.glyphs()[i].second));
   }
   for (std::size_t i = 0; i < patterns.size(); ++i) WritePattern(file, patterns[i], content.patterns()[i], pageHeight);
-  if (textFont != 0) {
-    // Only ever drawn invisibly: one of the standard fonts, not embedded.
-    file.begin(textFont);
-    file.write("<</Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding>>");
-    file.end();
-  }
+  if (textFont != 0) WriteTextFont(file, textFont);
 }
 
 }  // namespace

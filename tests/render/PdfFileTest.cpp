@@ -137,16 +137,18 @@ TEST(PdfFile, ContentStreamsGiveBackTheContentInOrder) {
 TEST(PdfFile, EveryTextCarriesItsCharactersAsUtf16) {
   const struct {
     const char* text;
-    const char* actual;
+    const char* actual;  // ActualText
+    const char* codes;   // the invisible characters
   } cases[] = {
-      {"A", "<FEFF0041>"},
-      {"標高", "<FEFF6A199AD8>"},
-      {"ｶﾅ", "<FEFFFF76FF85>"},
-      {"\xF0\x9F\x98\x80", "<FEFFD83DDE00>"},  // beyond 16 bits: a surrogate pair
+      {"A", "<FEFF0041>", "<0041>"},
+      {"標高", "<FEFF6A199AD8>", "<6A199AD8>"},
+      {"ｶﾅ", "<FEFFFF76FF85>", "<FF76FF85>"},
+      {"\xF0\x9F\x98\x80", "<FEFFD83DDE00>", "<FFFD>"},  // beyond 16 bits: a surrogate pair
       {"a\xFF"
        "b",
-       "<FEFF0061FFFD0062>"},  // not UTF-8: the replacement character
+       "<FEFF0061FFFD0062>", "<0061FFFD0062>"},  // not UTF-8: the replacement character
   };
+
   for (const auto& c : cases) {
     const std::string content = ContentOf(BoxFonts(), [&](PdfContent& page) {
       page.text(gdi::TextRun{gdi::PointF{100, 200}, gdi::TextAlign::Left, false, {}, c.text});
@@ -155,7 +157,8 @@ TEST(PdfFile, EveryTextCarriesItsCharactersAsUtf16) {
         << c.text << ":\n"
         << content;
     EXPECT_NE(content.find("EMC"), std::string::npos);
-    EXPECT_NE(content.find("3 Tr"), std::string::npos) << "the invisible characters for text extractors";
+    EXPECT_NE(content.find(std::string("Tm ") + c.codes + " Tj"), std::string::npos) << c.text << ":\n" << content;
+    EXPECT_NE(content.find("3 Tr"), std::string::npos) << "invisible";
   }
 }
 
