@@ -1,7 +1,8 @@
-// Writing the page of the largest data set as SVG and as an enhanced
-// metafile, both streamed through the safe writer to a file: time, file size
-// and peak memory. The goal: the SVG no slower than twice the metafile and no
-// bigger than one and a half times it. Run each benchmark on its own
+// Writing the page of the largest data set as SVG, as PDF and as an enhanced
+// metafile, all streamed through the safe writer to a file: time, file size
+// and peak memory. The goals: the SVG no slower than twice the metafile and no
+// bigger than one and a half times it; the PDF no slower than twice the
+// metafile. Run each benchmark on its own
 // (--benchmark_filter) for its own peak memory: the figure is the process's.
 //
 // Two maps of 99 999 points (about 200 000 triangles): "smooth", a smooth
@@ -67,6 +68,17 @@ void BM_PageSvg(benchmark::State& state) {
   Report(state, dir.file("page.svg"));
 }
 BENCHMARK(BM_PageSvg)->ArgName("rough")->Arg(kSmooth)->Arg(kRough)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PagePdf(benchmark::State& state) {
+  const gdi::EnhMetaFile& page = Page(static_cast<int>(state.range(0)));
+  const test::TempDir dir;
+  const std::string path = dir.file("page.pdf");
+  for (auto _ : state) {
+    if (qtplay::SavePicture(page, path, qtplay::PictureFormat::Pdf)) state.SkipWithError("cannot write the PDF");
+  }
+  Report(state, path);
+}
+BENCHMARK(BM_PagePdf)->ArgName("rough")->Arg(kSmooth)->Arg(kRough)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_PageEmf(benchmark::State& state) {
   const gdi::EnhMetaFile& page = Page(static_cast<int>(state.range(0)));

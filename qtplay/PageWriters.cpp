@@ -4,15 +4,15 @@
 
 #include <QFontMetricsF>
 #include <QImageWriter>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <cmath>
 
 #include "qtplay/QtFonts.h"
+#include "qtplay/QtPdfFonts.h"
 #include "qtplay/QtPlayer.h"
 #include "qtplay/SafeFileDevice.h"
+#include "render/pdf/PdfWriter.h"
 #include "render/svg/SvgWriter.h"
 
 namespace plotvane::qtplay {
@@ -20,8 +20,6 @@ namespace {
 
 constexpr double kHimetricPerInch = 2540.0;
 constexpr double kScreenDpi = 96.0;
-// PDF coordinates are fine enough at this resolution for 0.01 mm geometry.
-constexpr int kPdfDpi = 1200;
 
 // The fonts of the SVG writer: those the player draws with.
 class QtSvgFonts final : public svg::SvgFonts {
@@ -88,19 +86,7 @@ WriteOutcome writeSvg(const gdi::EnhMetaFile& picture, QIODevice& device) {
 }
 
 void writePdf(const gdi::EnhMetaFile& picture, SafeFileWriter& file) {
-  SafeFileDevice device(file);
-  const QRectF mm = naturalRect(picture, 25.4);
-  QPdfWriter writer(&device);
-  writer.setResolution(kPdfDpi);
-  writer.setPageSize(QPageSize(mm.size(), QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
-  writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-  QPainter painter;
-  if (!painter.begin(&writer)) {
-    file.fail(SaveErrorKind::Other);
-    return;
-  }
-  PlayEnhMetaFile(painter, picture, naturalRect(picture, kPdfDpi), PlayOptions{false, kPdfDpi / kScreenDpi});
-  if (!painter.end()) file.fail(SaveErrorKind::Other);
+  pdf::WritePdf(picture, QtPdfFonts(), [&file](std::string_view bytes) { file.write(bytes); });
 }
 
 WriteOutcome printPage(const gdi::EnhMetaFile& picture, QPrinter& printer) {

@@ -1,12 +1,11 @@
 #pragma once
 // Writing a recorded page to image and document files.
 //
-// The raster and PDF writers play the same picture (QtPlayer.h) and differ
-// only in the device; the SVG is written from the records themselves
-// (render/svg/SvgWriter.h). Sizes follow from the picture's frame: the page's 157.95 x 126.20 mm
-// frame is 597 x 477 pixels at 96 per inch. A higher resolution draws the
-// same page sharper: positions, pens, text and the pattern cells all scale,
-// so a 192-dpi image looks like the 96-dpi one at twice the pixels.
+// The raster writers and the printer play the same picture (QtPlayer.h) and
+// differ only in the device; the SVG and the PDF are written from the records
+// themselves (render/svg/SvgWriter.h, render/pdf/PdfWriter.h). Sizes follow from the picture's frame: the page's 157.95
+// x 126.20 mm frame is 597 x 477 pixels at 96 per inch. A higher resolution draws the same page sharper: positions,
+// pens, text and the pattern cells all scale, so a 192-dpi image looks like the 96-dpi one at twice the pixels.
 //
 // Every writer streams into a SafeFileWriter that the caller opened and
 // commits (PictureFormats.h writes files at a path with them); a failure, of
@@ -45,7 +44,8 @@ void writeSvg(const gdi::EnhMetaFile& picture, SafeFileWriter& file);
 // The same SVG into an open device (the clipboard's data, for one); the
 // failure's message names the device's error.
 WriteOutcome writeSvg(const gdi::EnhMetaFile& picture, QIODevice& device);
-// PDF of one page exactly the size of the frame, no margins.
+// PDF of one page exactly the size of the frame, no margins, its texts drawn
+// as outlines of the fonts the player draws with (render/pdf/PdfWriter.h).
 void writePdf(const gdi::EnhMetaFile& picture, SafeFileWriter& file);
 // One printed page: the picture at its natural size with its top-left at the
 // top-left corner of the printable area, in vector form.

@@ -15,6 +15,8 @@ PACKAGES=(
   libcli11-dev
   # tests and benchmarks (pdftoppm renders the PDF page and rsvg-convert the SVG page in the writer tests)
   libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils librsvg2-bin
+  # a second reader of the PDF page (mutool draw) and its structure check (qpdf --check)
+  mupdf-tools qpdf
   # independent readers of the GeoJSON, DXF and ESRI grid files the contour tools write
   gdal-bin
   # the GIS formats (GeoPackage, Shapefile, KML, GeoTIFF) and coordinate systems (PROJ through GDAL)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "render/gdi/Playback.h"
+#include "render/svg/PolygonShape.h"
 #include "render/svg/SvgPathData.h"
 #include "render/svg/SvgText.h"
 
@@ -21,46 +22,6 @@ constexpr double kPixelsPerInch = 96.0;
 constexpr std::size_t kChunk = 1 << 16;
 
 using gdi::PointF;
-
-// Twice the signed area of the polygon (positive when clockwise on the page,
-// y downward). In double: only its sign matters, and the coordinates of any
-// page keep the products exact.
-double DoubleArea(const std::vector<FixedPoint>& p) {
-  double sum = 0.0;
-  for (std::size_t i = 0, j = p.size() - 1; i < p.size(); j = i++) {
-    sum += static_cast<double>(p[j].x) * static_cast<double>(p[i].y) -
-           static_cast<double>(p[i].x) * static_cast<double>(p[j].y);
-  }
-  return sum;
-}
-
-int Sign(double v) { return (v > 0) - (v < 0); }
-
-// Convex and winding once: every turn the same way, and the x direction
-// reversing exactly twice around the outline (a star turns one way too, but
-// winds more than once). Such a polygon fills the same by either rule.
-bool IsSimpleConvex(const std::vector<FixedPoint>& p) {
-  const std::size_t n = p.size();
-  int turn = 0, firstDx = 0, lastDx = 0, reversals = 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    const FixedPoint& a = p[i];
-    const FixedPoint& b = p[(i + 1) % n];
-    const FixedPoint& c = p[(i + 2) % n];
-    const int sign = Sign(static_cast<double>(b.x - a.x) * static_cast<double>(c.y - b.y) -
-                          static_cast<double>(b.y - a.y) * static_cast<double>(c.x - b.x));
-    if (sign != 0 && turn != 0 && sign != turn) return false;
-    if (sign != 0) turn = sign;
-    const int dx = Sign(static_cast<double>(b.x - a.x));
-    if (dx == 0) continue;
-    if (firstDx == 0)
-      firstDx = dx;
-    else if (dx != lastDx)
-      ++reversals;
-    lastDx = dx;
-  }
-  if (firstDx != 0 && lastDx != firstDx) ++reversals;
-  return reversals <= 2;
-}
 
 class SvgSink final : public gdi::PlaybackSink {
  public:

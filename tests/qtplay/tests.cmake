@@ -19,3 +19,11 @@ target_sources(qtplay_test PRIVATE qtplay/PixelSinkTest.cpp qtplay/SpanFillTest.
 
 # The site boundary in every output.
 target_sources(qtplay_test PRIVATE qtplay/BoundaryClipTest.cpp)
+
+# The PDF page read back by two readers, its texts extracted, its structure checked.
+target_sources(qtplay_test PRIVATE qtplay/PdfWriterTest.cpp)
+find_program(PLOTVANE_MUTOOL mutool)
+find_program(PLOTVANE_QPDF qpdf)
+find_program(PLOTVANE_PDFTOTEXT pdftotext)
+target_compile_definitions(qtplay_test PRIVATE PLOTVANE_MUTOOL="${PLOTVANE_MUTOOL}" PLOTVANE_QPDF="${PLOTVANE_QPDF}"
+  PLOTVANE_PDFTOTEXT="${PLOTVANE_PDFTOTEXT}")

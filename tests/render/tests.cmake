@@ -14,6 +14,7 @@ plotvane_add_test(render_test
   render/PlaybackMappingTest.cpp
   render/SvgPathDataTest.cpp
   render/EmfWriterTest.cpp
+  render/PdfFileTest.cpp
   render/LevelStylesTest.cpp
   render/ContourTrianglesTest.cpp
   render/ContourMapTest.cpp
@@ -24,3 +25,5 @@ plotvane_add_test(render_test
   render/ColourRampsTest.cpp
   render/DataPostsTest.cpp)
 target_link_libraries(render_test PRIVATE plotvane_render_testdata plotvane_render_testsupport uemf)
+find_package(ZLIB REQUIRED)
+target_link_libraries(render_test PRIVATE ZLIB::ZLIB)
