@@ -16,14 +16,7 @@ cli="$dir/cli/plotvane-cli"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-python3 - "$work/rough.txt" <<'PY'
-import random, sys
-r = random.Random(11)
-with open(sys.argv[1], "w") as f:
-    f.write("X\tY\tZ\n")
-    for _ in range(99999):
-        f.write(f"{r.uniform(0, 1000):.3f}\t{r.uniform(0, 1000):.3f}\t{r.uniform(0, 100):.3f}\n")
-PY
+python3 bench/rough-points.py "$work/rough.txt"
 
 printf '%-28s %10s %12s  %s\n' "99 999 rough points" "time" "peak memory" "goal"
 for interval in 2 0.2; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The time and peak memory of writing the page of the roughest data a text
 # file holds (99 999 points, the data of bench/contour-memory.sh) as PDF,
-# beside the metafile and SVG of the same page: `plotvane-cli render` as a
+# beside the metafile, SVG and PNG of the same page: `plotvane-cli render` as a
 # whole process, each file written to a scratch folder. Prints the wall
 # time, the peak resident memory (GNU time's %M) and the file's size, against
 # the goals for the PDF: at most twice the metafile's time and 200 MB.
@@ -14,17 +14,10 @@ cli="$dir/cli/plotvane-cli"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-python3 - "$work/rough.txt" <<'PY'
-import random, sys
-r = random.Random(11)
-with open(sys.argv[1], "w") as f:
-    f.write("X\tY\tZ\n")
-    for _ in range(99999):
-        f.write(f"{r.uniform(0, 1000):.3f}\t{r.uniform(0, 1000):.3f}\t{r.uniform(0, 100):.3f}\n")
-PY
+python3 bench/rough-points.py "$work/rough.txt"
 
 printf '%-28s %10s %12s %12s\n' "99 999 rough points" "time" "peak memory" "file"
-for format in emf svg pdf; do
+for format in emf svg pdf png; do
   /usr/bin/time -f "%e %M" -o "$work/time" "$cli" render "$work/rough.txt" -o "$work/page.$format" >/dev/null \
     2>"$work/err" || { echo "failed: $(cat "$work/err")"; continue; }
   read -r secs kib <"$work/time"
