@@ -23,6 +23,7 @@
 #include "mesh/ExactPredicates.h"
 #include "mesh/MeshSteps.h"
 #include "mesh/MeshValidity.h"
+#include "mesh/WholeHull.h"
 
 namespace plotvane {
 namespace {
@@ -289,6 +290,9 @@ TriangleIndex FastMesher::writeTable(std::vector<std::int32_t>& ipt) const {
 
 }  // namespace
 
+// A mesh that the super-triangle's removal leaves in pieces is replaced by
+// the whole hull's (WholeHull.h). A run that leaves no triangle at all stays
+// so: its points lie on one line to within rounding, which the load reports.
 BuildMeshResult BuildMesh(MeshPointTable& points, PointIndex nv, std::vector<std::int32_t>& ipt,
                           ProgressSink& progress) {
   PlaceSuperTriangle(points, nv);
@@ -298,12 +302,17 @@ BuildMeshResult BuildMesh(MeshPointTable& points, PointIndex nv, std::vector<std
   if (f == MeshFault::None) {
     const TriangleIndex ntri = mesher.writeTable(ipt);
     if (!mesher.doubtful() || TilesSuperTriangle(points, nv, ipt, ntri)) {
-      return {RemoveSuperTriangles(ipt, ntri, nv), MeshFault::None};
+      const bool oneDisc = RemovalLeavesOneDisc(ipt, ntri, nv);
+      const TriangleIndex nt = RemoveSuperTriangles(ipt, ntri, nv);
+      if (oneDisc || nt == 0) return {nt, MeshFault::None};
+      return {SweepDelaunay(points, nv, ipt), MeshFault::None};
     }
   }
   // The floating-point circles failed these points (overlapping triangles, a
   // circle that cannot exist, or full tables): start again with exact tests.
-  return BuildMeshExact(points, nv, ipt, progress);
+  const BuildMeshResult exact = BuildMeshExact(points, nv, ipt, progress);
+  if (exact.fault != MeshFault::None || exact.ntri == 0 || FormsOneDisc(points, nv, ipt, exact.ntri)) return exact;
+  return {SweepDelaunay(points, nv, ipt), MeshFault::None};
 }
 
 }  // namespace plotvane

@@ -175,5 +175,21 @@ TEST(MeshInvariants, HoldForCocircularAndRandomSets) {
   }
 }
 
+// Seven points on which the super-triangle's corners hold ground of the
+// hull: their removal left the method's triangles in two pieces (found by the
+// mesh fuzzer). The mesh is the whole hull's instead.
+TEST(MeshInvariants, HoldWhereTheSuperTriangleLeavesPieces) {
+  Points p;
+  const double xy[7][2] = {{50.67437126119318, 37.165642913268485},
+                           {62.838988373226201, 50.548735122335231},
+                           {14.747425740543012, 4.2662218554891211},
+                           {30.955362537059802, 5.6001228585357747},
+                           {90.898514557024455, 100},
+                           {100, 91.764578917136873},
+                           {0, 0}};
+  for (const auto& q : xy) p.add(q[0], q[1], q[0] - q[1]);
+  EXPECT_EQ(MeshFaults(test::RunTriangulate(p), p.size(), true), "");
+}
+
 }  // namespace
 }  // namespace plotvane
