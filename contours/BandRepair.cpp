@@ -10,31 +10,17 @@
 
 #include "contours/BandGeometry.h"
 #include "contours/GdalSession.h"
+#include "levels/BandPolygons.h"
 
 namespace plotvane {
 namespace {
 
-struct Box {
-  double minX, minY, maxX, maxY;
-};
-
-Box BoxOf(const BandPolygon& polygon) {
-  Box box{polygon.outer.front().x, polygon.outer.front().y, polygon.outer.front().x, polygon.outer.front().y};
-  for (const ContourPoint& p : polygon.outer) {
-    box.minX = std::min(box.minX, p.x);
-    box.maxX = std::max(box.maxX, p.x);
-    box.minY = std::min(box.minY, p.y);
-    box.maxY = std::max(box.maxY, p.y);
-  }
-  return box;
-}
-
 // The groups of polygons whose boxes meet (touching counts), through one
 // sweep along x: polygons of different groups are apart.
 std::vector<std::vector<std::size_t>> GroupsApart(const std::vector<BandPolygon>& polygons) {
-  std::vector<Box> boxes;
+  std::vector<RingBox> boxes;
   boxes.reserve(polygons.size());
-  for (const BandPolygon& polygon : polygons) boxes.push_back(BoxOf(polygon));
+  for (const BandPolygon& polygon : polygons) boxes.push_back(BoxOf(polygon.outer));
   std::vector<std::size_t> parent(polygons.size());
   std::iota(parent.begin(), parent.end(), std::size_t{0});
   auto root = [&](std::size_t i) {

@@ -23,14 +23,11 @@ Ring MakeRing(ContourRing points) {
   Ring r;
   r.points = std::move(points);
   r.area = SignedArea(r.points);
-  r.minX = r.maxX = r.points.front().x;
-  r.minY = r.maxY = r.points.front().y;
-  for (const ContourPoint& p : r.points) {
-    r.minX = std::min(r.minX, p.x);
-    r.maxX = std::max(r.maxX, p.x);
-    r.minY = std::min(r.minY, p.y);
-    r.maxY = std::max(r.maxY, p.y);
-  }
+  const RingBox box = BoxOf(r.points);
+  r.minX = box.minX;
+  r.minY = box.minY;
+  r.maxX = box.maxX;
+  r.maxY = box.maxY;
   return r;
 }
 
@@ -234,6 +231,17 @@ double SignedArea(const ContourRing& ring) {
     twice += a.x * b.y - b.x * a.y;
   }
   return twice / 2;
+}
+
+RingBox BoxOf(const ContourRing& ring) {
+  RingBox box{ring.front().x, ring.front().y, ring.front().x, ring.front().y};
+  for (const ContourPoint& p : ring) {
+    box.minX = std::min(box.minX, p.x);
+    box.maxX = std::max(box.maxX, p.x);
+    box.minY = std::min(box.minY, p.y);
+    box.maxY = std::max(box.maxY, p.y);
+  }
+  return box;
 }
 
 ContourBand BuildBandPolygons(const LevelMesh& mesh, std::int32_t k, std::span<const BandEdge> outline) {

@@ -26,6 +26,12 @@ namespace plotvane {
 // The shoelace area of a ring: positive counter-clockwise.
 double SignedArea(const ContourRing& ring);
 
+// The smallest axis-aligned box around a ring (at least one point).
+struct RingBox {
+  double minX, minY, maxX, maxY;
+};
+RingBox BoxOf(const ContourRing& ring);
+
 // Band k from its outline (CollectBandOutline); no polygons when nothing of
 // area remains.
 ContourBand BuildBandPolygons(const LevelMesh& mesh, std::int32_t k, std::span<const BandEdge> outline);
