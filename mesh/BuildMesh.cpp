@@ -311,7 +311,7 @@ BuildMeshResult BuildMesh(MeshPointTable& points, PointIndex nv, std::vector<std
   // The floating-point circles failed these points (overlapping triangles, a
   // circle that cannot exist, or full tables): start again with exact tests.
   const BuildMeshResult exact = BuildMeshExact(points, nv, ipt, progress);
-  if (exact.fault != MeshFault::None || exact.ntri == 0 || FormsOneDisc(points, nv, ipt, exact.ntri)) return exact;
+  if (exact.fault != MeshFault::None || exact.ntri == 0 || FormsOneDisc(nv, ipt, exact.ntri)) return exact;
   return {SweepDelaunay(points, nv, ipt), MeshFault::None};
 }
 

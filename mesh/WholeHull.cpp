@@ -3,7 +3,6 @@
 #include "mesh/WholeHull.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "mesh/ExactPredicates.h"
 #include "mesh/FlipMesh.h"
@@ -17,6 +16,25 @@ ExactPoint At(const MeshPointTable& points, PointIndex i) {
 
 std::uint64_t DirectedEdge(std::int32_t a, std::int32_t b) {
   return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(a)) << 32) | static_cast<std::uint32_t>(b);
+}
+
+// How many of the directed edges have no reverse among them; -1 when one is
+// listed twice (sorts them).
+TriangleIndex EdgesWithoutReverse(std::vector<std::uint64_t>& edges) {
+  std::sort(edges.begin(), edges.end());
+  if (std::adjacent_find(edges.begin(), edges.end()) != edges.end()) return -1;
+  TriangleIndex rim = 0;
+  for (const std::uint64_t e : edges) {
+    rim += std::binary_search(edges.begin(), edges.end(), (e << 32) | (e >> 32)) ? 0 : 1;
+  }
+  return rim;
+}
+
+// nt triangles on the points marked used, rim edges without a neighbour
+// (-1: an edge twice in one direction): one disc when nt = 2 v - rim - 2.
+bool IsOneDisc(TriangleIndex nt, const std::vector<bool>& used, TriangleIndex rim) {
+  const auto vertices = static_cast<TriangleIndex>(std::count(used.begin(), used.end(), true));
+  return rim >= 0 && nt == 2 * vertices - rim - 2;
 }
 
 // Points 1..nv by ascending X, then Y: the order of the sweep and of the hull.
@@ -65,33 +83,19 @@ void Sweep(const MeshPointTable& points, const std::vector<PointIndex>& order, O
 
 }  // namespace
 
-PointIndex HullOutlinePoints(const MeshPointTable& points, PointIndex nv) {
-  // Each triangle of the sweep takes one point off a chain for good: what
-  // stays on the two chains is the outline, the two ends counted on both.
-  PointIndex popped = 0;
-  Sweep(points, SweepOrder(points, nv), [&popped](PointIndex, PointIndex, PointIndex) { ++popped; });
-  return nv >= 2 ? 2 * nv - popped - 2 : nv;
-}
-
-bool FormsOneDisc(const MeshPointTable& points, PointIndex nv, const std::vector<std::int32_t>& ipt, TriangleIndex nt) {
-  if (nt == 2 * nv - HullOutlinePoints(points, nv) - 2) return true;
-  std::unordered_map<std::uint64_t, int> directed;
-  directed.reserve(3 * static_cast<std::size_t>(nt));
+bool FormsOneDisc(PointIndex nv, const std::vector<std::int32_t>& ipt, TriangleIndex nt) {
   std::vector<bool> used(static_cast<std::size_t>(nv) + 1);
+  std::vector<std::uint64_t> edges;
+  edges.reserve(3 * static_cast<std::size_t>(nt));
   for (TriangleIndex k = 1; k <= nt; ++k) {
     const std::size_t at = 3 * static_cast<std::size_t>(k);
     const std::int32_t v[3] = {ipt[at - 2], ipt[at - 1], ipt[at]};
     for (int c = 0; c < 3; ++c) {
       used[static_cast<std::size_t>(v[c])] = true;
-      if (++directed[DirectedEdge(v[c], v[(c + 1) % 3])] == 2) return false;
+      edges.push_back(DirectedEdge(v[c], v[(c + 1) % 3]));
     }
   }
-  TriangleIndex rim = 0;
-  for (const auto& [edge, count] : directed) {
-    rim += directed.count((edge << 32) | (edge >> 32)) == 0 ? 1 : 0;
-  }
-  const auto vertices = static_cast<TriangleIndex>(std::count(used.begin(), used.end(), true));
-  return nt == 2 * vertices - rim - 2;
+  return IsOneDisc(nt, used, EdgesWithoutReverse(edges));
 }
 
 bool RemovalLeavesOneDisc(const std::vector<std::int32_t>& ipt, TriangleIndex ntri, PointIndex nv) {
@@ -111,13 +115,7 @@ bool RemovalLeavesOneDisc(const std::vector<std::int32_t>& ipt, TriangleIndex nt
       if (a <= nv && b <= nv) removedEdges.push_back(DirectedEdge(a, b));
     }
   }
-  std::sort(removedEdges.begin(), removedEdges.end());
-  TriangleIndex rim = 0;
-  for (const std::uint64_t e : removedEdges) {
-    rim += std::binary_search(removedEdges.begin(), removedEdges.end(), (e << 32) | (e >> 32)) ? 0 : 1;
-  }
-  const auto vertices = static_cast<TriangleIndex>(std::count(used.begin(), used.end(), true));
-  return kept == 2 * vertices - rim - 2;
+  return IsOneDisc(kept, used, EdgesWithoutReverse(removedEdges));
 }
 
 TriangleIndex SweepDelaunay(const MeshPointTable& points, PointIndex nv, std::vector<std::int32_t>& ipt) {

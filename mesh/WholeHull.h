@@ -17,15 +17,10 @@
 
 namespace plotvane {
 
-// The number of points 1..nv on the outline of their convex hull, corners
-// and points along its edges alike (exact tests).
-PointIndex HullOutlinePoints(const MeshPointTable& points, PointIndex nv);
-
 // True when triangles 1..nt (clockwise, 1-based corner triples) are one disc:
 // no edge twice in one direction and nt = 2 v - b - 2, v the points they use
-// and b their edges without a neighbour. A triangulation of the whole hull
-// (nt = 2 nv - h - 2, h the outline's points) passes without the edge count.
-bool FormsOneDisc(const MeshPointTable& points, PointIndex nv, const std::vector<std::int32_t>& ipt, TriangleIndex nt);
+// and b their edges without a neighbour.
+bool FormsOneDisc(PointIndex nv, const std::vector<std::int32_t>& ipt, TriangleIndex nt);
 
 // The same answer for the triangles that removing every triangle with a
 // corner above nv leaves of triangles 1..ntri, a triangulation of the
