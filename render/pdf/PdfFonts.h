@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "render/gdi/GdiTypes.h"
-#include "render/gdi/Playback.h"
 
 namespace plotvane::pdf {
 
